@@ -1,0 +1,100 @@
+#include "CliOptions.h"
+
+#include "Command.h"
+
+#include <string_view>
+
+namespace plorik::cli {
+
+namespace {
+
+// "--name VALUE" or "--name=VALUE"; advances `i` past what it used.
+std::optional<std::string> optionValue(const std::vector<std::string>& words, std::size_t& i, std::string_view name,
+                                       bool& missing)
+{
+    const std::string& word = words[i];
+    if (word == name) {
+        if (i + 1 >= words.size()) {
+            missing = true;
+            return std::nullopt;
+        }
+        ++i;
+        return words[i];
+    }
+    if (word.size() > name.size() && word.compare(0, name.size(), name) == 0 && word[name.size()] == '=')
+        return word.substr(name.size() + 1);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, std::string& error)
+{
+    CliOptions options;
+    std::size_t i = 0;
+    for (; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word == "--") {
+            ++i;
+            break;
+        }
+        if (word.empty() || word[0] != '-')
+            break;
+        bool missing = false;
+        if (word == "--json") {
+            options.json = true;
+        } else if (word == "--help" || word == "-h") {
+            options.help = true;
+            return options;
+        } else if (std::optional<std::string> dir = optionValue(words, i, "--program-dir", missing)) {
+            if (dir->empty()) {
+                error = "--program-dir needs a folder";
+                return std::nullopt;
+            }
+            options.programDir = *dir;
+        } else if (std::optional<std::string> answer = optionValue(words, i, "--answer", missing)) {
+            options.answers.push_back(*answer);
+        } else if (missing) {
+            error = word + " needs a value";
+            return std::nullopt;
+        } else {
+            error = "unknown option " + word;
+            return std::nullopt;
+        }
+    }
+    if (i >= words.size()) {
+        error = "no command given";
+        return std::nullopt;
+    }
+    options.command = words[i];
+    options.arguments.assign(words.begin() + static_cast<std::ptrdiff_t>(i) + 1, words.end());
+
+    const CommandInfo* command = findCommand(options.command);
+    if (!command) {
+        error = "unknown command " + options.command;
+        return std::nullopt;
+    }
+    if (!command->checkArguments(options.arguments, error))
+        return std::nullopt;
+    return options;
+}
+
+std::string usageText()
+{
+    std::string text = "usage: plorik-cli [--program-dir DIR] [--answer A]... [--json] COMMAND [ARGS]...\n"
+                       "commands:\n";
+    for (const CommandInfo& command : commands()) {
+        std::string line = "  " + std::string(command.name);
+        if (!command.arguments.empty())
+            line += " " + std::string(command.arguments);
+        if (line.size() < 24)
+            line.resize(24, ' ');
+        else
+            line += "  ";
+        text += line + std::string(command.summary) + "\n";
+    }
+    text += "answers: yes, no, cancel, ok, text:VALUE, file:PATH (file: alone cancels)\n";
+    return text;
+}
+
+} // namespace plorik::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plorik::cli {
+
+// plorik-cli [--program-dir DIR] [--answer A]... [--json] COMMAND [ARGS]...
+struct CliOptions {
+    std::string programDir; // empty: the current directory
+    std::vector<std::string> answers;
+    bool json = false;
+    bool help = false; // --help: print the usage and do nothing else
+    std::string command;
+    std::vector<std::string> arguments;
+};
+
+// Reads the options before the command; everything after the command belongs to it. On bad usage
+// returns nullopt and puts the reason into `error`.
+std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, std::string& error);
+
+// The short usage text printed with a usage error and for --help.
+std::string usageText();
+
+} // namespace plorik::cli

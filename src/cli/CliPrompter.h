@@ -1,0 +1,43 @@
+#pragma once
+
+#include "session/ScriptedPrompter.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace plorik::cli {
+
+// The command line's way to answer the program's questions: the --answer values in order, then,
+// when they are used up, the terminal (if there is one). Without a terminal a question is answered
+// with Cancel where offered, else No, and counts as unanswered. Every box shown is logged as
+// "CAPTION TEXT", with the answer on the next line for questions.
+class CliPrompter : public ScriptedPrompter {
+public:
+    // `terminal`: where to ask once the answers are used up; nullptr when nobody can be asked.
+    CliPrompter(const std::vector<std::string>& answers, std::istream* terminal, std::ostream& log);
+
+    Answer message(const Message& message) override;
+
+    // Whether any box with the error icon was shown.
+    bool errorShown() const;
+
+protected:
+    std::string askFallback(const std::string& kind, const std::string& caption, const std::string& text) override;
+    void shown(const Record& record) override;
+
+private:
+    std::string askMessage();
+    std::string askLine(const std::string& prompt, const std::string& answerPrefix);
+
+    std::istream* m_terminal;
+    std::ostream& m_log;
+    MessageButtons m_buttons = MessageButtons::Ok;
+    bool m_askedOnTerminal = false;
+};
+
+// A box's text as a terminal shows it: each carriage return starts a new line.
+std::string terminalText(const std::string& text);
+
+} // namespace plorik::cli

@@ -1,0 +1,82 @@
+#include "CliRun.h"
+
+#include "CliPrompter.h"
+#include "Command.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace plorik::cli {
+
+namespace {
+
+std::filesystem::path programFolder(const std::string& given)
+{
+    std::error_code error;
+    std::filesystem::path folder = given.empty() ? std::filesystem::current_path(error) : std::filesystem::path(given);
+    // The session names its files from this folder; make it independent of later directory changes.
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
+    return error ? folder : absolute;
+}
+
+Json messagesJson(const CliPrompter& prompter)
+{
+    Json messages = Json::array();
+    for (const ScriptedPrompter::Record& record : prompter.records()) {
+        Json message = Json::object();
+        message.set("caption", record.message.caption);
+        message.set("text", record.message.text);
+        message.set("icon", iconName(record.message.icon));
+        message.set("buttons", buttonsName(record.message.buttons));
+        message.set("answer", record.answer);
+        messages.push(std::move(message));
+    }
+    return messages;
+}
+
+int exitStatus(const CliPrompter& prompter, const Session& session, bool commandFailed)
+{
+    if (prompter.unanswered())
+        return kExitUnanswered;
+    if (session.ended() || prompter.errorShown() || commandFailed)
+        return kExitFailed;
+    return kExitDone;
+}
+
+} // namespace
+
+int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, std::istream* terminal)
+{
+    const CommandInfo* command = findCommand(options.command);
+    if (!command)
+        return kExitUsage; // parseOptions has refused it already
+
+    CliPrompter prompter(options.answers, terminal, log);
+    Session session(programFolder(options.programDir), prompter);
+    session.start();
+
+    Json result = Json::object();
+    result.set("command", options.command);
+    // Filled in after the command, but listed first.
+    result.set("version", nullptr);
+    result.set("slot", nullptr);
+    result.set("status", nullptr);
+
+    CommandContext context{session, options.arguments, options.json, result, out};
+    context.log = &log;
+    command->run(context);
+
+    const int status = exitStatus(prompter, session, context.failed);
+    if (options.json) {
+        result.set("version", session.versionName());
+        result.set("slot", session.profile() ? Json(session.currentSlot()) : Json());
+        result.set("status", session.mainForm()["StatusBar"].text());
+        result.set("messages", messagesJson(prompter));
+        result.set("exit", status);
+        out << result.dump() << '\n';
+    }
+    out.flush();
+    return status;
+}
+
+} // namespace plorik::cli

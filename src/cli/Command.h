@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Json.h"
+
+#include "session/Session.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plorik::cli {
+
+// What a command works with: the started session, its own arguments, and where its result goes.
+// With --json the command sets its fields in `result`; otherwise it prints readable lines to `out`.
+struct CommandContext {
+    Session& session;
+    const std::vector<std::string>& arguments;
+    bool json = false;
+    Json& result;
+    std::ostream& out;
+    // Set when the command could not do its work without the session showing an error (exit 1).
+    bool failed = false;
+    // Where a command reports why it could not do its work.
+    std::ostream* log = nullptr;
+};
+
+struct CommandInfo {
+    std::string_view name;
+    std::string_view arguments; // as the usage text shows them
+    std::string_view summary;
+    // Checked before the start-up runs: false (with the reason in `error`) is a usage error.
+    bool (*checkArguments)(const std::vector<std::string>& arguments, std::string& error);
+    // Runs after the start-up.
+    void (*run)(CommandContext& context);
+};
+
+const std::vector<CommandInfo>& commands();
+const CommandInfo* findCommand(std::string_view name);
+
+// For commands without arguments.
+bool takesNoArguments(const std::vector<std::string>& arguments, std::string& error);
+
+// The commands, one file each.
+void runIdentify(CommandContext& context);
+void runSlots(CommandContext& context);
+void runControls(CommandContext& context);
+void runShow(CommandContext& context);
+void runWrite(CommandContext& context);
+bool checkWriteArguments(const std::vector<std::string>& arguments, std::string& error);
+
+// For commands that take one slot number.
+bool takesOneSlot(const std::vector<std::string>& arguments, std::string& error);
+
+} // namespace plorik::cli

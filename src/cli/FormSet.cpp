@@ -1,0 +1,111 @@
+#include "FormSet.h"
+
+#include <charconv>
+
+namespace plorik::cli {
+
+namespace {
+
+std::optional<std::size_t> parseIndex(std::string_view text)
+{
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+bool pickItem(Form& form, const Control& control, const FormSet& set, std::string& error)
+{
+    int index = -1;
+    if (set.value.size() > 1 && set.value.front() == '@') {
+        if (const auto given = parseIndex(std::string_view(set.value).substr(1)))
+            index = static_cast<int>(*given);
+    } else {
+        for (std::size_t i = 0; i < control.items().size(); ++i) {
+            if (control.items()[i] == set.value) {
+                index = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    if (index < 0 || index >= static_cast<int>(control.items().size())) {
+        error = set.key + " has no item " + set.value;
+        return false;
+    }
+    return form.userPick(set.key, index);
+}
+
+} // namespace
+
+std::optional<FormSet> parseFormSet(const std::string& text, std::string& error)
+{
+    const std::size_t equals = text.find('=');
+    if (equals == std::string::npos || equals == 0) {
+        error = "a --set is KEY=VALUE or KEY[ROW,COLUMN]=VALUE, not " + text;
+        return std::nullopt;
+    }
+    FormSet set;
+    std::string key = text.substr(0, equals);
+    set.value = text.substr(equals + 1);
+    const std::size_t bracket = key.find('[');
+    if (bracket != std::string::npos) {
+        const std::size_t comma = key.find(',', bracket);
+        if (key.back() != ']' || comma == std::string::npos) {
+            error = "a grid cell is KEY[ROW,COLUMN], not " + key;
+            return std::nullopt;
+        }
+        set.row = parseIndex(std::string_view(key).substr(bracket + 1, comma - bracket - 1));
+        set.column = parseIndex(std::string_view(key).substr(comma + 1, key.size() - comma - 2));
+        if (!set.row || !set.column) {
+            error = "a grid cell is KEY[ROW,COLUMN] with two numbers, not " + key;
+            return std::nullopt;
+        }
+        key = key.substr(0, bracket);
+    }
+    set.key = key;
+    return set;
+}
+
+bool applyFormSet(Form& form, const FormSet& set, std::string& error)
+{
+    if (!form.has(set.key)) {
+        error = "there is no control " + set.key;
+        return false;
+    }
+    const Control& control = form[set.key];
+    if (!control.enabled()) {
+        error = set.key + " is disabled";
+        return false;
+    }
+    bool done = false;
+    if (set.row) {
+        done = form.userEditCell(set.key, *set.row, *set.column, set.value);
+    } else {
+        switch (control.kind()) {
+        case ControlKind::TextBox:
+        case ControlKind::Memo: done = form.userEdit(set.key, set.value); break;
+        case ControlKind::ComboBox:
+            done = set.value.size() > 1 && set.value.front() == '@' ? pickItem(form, control, set, error)
+                                                                    : form.userEdit(set.key, set.value);
+            break;
+        case ControlKind::DropDownList:
+        case ControlKind::ListBox: done = pickItem(form, control, set, error); break;
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+            if (set.value == "true" || set.value == "false")
+                done = form.userCheck(set.key, set.value == "true");
+            break;
+        case ControlKind::TrackBar:
+            if (const auto position = parseIndex(set.value))
+                done = form.userSlide(set.key, static_cast<int>(*position));
+            break;
+        default: break;
+        }
+    }
+    if (!done && error.empty())
+        error = set.key + " does not take the value " + set.value;
+    return done;
+}
+
+} // namespace plorik::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "form/Form.h"
+
+#include <optional>
+#include <string>
+
+namespace plorik::cli {
+
+// One "KEY=VALUE" or "KEY[R,C]=VALUE" of --set.
+struct FormSet {
+    std::string key;
+    std::optional<std::size_t> row;
+    std::optional<std::size_t> column;
+    std::string value;
+};
+
+// Reads a --set text; nullopt (with the reason) when it is malformed.
+std::optional<FormSet> parseFormSet(const std::string& text, std::string& error);
+
+// Applies it as the user's own edit, so the control's change handler runs: text for boxes, memos
+// and editable lists; the item of that text, or "@N" for item N, for lists; true/false for check
+// boxes and radio buttons; a number for track bars; a cell's text for grids. False (with the
+// reason) when the form has no such control or the control takes no such value.
+bool applyFormSet(Form& form, const FormSet& set, std::string& error);
+
+} // namespace plorik::cli

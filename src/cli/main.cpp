@@ -1,0 +1,30 @@
+#include "CliOptions.h"
+#include "CliRun.h"
+
+#include <exception>
+#include <iostream>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    using namespace plorik::cli;
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    std::string error;
+    const std::optional<CliOptions> options = parseOptions(words, error);
+    if (!options) {
+        std::cerr << "plorik-cli: " << error << '\n' << usageText();
+        return kExitUsage;
+    }
+    if (options->help) {
+        std::cout << usageText();
+        return kExitDone;
+    }
+    try {
+        std::istream* terminal = isatty(STDIN_FILENO) ? &std::cin : nullptr;
+        return runCommand(*options, std::cout, std::cerr, terminal);
+    } catch (const std::exception& failure) {
+        // Whatever the session did not report itself.
+        std::cerr << "plorik-cli: " << failure.what() << '\n';
+        return kExitFailed;
+    }
+}

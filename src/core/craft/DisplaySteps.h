@@ -1,0 +1,31 @@
+#pragma once
+
+#include "craft/DisplayContext.h"
+
+namespace plorik::display {
+
+// The steps of showing a slot, one group of fields each, in the order the display runs them.
+void setShipTypeTexts(const DisplayContext& context);
+void showSpecies(const DisplayContext& context);
+void showShipList(const DisplayContext& context);
+void showStatusNotes(const DisplayContext& context);
+void showCraftId(const DisplayContext& context);
+void showByteFields(const DisplayContext& context);
+void showCockpit(const DisplayContext& context);
+void showManoeuvrability(const DisplayContext& context);
+void showNames(const DisplayContext& context);
+void showDescriptions(const DisplayContext& context);
+void resetWeaponTypes(const DisplayContext& context);
+void showShipTypeEntry(const DisplayContext& context, bool keepShipType);
+void showStrengths(const DisplayContext& context);
+void showWeaponry(const DisplayContext& context);
+void showUnknownPage(const DisplayContext& context);
+
+// "Manoeuvre:" follows "Roll:" and "Pitch:".
+void updateManoeuvre(Form& form);
+// A species picked or typed in "Species No.:" brings its ship list icon string (and separator).
+void speciesChosen(Form& form, const std::filesystem::path& shipList, std::string& separator);
+// The box beside a fire priority track bar shows its position.
+void updateFirePriorityBox(Form& form, const char* trackBar, const char* box);
+
+} // namespace plorik::display

@@ -1,0 +1,76 @@
+#include "craft/DisplaySteps.h"
+#include "craft/SlotItems.h"
+#include "gamefiles/GameLines.h"
+#include "gamefiles/SpecDesc.h"
+#include "gamefiles/TextLines.h"
+#include "text/GameTextLine.h"
+
+namespace plorik::display {
+
+namespace {
+
+constexpr const char* kMissingLine = "n/a";
+constexpr const char* kDescriptionBoxes[] = {"CraftTypeBox", "ManufactorBox", "UsedByBox", "DescriptionBox", "CrewBox"};
+
+// A tagged line of strings.txt, or nullopt past the file's end.
+std::optional<std::string> stringsLine(const DisplayContext& context, std::int64_t number)
+{
+    const auto line = readLineNumber(context.gameFile("strings.txt"), number);
+    if (!line)
+        return std::nullopt;
+    return gameTextLine(*line);
+}
+
+void showCraftName(const DisplayContext& context, const std::string& name)
+{
+    context["CraftNameBox"].setText(name);
+    context["CraftnameBox2"].setText(name);
+}
+
+void showGender(const DisplayContext& context, const std::optional<std::string>& genderLine)
+{
+    context["MaleRadioB"].setChecked(false);
+    context["FemaleRadioB"].setChecked(false);
+    const bool female = genderLine && !genderLine->empty() && genderLine->front() == 'f';
+    context[female ? "FemaleRadioB" : "MaleRadioB"].setChecked(true);
+}
+
+} // namespace
+
+void showNames(const DisplayContext& context)
+{
+    const VersionProfile& profile = context.profile;
+    const std::int32_t slot = context.slotNumber();
+    const auto gender = stringsLine(context, GameLines::gender(profile, slot));
+    showGender(context, gender);
+    const bool named = !context.xwa() || slot <= kLastNamedXwaSlot;
+    if (context.xwa())
+        showCraftName(context, named && gender ? (gender->size() > 2 ? gender->substr(2) : "") : kMissingLine);
+    const auto plural = named ? stringsLine(context, GameLines::plural(profile, slot)) : std::nullopt;
+    context["PluralnameBox"].setText(plural.value_or(kMissingLine));
+    if (context.xwa() && !profile.absent(Key::ShortNamesLine)) {
+        const auto shortName = named ? stringsLine(context, GameLines::shortName(profile, slot)) : std::nullopt;
+        context["CraftIDBox"].setText(shortName.value_or(kMissingLine));
+    }
+    if (!context.xwa()) {
+        const auto longName = readLineNumber(context.gameFile("fronttxt.txt"), GameLines::longName(profile, slot));
+        showCraftName(context, longName.value_or(kMissingLine));
+    }
+}
+
+void showDescriptions(const DisplayContext& context)
+{
+    std::optional<DescriptionRecord> record;
+    const char* missing = "**no entry found**";
+    if (context.profile.absent(Key::SpecNoOffset)) {
+        missing = "**Not editable**";
+        record = readPositionalDescription(context.gameFile("specdesc.txt"),
+                                           displayedDescriptionRecord(context.slotIndex()));
+    } else {
+        record = readKeyedDescription(context.gameFile("specdesc.txt"), context["SpecNo"].text());
+    }
+    for (std::size_t i = 0; i < std::size(kDescriptionBoxes); ++i)
+        context[kDescriptionBoxes[i]].setText(record ? (*record)[i] : missing);
+}
+
+} // namespace plorik::display

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace plorik {
+
+// The current slot's craft entry: positions 0 to 1000. Fields are little-endian.
+class SlotBuffer {
+public:
+    static constexpr std::size_t kSize = 1001;
+
+    std::uint8_t byte(std::size_t position) const { return m_bytes.at(position); }
+    void setByte(std::size_t position, std::uint8_t value) { m_bytes.at(position) = value; }
+    std::uint16_t word(std::size_t position) const;
+    std::uint32_t longWord(std::size_t position) const;
+    // The text from `position` up to the first 0 byte, never past the buffer's end.
+    std::string text(std::size_t position) const;
+
+    std::array<std::uint8_t, kSize>& bytes() { return m_bytes; }
+    const std::array<std::uint8_t, kSize>& bytes() const { return m_bytes; }
+
+private:
+    std::array<std::uint8_t, kSize> m_bytes{};
+};
+
+} // namespace plorik

@@ -1,0 +1,179 @@
+#include "craft/SlotGathering.h"
+
+#include "craft/ScaleClass.h"
+#include "text/NumberRule.h"
+
+#include <cmath>
+
+namespace plorik {
+
+namespace {
+
+constexpr double kLargestRaw = 4294967295.0;
+constexpr std::int64_t kFastestSpeed = 29126; // 29126 x 2.25 is the largest raw speed below 65536
+
+std::string wholeNumber(double value)
+{
+    return std::to_string(static_cast<std::int64_t>(std::floor(value)));
+}
+
+} // namespace
+
+std::int64_t SlotGathering::number(const char* control) const
+{
+    return readNumber(m_form[control].text());
+}
+
+double SlotGathering::shieldFactor() const
+{
+    switch (scaleClassOf(m_form["ComboBox10"].index())) {
+    case ScaleClass::Freighter: return 12.5;
+    case ScaleClass::Capital: return 50.0 / 16;
+    case ScaleClass::Fighter: break;
+    }
+    return 50.0;
+}
+
+double SlotGathering::hullFactor() const
+{
+    switch (scaleClassOf(m_form["ComboBox10"].index())) {
+    case ScaleClass::Freighter: return 105.0 / 4;
+    case ScaleClass::Capital: return 105.0 / 16;
+    case ScaleClass::Fighter: break;
+    }
+    return 105.0;
+}
+
+std::optional<std::string> SlotGathering::refusal() const
+{
+    struct Strength {
+        Key key;
+        const char* control;
+        const char* caption;
+        double factor;
+    };
+    const Strength strengths[] = {{Key::ShieldPower, "ShieldPowerBox", "Shield Power:", shieldFactor()},
+                                  {Key::HullRating, "HullRateBox", "Hull Rate:", hullFactor()},
+                                  {Key::ExpPower, "ExpPowerBox", "Unknown Strength:", 1.0}};
+    for (const Strength& strength : strengths) {
+        if (m_profile.absent(strength.key))
+            continue;
+        const double raw = readFloat(m_form[strength.control].text()) * strength.factor;
+        if (raw < 0 || raw >= kLargestRaw + 1)
+            return std::string(strength.caption) + " " + m_form[strength.control].text() +
+                   " cannot be stored. Allowed are 0 to " + wholeNumber(kLargestRaw / strength.factor) +
+                   " for this craft.";
+    }
+    if (!m_profile.absent(Key::Speed) && (number("SpeedBox") < 0 || number("SpeedBox") > kFastestSpeed))
+        return "Speed: " + m_form["SpeedBox"].text() + " cannot be stored. Allowed are 0 to " +
+               std::to_string(kFastestSpeed) + ".";
+    return std::nullopt;
+}
+
+bool SlotGathering::storeByte(Key key, std::int32_t offset, std::int64_t value)
+{
+    if (m_profile.absent(key))
+        return false;
+    const std::int64_t at = std::int64_t{m_profile.held(key)} + offset;
+    if (at < 0 || at + 1 > static_cast<std::int64_t>(SlotBuffer::kSize) - 1)
+        return false; // beyond the buffer: never written
+    m_slot.setByte(static_cast<std::size_t>(at), static_cast<std::uint8_t>(value & 0xFF));
+    return true;
+}
+
+bool SlotGathering::storeWord(Key key, std::int32_t offset, std::int64_t value)
+{
+    if (m_profile.absent(key) || std::int64_t{m_profile.held(key)} + offset + 2 > std::int64_t{SlotBuffer::kSize} - 1)
+        return false;
+    return storeByte(key, offset, value) && storeByte(key, offset + 1, value >> 8);
+}
+
+void SlotGathering::storeNumber(Key key, const char* control, std::int32_t width)
+{
+    if (m_profile.absent(key))
+        return;
+    if (width == 1)
+        storeByte(key, 0, number(control));
+    else
+        storeWord(key, 0, number(control));
+}
+
+// A text of 1 to `longest` characters is stored with its 0 byte; an empty one as a single 0 byte;
+// a longer one leaves the stored text as it was.
+void SlotGathering::storeText(Key key, const char* control, std::size_t longest)
+{
+    if (m_profile.absent(key))
+        return;
+    const std::string& text = m_form[control].text();
+    if (text.size() > longest)
+        return;
+    const std::int64_t start = m_profile.held(key);
+    if (start < 0 || start + static_cast<std::int64_t>(text.size()) + 1 > std::int64_t{SlotBuffer::kSize} - 1)
+        return;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        storeByte(key, static_cast<std::int32_t>(i), static_cast<unsigned char>(text[i]));
+    storeByte(key, static_cast<std::int32_t>(text.size()), 0);
+}
+
+// The whole part of the raw value, split into bytes from the top; two or all four are stored.
+void SlotGathering::storeStrength(Key key, const char* control, double factor, bool fourBytes)
+{
+    if (m_profile.absent(key))
+        return;
+    const double raw = readFloat(m_form[control].text()) * factor;
+    if (raw < 0 || raw >= kLargestRaw + 1)
+        return; // refused before the write began
+    const auto value = static_cast<std::uint32_t>(raw);
+    if (fourBytes && std::int64_t{m_profile.held(key)} + 4 > std::int64_t{SlotBuffer::kSize} - 1)
+        return;
+    storeWord(key, 0, value & 0xFFFF);
+    if (fourBytes)
+        storeWord(key, 2, value >> 16);
+}
+
+void SlotGathering::gatherSpeeds()
+{
+    const auto raw = [&](const char* control) {
+        return static_cast<std::int64_t>(roundHalfEven(static_cast<double>(number(control) & 0xFFFF) * 2.25));
+    };
+    if (!m_profile.absent(Key::Speed))
+        storeWord(Key::Speed, 0, raw("SpeedBox"));
+    if (!m_profile.absent(Key::Acc))
+        storeByte(Key::Acc, 0, raw("AccBox"));
+    if (!m_profile.absent(Key::Deacc))
+        storeByte(Key::Deacc, 0, raw("Deaccbox"));
+}
+
+void SlotGathering::gather()
+{
+    const bool xwa = m_profile.isXwa();
+    storeText(Key::IffName, "CraftIDBox", 7);
+    storeNumber(Key::ShieldRecharge, "ShieldRechargeBox", xwa ? 2 : 1);
+    storeNumber(Key::ShieldDecharge, "ShieldDechargeBox", xwa ? 2 : 1);
+    storeStrength(Key::ShieldPower, "ShieldPowerBox", shieldFactor(), m_profile.held(Key::LongShieldPowerValue) != 0);
+    storeStrength(Key::HullRating, "HullRateBox", hullFactor(), m_profile.held(Key::LongHullRating) != 0);
+    storeStrength(Key::ExpPower, "ExpPowerBox", 1.0, true);
+    storeNumber(Key::LaserRecharge, "LaserRechargeBox", xwa ? 2 : 1);
+    storeNumber(Key::System, "SystemHitsBox", 1);
+    storeNumber(Key::Sensitivity, "sensitivitybox", 1);
+    storeNumber(Key::PointVal, "PVBox", 2);
+    storeByte(Key::Hyperdrive, 0, m_form["HyperDriveRadioB"].checked() ? 1 : 0);
+    storeByte(Key::ShieldGenerator, 0, m_form["ShieldGeneratorRadioB"].checked() ? 1 : 0);
+    storeNumber(Key::CounterMeassures, "Countersbox", 1);
+    storeText(Key::IntFile, "CockpitBox", xwa ? 18 : 7);
+    gatherSpeeds();
+    storeNumber(Key::Roll, "RollBox", 1);
+    storeNumber(Key::Pitch, "PitchBox", 1);
+    if (!m_profile.absent(Key::GunConvergence))
+        storeByte(Key::GunConvergence, 0, readLeadingNumber(m_form["ComboBox9"].text()));
+    if (!m_profile.absent(Key::WeaponStatsStart)) {
+        if (xwa)
+            gatherWeapons(layout::kXwaWeaponRows, layout::kXwaWeaponBytes, layout::kXwaWeaponSlotRows);
+        else
+            gatherWeapons(layout::kXvtWeaponRows, layout::kXvtWeaponBytes, layout::kXvtWeaponSlotRows);
+    }
+    if (!m_profile.absent(Key::CockpitPov))
+        gatherCockpit();
+}
+
+} // namespace plorik

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "craft/CraftLayout.h"
+#include "craft/SlotBuffer.h"
+#include "form/Form.h"
+#include "profile/VersionProfile.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace plorik {
+
+// Turns the edited fields of the Statistics, Weaponry, Wpn. Slots and Cockpit pages back into the
+// bytes of the craft entry. Every other byte of the buffer stays as it was.
+class SlotGathering {
+public:
+    SlotGathering(const Form& form, const VersionProfile& profile, SlotBuffer& slot)
+        : m_form(form), m_profile(profile), m_slot(slot)
+    {
+    }
+
+    // A field whose value cannot be stored: its caption and allowed range, for the error box.
+    // Checked before anything is gathered or written.
+    std::optional<std::string> refusal() const;
+
+    void gather();
+
+private:
+    bool storeByte(Key key, std::int32_t offset, std::int64_t value);
+    bool storeWord(Key key, std::int32_t offset, std::int64_t value);
+    void storeNumber(Key key, const char* control, std::int32_t width);
+    void storeText(Key key, const char* control, std::size_t longest);
+    void storeStrength(Key key, const char* control, double factor, bool fourBytes);
+    void gatherSpeeds();
+    void gatherWeapons(std::span<const layout::WeaponRow> rows, std::span<const layout::Field> bytes,
+                       std::size_t slotRows);
+    void gatherWeaponSlots(std::size_t rows);
+    void gatherCockpit();
+    double shieldFactor() const;
+    double hullFactor() const;
+    std::int64_t number(const char* control) const;
+
+    const Form& m_form;
+    const VersionProfile& m_profile;
+    SlotBuffer& m_slot;
+};
+
+} // namespace plorik

@@ -1,0 +1,144 @@
+#include "craft/DisplaySteps.h"
+#include "craft/ScaleClass.h"
+#include "text/NumberRule.h"
+
+#include <cmath>
+
+namespace plorik::display {
+
+namespace {
+
+void showNumber(const DisplayContext& context, const char* key, Key field, std::int32_t width)
+{
+    Control& box = context[key];
+    const auto at = context.field(field, width);
+    if (!at) {
+        box.setEnabled(false);
+        return;
+    }
+    const std::uint32_t value = width == 1 ? context.slot.byte(*at) : context.slot.word(*at);
+    box.setText(std::to_string(value));
+}
+
+void showFlag(const DisplayContext& context, const char* key, Key field)
+{
+    Control& box = context[key];
+    if (const auto at = context.field(field, 1))
+        box.setChecked(context.slot.byte(*at) != 0);
+    else
+        box.setEnabled(false);
+}
+
+// Shield and hull are two bytes, or four with their LONG flag.
+std::uint32_t strengthRaw(const DisplayContext& context, std::size_t at, bool fourBytes)
+{
+    return fourBytes ? context.slot.longWord(at) : context.slot.word(at);
+}
+
+std::string wholePart(double value)
+{
+    return std::to_string(static_cast<std::int64_t>(std::trunc(value)));
+}
+
+// The scale class from the slot alone, for versions without ship type entries.
+void chooseShipTypeBySlot(const DisplayContext& context)
+{
+    const std::int32_t index = context.slotIndex();
+    int item = 0;
+    if (index < context.profile.held(Key::StarfighterScaleEndSlot))
+        item = 0;
+    else if (index < context.profile.held(Key::FreighterScaleEndSlot))
+        item = 3;
+    else if (index < context.profile.slotCount())
+        item = 4;
+    else
+        return;
+    context["ComboBox10"].setIndex(item);
+}
+
+} // namespace
+
+void showByteFields(const DisplayContext& context)
+{
+    const std::int32_t width = context.xwa() ? 2 : 1;
+    showNumber(context, "ShieldRechargeBox", Key::ShieldRecharge, width);
+    showNumber(context, "ShieldDechargeBox", Key::ShieldDecharge, width);
+    showNumber(context, "LaserRechargeBox", Key::LaserRecharge, width);
+    showNumber(context, "SystemHitsBox", Key::System, 1);
+    showNumber(context, "sensitivitybox", Key::Sensitivity, 1);
+    showFlag(context, "HyperDriveRadioB", Key::Hyperdrive);
+    showFlag(context, "ShieldGeneratorRadioB", Key::ShieldGenerator);
+    showNumber(context, "Countersbox", Key::CounterMeassures, 1);
+}
+
+void showManoeuvrability(const DisplayContext& context)
+{
+    if (const auto at = context.field(Key::Speed, 2))
+        context["SpeedBox"].setText(wholePart(context.slot.word(*at) / 2.25));
+    else
+        context["SpeedBox"].setEnabled(false);
+    for (const auto& [key, field] : {std::pair{"AccBox", Key::Acc}, std::pair{"Deaccbox", Key::Deacc}}) {
+        if (const auto at = context.field(field, 1))
+            context[key].setText(wholePart(roundHalfEven(context.slot.byte(*at) / 2.25)));
+        else
+            context[key].setEnabled(false);
+    }
+    if (const auto at = context.field(Key::PointVal, 2))
+        context["PVBox"].setText(std::to_string(static_cast<std::int16_t>(context.slot.word(*at))));
+    else
+        context["PVBox"].setEnabled(false);
+    showNumber(context, "RollBox", Key::Roll, 1);
+    showNumber(context, "PitchBox", Key::Pitch, 1);
+    updateManoeuvre(context.form);
+}
+
+void updateManoeuvre(Form& form)
+{
+    // Values above 255, and negative ones, count as 0.
+    const auto part = [&](const char* key) {
+        const double value = std::trunc(readFloat(form[key].text()));
+        return value > 255 || value < 0 ? 0.0 : value;
+    };
+    form["ManBox"].setText(wholePart(part("RollBox") + 2 * part("PitchBox")));
+}
+
+void showStrengths(const DisplayContext& context)
+{
+    const VersionProfile& profile = context.profile;
+    const bool longShield = profile.held(Key::LongShieldPowerValue) != 0;
+    if (const auto at = context.field(Key::ShieldPower, longShield ? 4 : 2)) {
+        if (profile.absent(Key::ShipTypeStart))
+            chooseShipTypeBySlot(context);
+        const double raw = strengthRaw(context, *at, longShield);
+        double shown = raw / 50;
+        switch (scaleClassOf(context["ComboBox10"].index())) {
+        case ScaleClass::Freighter: shown = raw / 12.5; break;
+        case ScaleClass::Capital: shown = roundHalfEven(raw / 50) * 16; break;
+        case ScaleClass::Fighter: break;
+        }
+        context["ShieldPowerBox"].setText(wholePart(shown));
+    } else {
+        context["ShieldPowerBox"].setEnabled(false);
+    }
+
+    const bool longHull = profile.held(Key::LongHullRating) != 0;
+    if (const auto at = context.field(Key::HullRating, longHull ? 4 : 2)) {
+        const double steps = roundHalfEven(strengthRaw(context, *at, longHull) / 105.0);
+        double shown = steps;
+        switch (scaleClassOf(context["ComboBox10"].index())) {
+        case ScaleClass::Freighter: shown = steps * 4; break;
+        case ScaleClass::Capital: shown = steps * 16; break;
+        case ScaleClass::Fighter: break;
+        }
+        context["HullRateBox"].setText(wholePart(shown));
+    } else {
+        context["HullRateBox"].setEnabled(false);
+    }
+
+    if (const auto at = context.field(Key::ExpPower, 4))
+        context["ExpPowerBox"].setText(std::to_string(context.slot.longWord(*at)));
+    else
+        context["ExpPowerBox"].setEnabled(false);
+}
+
+} // namespace plorik::display

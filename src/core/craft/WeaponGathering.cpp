@@ -1,0 +1,53 @@
+#include "craft/SlotGathering.h"
+
+#include "craft/CraftLayout.h"
+
+#include "text/NumberRule.h"
+
+namespace plorik {
+
+void SlotGathering::gatherWeapons(std::span<const layout::WeaponRow> rows, std::span<const layout::Field> bytes,
+                                  std::size_t slotRows)
+{
+    const bool wordTypes = m_profile.isXwa();
+    for (const layout::Field& field : bytes)
+        storeByte(Key::WeaponStatsStart, field.offset, number(field.control));
+    for (const layout::WeaponRow& row : rows) {
+        const std::int64_t type = readLeadingNumber(m_form[row.type].text());
+        if (wordTypes)
+            storeWord(Key::WeaponStatsStart, row.typeOffset, type);
+        else
+            storeByte(Key::WeaponStatsStart, row.typeOffset, type);
+        for (std::size_t b = 0; b < 4; ++b) {
+            if (row.boxes[b])
+                storeByte(Key::WeaponStatsStart, row.offsets[b], number(row.boxes[b]));
+        }
+    }
+    gatherWeaponSlots(slotRows);
+}
+
+void SlotGathering::gatherWeaponSlots(std::size_t rows)
+{
+    const Control& grid = m_form["wpn"];
+    for (std::size_t row = 1; row <= rows && row < grid.rowCount(); ++row) {
+        for (std::size_t column = 1; column <= 4 && column < grid.columnCount(); ++column) {
+            storeWord(Key::WeaponStatsStart, layout::weaponSlotOffset(row, column), readNumber(grid.cell(row, column)));
+        }
+    }
+}
+
+// X-Wing vs. TIE Fighter shows the gunners and turrets but keeps only the point of view.
+void SlotGathering::gatherCockpit()
+{
+    const Control& grid = m_form["StringGrid2"];
+    for (const layout::CockpitCell& cell : layout::kPovCells)
+        storeWord(Key::CockpitPov, cell.offset, readNumber(grid.cell(cell.row, cell.column)));
+    if (!m_profile.isXwa())
+        return;
+    for (const layout::CockpitCell& cell : layout::kGunnerCells)
+        storeWord(Key::CockpitPov, cell.offset, readNumber(grid.cell(cell.row, cell.column)));
+    for (const layout::Field& box : layout::kTurretBoxes)
+        storeWord(Key::CockpitPov, box.offset, readNumber(m_form[box.control].text()));
+}
+
+} // namespace plorik

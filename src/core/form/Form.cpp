@@ -1,0 +1,152 @@
+#include "form/Form.h"
+
+#include <stdexcept>
+
+namespace plorik {
+
+Control& Form::add(ControlDesign design)
+{
+    if (has(design.key))
+        throw std::logic_error("two controls named " + design.key);
+    auto control = std::make_unique<Control>(std::move(design));
+    Control& added = *control;
+    m_byKey.emplace(added.key(), control.get());
+    m_controls.push_back(std::move(control));
+    return added;
+}
+
+bool Form::has(std::string_view key) const
+{
+    return m_byKey.find(key) != m_byKey.end();
+}
+
+Control& Form::operator[](std::string_view key)
+{
+    const auto it = m_byKey.find(key);
+    if (it == m_byKey.end())
+        throw std::out_of_range("no control named " + std::string(key));
+    return *it->second;
+}
+
+const Control& Form::operator[](std::string_view key) const
+{
+    const auto it = m_byKey.find(key);
+    if (it == m_byKey.end())
+        throw std::out_of_range("no control named " + std::string(key));
+    return *it->second;
+}
+
+void Form::onChange(std::string_view key, Handler handler)
+{
+    (*this)[key]; // the control must exist
+    m_changeHandlers[std::string(key)] = std::move(handler);
+}
+
+void Form::onPress(std::string_view key, Handler handler)
+{
+    (*this)[key];
+    m_pressHandlers[std::string(key)] = std::move(handler);
+}
+
+void Form::changed(std::string_view key)
+{
+    const auto it = m_changeHandlers.find(key);
+    if (it != m_changeHandlers.end()) {
+        const Handler handler = it->second; // the handler may replace itself
+        handler();
+    }
+}
+
+bool Form::userEdit(std::string_view key, std::string text)
+{
+    Control& control = (*this)[key];
+    switch (control.kind()) {
+    case ControlKind::TextBox:
+    case ControlKind::Memo:
+    case ControlKind::ComboBox: break;
+    default: return false;
+    }
+    if (!control.enabled() || control.design().readOnly)
+        return false;
+    control.setText(std::move(text));
+    changed(key);
+    return true;
+}
+
+bool Form::userPick(std::string_view key, int index)
+{
+    Control& control = (*this)[key];
+    const bool isList = control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::DropDownList ||
+                        control.kind() == ControlKind::ListBox;
+    if (!isList || !control.enabled() || index < 0 || index >= static_cast<int>(control.items().size()))
+        return false;
+    control.setIndex(index);
+    changed(key);
+    return true;
+}
+
+bool Form::userCheck(std::string_view key, bool checked)
+{
+    Control& control = (*this)[key];
+    const bool checkable = control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::RadioButton;
+    if (!checkable || !control.enabled())
+        return false;
+    if (control.kind() == ControlKind::RadioButton) {
+        if (!checked)
+            return false; // a radio button is cleared by choosing another
+        for (const auto& other : m_controls) {
+            if (other.get() != &control && other->kind() == ControlKind::RadioButton &&
+                other->design().radioGroup == control.design().radioGroup)
+                other->setChecked(false);
+        }
+    }
+    control.setChecked(checked);
+    changed(key);
+    return true;
+}
+
+bool Form::userSlide(std::string_view key, int position)
+{
+    Control& control = (*this)[key];
+    if (control.kind() != ControlKind::TrackBar || !control.enabled())
+        return false;
+    control.setPosition(position);
+    changed(key);
+    return true;
+}
+
+bool Form::userEditCell(std::string_view key, std::size_t row, std::size_t column, std::string text)
+{
+    Control& control = (*this)[key];
+    if (control.kind() != ControlKind::Grid || !control.enabled() || control.design().readOnly ||
+        !control.cellEditable(row, column))
+        return false;
+    control.setCell(row, column, std::move(text));
+    changed(key);
+    return true;
+}
+
+bool Form::userPress(std::string_view key)
+{
+    Control& control = (*this)[key];
+    const bool pressable = control.kind() == ControlKind::Button || control.kind() == ControlKind::MenuItem ||
+                           control.kind() == ControlKind::ToolButton || control.kind() == ControlKind::Picture;
+    if (!pressable || !control.enabled())
+        return false;
+    const auto it = m_pressHandlers.find(key);
+    if (it != m_pressHandlers.end()) {
+        const Handler handler = it->second;
+        handler();
+    }
+    return true;
+}
+
+std::uint64_t Form::revision() const
+{
+    std::uint64_t sum = m_ownRevision;
+    for (const auto& control : m_controls)
+        sum += control->revision();
+    return sum;
+}
+
+} // namespace plorik

@@ -1,0 +1,24 @@
+#include "gamefiles/PilotFiles.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+
+namespace plorik {
+
+std::vector<std::filesystem::path> pilotFiles(const std::filesystem::path& gameFolder)
+{
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(gameFolder, error)) {
+        std::string extension = entry.path().extension().string();
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (extension == ".plt" && !entry.is_directory(error))
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace plorik

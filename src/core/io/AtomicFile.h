@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace plorik {
+
+// Replaces a whole file: the content goes into `scratch` first and, once complete, takes the
+// file's place by an atomic rename. The old file is never deleted or truncated before that; on
+// any failure it is left as it was and FileError is thrown.
+void replaceFileContent(const std::filesystem::path& target, const std::string& content,
+                        const std::filesystem::path& scratch);
+
+// Text lines joined with CR LF after each line.
+std::string joinCrLf(const std::vector<std::string>& lines);
+
+} // namespace plorik

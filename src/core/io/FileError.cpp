@@ -1,0 +1,13 @@
+#include "io/FileError.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace plorik {
+
+std::string systemReason()
+{
+    return std::strerror(errno);
+}
+
+} // namespace plorik

@@ -1,0 +1,92 @@
+#include "io/GamePath.h"
+
+#include <algorithm>
+#include <cctype>
+#include <system_error>
+#include <vector>
+
+namespace plorik {
+
+namespace {
+
+bool isSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+std::filesystem::path findComponent(const std::filesystem::path& folder, const std::string& name)
+{
+    std::error_code error;
+    const std::filesystem::path exact = folder / name;
+    if (std::filesystem::exists(exact, error))
+        return exact;
+    const std::filesystem::path searchIn = folder.empty() ? std::filesystem::path(".") : folder;
+    std::filesystem::directory_iterator it(searchIn, error);
+    if (!error) {
+        for (const auto& entry : it) {
+            const std::string candidate = entry.path().filename().string();
+            if (equalsIgnoringCase(candidate, name))
+                return folder / candidate;
+        }
+    }
+    return exact;
+}
+
+} // namespace
+
+std::filesystem::path resolveGamePath(std::string_view dir, std::string_view name)
+{
+    std::string whole(dir);
+    if (!whole.empty() && !name.empty() && !isSeparator(whole.back()))
+        whole.push_back('/');
+    whole.append(name);
+
+    std::filesystem::path result;
+    std::size_t pos = 0;
+    // A leading separator makes the path absolute; a drive ("C:") stays the first component.
+    if (!whole.empty() && isSeparator(whole.front()))
+        result = "/";
+    std::vector<std::string> parts;
+    while (pos <= whole.size()) {
+        std::size_t next = pos;
+        while (next < whole.size() && !isSeparator(whole[next]))
+            ++next;
+        if (next > pos)
+            parts.emplace_back(whole.substr(pos, next - pos));
+        pos = next + 1;
+    }
+    for (const std::string& part : parts) {
+        if (part == "." || part == ".." || (result.empty() && part.size() == 2 && part[1] == ':')) {
+            result /= part;
+            continue;
+        }
+        result = findComponent(result, part);
+    }
+    return result;
+}
+
+SplitPath splitChosenPath(std::string_view path)
+{
+    // The search starts at the second-last character, so a trailing separator is not taken.
+    std::size_t cut = 0; // characters in the folder part; with no separator the first character
+    if (path.size() >= 2) {
+        for (std::size_t i = path.size() - 1; i-- > 0;) {
+            if (isSeparator(path[i])) {
+                cut = i + 1;
+                break;
+            }
+        }
+    }
+    if (cut == 0)
+        cut = std::min<std::size_t>(1, path.size());
+    return {std::string(path.substr(0, cut)), std::string(path.substr(cut))};
+}
+
+} // namespace plorik

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace plorik {
+
+// Turns a directory text and a file name as the games write them ("FlightModels\SPACECRAFT0.LST",
+// "C:\Games\XvT\\Z_XVT__.EXE") into a real path: "\" and "/" both separate, doubled separators
+// count once, and a component missing in the exact case is looked up case-insensitively in its
+// folder (the games came from a case-insensitive file system). Components that do not exist in any
+// case are kept as given, so errors name them.
+std::filesystem::path resolveGamePath(std::string_view dir, std::string_view name = {});
+
+// Splits a chosen file's path at its last separator ("\" or "/"): the folder part ends with that
+// separator, the file part is the rest.
+struct SplitPath {
+    std::string directory;
+    std::string file;
+};
+SplitPath splitChosenPath(std::string_view path);
+
+} // namespace plorik

@@ -1,0 +1,106 @@
+#include "session/ScriptedPrompter.h"
+
+namespace plorik {
+
+namespace {
+
+bool offers(MessageButtons buttons, Answer answer)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return answer == Answer::Ok;
+    case MessageButtons::OkCancel: return answer == Answer::Ok || answer == Answer::Cancel;
+    case MessageButtons::YesNo: return answer == Answer::Yes || answer == Answer::No;
+    case MessageButtons::YesNoCancel: return answer != Answer::Ok;
+    }
+    return false;
+}
+
+std::optional<Answer> parseAnswer(const std::string& text)
+{
+    if (text == "ok")
+        return Answer::Ok;
+    if (text == "cancel")
+        return Answer::Cancel;
+    if (text == "yes")
+        return Answer::Yes;
+    if (text == "no")
+        return Answer::No;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string ScriptedPrompter::askFallback(const std::string&, const std::string&, const std::string&)
+{
+    return {};
+}
+
+std::string ScriptedPrompter::nextAnswer(const std::string& kind, const std::string& caption, const std::string& text)
+{
+    if (!m_answers.empty()) {
+        std::string answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
+    return askFallback(kind, caption, text);
+}
+
+Answer ScriptedPrompter::message(const Message& message)
+{
+    Answer answer = Answer::Ok;
+    if (message.buttons != MessageButtons::Ok) {
+        const std::optional<Answer> given = parseAnswer(nextAnswer("message", message.caption, message.text));
+        if (given && offers(message.buttons, *given)) {
+            answer = *given;
+        } else {
+            // No usable answer: Cancel where it is offered, else No.
+            m_unanswered = true;
+            answer = offers(message.buttons, Answer::Cancel) ? Answer::Cancel : Answer::No;
+        }
+    }
+    Record record{message, std::string(answerName(answer))};
+    m_records.push_back(record);
+    shown(record);
+    return answer;
+}
+
+std::optional<std::string> ScriptedPrompter::typedAnswer(const std::string& kind, const std::string& caption,
+                                                         const std::string& text, const std::string& prefix)
+{
+    const std::string given = nextAnswer(kind, caption, text);
+    Record record{Message{caption, text, MessageIcon::None, MessageButtons::OkCancel, Answer::Ok}, "cancel"};
+    std::optional<std::string> result;
+    if (given.rfind(prefix, 0) != 0) {
+        m_unanswered = true;
+    } else if (kind == "input" || given.size() > prefix.size()) {
+        // An empty file answer is the dialog's Cancel; an empty text is a text.
+        result = given.substr(prefix.size());
+        record.answer = *result;
+    }
+    m_records.push_back(record);
+    shown(record);
+    return result;
+}
+
+std::optional<std::string> ScriptedPrompter::input(const std::string& caption, const std::string& prompt,
+                                                   const std::string&)
+{
+    return typedAnswer("input", caption, prompt, "text:");
+}
+
+std::optional<std::string> ScriptedPrompter::fileAnswer(const FileChoice& choice)
+{
+    return typedAnswer("file", choice.title, choice.filter, "file:");
+}
+
+std::optional<std::string> ScriptedPrompter::openFile(const FileChoice& choice)
+{
+    return fileAnswer(choice);
+}
+
+std::optional<std::string> ScriptedPrompter::saveFile(const FileChoice& choice)
+{
+    return fileAnswer(choice);
+}
+
+} // namespace plorik

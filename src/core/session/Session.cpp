@@ -1,0 +1,103 @@
+#include "session/Session.h"
+
+#include "craft/DisplaySteps.h"
+#include "io/FileError.h"
+#include "io/GamePath.h"
+#include "profile/LookupSections.h"
+#include "profile/ProfileKey.h"
+#include "session/EditorWindowForms.h"
+#include "session/MainWindowForm.h"
+
+namespace plorik {
+
+Session::Session(std::filesystem::path programDir, Prompter& prompter)
+    : m_programDir(std::move(programDir)), m_prompter(prompter), m_main(buildMainWindowForm()),
+      m_cockpit(buildCockpitEditorForm()), m_weapons(buildWeaponEditorForm())
+{
+    wireHandlers();
+}
+
+Session::~Session() = default;
+
+void Session::wireHandlers()
+{
+    Form& main = *m_main;
+    const auto command = [this](void (Session::*handler)()) {
+        return [this, handler] { run([this, handler] { (this->*handler)(); }); };
+    };
+    main.onChange("CraftNoBox", command(&Session::craftNumberChanged));
+    main.onChange("DisplayBox", command(&Session::displayChoiceChanged));
+    main.onChange("SpecNo", command(&Session::speciesChanged));
+    main.onPress("Button3", command(&Session::writeSlot));
+    main.onChange("RollBox", [&main] { display::updateManoeuvre(main); });
+    main.onChange("PitchBox", [&main] { display::updateManoeuvre(main); });
+    main.onChange("TrackBar1", [&main] { display::updateFirePriorityBox(main, "TrackBar1", "TurboFirePri"); });
+    main.onChange("TrackBar2", [&main] { display::updateFirePriorityBox(main, "TrackBar2", "SupFirePri"); });
+    main.onPress("NextSlotButton", command(&Session::nextSlot));
+    main.onPress("PrevSlotButton", command(&Session::previousSlot));
+    main.onPress("SelectEXEFile1", command(&Session::selectExeFile));
+    main.onPress("Exit1", [this] { run([this] { endNow(0); }); });
+    main.onPress("About1", command(&Session::about));
+    main.onPress("Contents1", [this] { m_prompter.showHelp(""); });
+    main.onPress("Introduction1", [this] { m_prompter.showHelp("introduction"); });
+    main.onPress("HowtoUseHelp1", [this] { m_prompter.showHelp("how-to-use-help"); });
+    // The project has no web page of its own; the logo opens the help's home page instead.
+    main.onPress("LogoImage", [this] { m_prompter.showHelp(""); });
+    main.onPress("INTCockpitEditor1", command(&Session::showCockpitEditor));
+    main.onPress("INTEditorButton", command(&Session::showCockpitEditor));
+    main.onPress("WeaponsEditor1", command(&Session::showWeaponEditor));
+    // "&Topic", "&Tutorial" and the last tool button have no command.
+}
+
+void Session::run(const std::function<void()>& command)
+{
+    if (m_ended)
+        return;
+    try {
+        command();
+    } catch (const ProgramEnd& end) {
+        m_ended = true;
+        m_exitCode = end.code;
+    } catch (const MissingSectionError& missing) {
+        // data.txt lacks a section the program cannot do without: it ends at once.
+        error(missing.what());
+        m_ended = true;
+        m_exitCode = 1;
+    } catch (const PlorikError& failure) {
+        m_prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    }
+}
+
+void Session::error(const std::string& text, const std::string& caption)
+{
+    m_prompter.message({caption, text, MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+}
+
+void Session::endNow(int code)
+{
+    throw ProgramEnd{code};
+}
+
+std::int32_t Session::currentSlot() const
+{
+    if (!m_profile || m_profile->entryLength() <= 0)
+        return 0;
+    return m_slotOffset / m_profile->entryLength() + 1;
+}
+
+std::filesystem::path Session::dataFilePath() const
+{
+    return resolveGamePath(m_programDir.string(), "data.txt");
+}
+
+std::filesystem::path Session::executablePath() const
+{
+    return resolveGamePath(m_gameDir, m_exeName);
+}
+
+std::filesystem::path Session::backupFolder() const
+{
+    return resolveGamePath(m_programDir.string(), "PLORIKbackup\\" + m_versionName);
+}
+
+} // namespace plorik

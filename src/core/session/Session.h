@@ -1,0 +1,120 @@
+#pragma once
+
+#include "craft/SlotBuffer.h"
+#include "form/Form.h"
+#include "profile/VersionProfile.h"
+#include "session/Prompter.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace plorik {
+
+// One running editor: the program folder, the settings, the profile, the current slot, and the
+// forms of its three windows. Every command of every window runs here; the window, the command
+// line and the tests drive it through the forms.
+class Session {
+public:
+    Session(std::filesystem::path programDir, Prompter& prompter);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The start-up: data.txt, plorik.ini, identification, profile, lists, slot 1, the Images menu,
+    // an SHP file named on the command line, the editor windows (created hidden).
+    void start(const std::string& shipFileArgument = {});
+    // The splash window closes: on an unconfigured start the first-time notice asks to go on.
+    void closeSplash();
+
+    Form& mainForm() { return *m_main; }
+    Form& cockpitForm() { return *m_cockpit; }
+    Form& weaponForm() { return *m_weapons; }
+
+    // "The program ends": set by a command; the window closes and the command line stops.
+    bool ended() const { return m_ended; }
+    int exitCode() const { return m_exitCode; }
+
+    bool configured() const { return m_configured; }
+    const VersionProfile* profile() const { return m_profile ? &*m_profile : nullptr; }
+    const std::string& versionName() const { return m_versionName; }
+    const std::string& gameDir() const { return m_gameDir; }
+    const std::string& exeName() const { return m_exeName; }
+    const std::filesystem::path& programDir() const { return m_programDir; }
+    // The current slot (1-based), or 0 while no profile is loaded.
+    std::int32_t currentSlot() const;
+    std::int32_t slotOffset() const { return m_slotOffset; }
+    const SlotBuffer& slotBuffer() const { return m_slot; }
+    // The ship list separator of the slot on screen, kept for the write.
+    const std::string& shipListSeparator() const { return m_shipListSeparator; }
+
+    std::filesystem::path dataFilePath() const;
+    std::filesystem::path executablePath() const;
+    std::filesystem::path backupFolder() const;
+
+    // Runs one command as the window's event loop would: a program end stops it, and any
+    // PlorikError is shown in the standard error box and abandons the command.
+    void run(const std::function<void()>& command);
+
+private:
+    struct ProgramEnd {
+        int code;
+    };
+
+    void wireHandlers();
+    void startUp(const std::string& shipFileArgument);
+    void fillTargetTypes();
+    void startUnconfigured();
+    void startConfigured();
+    void identifyAndLoad();
+    void acceptProfile(const VersionProfile& profile);
+    void fillLookupLists();
+    void fillCraftNumbers();
+    void fillUnknownGrid();
+    void setImagesMenu();
+    void fillWeaponEditorLists();
+
+    void readAndShowSlot();
+    void showSlot();
+    void nextSlot();
+    void previousSlot();
+    void craftNumberChanged();
+    void displayChoiceChanged();
+    void speciesChanged();
+    void writeSlot();
+
+    void selectExeFile();
+    void about();
+    void showCockpitEditor();
+    void showWeaponEditor();
+
+    void setProfileCommandsEnabled(bool enabled);
+    void setCockpitEditorAvailable(bool available);
+
+    void error(const std::string& text, const std::string& caption = "PLORIK error:");
+    void endNow(int code);
+
+    std::filesystem::path m_programDir;
+    Prompter& m_prompter;
+    std::unique_ptr<Form> m_main;
+    std::unique_ptr<Form> m_cockpit;
+    std::unique_ptr<Form> m_weapons;
+
+    bool m_configured = false;
+    bool m_ended = false;
+    bool m_endRequested = false;
+    int m_exitCode = 0;
+    int m_requestedExitCode = 0;
+
+    std::string m_gameDir;
+    std::string m_exeName;
+    std::string m_versionName;
+    std::optional<VersionProfile> m_profile;
+    std::int32_t m_slotOffset = 0;
+    SlotBuffer m_slot;
+    std::string m_shipListSeparator;
+};
+
+} // namespace plorik

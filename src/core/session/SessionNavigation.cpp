@@ -1,0 +1,68 @@
+#include "session/Session.h"
+
+#include "craft/CraftTable.h"
+#include "craft/SlotDisplay.h"
+#include "inspect/HexView.h"
+#include "io/FileError.h"
+#include "text/NumberRule.h"
+
+namespace plorik {
+
+void Session::readAndShowSlot()
+{
+    CraftTable(*m_profile).readSlot(executablePath(), m_slotOffset, m_slot);
+    showSlot();
+}
+
+void Session::showSlot()
+{
+    SlotDisplay display(DisplayContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(),
+                                       dataFilePath(), nullptr, &m_shipListSeparator});
+    display.fillOutForm(false);
+}
+
+void Session::displayChoiceChanged()
+{
+    if (!m_profile)
+        return;
+    HexView::choose(*m_main, *m_profile);
+    showSlot();
+}
+
+void Session::nextSlot()
+{
+    if (!m_profile)
+        return;
+    const std::int32_t length = m_profile->entryLength();
+    m_slotOffset += length;
+    if (m_slotOffset / length == m_profile->slotCount())
+        m_slotOffset = 0; // after the last slot comes slot 1
+    readAndShowSlot();
+}
+
+void Session::previousSlot()
+{
+    if (!m_profile)
+        return;
+    const std::int32_t length = m_profile->entryLength();
+    m_slotOffset -= length;
+    if (m_slotOffset < 0)
+        m_slotOffset = (m_profile->slotCount() - 1) * length; // before slot 1 comes the last
+    readAndShowSlot();
+}
+
+void Session::craftNumberChanged()
+{
+    if (!m_profile)
+        return;
+    // Only the first three characters count: "7   X-Wing" is slot 7, "1234" slot 123.
+    std::int32_t slot = static_cast<std::uint16_t>(readLeadingNumber((*m_main)["CraftNoBox"].text()));
+    if (slot == 0 || slot > m_profile->slotCount()) {
+        error("The selected slot is out of range!");
+        slot = 1;
+    }
+    m_slotOffset = (slot - 1) * m_profile->entryLength();
+    readAndShowSlot();
+}
+
+} // namespace plorik

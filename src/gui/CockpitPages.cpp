@@ -1,0 +1,79 @@
+#include "PageLayout.h"
+#include "Pages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace plorik::gui {
+
+QWidget* buildCockpitPage(WidgetBinder& binder)
+{
+    auto* page = new QWidget;
+    auto* rows = new QVBoxLayout(page);
+    auto* top = new QHBoxLayout;
+    rows->addLayout(top);
+
+    QGroupBox* views = nullptr;
+    QGridLayout* viewGrid = framedGrid(QObject::tr("Points of view"), page, &views);
+    auto* grid = binder.widget<QTableWidget>("StringGrid2", views);
+    fitGrid(grid, 0, 80);
+    viewGrid->addWidget(grid, 0, 0);
+    viewGrid->setRowStretch(1, 1);
+    top->addWidget(views);
+
+    QGroupBox* turrets = nullptr;
+    QGridLayout* turretGrid = framedGrid(QObject::tr("Turrets"), page, &turrets);
+    // Turret 1 on the left, turret 2 on the right, one setting per row.
+    const char* pairs[][2] = {{"Edit37", "Edit38"},
+                              {"Edit39", "Edit40"},
+                              {"ComboBox18", "ComboBox19"},
+                              {"Edit43", "Edit44"},
+                              {"Edit45", "Edit46"}};
+    int row = 0;
+    for (const auto& [first, second] : pairs) {
+        const bool list = row == 2;
+        addField(binder, turretGrid, row, first, 0, list ? 16 : 8);
+        addField(binder, turretGrid, row, second, 3, list ? 16 : 8);
+        ++row;
+    }
+    turretGrid->setColumnMinimumWidth(2, 24);
+    turretGrid->setRowStretch(row, 1);
+    top->addWidget(turrets);
+    top->addStretch(1);
+
+    auto* cockpit = new QHBoxLayout;
+    rows->addLayout(cockpit);
+    cockpit->addWidget(binder.widget("CockpitBox", page));
+    cockpit->insertWidget(0, binder.caption("CockpitBox", page));
+    setWidthInCharacters(binder.widget("CockpitBox", page), 30);
+    cockpit->addSpacing(16);
+    cockpit->addWidget(binder.widget("INTEditorButton", page));
+    cockpit->addStretch(1);
+    rows->addStretch(1);
+    return page;
+}
+
+QWidget* buildUnknownPage(WidgetBinder& binder)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    auto* grid = binder.widget<QTableWidget>("StringGrid3", page);
+    // Only the values can be edited; the other columns describe where each value lies.
+    fitGrid(grid, 0, 110);
+    grid->setColumnWidth(0, std::max(grid->columnWidth(0), 260));
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setMinimumWidth(0);
+    grid->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(grid);
+    layout->addStretch(1);
+    return page;
+}
+
+} // namespace plorik::gui

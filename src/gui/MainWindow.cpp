@@ -1,0 +1,128 @@
+#include "MainWindow.h"
+
+#include "ClipboardTools.h"
+#include "Logo.h"
+#include "PageLayout.h"
+#include "Pages.h"
+#include "QtText.h"
+
+#include "session/MainWindowForm.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include <map>
+#include <stdexcept>
+
+namespace plorik::gui {
+
+MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent), m_binder(form)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(toQt(form.caption()));
+    setWindowIcon(QIcon(paintLogo(QSize(64, 64))));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildFrame());
+    m_pages = buildPages();
+    layout->addWidget(m_pages, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    buildToolBar();
+    setStatusBar(qobject_cast<QStatusBar*>(m_binder.widget("StatusBar", this)));
+    m_clipboard = new ClipboardTools(m_binder, this);
+    resize(1180, 760);
+}
+
+MainWindow::~MainWindow()
+{
+    // The clipboard tools follow the focus, which moves while the widgets go: they must go before
+    // the binder they report to.
+    delete m_clipboard;
+}
+
+QWidget* MainWindow::buildFrame()
+{
+    auto* frame = new QWidget(this);
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    auto* logo = m_binder.widget<QLabel>("LogoImage", frame);
+    logo->setPixmap(paintLogo(QSize(190, 64)));
+    grid->addWidget(logo, 0, 0, 2, 1);
+    grid->setColumnMinimumWidth(1, 8);
+
+    grid->addWidget(m_binder.caption("CraftNoBox", frame), 0, 2);
+    QWidget* craftNo = m_binder.widget("CraftNoBox", frame);
+    setWidthInCharacters(craftNo, 22);
+    grid->addWidget(craftNo, 0, 3);
+    auto* buttons = new QHBoxLayout;
+    grid->addLayout(buttons, 0, 4);
+    for (const char* key : {"PrevSlotButton", "NextSlotButton"}) {
+        QWidget* step = m_binder.widget(key, frame);
+        step->setFixedWidth(step->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 36);
+        buttons->addWidget(step);
+    }
+    buttons->addWidget(m_binder.widget("Button3", frame));
+    buttons->addWidget(m_binder.widget("Shiplistwrite", frame));
+    buttons->addStretch(1);
+
+    grid->addWidget(m_binder.caption("CraftIDBox", frame), 1, 2);
+    QWidget* craftId = m_binder.widget("CraftIDBox", frame);
+    setWidthInCharacters(craftId, 22);
+    grid->addWidget(craftId, 1, 3);
+    QWidget* craftName = m_binder.widget("CraftnameBox2", frame);
+    grid->addWidget(craftName, 1, 4);
+    grid->setColumnStretch(4, 1);
+    grid->setColumnMinimumWidth(5, 12);
+
+    grid->addWidget(m_binder.caption("GameVersionBox", frame), 0, 6, Qt::AlignTop);
+    auto* version = m_binder.widget<QPlainTextEdit>("GameVersionBox", frame);
+    version->setFixedHeight(version->fontMetrics().lineSpacing() * 2 + 10);
+    version->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidthInCharacters(version, 40);
+    grid->addWidget(version, 0, 7);
+    grid->addWidget(m_binder.caption("GameDirBox", frame), 1, 6);
+    QWidget* gameDir = m_binder.widget("GameDirBox", frame);
+    setWidthInCharacters(gameDir, 40);
+    grid->addWidget(gameDir, 1, 7);
+    return frame;
+}
+
+QTabWidget* MainWindow::buildPages()
+{
+    using Builder = QWidget* (*)(WidgetBinder&);
+    const std::map<std::string, Builder> builders = {
+        {"Statistics", &buildStatisticsPage},   {"Descriptions", &buildDescriptionsPage},
+        {"Weaponry", &buildWeaponryPage},       {"Wpn. Slots", &buildWeaponSlotsPage},
+        {"Development", &buildDevelopmentPage}, {"Opt", &buildOptPage},
+        {"Cockpit", &buildCockpitPage},         {"Unknown", &buildUnknownPage},
+    };
+    auto* pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("Pages"));
+    for (const std::string& caption : mainWindowPages()) {
+        const auto it = builders.find(caption);
+        if (it == builders.end())
+            throw std::logic_error("no layout for the page " + caption);
+        QWidget* page = it->second(m_binder);
+        page->setObjectName(toQt("page:" + caption));
+        pages->addTab(page, toQt(caption));
+    }
+    pages->setCurrentIndex(0);
+    return pages;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}
+
+} // namespace plorik::gui

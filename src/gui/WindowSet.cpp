@@ -1,0 +1,73 @@
+#include "WindowSet.h"
+
+#include "EditorWindows.h"
+#include "MainWindow.h"
+#include "SplashWindow.h"
+
+namespace plorik::gui {
+
+WindowSet::WindowSet(Session& session, Prompter& prompter)
+    : m_session(session), m_prompter(prompter), m_main(std::make_unique<MainWindow>(session.mainForm())),
+      m_cockpit(makeCockpitEditor(session.cockpitForm())), m_weapons(makeWeaponEditor(session.weaponForm()))
+{
+    const auto failure = [this](const std::exception& error) {
+        m_prompter.message({"PLORIK", error.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    };
+    for (WidgetBinder* binder : {&m_main->binder(), &m_cockpit->binder(), &m_weapons->binder()}) {
+        binder->setAfterEdit([this] { afterCommand(); });
+        binder->setFailureHandler(failure);
+    }
+    connect(m_main.get(), &MainWindow::closed, this, [this] {
+        // Closing the main window ends the program.
+        finish(m_session.ended() ? m_session.exitCode() : 0);
+    });
+}
+
+WindowSet::~WindowSet() = default;
+
+void WindowSet::syncAll()
+{
+    m_main->binder().sync();
+    for (EditorWindow* editor : {m_cockpit.get(), m_weapons.get()}) {
+        editor->binder().sync();
+        editor->follow();
+    }
+}
+
+void WindowSet::afterCommand()
+{
+    if (m_finished)
+        return;
+    syncAll();
+    if (m_session.ended())
+        finish(m_session.exitCode());
+}
+
+void WindowSet::showSplash()
+{
+    if (!m_splash) {
+        m_splash = std::make_unique<SplashWindow>([this] { splashClosing(); });
+        connect(m_splash.get(), &SplashWindow::closed, this, &WindowSet::afterCommand);
+    }
+    m_splash->start();
+}
+
+void WindowSet::splashClosing()
+{
+    m_session.closeSplash();
+}
+
+void WindowSet::finish(int exitCode)
+{
+    if (m_finished)
+        return;
+    m_finished = true;
+    if (m_splash)
+        m_splash->hide();
+    m_cockpit->hide();
+    m_weapons->hide();
+    m_main->close();
+    emit finished(exitCode);
+}
+
+} // namespace plorik::gui

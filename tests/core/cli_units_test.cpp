@@ -1,0 +1,168 @@
+// The command line's own parts, tested without a game. The test program does not link plorik-cli,
+// so their sources are compiled in here, once.
+#include "CliPrompter.h"
+#include "FormJson.h"
+#include "Json.h"
+
+#include "form/FormBuilder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace plorik::cli {
+namespace {
+
+TEST(CliJson, GameTextBytesBecomeTheSameCharactersInUtf8)
+{
+    EXPECT_EQ(jsonString("Caf\xE9"), "\"Caf\xC3\xA9\"");
+    EXPECT_EQ(jsonString("\x80\xBF\xC0\xFF"), "\"\xC2\x80\xC2\xBF\xC3\x80\xC3\xBF\"");
+    EXPECT_EQ(jsonString("plain ~ text"), "\"plain ~ text\"");
+}
+
+TEST(CliJson, EscapesQuotesBackslashesAndControlCharacters)
+{
+    EXPECT_EQ(jsonString("say \"hi\""), R"("say \"hi\"")");
+    EXPECT_EQ(jsonString("C:\\Games\\"), R"("C:\\Games\\")");
+    EXPECT_EQ(jsonString("a\rb\nc\td"), R"("a\rb\nc\td")");
+    EXPECT_EQ(jsonString(std::string("\x01\x1F\b\f", 4)), R"("\u0001\u001f\b\f")");
+    EXPECT_EQ(jsonString(std::string("a\0b", 3)), R"("a\u0000b")");
+}
+
+TEST(CliJson, WritesEveryKindOfValue)
+{
+    Json value = Json::object();
+    value.set("null", nullptr);
+    value.set("yes", true);
+    value.set("no", false);
+    value.set("negative", -5);
+    value.set("big", std::int64_t{4294967296});
+    value.set("half", 0.5);
+    value.set("empty list", Json::array());
+    value.set("empty object", Json::object());
+    value.set("names", Json::arrayOf({"X-Wing", "\xE9"}));
+    EXPECT_EQ(value.dump(), R"({"null":null,"yes":true,"no":false,"negative":-5,"big":4294967296,"half":0.5,)"
+                            R"("empty list":[],"empty object":{},"names":["X-Wing","é"]})");
+}
+
+TEST(CliJson, ObjectKeysKeepTheirFirstPlace)
+{
+    Json value = Json::object();
+    value.set("command", "identify");
+    value.set("version", nullptr);
+    value.set("exit", 0);
+    value.set("version", "PLORIK Demo XvT");
+    EXPECT_EQ(value.dump(), R"({"command":"identify","version":"PLORIK Demo XvT","exit":0})");
+    ASSERT_NE(value.find("exit"), nullptr);
+    EXPECT_EQ(value.find("missing"), nullptr);
+    EXPECT_EQ(value.size(), 3u);
+}
+
+// A form with one control of each kind that carries its own fields.
+class FormJsonTest : public ::testing::Test {
+protected:
+    FormJsonTest()
+    {
+        FormBuilder page(form, "Statistics");
+        page.box("SpeedBox", "Speed:", "\xE9t\xE9");
+        page.check("Shiplistwrite", "Write to Shiplist.txt", true);
+        page.radio("Radio1", "One", "group", false);
+        page.list("ComboBox10", "Ship Type:", {"0  Starfighter", "1  Transport"}, 1);
+        page.combo("CraftNoBox", "Craft No.", {"1", "2"}, "7");
+        page.grid("HitzoneGrid", "", 2, 2, {"", "X"}, {"Span"});
+        page.trackBar("TrackBar1", "Turbo Fire Priority:", 0, 255).setPosition(40);
+        page.button("Button3", "Write").setEnabled(false);
+    }
+    std::string state(const std::string& key) { return controlStateJson(form[key]).dump(); }
+
+    Form form{"test"};
+};
+
+TEST_F(FormJsonTest, EachKindCarriesOnlyItsOwnFields)
+{
+    EXPECT_EQ(state("SpeedBox"), R"({"text":"été","enabled":true})");
+    EXPECT_EQ(state("Shiplistwrite"), R"({"text":"","enabled":true,"checked":true})");
+    EXPECT_EQ(state("Radio1"), R"({"text":"","enabled":true,"checked":false})");
+    EXPECT_EQ(state("ComboBox10"),
+              R"({"text":"1  Transport","enabled":true,"items":["0  Starfighter","1  Transport"],"index":1})");
+    EXPECT_EQ(state("HitzoneGrid"), R"({"text":"","enabled":true,"cells":[["","X"],["Span",""]]})");
+    EXPECT_EQ(state("TrackBar1"), R"({"text":"","enabled":true,"position":40})");
+    EXPECT_EQ(state("Button3"), R"({"text":"","enabled":false})");
+    // Free text in an editable list selects nothing.
+    EXPECT_EQ(state("CraftNoBox"), R"({"text":"7","enabled":true,"items":["1","2"],"index":-1})");
+}
+
+TEST_F(FormJsonTest, TheFormIsKeyedByControlInItsOrder)
+{
+    const std::string all = formStateJson(form).dump();
+    EXPECT_EQ(all.rfind(R"({"SpeedBox":{"text":"été","enabled":true},"Shiplistwrite":)", 0), 0u) << all;
+    EXPECT_LT(all.find("\"TrackBar1\""), all.find("\"Button3\""));
+    EXPECT_EQ(formStateJson(form).size(), form.controls().size());
+}
+
+Message question(MessageButtons buttons)
+{
+    return {"PLORIK query:", "Write it?\rSure?", MessageIcon::Question, buttons, Answer::Yes};
+}
+
+TEST(CliPrompter, UsesTheGivenAnswersInOrderAndLogsEveryBox)
+{
+    std::ostringstream log;
+    CliPrompter prompter({"no", "text:Falcon", "file:"}, nullptr, log);
+    prompter.message({"PLORIK error:", "Bad.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    EXPECT_EQ(prompter.message(question(MessageButtons::YesNo)), Answer::No);
+    EXPECT_EQ(prompter.input("Name", "New name:", ""), "Falcon");
+    EXPECT_EQ(prompter.saveFile({"Save ship", "shp", "Ship files|*.shp"}), std::nullopt);
+    EXPECT_FALSE(prompter.unanswered());
+    EXPECT_TRUE(prompter.errorShown());
+    EXPECT_EQ(log.str(), "PLORIK error: Bad.\n"
+                         "PLORIK query: Write it?\nSure?\n  answer: no\n"
+                         "Name New name:\n  answer: Falcon\n"
+                         "Save ship Ship files|*.shp\n  answer: cancel\n");
+}
+
+TEST(CliPrompter, WithoutATerminalALeftQuestionTakesCancelOrNo)
+{
+    std::ostringstream log;
+    CliPrompter prompter({}, nullptr, log);
+    EXPECT_EQ(prompter.message({"PLORIK tip:", "Hi.", MessageIcon::Information, MessageButtons::Ok, Answer::Ok}),
+              Answer::Ok);
+    EXPECT_FALSE(prompter.unanswered()) << "an OK box asks nothing";
+    EXPECT_FALSE(prompter.errorShown());
+    EXPECT_EQ(prompter.message(question(MessageButtons::YesNoCancel)), Answer::Cancel);
+    EXPECT_EQ(prompter.message(question(MessageButtons::YesNo)), Answer::No);
+    EXPECT_TRUE(prompter.unanswered());
+
+    CliPrompter notOffered({"cancel"}, nullptr, log);
+    EXPECT_EQ(notOffered.message(question(MessageButtons::YesNo)), Answer::No);
+    EXPECT_TRUE(notOffered.unanswered());
+}
+
+TEST(CliPrompter, OnATerminalAsksUntilAnOfferedAnswerIsTyped)
+{
+    std::ostringstream log;
+    std::istringstream typed("maybe\nok\n  N \nGold Leader\r\n/tmp/ship.shp\n");
+    CliPrompter prompter({"yes"}, &typed, log);
+    EXPECT_EQ(prompter.message(question(MessageButtons::YesNo)), Answer::Yes); // from --answer
+    EXPECT_EQ(prompter.message(question(MessageButtons::YesNoCancel)), Answer::No);
+    EXPECT_EQ(prompter.input("Name", "New name:", ""), "Gold Leader");
+    EXPECT_EQ(prompter.openFile({"Open ship", "shp", "Ship files|*.shp"}), "/tmp/ship.shp");
+    EXPECT_FALSE(prompter.unanswered());
+    const std::string shown = log.str();
+    EXPECT_NE(shown.find("PLORIK query:\nWrite it?\nSure?\n[yes/no/cancel]? [yes/no/cancel]? [yes/no/cancel]? "),
+              std::string::npos)
+        << shown;
+    EXPECT_EQ(prompter.records().at(1).answer, "no");
+}
+
+TEST(CliPrompter, TheEndOfTheTerminalInputLeavesTheQuestionUnanswered)
+{
+    std::ostringstream log;
+    std::istringstream typed("");
+    CliPrompter prompter({}, &typed, log);
+    EXPECT_EQ(prompter.message(question(MessageButtons::OkCancel)), Answer::Cancel);
+    EXPECT_EQ(prompter.input("Name", "New name:", "old"), std::nullopt);
+    EXPECT_TRUE(prompter.unanswered());
+}
+
+} // namespace
+} // namespace plorik::cli

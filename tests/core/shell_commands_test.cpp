@@ -1,0 +1,92 @@
+#include "SessionFixture.h"
+
+using namespace plorik;
+using namespace plorik::testing;
+
+TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
+{
+    StartedGame started(GameBuilder(Family::Xvt), {"file:/games/alliance/xwingalliance.exe"});
+    ASSERT_TRUE(started.form().userPress("SelectEXEFile1"));
+    const auto& records = started.prompter.records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].message.caption, "Locate z_*.exe file to work with");
+    EXPECT_EQ(records[0].message.text, "z_*.exe files |z_*.exe|XWingalliance|xwingalliance.exe|EXE files|*.exe");
+    EXPECT_EQ(records[1].message.caption, "PLORIK notify:");
+    EXPECT_EQ(records[1].message.text,
+              "You have changed the current EXE file, PLORIK will now shut down. Please restart PLORIK to initialize "
+              "the new settings and start editing on the new exe file.");
+    EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "/games/alliance/\r\nxwingalliance.exe\r\n");
+    EXPECT_EQ(started.control("GameDirBox").text(), "/games/alliance/");
+    EXPECT_TRUE(started.session->ended());
+    EXPECT_EQ(started.session->exitCode(), 0);
+}
+
+TEST(SelectExeFile, WorksOnAFirstStartAndCutsTheNameTo20)
+{
+    StartedGame started(GameBuilder(Family::Xvt).unconfigured(), {"file:C:\\Games\\XvT\\z_xvt_with_a_long_name.exe"});
+    started.form().userPress("SelectEXEFile1");
+    EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "C:\\Games\\XvT\\\r\nz_xvt_with_a_long_na\r\n");
+    EXPECT_TRUE(started.session->ended());
+}
+
+TEST(SelectExeFile, CancelChangesNothing)
+{
+    StartedGame started(GameBuilder(Family::Xvt), {"file:"});
+    const std::string before = readFile(started.game.programDir / "plorik.ini");
+    started.form().userPress("SelectEXEFile1");
+    EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
+    EXPECT_FALSE(started.session->ended());
+    EXPECT_EQ(started.prompter.records().size(), 1u);
+}
+
+TEST(SelectExeFile, APathOver255CharactersIsRefusedAndTheSettingsStay)
+{
+    const std::string longPath = "/" + std::string(250, 'd') + "/Z_XVT__.EXE";
+    StartedGame started(GameBuilder(Family::Xvt), {"file:" + longPath});
+    const std::string before = readFile(started.game.programDir / "plorik.ini");
+    started.form().userPress("SelectEXEFile1");
+    EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
+    ASSERT_EQ(started.prompter.records().size(), 2u);
+    EXPECT_EQ(started.prompter.records()[1].message.icon, MessageIcon::Error);
+    EXPECT_NE(started.prompter.records()[1].message.text.find("255"), std::string::npos);
+    EXPECT_FALSE(started.session->ended());
+}
+
+TEST(ShellCommands, ExitAboutAndHelp)
+{
+    StartedGame started((GameBuilder(Family::Xvt)));
+    Form& form = started.form();
+    form.userPress("About1");
+    ASSERT_EQ(started.prompter.records().size(), 1u);
+    EXPECT_EQ(started.prompter.records()[0].message.caption, "About PLORIK");
+    EXPECT_EQ(started.prompter.records()[0].message.icon, MessageIcon::Information);
+    form.userPress("Contents1");
+    form.userPress("Introduction1");
+    form.userPress("HowtoUseHelp1");
+    form.userPress("LogoImage");
+    form.userPress("Topic1");
+    form.userPress("Tutorial1");
+    form.userPress("LastTool");
+    EXPECT_EQ(started.prompter.opened(),
+              (std::vector<std::string>{"help:", "help:introduction", "help:how-to-use-help", "help:"}));
+    EXPECT_EQ(started.prompter.records().size(), 1u);
+    EXPECT_FALSE(form.userPress("Paste1"));
+    EXPECT_FALSE(started.session->ended());
+    form.userPress("Exit1");
+    EXPECT_TRUE(started.session->ended());
+    EXPECT_EQ(started.session->exitCode(), 0);
+}
+
+TEST(ShellCommands, TheEditorWindowsOpenFromTheirCommands)
+{
+    StartedGame xvt((GameBuilder(Family::Xvt)));
+    EXPECT_FALSE(xvt.session->cockpitForm().shown());
+    xvt.form().userPress("INTEditorButton");
+    EXPECT_TRUE(xvt.session->cockpitForm().shown());
+    xvt.form().userPress("WeaponsEditor1");
+    EXPECT_TRUE(xvt.session->weaponForm().shown());
+
+    StartedGame xwa((GameBuilder(Family::Xwa)));
+    EXPECT_FALSE(xwa.form().userPress("INTCockpitEditor1"));
+    EXPECT_FALSE(xwa.session->cockpitForm().shown());
+}

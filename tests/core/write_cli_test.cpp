@@ -1,0 +1,138 @@
+// plorik-cli write, run as a modder runs it: exactly the expected bytes and lines change in the game
+// folder, and nothing else.
+#include "WriteFixture.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+using namespace plorik;
+using namespace plorik::testing;
+
+namespace {
+
+struct CliResult {
+    int exit = -1;
+    std::string out;
+    std::string err;
+};
+
+CliResult runCli(const BuiltGame& game, const std::vector<std::string>& arguments)
+{
+    TempDir capture;
+    const std::string outPath = (capture.path() / "out").string();
+    const std::string errPath = (capture.path() / "err").string();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<std::string> words{PLORIK_CLI_PATH, "--program-dir", game.programDir.string()};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    CliResult result;
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, PLORIK_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        ADD_FAILURE() << "cannot start " << PLORIK_CLI_PATH;
+        return result;
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.out = readFile(outPath);
+    result.err = readFile(errPath);
+    return result;
+}
+
+// The game folder and the program folder before the command.
+struct Folders {
+    std::map<std::string, std::string> game;
+    std::map<std::string, std::string> program;
+    explicit Folders(const BuiltGame& built) : game(snapshot(built.gameDir)), program(snapshot(built.programDir)) {}
+};
+
+} // namespace
+
+TEST(WriteCli, ChangesExactlyTheSlotsBytesAndLines)
+{
+    GameBuilder builder(Family::Xvt);
+    TempDir dir;
+    const BuiltGame game = builder.build(dir.path());
+    const Folders before(game);
+    const CliResult result =
+        runCli(game, {"write", "3", "--set", "ShieldPowerBox=120", "--set", "SpeedBox=100", "--set", "AccBox=100",
+                      "--set", "Deaccbox=100", "--set", "wpn[1,1]=77", "--set", "CraftNameBox=Cli Craft", "--set",
+                      "FemaleRadioB=true", "--set", "ComboBox10=@5"});
+    EXPECT_EQ(result.exit, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    const Folders after(game);
+    EXPECT_EQ(changedFiles(before.program, after.program), std::set<std::string>{});
+    EXPECT_EQ(changedFiles(before.game, after.game),
+              (std::set<std::string>{game.exeName, "fronttxt.txt", "strings.txt", "specdesc.txt"}));
+
+    // The executable: the fields set, and the ship type that the Unknown page's unchanged value
+    // writes back over the list's choice.
+    std::string exe = before.game.at(game.exeName);
+    const std::int64_t entry = 0x1000 + 2 * 240;
+    patch(exe, entry + 18, {0x77, 0x01});       // a station now: 120 x 50 / 16 = 375
+    patch(exe, entry + 20, {0x96, 0x00});       // its hull, shown 23, x 105 / 16 = 150
+    patch(exe, entry + 26, {225, 0, 225, 225}); // speed, accel, decel
+    patch(exe, entry + 80 + 48, {77, 0});
+    EXPECT_EQ(differences(after.game.at(game.exeName), exe), std::vector<std::size_t>{});
+
+    std::vector<std::string> front = crlfLines(before.game.at("fronttxt.txt"));
+    front.at(21 + 2 - 1) = "Cli Craft";
+    EXPECT_EQ(after.game.at("fronttxt.txt"), crlfText(front));
+    std::vector<std::string> strings = crlfLines(before.game.at("strings.txt"));
+    strings.at(10 + 3 - 1) = "f:Cli Craft";
+    strings.at(201 + 3 - 2) = builder.iffName(3);
+    EXPECT_EQ(after.game.at("strings.txt"), crlfText(strings));
+    // Slot 3's record is tagged; its texts are written back plain.
+    std::vector<std::string> descriptions = crlfLines(before.game.at("specdesc.txt"));
+    const std::size_t first = builder.descriptionRecordLine(3) - 1;
+    const std::string record[] = {builder.craftType(3), builder.manufacturer(3), builder.inUseBy(3),
+                                  builder.description(3), builder.crew(3)};
+    std::copy(std::begin(record), std::end(record), descriptions.begin() + static_cast<std::ptrdiff_t>(first));
+    EXPECT_EQ(after.game.at("specdesc.txt"), crlfText(descriptions));
+}
+
+TEST(WriteCli, ARefusedValueExitsWithOneAndChangesNothing)
+{
+    TempDir dir;
+    const BuiltGame game = GameBuilder(Family::Xwa).build(dir.path());
+    const Folders before(game);
+    const CliResult result = runCli(game, {"--json", "write", "2", "--set", "SpeedBox=40000"});
+    EXPECT_EQ(result.exit, 1);
+    EXPECT_EQ(result.err.rfind("PLORIK error: Speed:", 0), 0u) << result.err;
+    EXPECT_NE(result.out.find(R"("icon":"error")"), std::string::npos);
+    EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
+}
+
+TEST(WriteCli, TheSpeciesQuestionTakesTheGivenAnswerOrStopsUnanswered)
+{
+    TempDir dir;
+    const BuiltGame game = GameBuilder(Family::Xwa).build(dir.path());
+    const Folders before(game);
+    const CliResult unanswered = runCli(game, {"write", "5"});
+    EXPECT_EQ(unanswered.exit, 3) << unanswered.err;
+    EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
+
+    const CliResult cancelled = runCli(game, {"--answer", "cancel", "write", "5"});
+    EXPECT_EQ(cancelled.exit, 0) << cancelled.err;
+    EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
+
+    const CliResult yes = runCli(game, {"--answer", "yes", "--json", "write", "5"});
+    EXPECT_EQ(yes.exit, 0) << yes.err;
+    EXPECT_NE(yes.out.find(R"("SpecNo":{"text":"221")"), std::string::npos) << yes.out.substr(0, 400);
+    const std::string exe = readFile(game.executable());
+    EXPECT_EQ(numberAt(exe, 0x1C000 + 2 * 220, 2), 5u);
+    const std::set<std::string> changed = changedFiles(before.game, snapshot(game.gameDir));
+    EXPECT_EQ(changed, (std::set<std::string>{game.exeName, "shiplist.txt", "specdesc.txt"}));
+}

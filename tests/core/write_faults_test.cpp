@@ -1,0 +1,239 @@
+// "Write" when it must not or cannot write: values that do not fit their fields are refused before
+// anything is written, and a game file that cannot be replaced is left exactly as it was.
+#include "WriteFixture.h"
+
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace plorik;
+using namespace plorik::testing;
+
+namespace {
+
+struct Refused {
+    Family family;
+    std::int32_t slot;
+    const char* key;
+    const char* text;
+    const char* caption; // of the field, named in the message
+    const char* allowed; // the largest value allowed, named too
+};
+
+// One error box, and what it says.
+Message theError(const WriteGame& game)
+{
+    EXPECT_EQ(game.prompter.records().size(), 1u) << ::testing::PrintToString(game.messages());
+    if (game.prompter.records().empty())
+        return {};
+    const Message& shown = game.prompter.records().front().message;
+    EXPECT_EQ(shown.icon, MessageIcon::Error);
+    EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+    return shown;
+}
+
+// Renames the craft so that fronttxt.txt, strings.txt and the OPT list have something to write.
+void editNames(WriteGame& game)
+{
+    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Renamed"));
+    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "99"));
+    ASSERT_TRUE(game.form().userEdit("DBOPTFile", "RENAMED.opt"));
+}
+
+// Sets or clears the immutable attribute; false when the file system or the process cannot.
+bool setImmutable(const std::filesystem::path& file, bool immutable)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+// Files may grow to `limit` bytes only, while the object lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = m_old;
+        lowered.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+TEST(WriteRefusal, ValuesBeyondTheirFieldStopTheWriteBeforeAnythingIsWritten)
+{
+    const Refused cases[] = {
+        {Family::Xvt, 2, "ShieldPowerBox", "-1", "Shield Power:", "85899345"},
+        {Family::Xvt, 2, "ShieldPowerBox", "85899346", "Shield Power:", "85899345"},
+        {Family::Xvt, 7, "ShieldPowerBox", "1374389535", "Shield Power:", "1374389534"},
+        {Family::Xvt, 2, "HullRateBox", "-0.5", "Hull Rate:", "40904450"},
+        {Family::Xwa, 2, "HullRateBox", "40904451", "Hull Rate:", "40904450"},
+        {Family::Xwa, 6, "HullRateBox", "163617802", "Hull Rate:", "163617801"},
+        {Family::Xvt, 2, "ExpPowerBox", "4294967296", "Unknown Strength:", "4294967295"},
+        {Family::Xwa, 2, "ExpPowerBox", "-1", "Unknown Strength:", "4294967295"},
+        {Family::Xvt, 2, "SpeedBox", "29127", "Speed:", "29126"},
+        {Family::Xwa, 2, "SpeedBox", "65535", "Speed:", "29126"},
+        {Family::Xvt, 2, "SpeedBox", "65636", "Speed:", "29126"},
+        // Slot 5 has no species: the refusal comes before the species question.
+        {Family::Xwa, 5, "ShieldPowerBox", "-2", "Shield Power:", "85899345"},
+        {Family::Xwa, 2, "SpecNo", "0", "Species No.:", "230"},
+        {Family::Xwa, 2, "SpecNo", "231", "Species No.:", "230"},
+    };
+    for (const Refused& each : cases) {
+        SCOPED_TRACE(std::string(each.key) + " = " + each.text + " in slot " + std::to_string(each.slot));
+        WriteGame game{GameBuilder(each.family)};
+        writeFile(game.path("ace.plt"), std::string(70000, '\0'));
+        game.startAt(each.slot);
+        ASSERT_TRUE(game.form().userCheck("Known", true) || each.family == Family::Xvt);
+        editNames(game);
+        ASSERT_TRUE(game.form().userEdit(each.key, each.text));
+        const auto before = snapshot(game.game.gameDir);
+        game.write({"yes", "yes", "yes"});
+        const Message shown = theError(game);
+        EXPECT_EQ(shown.caption, "PLORIK error:");
+        EXPECT_NE(shown.text.find(each.caption), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(each.allowed), std::string::npos) << shown.text;
+        EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+    }
+}
+
+TEST(WriteRefusal, TheLargestValuesAreAccepted)
+{
+    WriteGame game{GameBuilder(Family::Xwa)};
+    game.startAt(2);
+    ASSERT_TRUE(game.form().userEdit("ShieldPowerBox", "85899345"));
+    ASSERT_TRUE(game.form().userEdit("HullRateBox", "40904450"));
+    ASSERT_TRUE(game.form().userEdit("SpecNo", "230"));
+    game.write();
+    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+    EXPECT_EQ(numberAt(game.exe(), game.craftAt(2) + 22, 4), 4294967250u);
+    EXPECT_EQ(numberAt(game.exe(), game.craftAt(2) + 26, 4), 4294967250u);
+}
+
+TEST(WriteFileFaults, NoScratchFileMeansNoGameFileChanges)
+{
+    WriteGame game{GameBuilder(Family::Xvt)};
+    // A folder named temp.tmp, with something in it: no file can be made under that name.
+    std::filesystem::create_directories(game.path("temp.tmp"));
+    writeFile(game.path("temp.tmp") / "keep", "x");
+    game.startAt(2);
+    editNames(game);
+    const auto before = snapshot(game.game.gameDir);
+    game.write();
+    theError(game);
+    const auto after = snapshot(game.game.gameDir);
+    EXPECT_EQ(static_cast<int>(after.at(game.game.exeName)[static_cast<std::size_t>(game.craftAt(2) + 11)]), 99)
+        << "the craft entry is written before the first text file";
+    std::set<std::string> changed = changedFiles(before, after);
+    changed.erase(game.game.exeName);
+    EXPECT_EQ(changed, std::set<std::string>{});
+    EXPECT_TRUE(std::filesystem::is_directory(game.path("temp.tmp")));
+}
+
+TEST(WriteFileFaults, AFolderThatCannotBeWrittenToKeepsItsFiles)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the folder's permissions do not stop root";
+    WriteGame game{GameBuilder(Family::Xvt)};
+    game.startAt(2);
+    editNames(game);
+    const auto before = snapshot(game.game.gameDir);
+    std::filesystem::permissions(game.game.gameDir, std::filesystem::perms(0555));
+    game.write();
+    std::filesystem::permissions(game.game.gameDir, std::filesystem::perms(0755));
+    theError(game);
+    std::set<std::string> changed = changedFiles(before, snapshot(game.game.gameDir));
+    changed.erase(game.game.exeName);
+    EXPECT_EQ(changed, std::set<std::string>{});
+}
+
+TEST(WriteFileFaults, AWriteProtectedFileIsReportedAndNotReplaced)
+{
+    for (const std::string protectedFile : {"strings.txt", "fronttxt.txt"}) {
+        SCOPED_TRACE(protectedFile);
+        WriteGame game{GameBuilder(Family::Xvt)};
+        game.startAt(2);
+        editNames(game);
+        const std::string content = game.file(protectedFile);
+        const std::string strings = game.file("strings.txt");
+        std::filesystem::permissions(game.path(protectedFile), std::filesystem::perms(0444));
+        game.write();
+        theError(game);
+        EXPECT_EQ(game.file(protectedFile), content);
+        EXPECT_EQ(std::filesystem::status(game.path(protectedFile)).permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms(0444));
+        EXPECT_EQ(game.file("strings.txt"), strings) << "nothing is written after the failure";
+        EXPECT_EQ(crlfLines(game.file("IVFiles/spec3640.lst")).at(1), "RENAMED.opt") << "earlier files stay written";
+    }
+}
+
+TEST(WriteFileFaults, AWriteProtectedExecutableIsReportedAndLeftAsItWas)
+{
+    WriteGame game{GameBuilder(Family::Xvt)};
+    game.startAt(2);
+    editNames(game);
+    const auto before = snapshot(game.game.gameDir);
+    std::filesystem::permissions(game.game.executable(), std::filesystem::perms(0444));
+    game.write();
+    theError(game);
+    EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+}
+
+TEST(WriteFileFaults, AFailingWriteLeavesTheFileAsItWas)
+{
+    WriteGame game{GameBuilder(Family::Xvt)};
+    // strings.txt grows beyond what may be written; everything before it stays below.
+    std::string strings = game.file("strings.txt");
+    for (int line = 0; strings.size() < 150000; ++line)
+        strings += "Padding line " + std::to_string(line) + "\r\n";
+    writeFile(game.path("strings.txt"), strings);
+    game.startAt(2);
+    editNames(game);
+    {
+        const FileSizeLimit limit(100000);
+        game.write();
+    }
+    theError(game);
+    EXPECT_EQ(game.file("strings.txt"), strings);
+    EXPECT_EQ(crlfLines(game.file("fronttxt.txt")).at(21 + 2 - 2), "Renamed");
+}
+
+TEST(WriteFileFaults, AFailingRenameLeavesTheFileAsItWas)
+{
+    WriteGame game{GameBuilder(Family::Xvt)};
+    game.startAt(2);
+    editNames(game);
+    const std::string strings = game.file("strings.txt");
+    if (!setImmutable(game.path("strings.txt"), true))
+        GTEST_SKIP() << "the file system or the process cannot make a file immutable";
+    game.write();
+    setImmutable(game.path("strings.txt"), false);
+    theError(game);
+    EXPECT_EQ(game.file("strings.txt"), strings);
+    EXPECT_EQ(crlfLines(game.file("fronttxt.txt")).at(21 + 2 - 2), "Renamed");
+}

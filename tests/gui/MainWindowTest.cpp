@@ -1,0 +1,416 @@
+// The real windows on built games: every control has its widget, the widgets show the forms, the
+// user's clicks and keys reach the session, and the program ends when the session does.
+#include "GuiTestSupport.h"
+
+#include "ClipboardTools.h"
+#include "EditorWindows.h"
+#include "SplashWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QtTest>
+
+using plorik::testing::Family;
+
+namespace plorik::gui {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlHasOneWidget_data() { families(); }
+    void everyControlHasOneWidget();
+    void pagesMenusAndToolBar();
+    void enabledAtConfiguredStart_data() { families(); }
+    void enabledAtConfiguredStart();
+    void enabledAtUnconfiguredStart();
+    void splashClosesWithTheFirstTimeNotice_data();
+    void splashClosesWithTheFirstTimeNotice();
+    void slotButtonsStepAndWrap_data() { families(); }
+    void slotButtonsStepAndWrap();
+    void typingACraftNumber();
+    void editsReachTheForm();
+    void clipboardActsOnTheFocusedBox();
+    void editorWindowsFollowTheirForms();
+    void exitAndClosingEndTheProgram();
+
+private:
+    static void families()
+    {
+        QTest::addColumn<Family>("family");
+        QTest::newRow("XvT") << Family::Xvt;
+        QTest::newRow("XWA") << Family::Xwa;
+    }
+};
+
+void MainWindowTest::everyControlHasOneWidget()
+{
+    QFETCH(Family, family);
+    Running run(family);
+    const auto checkWindow = [](Form& form, QWidget& window) {
+        for (const auto& control : form.controls()) {
+            const QString key = toQt(control->key());
+            const auto widgets = window.findChildren<QWidget*>(key);
+            const auto actions = window.findChildren<QAction*>(key);
+            const bool action = control->kind() == ControlKind::MenuItem || control->kind() == ControlKind::ToolButton;
+            QVERIFY2(widgets.size() + actions.size() == 1, qPrintable(key));
+            QVERIFY2(actions.size() == (action ? 1 : 0), qPrintable(key));
+        }
+    };
+    checkWindow(run.session->mainForm(), run.window());
+    checkWindow(run.session->cockpitForm(), run.windows->cockpitEditor());
+    checkWindow(run.session->weaponForm(), run.windows->weaponEditor());
+    QCOMPARE(run.window().windowTitle(), QStringLiteral("PLORIK Version 4.2 updated 05 April, 2019"));
+
+    // What the widgets show is what the forms hold, also after the slot changed.
+    QCOMPARE(formMismatches(run.session->mainForm(), run.window()), QStringList());
+    QTest::mouseClick(run.find<QPushButton>("NextSlotButton"), Qt::LeftButton);
+    QCOMPARE(run.session->currentSlot(), 2);
+    QCOMPARE(formMismatches(run.session->mainForm(), run.window()), QStringList());
+    QCOMPARE(formMismatches(run.session->weaponForm(), run.windows->weaponEditor()), QStringList());
+
+    // The hidden box is there but not shown; captions go grey with their controls.
+    QVERIFY(run.find<QLineEdit>("BeamRechargeBox")->isHidden());
+    for (QLabel* caption : run.window().findChildren<QLabel*>()) {
+        if (caption->objectName().startsWith(QStringLiteral("caption:")) && caption->buddy())
+            QVERIFY2(caption->isEnabled() == caption->buddy()->isEnabled(), qPrintable(caption->objectName()));
+    }
+}
+
+void MainWindowTest::pagesMenusAndToolBar()
+{
+    Running run(Family::Xvt);
+    QTabWidget* pages = run.window().pages();
+    QStringList tabs;
+    for (int i = 0; i < pages->count(); ++i)
+        tabs << pages->tabText(i);
+    QCOMPARE(tabs, QStringList({"Statistics", "Descriptions", "Weaponry", "Wpn. Slots", "Development", "Opt", "Cockpit",
+                                "Unknown"}));
+    QCOMPARE(pages->currentIndex(), 0);
+
+    // Menus: captions in order, items in order with their separators ("-").
+    const auto entries = [](const QList<QAction*>& actions) {
+        QStringList texts;
+        for (const QAction* action : actions)
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return texts;
+    };
+    const QList<QAction*> menus = run.window().menuBar()->actions();
+    QCOMPARE(entries(menus), QStringList({"&File", "&Edit", "E&ditors", "&Images", "&Help"}));
+    QCOMPARE(entries(menus[0]->menu()->actions()),
+             QStringList(
+                 {"&Open Ship..", "&Save Ship as..", "Save as Single ZT..", "-", "Select EXE File..", "-", "E&xit"}));
+    QCOMPARE(entries(menus[1]->menu()->actions()),
+             QStringList({"Cu&t", "&Copy", "&Paste", "-", "Copy Ship", "Paste Ship", "Paste Shiptype Only"}));
+    QCOMPARE(entries(menus[3]->menu()->actions()),
+             QStringList({"Create Backup Image", "Recreate from Image", "-", "Recreate Single Slot", "-",
+                          "Make ZT Package", "Make XWA ZT Package"}));
+    QCOMPARE(entries(menus[4]->menu()->actions()),
+             QStringList({"&Contents", "&Topic", "&Tutorial", "&How to Use Help", "Introduction", "-", "&About..."}));
+    QCOMPARE(run.action("Openship1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(run.action("Contents1")->shortcut(), QKeySequence(Qt::Key_F1));
+
+    // The tool bar: open, save | Copy, Cut, Paste | the last button; each with its hint.
+    QStringList tools;
+    for (const QAction* action : run.window().findChild<QToolBar*>()->actions()) {
+        tools << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        QVERIFY(action->isSeparator() || !action->toolTip().isEmpty());
+    }
+    QCOMPARE(tools,
+             QStringList({"OpenShipTool", "SaveShipTool", "-", "CopyTool", "CutTool", "PasteTool", "-", "LastTool"}));
+
+    // The "OPT File:" box's context menu holds "Add New Opt" alone.
+    auto* optFile = run.find<QLineEdit>("DBOPTFile");
+    emit optFile->customContextMenuRequested(QPoint(4, 4));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions(), QList<QAction*>({run.action("AddNewOpt1")}));
+    QCOMPARE(run.action("AddNewOpt1")->text(), QStringLiteral("Add New Opt"));
+    menu->close();
+}
+
+void MainWindowTest::enabledAtConfiguredStart()
+{
+    QFETCH(Family, family);
+    Running run(family);
+    const bool xvt = family == Family::Xvt;
+    QCOMPARE(run.find<QPushButton>("INTEditorButton")->isEnabled(), xvt);
+    QCOMPARE(run.action("INTCockpitEditor1")->isEnabled(), xvt);
+    for (const char* off : {"Paste1", "XWAZTpackage1", "Pasteship1"})
+        QVERIFY2(!run.action(off)->isEnabled(), off);
+    for (const char* on : {"Openship1", "Saveshipas1", "SaveasZT1", "SelectEXEFile1", "Copyship1", "WeaponsEditor1",
+                           "OpenShipTool", "SaveShipTool", "LastTool"})
+        QVERIFY2(run.action(on)->isEnabled(), on);
+    for (const char* on : {"PrevSlotButton", "NextSlotButton", "Button3"})
+        QVERIFY2(run.find<QWidget>(on)->isEnabled(), on);
+    QCOMPARE(run.session->currentSlot(), 1);
+    QCOMPARE(run.find<QComboBox>("CraftNoBox")->currentText(), toQt(run.session->mainForm()["CraftNoBox"].text()));
+    QCOMPARE(run.find<QLineEdit>("GameDirBox")->text(), toQt(run.session->gameDir()));
+}
+
+void MainWindowTest::enabledAtUnconfiguredStart()
+{
+    Running run(Family::Xvt, false);
+    for (const char* off : {"PrevSlotButton", "Button3", "NextSlotButton"})
+        QVERIFY2(!run.find<QWidget>(off)->isEnabled(), off);
+    for (const char* off : {"Openship1", "Saveshipas1", "SaveasZT1", "OpenShipTool", "SaveShipTool", "LastTool"})
+        QVERIFY2(!run.action(off)->isEnabled(), off);
+    // Every menu still opens; the way forward is on.
+    for (QAction* menu : run.window().menuBar()->actions())
+        QVERIFY(menu->isEnabled());
+    QVERIFY(run.action("SelectEXEFile1")->isEnabled());
+    QCOMPARE(run.find<QLineEdit>("GameDirBox")->text(), QStringLiteral("n/a"));
+    QCOMPARE(run.find<QPlainTextEdit>("GameVersionBox")->toPlainText(), QStringLiteral("None selected"));
+}
+
+void MainWindowTest::splashClosesWithTheFirstTimeNotice_data()
+{
+    QTest::addColumn<bool>("configured");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("first start, Cancel") << false << "cancel" << true;
+    QTest::newRow("first start, OK") << false << "ok" << false;
+    QTest::newRow("configured") << true << "" << false;
+}
+
+void MainWindowTest::splashClosesWithTheFirstTimeNotice()
+{
+    QFETCH(bool, configured);
+    QFETCH(QString, answer);
+    QFETCH(bool, ends);
+    Running run(Family::Xvt, configured, {answer.toStdString()});
+    const std::size_t before = run.prompter.records().size();
+    QSignalSpy finished(run.windows.get(), &WindowSet::finished);
+    run.windows->showSplash();
+    SplashWindow* splash = run.windows->splash();
+    QVERIFY(splash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(splash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QTRY_VERIFY(splash->finished()); // the first timer tick
+    QVERIFY(splash->isHidden());
+
+    QStringList captions;
+    for (const auto& record : run.prompter.records())
+        captions << toQt(record.message.caption);
+    if (configured) {
+        QCOMPARE(run.prompter.records().size(), before); // nothing to ask
+    } else {
+        // The start-up tip comes first, the notice when the splash closes.
+        QCOMPARE(captions, QStringList({"PLORIK tip:", "PLORIK first time notice"}));
+        QCOMPARE(run.prompter.records().back().message.buttons, MessageButtons::OkCancel);
+    }
+    QCOMPARE(run.session->ended(), ends);
+    QCOMPARE(finished.size(), ends ? 1 : 0);
+    QCOMPARE(run.window().isVisible(), !ends);
+    if (ends)
+        QCOMPARE(finished.front().front().toInt(), 0);
+}
+
+void MainWindowTest::slotButtonsStepAndWrap()
+{
+    QFETCH(Family, family);
+    Running run(family);
+    auto* craftNo = run.find<QComboBox>("CraftNoBox");
+    const auto shown = [&] { return fromQt(craftNo->currentText()); };
+    QVERIFY(craftNo->currentText().trimmed().startsWith(QLatin1Char('1')));
+    QTest::mouseClick(run.find<QPushButton>("NextSlotButton"), Qt::LeftButton);
+    QCOMPARE(run.session->currentSlot(), 2);
+    QCOMPARE(shown(), run.session->mainForm()["CraftNoBox"].text());
+    QVERIFY(craftNo->currentText().trimmed().startsWith(QLatin1Char('2')));
+    QTest::mouseClick(run.find<QPushButton>("PrevSlotButton"), Qt::LeftButton);
+    QTest::mouseClick(run.find<QPushButton>("PrevSlotButton"), Qt::LeftButton);
+    const auto last = static_cast<std::int32_t>(run.session->mainForm()["CraftNoBox"].items().size());
+    QCOMPARE(run.session->currentSlot(), last); // slot 1 wraps to the last
+    QCOMPARE(shown(), run.session->mainForm()["CraftNoBox"].text());
+    QTest::mouseClick(run.find<QPushButton>("NextSlotButton"), Qt::LeftButton);
+    QCOMPARE(run.session->currentSlot(), 1);
+}
+
+void MainWindowTest::typingACraftNumber()
+{
+    Running run(Family::Xvt);
+    QLineEdit* box = run.find<QComboBox>("CraftNoBox")->lineEdit();
+    box->selectAll();
+    QTest::keyClicks(box, "12");
+    QCOMPARE(run.session->currentSlot(), 12);
+    // The box keeps what was typed and where the cursor is.
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QCOMPARE(box->cursorPosition(), 2);
+    QCOMPARE(formMismatches(run.session->mainForm(), run.window()), QStringList());
+
+    // Picking from the list goes to that slot.
+    auto* combo = run.find<QComboBox>("CraftNoBox");
+    const int pick = 4;
+    combo->setCurrentIndex(pick);
+    emit combo->activated(pick);
+    QCOMPARE(run.session->currentSlot(), pick + 1);
+}
+
+void MainWindowTest::editsReachTheForm()
+{
+    Running run(Family::Xvt);
+    Form& form = run.session->mainForm();
+
+    auto* value = run.find<QLineEdit>("ValueBox");
+    QTest::keyClicks(value, "44");
+    QCOMPARE(form["ValueBox"].text(), std::string("44"));
+
+    auto* comment = run.find<QPlainTextEdit>("Memo1");
+    QTest::keyClicks(comment, "one");
+    QTest::keyClick(comment, Qt::Key_Return);
+    QTest::keyClicks(comment, "two");
+    QCOMPARE(form["Memo1"].text(), std::string("one\r\ntwo"));
+
+    // Whichever check boxes the slot leaves on take their clicks.
+    int clicked = 0;
+    for (const auto& control : form.controls()) {
+        if (control->kind() != ControlKind::CheckBox || !control->enabled())
+            continue;
+        const bool was = control->checked();
+        auto* box = run.find<QCheckBox>(control->key().c_str());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+        QVERIFY2(control->checked() != was, control->key().c_str());
+        ++clicked;
+    }
+    QVERIFY(clicked > 0);
+
+    auto* work = run.find<QComboBox>("ComboBox11");
+    work->setCurrentIndex(1);
+    emit work->activated(1);
+    QCOMPARE(form["ComboBox11"].text(), std::string("Shiptype block"));
+
+    // A track bar moved by its keys.
+    for (const char* key : {"TrackBar1", "TrackBar2"}) {
+        if (!form[key].enabled())
+            continue;
+        auto* slider = run.find<QSlider>(key);
+        slider->setFocus();
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        QCOMPARE(form[key].position(), slider->value());
+        QVERIFY(slider->value() > 0);
+    }
+
+    // A grid edit lands in its cell; the fixed row and column cannot be edited.
+    auto* grid = run.find<QTableWidget>("wpn");
+    QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEditable));
+    QVERIFY(!(grid->item(1, 0)->flags() & Qt::ItemIsEditable));
+    QVERIFY(grid->item(1, 1)->flags() & Qt::ItemIsEditable);
+    grid->item(1, 1)->setText(QStringLiteral("77"));
+    QCOMPARE(form["wpn"].cell(1, 1), std::string("77"));
+    // The byte grid only shows.
+    QVERIFY(!(run.find<QTableWidget>("HexGrid")->item(1, 1)->flags() & Qt::ItemIsEditable));
+    // On the Unknown page only the values take edits.
+    auto* unknown = run.find<QTableWidget>("StringGrid3");
+    for (int column = 1; column < unknown->columnCount(); ++column)
+        QCOMPARE(bool(unknown->item(1, column)->flags() & Qt::ItemIsEditable), column == 2);
+
+    // A radio button clears the others of its group.
+    if (form["FemaleRadioB"].enabled()) {
+        QTest::mouseClick(run.find<QWidget>("FemaleRadioB"), Qt::LeftButton);
+        QVERIFY(form["FemaleRadioB"].checked());
+        QVERIFY(!run.find<QAbstractButton>("MaleRadioB")->isChecked());
+    }
+}
+
+void MainWindowTest::clipboardActsOnTheFocusedBox()
+{
+    Running run(Family::Xvt);
+    run.window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&run.window()));
+    QApplication::clipboard()->clear();
+    QAction* copy = run.action("CopyTool");
+    QAction* cut = run.action("CutTool");
+    QAction* paste = run.action("PasteTool");
+
+    auto* value = run.find<QLineEdit>("ValueBox");
+    value->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), value);
+    QTest::keyClicks(value, "1234");
+    QVERIFY(!copy->isEnabled() && !cut->isEnabled() && !paste->isEnabled()); // no selection, empty clipboard
+    value->selectAll();
+    QVERIFY(copy->isEnabled() && cut->isEnabled());
+    cut->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1234"));
+    QCOMPARE(run.session->mainForm()["ValueBox"].text(), std::string()); // the cut reached the form
+    QVERIFY(paste->isEnabled() && !cut->isEnabled());
+    paste->trigger();
+    QCOMPARE(run.session->mainForm()["ValueBox"].text(), std::string("1234"));
+
+    // A read-only box can be copied from, not cut from or pasted into; the menu's cut leaves it.
+    auto* gameDir = run.find<QLineEdit>("GameDirBox");
+    gameDir->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), gameDir);
+    gameDir->selectAll();
+    QVERIFY(copy->isEnabled() && !cut->isEnabled() && !paste->isEnabled());
+    const QString before = gameDir->text();
+    run.action("Cut1")->trigger();
+    QCOMPARE(gameDir->text(), before);
+    run.action("Copy1")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), before);
+    QVERIFY(!run.action("Paste1")->isEnabled());
+}
+
+void MainWindowTest::editorWindowsFollowTheirForms()
+{
+    Running run(Family::Xvt);
+    EditorWindow& weapons = run.windows->weaponEditor();
+    EditorWindow& cockpit = run.windows->cockpitEditor();
+    QVERIFY(!weapons.isVisible() && !cockpit.isVisible()); // made hidden
+    QCOMPARE(weapons.windowTitle(), QStringLiteral("PLORIK Weapon editor"));
+    QCOMPARE(cockpit.windowTitle(), QStringLiteral("PLORIK Cockpit editor"));
+
+    run.action("WeaponsEditor1")->trigger();
+    QVERIFY(weapons.isVisible());
+    weapons.close(); // the user closes it; the command shows it again
+    QVERIFY(!run.session->weaponForm().shown());
+    run.action("WeaponsEditor1")->trigger();
+    QVERIFY(weapons.isVisible());
+
+    QTest::mouseClick(run.find<QPushButton>("INTEditorButton"), Qt::LeftButton);
+    QVERIFY(cockpit.isVisible());
+    QVERIFY(run.window().isVisible());
+}
+
+void MainWindowTest::exitAndClosingEndTheProgram()
+{
+    {
+        Running run(Family::Xvt);
+        run.action("WeaponsEditor1")->trigger();
+        QSignalSpy finished(run.windows.get(), &WindowSet::finished);
+        run.action("Exit1")->trigger();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.front().front().toInt(), 0);
+        QVERIFY(!run.window().isVisible());
+        QVERIFY(!run.windows->weaponEditor().isVisible());
+    }
+    {
+        Running run(Family::Xwa);
+        QSignalSpy finished(run.windows.get(), &WindowSet::finished);
+        run.window().close();
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.front().front().toInt(), 0);
+    }
+}
+
+} // namespace plorik::gui
+
+#include "MainWindowTest.moc"
+
+int runMainWindowTest(int argc, char** argv)
+{
+    plorik::gui::MainWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
