@@ -1,6 +1,8 @@
 #include "EntryFields.h"
 #include "SessionFixture.h"
 
+#include <algorithm>
+
 using namespace plorik;
 using namespace plorik::testing;
 
@@ -114,5 +116,22 @@ TEST(DisplayShipType, WithoutShipTypesItsControlsAreOff)
         for (const char* key : kShipTypeControls)
             EXPECT_FALSE(without.control(key).enabled()) << key;
         EXPECT_TRUE(without.messages().empty());
+    }
+}
+
+TEST(DisplayOptGroup, IsOnOnlyWhileTheCraftsModelFileExists)
+{
+    for (const Family family : {Family::Xvt, Family::Xwa}) {
+        StartedGame started{GameBuilder(family)};
+        EXPECT_FALSE(started.control("OptInfoGroup").enabled());
+        // Put the model file in place, in its folder, and show the slot again.
+        const std::string model = started.control("DBOPTFile").text();
+        std::string path = model;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        std::filesystem::create_directories((started.game.gameDir / path).parent_path());
+        writeFile(started.game.gameDir / path, "OPT");
+        started.form().userPress("NextSlotButton");
+        started.form().userPress("PrevSlotButton");
+        EXPECT_TRUE(started.control("OptInfoGroup").enabled()) << model;
     }
 }

@@ -4,6 +4,7 @@
 #include "gamefiles/SpecDesc.h"
 #include "gamefiles/TextLines.h"
 #include "text/GameTextLine.h"
+#include "text/LineReader.h"
 
 namespace plorik::display {
 
@@ -12,13 +13,12 @@ namespace {
 constexpr const char* kMissingLine = "n/a";
 constexpr const char* kDescriptionBoxes[] = {"CraftTypeBox", "ManufactorBox", "UsedByBox", "DescriptionBox", "CrewBox"};
 
-// A tagged line of strings.txt, or nullopt past the file's end.
-std::optional<std::string> stringsLine(const DisplayContext& context, std::int64_t number)
+// A tagged line of strings.txt (1-based), or nullopt past the file's end.
+std::optional<std::string> stringsLine(const std::vector<std::string>& lines, std::int64_t number)
 {
-    const auto line = readLineNumber(context.gameFile("strings.txt"), number);
-    if (!line)
+    if (number < 1 || number > static_cast<std::int64_t>(lines.size()))
         return std::nullopt;
-    return gameTextLine(*line);
+    return gameTextLine(lines[static_cast<std::size_t>(number - 1)]);
 }
 
 void showCraftName(const DisplayContext& context, const std::string& name)
@@ -41,15 +41,16 @@ void showNames(const DisplayContext& context)
 {
     const VersionProfile& profile = context.profile;
     const std::int32_t slot = context.slotNumber();
-    const auto gender = stringsLine(context, GameLines::gender(profile, slot));
+    const std::vector<std::string> strings = readAllLines(context.gameFile("strings.txt"));
+    const auto gender = stringsLine(strings, GameLines::gender(profile, slot));
     showGender(context, gender);
     const bool named = !context.xwa() || slot <= kLastNamedXwaSlot;
     if (context.xwa())
         showCraftName(context, named && gender ? (gender->size() > 2 ? gender->substr(2) : "") : kMissingLine);
-    const auto plural = named ? stringsLine(context, GameLines::plural(profile, slot)) : std::nullopt;
+    const auto plural = named ? stringsLine(strings, GameLines::plural(profile, slot)) : std::nullopt;
     context["PluralnameBox"].setText(plural.value_or(kMissingLine));
     if (context.xwa() && !profile.absent(Key::ShortNamesLine)) {
-        const auto shortName = named ? stringsLine(context, GameLines::shortName(profile, slot)) : std::nullopt;
+        const auto shortName = named ? stringsLine(strings, GameLines::shortName(profile, slot)) : std::nullopt;
         context["CraftIDBox"].setText(shortName.value_or(kMissingLine));
     }
     if (!context.xwa()) {

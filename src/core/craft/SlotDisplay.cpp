@@ -2,6 +2,7 @@
 
 #include "craft/DisplaySteps.h"
 #include "inspect/HexView.h"
+#include "inspect/OptInformation.h"
 
 namespace plorik {
 
@@ -28,7 +29,7 @@ void SlotDisplay::fillOutForm(bool keepShipType)
     display::showWeaponry(context);
     display::showUnknownPage(context);
     m_context.exe = nullptr;
-    // The Opt page's model information is filled here once model inspection exists.
+    refreshOptInformation(m_context.form, m_context.gameDir);
 }
 
 } // namespace plorik
