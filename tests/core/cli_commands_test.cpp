@@ -1,57 +1,14 @@
 // plorik-cli run as a user runs it: the real program on a built game, stdin from /dev/null.
+#include "CliRunner.h"
 #include "GameBuilder.h"
 #include "SessionFixture.h"
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
-
-extern char** environ;
 
 namespace plorik::testing {
 namespace {
-
-struct CliOutput {
-    int exit = -1;
-    std::string out;
-    std::string err;
-};
-
-CliOutput runCli(const std::vector<std::string>& arguments)
-{
-    TempDir capture;
-    const std::string outPath = (capture.path() / "out").string();
-    const std::string errPath = (capture.path() / "err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> words{PLORIK_CLI_PATH};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-
-    CliOutput output;
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, PLORIK_CLI_PATH, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << PLORIK_CLI_PATH;
-        return output;
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    output.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    output.out = readFile(outPath);
-    output.err = readFile(errPath);
-    return output;
-}
 
 std::vector<std::string> lines(const std::string& text)
 {

@@ -1,54 +1,17 @@
 // plorik-cli write, run as a modder runs it: exactly the expected bytes and lines change in the game
 // folder, and nothing else.
+#include "CliRunner.h"
 #include "WriteFixture.h"
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 using namespace plorik;
 using namespace plorik::testing;
 
 namespace {
 
-struct CliResult {
-    int exit = -1;
-    std::string out;
-    std::string err;
-};
-
-CliResult runCli(const BuiltGame& game, const std::vector<std::string>& arguments)
+CliOutput runCli(const BuiltGame& game, std::vector<std::string> arguments)
 {
-    TempDir capture;
-    const std::string outPath = (capture.path() / "out").string();
-    const std::string errPath = (capture.path() / "err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> words{PLORIK_CLI_PATH, "--program-dir", game.programDir.string()};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    CliResult result;
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, PLORIK_CLI_PATH, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << PLORIK_CLI_PATH;
-        return result;
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    result.exit = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = readFile(outPath);
-    result.err = readFile(errPath);
-    return result;
+    arguments.insert(arguments.begin(), {"--program-dir", game.programDir.string()});
+    return plorik::testing::runCli(arguments);
 }
 
 // The game folder and the program folder before the command.
@@ -66,7 +29,7 @@ TEST(WriteCli, ChangesExactlyTheSlotsBytesAndLines)
     TempDir dir;
     const BuiltGame game = builder.build(dir.path());
     const Folders before(game);
-    const CliResult result =
+    const CliOutput result =
         runCli(game, {"write", "3", "--set", "ShieldPowerBox=120", "--set", "SpeedBox=100", "--set", "AccBox=100",
                       "--set", "Deaccbox=100", "--set", "wpn[1,1]=77", "--set", "CraftNameBox=Cli Craft", "--set",
                       "FemaleRadioB=true", "--set", "ComboBox10=@5"});
@@ -108,7 +71,7 @@ TEST(WriteCli, ARefusedValueExitsWithOneAndChangesNothing)
     TempDir dir;
     const BuiltGame game = GameBuilder(Family::Xwa).build(dir.path());
     const Folders before(game);
-    const CliResult result = runCli(game, {"--json", "write", "2", "--set", "SpeedBox=40000"});
+    const CliOutput result = runCli(game, {"--json", "write", "2", "--set", "SpeedBox=40000"});
     EXPECT_EQ(result.exit, 1);
     EXPECT_EQ(result.err.rfind("PLORIK error: Speed:", 0), 0u) << result.err;
     EXPECT_NE(result.out.find(R"("icon":"error")"), std::string::npos);
@@ -120,15 +83,15 @@ TEST(WriteCli, TheSpeciesQuestionTakesTheGivenAnswerOrStopsUnanswered)
     TempDir dir;
     const BuiltGame game = GameBuilder(Family::Xwa).build(dir.path());
     const Folders before(game);
-    const CliResult unanswered = runCli(game, {"write", "5"});
+    const CliOutput unanswered = runCli(game, {"write", "5"});
     EXPECT_EQ(unanswered.exit, 3) << unanswered.err;
     EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
 
-    const CliResult cancelled = runCli(game, {"--answer", "cancel", "write", "5"});
+    const CliOutput cancelled = runCli(game, {"--answer", "cancel", "write", "5"});
     EXPECT_EQ(cancelled.exit, 0) << cancelled.err;
     EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
 
-    const CliResult yes = runCli(game, {"--answer", "yes", "--json", "write", "5"});
+    const CliOutput yes = runCli(game, {"--answer", "yes", "--json", "write", "5"});
     EXPECT_EQ(yes.exit, 0) << yes.err;
     EXPECT_NE(yes.out.find(R"("SpecNo":{"text":"221")"), std::string::npos) << yes.out.substr(0, 400);
     const std::string exe = readFile(game.executable());
