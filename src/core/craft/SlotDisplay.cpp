@@ -8,27 +8,41 @@ namespace plorik {
 
 void SlotDisplay::fillOutForm(bool keepShipType)
 {
+    m_complete = false;
     display::setShipTypeTexts(m_context);
+    step("the executable");
     BinaryFile exe(m_context.executable, BinaryFile::Mode::Read);
     m_context.exe = &exe;
     const DisplayContext& context = m_context;
+    step("the species number (the executable's species table, shiplist.txt)");
     display::showSpecies(context);
+    step("the hex view (the executable)");
     HexView(context).fill();
+    step("the ship list fields (shiplist.txt)");
     display::showShipList(context);
+    step("the craft entry's fields");
     display::showStatusNotes(context);
     context["CraftNoBox"].setText(std::to_string(context.slotNumber()));
     display::showCraftId(context);
     display::showByteFields(context);
     display::showCockpit(context);
     display::showManoeuvrability(context);
+    step("the names (strings.txt, fronttxt.txt)");
     display::showNames(context);
+    step("the descriptions (specdesc.txt)");
     display::showDescriptions(context);
+    step("the ship type entry (the executable, the OPT list file)");
     display::resetWeaponTypes(context);
     display::showShipTypeEntry(context, keepShipType);
+    step("the craft entry's fields");
     display::showStrengths(context);
+    step("the weaponry (data.txt)");
     display::showWeaponry(context);
+    step("the Unknown page (the executable)");
     display::showUnknownPage(context);
     m_context.exe = nullptr;
+    m_complete = true;
+    m_step.clear();
     refreshOptInformation(m_context.form, m_context.gameDir);
 }
 

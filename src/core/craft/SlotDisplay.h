@@ -2,6 +2,8 @@
 
 #include "craft/DisplayContext.h"
 
+#include <string>
+
 namespace plorik {
 
 // Fills the main window's pages from the current slot: the slot buffer, the records of the
@@ -15,8 +17,16 @@ public:
     // when data.txt lacks a section.
     void fillOutForm(bool keepShipType);
 
+    // Whether every field that "Write" stores was filled from this slot (the model information
+    // that follows may still fail); when not, the step at which the display stopped.
+    bool complete() const { return m_complete; }
+    const std::string& stoppedAt() const { return m_step; }
+
 private:
+    void step(const char* name) { m_step = name; }
     DisplayContext m_context;
+    bool m_complete = false;
+    std::string m_step;
 };
 
 } // namespace plorik

@@ -105,7 +105,8 @@ void SlotGathering::storeText(Key key, const char* control, std::size_t longest)
     if (m_profile.absent(key))
         return;
     const std::string& text = m_form[control].text();
-    if (text.size() > longest)
+    // "n/a" is what the box shows when the game's files have no such text: nothing to store.
+    if (text.size() > longest || text == "n/a")
         return;
     const std::int64_t start = m_profile.held(key);
     if (start < 0 || start + static_cast<std::int64_t>(text.size()) + 1 > std::int64_t{SlotBuffer::kSize} - 1)

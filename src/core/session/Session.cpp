@@ -65,6 +65,15 @@ void Session::run(const std::function<void()>& command)
         m_exitCode = 1;
     } catch (const PlorikError& failure) {
         m_prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    } catch (const std::bad_alloc&) {
+        m_prompter.message({"PLORIK", "Out of memory.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    } catch (const std::exception& failure) {
+        // Whatever the program did not foresee (a file system or stream failure, ...) ends the
+        // command, never the program.
+        m_prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    } catch (...) {
+        m_prompter.message(
+            {"PLORIK", "An unexpected error ended the command.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
     }
 }
 

@@ -2,9 +2,11 @@
 
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
+#include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
 #include "session/Prompter.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -49,13 +51,17 @@ public:
     const SlotBuffer& slotBuffer() const { return m_slot; }
     // The ship list separator of the slot on screen, kept for the write.
     const std::string& shipListSeparator() const { return m_shipListSeparator; }
+    // Why the slot on screen is not fully shown (its display stopped), or nullopt when it is. The
+    // pages may then hold another slot's values, so nothing writes the slot from them.
+    const std::optional<std::string>& slotNotShown() const { return m_slotNotShown; }
 
     std::filesystem::path dataFilePath() const;
     std::filesystem::path executablePath() const;
     std::filesystem::path backupFolder() const;
 
-    // Runs one command as the window's event loop would: a program end stops it, and any
-    // PlorikError is shown in the standard error box and abandons the command.
+    // Runs one command as the window's event loop would: a program end stops it, and any failure
+    // (the program's own errors and every other exception) is shown in the standard error box and
+    // abandons the command.
     void run(const std::function<void()>& command);
 
 private:
@@ -78,6 +84,7 @@ private:
 
     void readAndShowSlot();
     void showSlot();
+    void slotNotShown(const std::string& step, const std::string& reason);
     void nextSlot();
     void previousSlot();
     void craftNumberChanged();
@@ -115,6 +122,8 @@ private:
     std::int32_t m_slotOffset = 0;
     SlotBuffer m_slot;
     std::string m_shipListSeparator;
+    std::array<std::string, kUnknownRows> m_freeValuesShown;
+    std::optional<std::string> m_slotNotShown;
 };
 
 } // namespace plorik

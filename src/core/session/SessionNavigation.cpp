@@ -10,15 +10,35 @@ namespace plorik {
 
 void Session::readAndShowSlot()
 {
-    CraftTable(*m_profile).readSlot(executablePath(), m_slotOffset, m_slot);
+    try {
+        CraftTable(*m_profile).readSlot(executablePath(), m_slotOffset, m_slot);
+    } catch (const std::exception& failure) {
+        slotNotShown("the craft entry (the executable)", failure.what());
+        throw;
+    }
     showSlot();
 }
 
 void Session::showSlot()
 {
     SlotDisplay display(DisplayContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(),
-                                       dataFilePath(), nullptr, &m_shipListSeparator});
-    display.fillOutForm(false);
+                                       dataFilePath(), nullptr, &m_shipListSeparator, &m_freeValuesShown});
+    try {
+        display.fillOutForm(false);
+    } catch (const std::exception& failure) {
+        if (!display.complete())
+            slotNotShown(display.stoppedAt(), failure.what());
+        throw;
+    }
+    m_slotNotShown.reset();
+}
+
+void Session::slotNotShown(const std::string& step, const std::string& reason)
+{
+    const std::string slot = std::to_string(currentSlot());
+    m_slotNotShown = "Slot " + slot + " is not fully shown: its display stopped at " + step + ": " + reason;
+    (*m_main)["StatusBar"].setText("Slot " + slot + " is not fully shown (" + step +
+                                   " could not be read); \"Write\" is refused until it is.");
 }
 
 void Session::displayChoiceChanged()
