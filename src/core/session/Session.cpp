@@ -46,6 +46,13 @@ void Session::wireHandlers()
     main.onPress("INTCockpitEditor1", command(&Session::showCockpitEditor));
     main.onPress("INTEditorButton", command(&Session::showCockpitEditor));
     main.onPress("WeaponsEditor1", command(&Session::showWeaponEditor));
+    for (const char* key : {"Openship1", "OpenShipTool"})
+        main.onPress(key, command(&Session::openShip));
+    for (const char* key : {"Saveshipas1", "SaveShipTool"})
+        main.onPress(key, command(&Session::saveShip));
+    main.onPress("Copyship1", command(&Session::copyShip));
+    main.onPress("Pasteship1", command(&Session::pasteShip));
+    main.onPress("Pasteshiptypeonly1", command(&Session::pasteShipTypeOnly));
     // "&Topic", "&Tutorial" and the last tool button have no command.
 }
 

@@ -15,6 +15,8 @@
 
 namespace plorik {
 
+enum class ShipFileVersion;
+
 // One running editor: the program folder, the settings, the profile, the current slot, and the
 // forms of its three windows. Every command of every window runs here; the window, the command
 // line and the tests drive it through the forms.
@@ -83,7 +85,8 @@ private:
     void fillWeaponEditorLists();
 
     void readAndShowSlot();
-    void showSlot();
+    // With `keepShipType` the "Ship Type:" list keeps its item (a ship file is being loaded).
+    void showSlot(bool keepShipType = false);
     void slotNotShown(const std::string& step, const std::string& reason);
     void nextSlot();
     void previousSlot();
@@ -91,6 +94,15 @@ private:
     void displayChoiceChanged();
     void speciesChanged();
     void writeSlot();
+
+    void openShip();
+    void saveShip();
+    void loadShipFile(const std::string& path);
+    void fillFromShipFile(const std::string& file, ShipFileVersion version);
+    void copyShip();
+    void pasteShip();
+    void pasteShipTypeOnly();
+    void refreshAfterPaste();
 
     void selectExeFile();
     void about();
@@ -124,6 +136,7 @@ private:
     std::string m_shipListSeparator;
     std::array<std::string, kUnknownRows> m_freeValuesShown;
     std::optional<std::string> m_slotNotShown;
+    std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
 };
 
 } // namespace plorik

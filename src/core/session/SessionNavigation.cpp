@@ -19,12 +19,12 @@ void Session::readAndShowSlot()
     showSlot();
 }
 
-void Session::showSlot()
+void Session::showSlot(bool keepShipType)
 {
     SlotDisplay display(DisplayContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(),
                                        dataFilePath(), nullptr, &m_shipListSeparator, &m_freeValuesShown});
     try {
-        display.fillOutForm(false);
+        display.fillOutForm(keepShipType);
     } catch (const std::exception& failure) {
         if (!display.complete())
             slotNotShown(display.stoppedAt(), failure.what());

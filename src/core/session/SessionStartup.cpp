@@ -24,7 +24,7 @@ void Session::start(const std::string& shipFileArgument)
     }
 }
 
-void Session::startUp(const std::string& /*shipFileArgument*/)
+void Session::startUp(const std::string& shipFileArgument)
 {
     m_slotOffset = 0;
     setProfileCommandsEnabled(false); // until a profile is loaded
@@ -33,7 +33,10 @@ void Session::startUp(const std::string& /*shipFileArgument*/)
         startConfigured();
     else
         startUnconfigured();
-    // An SHP file named on the command line is loaded here once ship files are supported.
+    // A ship file named on the command line is loaded once the first slot is shown.
+    std::error_code missing;
+    if (!shipFileArgument.empty() && std::filesystem::exists(shipFileArgument, missing))
+        loadShipFile(shipFileArgument);
 }
 
 void Session::fillTargetTypes()

@@ -24,6 +24,8 @@ public:
     bool atEnd() const { return m_pos >= m_text.size(); }
     // The next line, cut at 255 characters (empty at the end of the file).
     std::string readLine();
+    // Reads one character, whatever it is (a CR or an LF too); '\0' at the end of the file.
+    char readChar() { return atEnd() ? '\0' : m_text[m_pos++]; }
     // The bytes of the line readLine() returned last: all of it, with its line end if it had one.
     std::string_view lastRawLine() const;
     // Everything not read yet, as it stands in the file.
