@@ -1,8 +1,7 @@
 #include "craft/SlotDisplay.h"
 
 #include "craft/DisplaySteps.h"
-#include "inspect/HexView.h"
-#include "inspect/OptInformation.h"
+#include "craft/HexView.h"
 
 namespace plorik {
 
@@ -43,7 +42,6 @@ void SlotDisplay::fillOutForm(bool keepShipType)
     m_context.exe = nullptr;
     m_complete = true;
     m_step.clear();
-    refreshOptInformation(m_context.form, m_context.gameDir);
 }
 
 } // namespace plorik

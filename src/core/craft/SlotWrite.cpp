@@ -1,10 +1,10 @@
 #include "craft/SlotWrite.h"
 
+#include "common/Errors.h"
 #include "craft/SlotGathering.h"
 #include "gamefiles/ShipListWrite.h"
 #include "io/AtomicFile.h"
 #include "io/BinaryFile.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
 

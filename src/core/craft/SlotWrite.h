@@ -1,11 +1,11 @@
 #pragma once
 
+#include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "craft/WritePlan.h"
 #include "form/Form.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
-#include "session/Prompter.h"
 
 #include <array>
 #include <cstdint>

@@ -1,3 +1,4 @@
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "craft/FreeValues.h"
 #include "craft/SlotWrite.h"
@@ -5,7 +6,6 @@
 #include "gamefiles/OptList.h"
 #include "gamefiles/PilotFiles.h"
 #include "io/BinaryFile.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
 

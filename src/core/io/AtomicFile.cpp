@@ -1,7 +1,7 @@
 #include "io/AtomicFile.h"
 
+#include "common/Errors.h"
 #include "io/BinaryFile.h"
-#include "io/FileError.h"
 #include "io/FileHandle.h"
 
 #include <system_error>

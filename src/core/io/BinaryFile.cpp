@@ -1,6 +1,6 @@
 #include "io/BinaryFile.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 
 #include <system_error>
 

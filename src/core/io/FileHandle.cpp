@@ -1,6 +1,6 @@
 #include "io/FileHandle.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 
 #include <algorithm>
 #include <cerrno>

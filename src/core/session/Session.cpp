@@ -1,7 +1,7 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/DisplaySteps.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "profile/LookupSections.h"
 #include "profile/ProfileKey.h"

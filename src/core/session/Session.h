@@ -1,10 +1,10 @@
 #pragma once
 
+#include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
-#include "session/Prompter.h"
 
 #include <array>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "io/BinaryFile.h"
-#include "io/FileError.h"
 
 namespace plorik {
 

@@ -1,9 +1,10 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
+#include "craft/HexView.h"
 #include "craft/SlotDisplay.h"
-#include "inspect/HexView.h"
-#include "io/FileError.h"
+#include "inspect/OptInformation.h"
 #include "text/NumberRule.h"
 
 namespace plorik {
@@ -31,6 +32,8 @@ void Session::showSlot(bool keepShipType)
         throw;
     }
     m_slotNotShown.reset();
+    // The model information comes last: its failures leave the slot fully shown.
+    refreshOptInformation(*m_main, m_gameDir);
 }
 
 void Session::slotNotShown(const std::string& step, const std::string& reason)

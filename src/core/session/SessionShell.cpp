@@ -1,6 +1,6 @@
 #include "session/Session.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 #include "io/GamePath.h"
 #include "session/Settings.h"
 

@@ -1,9 +1,9 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "exchange/ShipFile.h"
 #include "io/AtomicFile.h"
-#include "io/FileError.h"
 #include "io/FileHandle.h"
 #include "text/LineReader.h"
 #include "text/NumberRule.h"

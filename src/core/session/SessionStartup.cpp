@@ -1,8 +1,8 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "craft/SlotItems.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "profile/Identification.h"
 #include "profile/LookupSections.h"

@@ -1,7 +1,7 @@
 #include "session/Settings.h"
 
+#include "common/Errors.h"
 #include "io/AtomicFile.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "text/LineReader.h"
 
