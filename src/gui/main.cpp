@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     const std::filesystem::path programDir = std::filesystem::current_path();
     plorik::gui::QtPrompter prompter(programDir);
     plorik::Session session(programDir, prompter);
-    plorik::gui::WindowSet windows(session, prompter);
+    plorik::gui::WindowSet windows(session);
     prompter.setWindow(&windows.mainWindow());
     prompter.setRepaint([&windows] { windows.syncAll(); });
     QObject::connect(&windows, &plorik::gui::WindowSet::finished, &application,

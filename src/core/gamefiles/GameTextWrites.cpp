@@ -20,15 +20,6 @@ bool isComment(const std::string& line)
     return !line.empty() && line.front() == '/';
 }
 
-std::string keyOf(const std::string& line)
-{
-    const std::size_t first = line.find('_');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t second = line.find('_', first + 1);
-    return second == std::string::npos ? line.substr(first + 1) : line.substr(first + 1, second - first - 1);
-}
-
 void dropFour(TextRewrite& rewrite)
 {
     for (int i = 0; i < 4; ++i)
@@ -96,7 +87,7 @@ std::string specDescWithSpeciesRecord(const std::filesystem::path& file, const s
     rewrite.copyLine();
     while (!rewrite.atEnd()) {
         const std::string line = rewrite.dropLine();
-        if (!line.empty() && line.front() == '!' && keyOf(line) == species)
+        if (!line.empty() && line.front() == '!' && speciesKeyOf(line) == species)
             break;
         rewrite.keepDropped();
     }

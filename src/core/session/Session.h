@@ -113,7 +113,11 @@ private:
     void setCockpitEditorAvailable(bool available);
 
     void error(const std::string& text, const std::string& caption = "PLORIK error:");
+    // The program ends: at once (the command stops here), or once the start-up has run on. Either
+    // way finish() records it; the window closes and the command line stops.
     void endNow(int code);
+    void endAfterStartUp(int code);
+    void finish(int code);
 
     std::filesystem::path m_programDir;
     Prompter& m_prompter;
@@ -123,9 +127,8 @@ private:
 
     bool m_configured = false;
     bool m_ended = false;
-    bool m_endRequested = false;
     int m_exitCode = 0;
-    int m_requestedExitCode = 0;
+    std::optional<int> m_pendingEnd;
 
     std::string m_gameDir;
     std::string m_exeName;

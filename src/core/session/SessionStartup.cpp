@@ -18,10 +18,8 @@ void Session::start(const std::string& shipFileArgument)
     // The editor windows are made whatever became of the main window's start-up.
     if (!m_ended && m_profile)
         run([this] { fillWeaponEditorLists(); });
-    if (m_endRequested && !m_ended) {
-        m_ended = true;
-        m_exitCode = m_requestedExitCode;
-    }
+    if (m_pendingEnd && !m_ended)
+        finish(*m_pendingEnd);
 }
 
 void Session::startUp(const std::string& shipFileArgument)
@@ -46,9 +44,7 @@ void Session::fillTargetTypes()
     list.setItems(targets.items);
     if (!targets.found) {
         error(missingSectionText(section::kTargetTypes));
-        // The program ends once the start-up has run on.
-        m_endRequested = true;
-        m_requestedExitCode = 1;
+        endAfterStartUp(1);
     }
 }
 
