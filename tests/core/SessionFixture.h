@@ -27,6 +27,17 @@ struct StartedGame {
         session->start();
     }
 
+    // A test that leaves an answer unused or a question unanswered did not go as it meant to.
+    ~StartedGame()
+    {
+        if (strict) {
+            EXPECT_EQ(prompter.unusedAnswers(), 0u) << "answers left unused";
+            EXPECT_FALSE(prompter.unanswered()) << "a question found no answer";
+        }
+    }
+    // For tests about what happens when answers are missing or to spare.
+    bool strict = true;
+
     Form& form() { return session->mainForm(); }
     const Control& control(const std::string& key) { return form()[key]; }
     const std::string& text(const std::string& key) { return form()[key].text(); }

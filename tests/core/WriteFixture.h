@@ -44,6 +44,17 @@ struct WriteGame {
         return *this;
     }
 
+    // A test that leaves an answer unused or a question unanswered did not go as it meant to.
+    ~WriteGame()
+    {
+        if (strict) {
+            EXPECT_EQ(prompter.unusedAnswers(), 0u) << "answers left unused";
+            EXPECT_FALSE(prompter.unanswered()) << "a question found no answer";
+        }
+    }
+    // For tests about what happens when answers are missing or to spare.
+    bool strict = true;
+
     Form& form() { return session->mainForm(); }
     Control& control(const std::string& key) { return form()[key]; }
 

@@ -147,7 +147,12 @@ TEST(ShipFileLoad, EachVersionReadsItsOwnLines)
         const std::string file = shipFileBytes({.version = each.version, .slot = 40, .texts = texts, .binary = binary});
         writeFile(game.dir.path() / "v.shp", file);
         const std::string typeBefore = game.control("ComboBox10").text();
-        open(game, game.dir.path() / "v.shp", {"no", "yes"});
+        std::vector<std::string> answers;
+        if (each.slotAsked)
+            answers.push_back("no");
+        if (each.versionCompared)
+            answers.push_back("yes");
+        open(game, game.dir.path() / "v.shp", answers);
         std::vector<std::string> asked;
         for (const auto& record : game.prompter.records())
             asked.push_back(record.message.caption);
@@ -268,6 +273,7 @@ TEST(ShipFileLoad, HostileFilesGiveAMessageAndNeverTouchTheGame)
     for (const std::string& file : files) {
         SCOPED_TRACE(file.size());
         WriteGame game{GameBuilder(Family::Xvt)};
+        game.strict = false; // how many questions a broken file gets to is not the point
         game.startAt(5);
         const auto before = snapshot(game.game.gameDir);
         writeFile(game.dir.path() / "h.shp", file);

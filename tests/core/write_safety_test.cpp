@@ -219,7 +219,7 @@ TEST(WriteSafety, EveryStepWritesTheSlotShownWhateverCraftNoSays)
     const std::string before = game.exe();
     // The box's text changes without its handler running (as no user can make it): slot 12 stays.
     game.control("CraftNoBox").setText("7");
-    game.write({"no"});
+    game.write();
     const std::string exe = game.exe();
     EXPECT_EQ(numberAt(exe, game.key("SPECNOOFFSET") + 2 * 39, 2), 12u);
     EXPECT_EQ(numberAt(exe, game.shipTypeAt(12) - 3, 1), 2u);

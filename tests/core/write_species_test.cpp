@@ -152,6 +152,7 @@ TEST(WriteSpeciesQuestion, CancelStopsSilently)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(kSlotWithoutSpecies);
+    enterShipListValues(game);
     const auto before = snapshot(game.game.gameDir);
     game.write({"cancel"});
     EXPECT_EQ(game.prompter.records().size(), 1u);

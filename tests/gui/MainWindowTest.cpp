@@ -292,15 +292,21 @@ void MainWindowTest::editsReachTheForm()
     emit work->activated(1);
     QCOMPARE(form["ComboBox11"].text(), std::string("Shiptype block"));
 
-    // A track bar moved by its keys.
-    for (const char* key : {"TrackBar1", "TrackBar2"}) {
-        if (!form[key].enabled())
-            continue;
-        auto* slider = run.find<QSlider>(key);
+    // A track bar moved by its keys (X-Wing Alliance has them; X-Wing vs. TIE Fighter keeps them off),
+    // and the box beside it follows.
+    QVERIFY(!form["TrackBar1"].enabled() && !form["TrackBar2"].enabled());
+    Running xwa(Family::Xwa);
+    Form& xwaForm = xwa.session->mainForm();
+    for (const auto& [key, box] : {std::pair{"TrackBar1", "TurboFirePri"}, std::pair{"TrackBar2", "SupFirePri"}}) {
+        QVERIFY(xwaForm[key].enabled());
+        auto* slider = xwa.find<QSlider>(key);
+        const int before = slider->value();
         slider->setFocus();
-        QTest::keyClick(slider, Qt::Key_PageUp);
-        QCOMPARE(form[key].position(), slider->value());
-        QVERIFY(slider->value() > 0);
+        QTest::keyClick(slider, before < 200 ? Qt::Key_PageUp : Qt::Key_PageDown);
+        QVERIFY(slider->value() != before);
+        QCOMPARE(xwaForm[key].position(), slider->value());
+        QCOMPARE(xwaForm[box].text(), std::to_string(slider->value()));
+        QCOMPARE(xwa.find<QLineEdit>(box)->text(), QString::number(slider->value()));
     }
 
     // A grid edit lands in its cell; the fixed row and column cannot be edited.

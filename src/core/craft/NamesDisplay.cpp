@@ -1,5 +1,5 @@
+#include "craft/CraftNumberItems.h"
 #include "craft/DisplaySteps.h"
-#include "craft/SlotItems.h"
 #include "gamefiles/GameLines.h"
 #include "gamefiles/SpecDesc.h"
 #include "gamefiles/TextLines.h"

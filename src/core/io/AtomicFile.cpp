@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "io/BinaryFile.h"
+#include "io/FileFaults.h"
 #include "io/FileHandle.h"
 
 #include <system_error>
@@ -23,7 +24,10 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
         throw;
     }
     std::error_code error;
-    std::filesystem::rename(scratch, target, error);
+    if (FileFaults::fails(FileFaults::Step::Rename))
+        error = std::make_error_code(std::errc::io_error);
+    else
+        std::filesystem::rename(scratch, target, error);
     if (error) {
         std::error_code ignored;
         std::filesystem::remove(scratch, ignored);

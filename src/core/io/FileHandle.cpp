@@ -1,6 +1,7 @@
 #include "io/FileHandle.h"
 
 #include "common/Errors.h"
+#include "io/FileFaults.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -101,6 +102,8 @@ FileHandle FileHandle::openRegular(const std::filesystem::path& path, Access acc
     // Opened without blocking, so a FIFO in the file's place is refused instead of waiting for a
     // writer; the flag is taken off again for a regular file.
     const int flags = (access == Access::Read ? O_RDONLY : O_RDWR) | kNoBlock | kBinary;
+    if (FileFaults::fails(FileFaults::Step::Open))
+        throw FileError(path.string(), "Input/output error");
     const int descriptor = openDescriptor(path, flags);
     if (descriptor < 0)
         throw FileError(path.string(), openReason(errno));
@@ -126,6 +129,8 @@ FileHandle FileHandle::createScratch(const std::filesystem::path& path)
     const auto status = std::filesystem::symlink_status(path, ignored);
     if (std::filesystem::exists(status) && !std::filesystem::is_directory(status))
         std::filesystem::remove(path, ignored);
+    if (FileFaults::fails(FileFaults::Step::Create))
+        throw FileError(path.string(), "Input/output error");
     const int descriptor = openDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | kNoFollow | kBinary, 0644);
     if (descriptor < 0)
         throw FileError(path.string(), errno == EEXIST ? "Cannot create the scratch file" : systemReason());
@@ -169,6 +174,8 @@ std::size_t FileHandle::readAt(std::int64_t offset, std::span<std::uint8_t> byte
 {
     if (offset < 0)
         throw FileError(m_path.string(), "Read at a negative offset " + std::to_string(offset));
+    if (FileFaults::fails(FileFaults::Step::Read))
+        throw FileError(m_path.string(), "Read error: Input/output error");
     std::size_t done = 0;
     while (done < bytes.size()) {
         const std::size_t piece = std::min(bytes.size() - done, kLargestPiece);
@@ -198,6 +205,10 @@ void FileHandle::writeAt(std::int64_t offset, std::span<const std::uint8_t> byte
 {
     if (offset < 0)
         throw FileError(m_path.string(), "Write at a negative offset " + std::to_string(offset));
+    std::size_t limit = bytes.size();
+    const bool failing = FileFaults::fails(FileFaults::Step::Write, &limit);
+    if (failing)
+        bytes = bytes.first(std::min(limit, bytes.size()));
     std::size_t done = 0;
     while (done < bytes.size()) {
         const std::size_t piece = std::min(bytes.size() - done, kLargestPiece);
@@ -208,6 +219,8 @@ void FileHandle::writeAt(std::int64_t offset, std::span<const std::uint8_t> byte
             throw FileError(m_path.string(), "Write error: " + (put < 0 ? systemReason() : std::string("disk full")));
         done += static_cast<std::size_t>(put);
     }
+    if (failing)
+        throw FileError(m_path.string(), "Write error: No space left on device");
 }
 
 void FileHandle::append(std::string_view bytes)
@@ -222,8 +235,11 @@ void FileHandle::close()
         return;
     const int descriptor = m_descriptor;
     m_descriptor = -1;
-    if (closeDescriptor(descriptor) != 0)
+    const bool closed = closeDescriptor(descriptor) == 0;
+    if (!closed)
         throw FileError(m_path.string(), systemReason());
+    if (FileFaults::fails(FileFaults::Step::Close))
+        throw FileError(m_path.string(), "Input/output error");
 }
 
 } // namespace plorik

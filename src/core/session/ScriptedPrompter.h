@@ -23,6 +23,8 @@ public:
     void clearRecords() { m_records.clear(); }
     // True once a question found no answer left and was answered with Cancel (or No).
     bool unanswered() const { return m_unanswered; }
+    // The answers given that no question took.
+    std::size_t unusedAnswers() const { return m_answers.size(); }
 
     Answer message(const Message& message) override;
     std::optional<std::string> input(const std::string& caption, const std::string& prompt,

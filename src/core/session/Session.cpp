@@ -1,7 +1,6 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
-#include "craft/DisplaySteps.h"
 #include "io/GamePath.h"
 #include "profile/LookupSections.h"
 #include "profile/ProfileKey.h"
@@ -33,10 +32,10 @@ void Session::wireHandlers()
     main.onChange("DisplayBox", command(&Session::displayChoiceChanged));
     main.onChange("SpecNo", command(&Session::speciesChanged));
     main.onPress("Button3", command(&Session::writeSlot));
-    main.onChange("RollBox", action([&main] { display::updateManoeuvre(main); }));
-    main.onChange("PitchBox", action([&main] { display::updateManoeuvre(main); }));
-    main.onChange("TrackBar1", action([&main] { display::updateFirePriorityBox(main, "TrackBar1", "TurboFirePri"); }));
-    main.onChange("TrackBar2", action([&main] { display::updateFirePriorityBox(main, "TrackBar2", "SupFirePri"); }));
+    main.onChange("RollBox", command(&Session::manoeuvreChanged));
+    main.onChange("PitchBox", command(&Session::manoeuvreChanged));
+    main.onChange("TrackBar1", command(&Session::turboPriorityChanged));
+    main.onChange("TrackBar2", command(&Session::superPriorityChanged));
     main.onPress("NextSlotButton", command(&Session::nextSlot));
     main.onPress("PrevSlotButton", command(&Session::previousSlot));
     main.onPress("SelectEXEFile1", command(&Session::selectExeFile));

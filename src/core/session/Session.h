@@ -93,6 +93,9 @@ private:
     void craftNumberChanged();
     void displayChoiceChanged();
     void speciesChanged();
+    void manoeuvreChanged();
+    void turboPriorityChanged();
+    void superPriorityChanged();
     void writeSlot();
 
     void openShip();

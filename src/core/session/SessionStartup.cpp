@@ -1,8 +1,8 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "craft/CraftNumberItems.h"
 #include "craft/CraftTable.h"
-#include "craft/SlotItems.h"
 #include "io/GamePath.h"
 #include "profile/Identification.h"
 #include "profile/LookupSections.h"
@@ -197,6 +197,21 @@ void Session::closeSplash()
         if (answer != Answer::Ok)
             endNow(0);
     });
+}
+
+void Session::setProfileCommandsEnabled(bool enabled)
+{
+    // Without a profile the slot commands have nothing to work on; they come on with one.
+    for (const char* key : {"PrevSlotButton", "NextSlotButton", "Button3", "CraftNoBox", "Openship1", "Saveshipas1",
+                            "SaveasZT1", "OpenShipTool", "SaveShipTool", "LastTool", "Copyship1", "Backup1",
+                            "Recreatefromimage1", "Recreatesingleslot1", "ZTpackage1"})
+        (*m_main)[key].setEnabled(enabled);
+}
+
+void Session::setCockpitEditorAvailable(bool available)
+{
+    (*m_main)["INTEditorButton"].setEnabled(available);
+    (*m_main)["INTCockpitEditor1"].setEnabled(available);
 }
 
 } // namespace plorik

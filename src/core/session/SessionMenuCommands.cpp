@@ -49,19 +49,4 @@ void Session::showWeaponEditor()
     m_weapons->setShown(true);
 }
 
-void Session::setProfileCommandsEnabled(bool enabled)
-{
-    // Without a profile the slot commands have nothing to work on; they come on with one.
-    for (const char* key : {"PrevSlotButton", "NextSlotButton", "Button3", "CraftNoBox", "Openship1", "Saveshipas1",
-                            "SaveasZT1", "OpenShipTool", "SaveShipTool", "LastTool", "Copyship1", "Backup1",
-                            "Recreatefromimage1", "Recreatesingleslot1", "ZTpackage1"})
-        (*m_main)[key].setEnabled(enabled);
-}
-
-void Session::setCockpitEditorAvailable(bool available)
-{
-    (*m_main)["INTEditorButton"].setEnabled(available);
-    (*m_main)["INTCockpitEditor1"].setEnabled(available);
-}
-
 } // namespace plorik

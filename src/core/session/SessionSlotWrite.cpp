@@ -1,18 +1,8 @@
 #include "session/Session.h"
 
-#include "craft/DisplaySteps.h"
 #include "craft/SlotWrite.h"
-#include "io/GamePath.h"
 
 namespace plorik {
-
-void Session::speciesChanged()
-{
-    // Only X-Wing Alliance keeps icon strings per species.
-    if (!m_profile || !m_profile->isXwa())
-        return;
-    display::speciesChosen(*m_main, resolveGamePath(m_gameDir, "shiplist.txt"), m_shipListSeparator);
-}
 
 void Session::writeSlot()
 {

@@ -1,4 +1,4 @@
-#include "craft/SlotItems.h"
+#include "craft/CraftNumberItems.h"
 
 #include "text/GameTextLine.h"
 #include "text/LineReader.h"

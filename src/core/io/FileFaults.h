@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+namespace plorik {
+
+// Failures the tests inject into the file layer, to prove that every writer leaves the old file or
+// the new one and tells the user. Nothing arms them in the program, where every check is a no-op.
+class FileFaults {
+public:
+    enum class Step { Open, Create, Read, Write, Close, Rename };
+
+    // The `nth` call (1 = the next one) of `step` fails; for Write, `partialBytes` bytes are written
+    // first. One fault is armed at a time; it fires once.
+    static void arm(Step step, int nth, std::size_t partialBytes = 0);
+    static void disarm();
+
+    // Called by the file layer before each step: true when this call is to fail. For Write, the
+    // bytes to write before failing come in `partialBytes`.
+    static bool fails(Step step, std::size_t* partialBytes = nullptr);
+
+private:
+    struct Armed {
+        Step step;
+        int remaining;
+        std::size_t partialBytes;
+    };
+    static std::optional<Armed>& armed();
+};
+
+} // namespace plorik
