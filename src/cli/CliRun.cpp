@@ -1,5 +1,7 @@
 #include "CliRun.h"
 
+#include "windows/MainWindowControls.h"
+
 #include "CliPrompter.h"
 #include "Command.h"
 
@@ -76,7 +78,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
     if (options.json) {
         result.set("version", session.versionName());
         result.set("slot", session.profile() ? Json(session.currentSlot()) : Json());
-        result.set("status", session.mainForm()["StatusBar"].text());
+        result.set("status", session.mainForm()[ui::StatusBar].text());
         result.set("messages", messagesJson(prompter));
         result.set("exit", status);
         out << result.dump() << '\n';

@@ -33,7 +33,7 @@ bool pickItem(Form& form, const Control& control, const FormSet& set, std::strin
         error = set.key + " has no item " + set.value;
         return false;
     }
-    return form.userPick(set.key, index);
+    return form.userPick(ControlKey::named(set.key), index);
 }
 
 } // namespace
@@ -69,36 +69,37 @@ std::optional<FormSet> parseFormSet(const std::string& text, std::string& error)
 
 bool applyFormSet(Form& form, const FormSet& set, std::string& error)
 {
-    if (!form.has(set.key)) {
+    if (!form.has(ControlKey::named(set.key))) {
         error = "there is no control " + set.key;
         return false;
     }
-    const Control& control = form[set.key];
+    const Control& control = form[ControlKey::named(set.key)];
     if (!control.enabled()) {
         error = set.key + " is disabled";
         return false;
     }
     bool done = false;
     if (set.row) {
-        done = form.userEditCell(set.key, *set.row, *set.column, set.value);
+        done = form.userEditCell(ControlKey::named(set.key), *set.row, *set.column, set.value);
     } else {
         switch (control.kind()) {
         case ControlKind::TextBox:
-        case ControlKind::Memo: done = form.userEdit(set.key, set.value); break;
+        case ControlKind::Memo: done = form.userEdit(ControlKey::named(set.key), set.value); break;
         case ControlKind::ComboBox:
-            done = set.value.size() > 1 && set.value.front() == '@' ? pickItem(form, control, set, error)
-                                                                    : form.userEdit(set.key, set.value);
+            done = set.value.size() > 1 && set.value.front() == '@'
+                       ? pickItem(form, control, set, error)
+                       : form.userEdit(ControlKey::named(set.key), set.value);
             break;
         case ControlKind::DropDownList:
         case ControlKind::ListBox: done = pickItem(form, control, set, error); break;
         case ControlKind::CheckBox:
         case ControlKind::RadioButton:
             if (set.value == "true" || set.value == "false")
-                done = form.userCheck(set.key, set.value == "true");
+                done = form.userCheck(ControlKey::named(set.key), set.value == "true");
             break;
         case ControlKind::TrackBar:
             if (const auto position = parseIndex(set.value))
-                done = form.userSlide(set.key, static_cast<int>(*position));
+                done = form.userSlide(ControlKey::named(set.key), static_cast<int>(*position));
             break;
         default: break;
         }

@@ -1,5 +1,7 @@
 #include "Command.h"
+
 #include "FormJson.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::cli {
 
@@ -41,7 +43,7 @@ void runShow(CommandContext& context)
 {
     Session& session = context.session;
     Form& form = session.mainForm();
-    if (!session.ended() && !form.userEdit("CraftNoBox", context.arguments.front()))
+    if (!session.ended() && !form.userEdit(ui::CraftNoBox, context.arguments.front()))
         context.failed = true; // no profile: there is no slot to show
     if (context.json)
         context.result.set("controls", formStateJson(form));

@@ -1,11 +1,13 @@
 #include "Command.h"
 
+#include "windows/MainWindowControls.h"
+
 namespace plorik::cli {
 
 // The "Craft No." list as the start-up filled it.
 void runSlots(CommandContext& context)
 {
-    const std::vector<std::string>& items = context.session.mainForm()["CraftNoBox"].items();
+    const std::vector<std::string>& items = context.session.mainForm()[ui::CraftNoBox].items();
     if (context.json) {
         context.result.set("items", Json::arrayOf(items));
         return;

@@ -2,7 +2,8 @@
 #include "FormJson.h"
 #include "FormSet.h"
 
-#include "session/MainWindowForm.h"
+#include "windows/MainWindowControls.h"
+#include "windows/WindowForms.h"
 
 namespace plorik::cli {
 
@@ -39,7 +40,7 @@ bool checkWriteArguments(const std::vector<std::string>& arguments, std::string&
     // Every key must name a control of the main window.
     const auto form = buildMainWindowForm();
     for (const FormSet& set : sets) {
-        if (!form->has(set.key)) {
+        if (!form->has(ControlKey::named(set.key))) {
             error = "there is no control " + set.key;
             return false;
         }
@@ -58,7 +59,7 @@ void runWrite(CommandContext& context)
     // "Write" is pressed only on the slot asked for, with every edit made.
     std::size_t errors = context.errorsShown();
     const auto stepFailed = [&] { return session.ended() || context.errorsShown() > errors; };
-    if (session.ended() || !form.userEdit("CraftNoBox", context.arguments.front()) || stepFailed()) {
+    if (session.ended() || !form.userEdit(ui::CraftNoBox, context.arguments.front()) || stepFailed()) {
         context.failed = true;
     } else {
         for (const FormSet& set : sets) {
@@ -71,7 +72,7 @@ void runWrite(CommandContext& context)
             }
         }
         if (!context.failed && !session.ended())
-            form.userPress("Button3");
+            form.userPress(ui::Button3);
     }
     if (context.json)
         context.result.set("controls", formStateJson(form));

@@ -1,5 +1,7 @@
 #include "ClipboardTools.h"
 
+#include "windows/MainWindowControls.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -12,9 +14,9 @@ namespace plorik::gui {
 
 ClipboardTools::ClipboardTools(WidgetBinder& binder, QObject* parent) : QObject(parent), m_binder(binder)
 {
-    m_binder.setEnabledCondition("CopyTool", [] { return canCopy(focusedTextBox()); });
-    m_binder.setEnabledCondition("CutTool", [] { return canCut(focusedTextBox()); });
-    m_binder.setEnabledCondition("PasteTool", [] { return canPaste(focusedTextBox()); });
+    m_binder.setEnabledCondition(ui::CopyTool, [] { return canCopy(focusedTextBox()); });
+    m_binder.setEnabledCondition(ui::CutTool, [] { return canCut(focusedTextBox()); });
+    m_binder.setEnabledCondition(ui::PasteTool, [] { return canPaste(focusedTextBox()); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget*) {
         watch(focusedTextBox());
         refreshTools();
@@ -22,11 +24,11 @@ ClipboardTools::ClipboardTools(WidgetBinder& binder, QObject* parent) : QObject(
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &ClipboardTools::refreshTools);
     // The menu items and tool buttons keep their form commands; the clipboard work is done here.
     // (The window has made the actions already; `parent` is only asked for one it has not.)
-    connect(m_binder.action("Cut1", parent), &QAction::triggered, this, &ClipboardTools::cut);
-    connect(m_binder.action("Copy1", parent), &QAction::triggered, this, &ClipboardTools::copy);
-    connect(m_binder.action("CutTool", parent), &QAction::triggered, this, &ClipboardTools::cut);
-    connect(m_binder.action("CopyTool", parent), &QAction::triggered, this, &ClipboardTools::copy);
-    connect(m_binder.action("PasteTool", parent), &QAction::triggered, this, &ClipboardTools::paste);
+    connect(m_binder.action(ui::Cut1, parent), &QAction::triggered, this, &ClipboardTools::cut);
+    connect(m_binder.action(ui::Copy1, parent), &QAction::triggered, this, &ClipboardTools::copy);
+    connect(m_binder.action(ui::CutTool, parent), &QAction::triggered, this, &ClipboardTools::cut);
+    connect(m_binder.action(ui::CopyTool, parent), &QAction::triggered, this, &ClipboardTools::copy);
+    connect(m_binder.action(ui::PasteTool, parent), &QAction::triggered, this, &ClipboardTools::paste);
 }
 
 QWidget* ClipboardTools::focusedTextBox()
@@ -115,7 +117,7 @@ void ClipboardTools::watch(QWidget* box)
 
 void ClipboardTools::refreshTools()
 {
-    for (const char* key : {"CopyTool", "CutTool", "PasteTool"})
+    for (ControlKey key : {ui::CopyTool, ui::CutTool, ui::PasteTool})
         m_binder.refresh(key);
 }
 

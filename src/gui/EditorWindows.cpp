@@ -1,5 +1,8 @@
 #include "EditorWindows.h"
 
+#include "windows/CockpitEditorControls.h"
+#include "windows/WeaponEditorControls.h"
+
 #include "PageLayout.h"
 #include "QtText.h"
 
@@ -48,7 +51,8 @@ void EditorWindow::closeEvent(QCloseEvent* event)
 void placeRemaining(WidgetBinder& binder, QGridLayout* grid, int row)
 {
     QWidget* parent = grid->parentWidget();
-    for (const std::string& key : binder.unboundKeys()) {
+    for (const std::string& name : binder.unboundKeys()) {
+        const ControlKey key = ControlKey::named(name);
         const Control& control = binder.form()[key];
         if (control.kind() == ControlKind::MenuItem || control.kind() == ControlKind::ToolButton) {
             binder.action(key, parent);
@@ -66,7 +70,7 @@ std::unique_ptr<EditorWindow> makeCockpitEditor(Form& form)
     WidgetBinder& binder = window->binder();
     window->setObjectName(QStringLiteral("CockpitEditor"));
     auto* layout = new QVBoxLayout(window.get());
-    auto* group = binder.widget<QGroupBox>("IntFileGroup", window.get());
+    auto* group = binder.widget<QGroupBox>(ui::cockpit::IntFileGroup, window.get());
     layout->addWidget(group, 1);
     auto* grid = new QGridLayout(group);
     placeRemaining(binder, grid, 0);
@@ -86,30 +90,31 @@ std::unique_ptr<EditorWindow> makeWeaponEditor(Form& form)
 
     auto* left = new QVBoxLayout;
     columns->addLayout(left);
-    left->addWidget(binder.caption("WeaponList", root));
-    QWidget* weapons = binder.widget("WeaponList", root);
+    left->addWidget(binder.caption(ui::weapons::WeaponList, root));
+    QWidget* weapons = binder.widget(ui::weapons::WeaponList, root);
     weapons->setMinimumWidth(220);
     left->addWidget(weapons, 1);
-    left->addWidget(binder.widget("WriteWpnButton", root));
+    left->addWidget(binder.widget(ui::weapons::WriteWpnButton, root));
 
-    auto* group = binder.widget<QGroupBox>("WpnPropertiesGroup", root);
+    auto* group = binder.widget<QGroupBox>(ui::weapons::WpnPropertiesGroup, root);
     columns->addWidget(group, 1);
     auto* grid = new QGridLayout(group);
     int row = 0;
-    grid->addWidget(binder.widget("WpnEnabledBox", group), row++, 1, 1, 2);
-    for (const char* key : {"PowerBox", "WpnSpeedBox", "TimeToLiveBox", "WpnUnknownBox"})
+    grid->addWidget(binder.widget(ui::weapons::WpnEnabledBox, group), row++, 1, 1, 2);
+    for (ControlKey key :
+         {ui::weapons::PowerBox, ui::weapons::WpnSpeedBox, ui::weapons::TimeToLiveBox, ui::weapons::WpnUnknownBox})
         addField(binder, grid, row++, key, 0, 10);
     // The category list with its number beside it.
-    QWidget* category = binder.widget("CategoryList", group);
+    QWidget* category = binder.widget(ui::weapons::CategoryList, group);
     setWidthInCharacters(category, 24);
-    grid->addWidget(binder.caption("CategoryList", group), row, 0);
+    grid->addWidget(binder.caption(ui::weapons::CategoryList, group), row, 0);
     grid->addWidget(category, row, 1);
-    QWidget* number = binder.widget("CategoryNumberBox", group);
+    QWidget* number = binder.widget(ui::weapons::CategoryNumberBox, group);
     setWidthInCharacters(number, 5);
     grid->addWidget(number, row++, 2);
-    addField(binder, grid, row++, "WpnOptBox", 0, 24);
-    addField(binder, grid, row++, "WpnIndexBox", 0, 10);
-    addField(binder, grid, row++, "WpnTypeList", 0, 24);
+    addField(binder, grid, row++, ui::weapons::WpnOptBox, 0, 24);
+    addField(binder, grid, row++, ui::weapons::WpnIndexBox, 0, 10);
+    addField(binder, grid, row++, ui::weapons::WpnTypeList, 0, 24);
     placeRemaining(binder, grid, row);
     grid->setRowStretch(grid->rowCount(), 1);
     grid->setColumnStretch(3, 1);

@@ -6,7 +6,8 @@
 #include "Pages.h"
 #include "QtText.h"
 
-#include "session/MainWindowForm.h"
+#include "windows/MainWindowControls.h"
+#include "windows/WindowForms.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -36,7 +37,7 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent), m_bin
 
     buildMenus();
     buildToolBar();
-    setStatusBar(qobject_cast<QStatusBar*>(m_binder.widget("StatusBar", this)));
+    setStatusBar(qobject_cast<QStatusBar*>(m_binder.widget(ui::StatusBar, this)));
     m_clipboard = new ClipboardTools(m_binder, this);
     resize(1180, 760);
 }
@@ -54,43 +55,43 @@ QWidget* MainWindow::buildFrame()
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    auto* logo = m_binder.widget<QLabel>("LogoImage", frame);
+    auto* logo = m_binder.widget<QLabel>(ui::LogoImage, frame);
     logo->setPixmap(paintLogo(QSize(190, 64)));
     grid->addWidget(logo, 0, 0, 2, 1);
     grid->setColumnMinimumWidth(1, 8);
 
-    grid->addWidget(m_binder.caption("CraftNoBox", frame), 0, 2);
-    QWidget* craftNo = m_binder.widget("CraftNoBox", frame);
+    grid->addWidget(m_binder.caption(ui::CraftNoBox, frame), 0, 2);
+    QWidget* craftNo = m_binder.widget(ui::CraftNoBox, frame);
     setWidthInCharacters(craftNo, 22);
     grid->addWidget(craftNo, 0, 3);
     auto* buttons = new QHBoxLayout;
     grid->addLayout(buttons, 0, 4);
-    for (const char* key : {"PrevSlotButton", "NextSlotButton"}) {
+    for (ControlKey key : {ui::PrevSlotButton, ui::NextSlotButton}) {
         QWidget* step = m_binder.widget(key, frame);
         step->setFixedWidth(step->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 36);
         buttons->addWidget(step);
     }
-    buttons->addWidget(m_binder.widget("Button3", frame));
-    buttons->addWidget(m_binder.widget("Shiplistwrite", frame));
+    buttons->addWidget(m_binder.widget(ui::Button3, frame));
+    buttons->addWidget(m_binder.widget(ui::Shiplistwrite, frame));
     buttons->addStretch(1);
 
-    grid->addWidget(m_binder.caption("CraftIDBox", frame), 1, 2);
-    QWidget* craftId = m_binder.widget("CraftIDBox", frame);
+    grid->addWidget(m_binder.caption(ui::CraftIDBox, frame), 1, 2);
+    QWidget* craftId = m_binder.widget(ui::CraftIDBox, frame);
     setWidthInCharacters(craftId, 22);
     grid->addWidget(craftId, 1, 3);
-    QWidget* craftName = m_binder.widget("CraftnameBox2", frame);
+    QWidget* craftName = m_binder.widget(ui::CraftnameBox2, frame);
     grid->addWidget(craftName, 1, 4);
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(5, 12);
 
-    grid->addWidget(m_binder.caption("GameVersionBox", frame), 0, 6, Qt::AlignTop);
-    auto* version = m_binder.widget<QPlainTextEdit>("GameVersionBox", frame);
+    grid->addWidget(m_binder.caption(ui::GameVersionBox, frame), 0, 6, Qt::AlignTop);
+    auto* version = m_binder.widget<QPlainTextEdit>(ui::GameVersionBox, frame);
     version->setFixedHeight(version->fontMetrics().lineSpacing() * 2 + 10);
     version->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidthInCharacters(version, 40);
     grid->addWidget(version, 0, 7);
-    grid->addWidget(m_binder.caption("GameDirBox", frame), 1, 6);
-    QWidget* gameDir = m_binder.widget("GameDirBox", frame);
+    grid->addWidget(m_binder.caption(ui::GameDirBox, frame), 1, 6);
+    QWidget* gameDir = m_binder.widget(ui::GameDirBox, frame);
     setWidthInCharacters(gameDir, 40);
     grid->addWidget(gameDir, 1, 7);
     return frame;
@@ -99,21 +100,19 @@ QWidget* MainWindow::buildFrame()
 QTabWidget* MainWindow::buildPages()
 {
     using Builder = QWidget* (*)(WidgetBinder&);
-    const std::map<std::string, Builder> builders = {
-        {"Statistics", &buildStatisticsPage},   {"Descriptions", &buildDescriptionsPage},
-        {"Weaponry", &buildWeaponryPage},       {"Wpn. Slots", &buildWeaponSlotsPage},
-        {"Development", &buildDevelopmentPage}, {"Opt", &buildOptPage},
-        {"Cockpit", &buildCockpitPage},         {"Unknown", &buildUnknownPage},
+    const std::pair<std::string_view, Builder> builders[] = {
+        {ui::kStatisticsPage, &buildStatisticsPage},   {ui::kDescriptionsPage, &buildDescriptionsPage},
+        {ui::kWeaponryPage, &buildWeaponryPage},       {ui::kWeaponSlotsPage, &buildWeaponSlotsPage},
+        {ui::kDevelopmentPage, &buildDevelopmentPage}, {ui::kOptPage, &buildOptPage},
+        {ui::kCockpitPage, &buildCockpitPage},         {ui::kUnknownPage, &buildUnknownPage},
     };
+    static_assert(std::size(builders) == ui::kMainWindowPages.size());
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("Pages"));
-    for (const std::string& caption : mainWindowPages()) {
-        const auto it = builders.find(caption);
-        if (it == builders.end())
-            throw std::logic_error("no layout for the page " + caption);
-        QWidget* page = it->second(m_binder);
-        page->setObjectName(toQt("page:" + caption));
-        pages->addTab(page, toQt(caption));
+    for (const auto& [caption, build] : builders) {
+        QWidget* page = build(m_binder);
+        page->setObjectName(toQt("page:" + std::string(caption)));
+        pages->addTab(page, toQt(std::string(caption)));
     }
     pages->setCurrentIndex(0);
     return pages;

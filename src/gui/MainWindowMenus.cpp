@@ -3,7 +3,8 @@
 #include "QtText.h"
 #include "ToolIcons.h"
 
-#include "session/MainWindowForm.h"
+#include "windows/MainWindowControls.h"
+#include "windows/WindowForms.h"
 
 #include <QAction>
 #include <QMenu>
@@ -20,30 +21,33 @@ namespace plorik::gui {
 namespace {
 
 // The menu items and tool buttons that start a new group: a separator goes before each.
-const std::set<std::string>& groupStarts()
+bool startsGroup(const std::string& key)
 {
-    static const std::set<std::string> starts = {"SelectEXEFile1", "Exit1",  "Copyship1", "Recreatesingleslot1",
-                                                 "ZTpackage1",     "About1", "CopyTool",  "LastTool"};
-    return starts;
+    for (const ControlKey start : {ui::SelectEXEFile1, ui::Exit1, ui::Copyship1, ui::Recreatesingleslot1,
+                                   ui::ZTpackage1, ui::About1, ui::CopyTool, ui::LastTool}) {
+        if (start.name() == key)
+            return true;
+    }
+    return false;
 }
 
 bool isPage(const std::string& caption)
 {
-    const auto& pages = mainWindowPages();
+    const auto& pages = ui::kMainWindowPages;
     return std::find(pages.begin(), pages.end(), caption) != pages.end();
 }
 
 QIcon toolIcon(const std::string& key, QStyle* style)
 {
-    if (key == "OpenShipTool")
+    if (key == ui::OpenShipTool.key)
         return style->standardIcon(QStyle::SP_DialogOpenButton);
-    if (key == "SaveShipTool")
+    if (key == ui::SaveShipTool.key)
         return style->standardIcon(QStyle::SP_DialogSaveButton);
-    if (key == "CopyTool")
+    if (key == ui::CopyTool.key)
         return QIcon::fromTheme(QStringLiteral("edit-copy"), copyIcon());
-    if (key == "CutTool")
+    if (key == ui::CutTool.key)
         return QIcon::fromTheme(QStringLiteral("edit-cut"), cutIcon());
-    if (key == "PasteTool")
+    if (key == ui::PasteTool.key)
         return QIcon::fromTheme(QStringLiteral("edit-paste"), pasteIcon());
     return style->standardIcon(QStyle::SP_FileDialogInfoView);
 }
@@ -63,10 +67,10 @@ void MainWindow::buildMenus()
         if (!menu) {
             menu = menuBar()->addMenu(toQt(title));
             menu->setObjectName(toQt("menu:" + title));
-        } else if (groupStarts().count(control->key())) {
+        } else if (startsGroup(control->key())) {
             menu->addSeparator();
         }
-        menu->addAction(m_binder.action(control->key(), this));
+        menu->addAction(m_binder.action(ControlKey::named(control->key()), this));
     }
 }
 
@@ -78,9 +82,9 @@ void MainWindow::buildToolBar()
     for (const auto& control : m_binder.form().controls()) {
         if (control->kind() != ControlKind::ToolButton)
             continue;
-        if (groupStarts().count(control->key()))
+        if (startsGroup(control->key()))
             tools->addSeparator();
-        QAction* action = m_binder.action(control->key(), this);
+        QAction* action = m_binder.action(ControlKey::named(control->key()), this);
         action->setIcon(toolIcon(control->key(), style()));
         tools->addAction(action);
     }

@@ -18,7 +18,7 @@ void setWidthInCharacters(QWidget* widget, int characters)
     widget->setFixedWidth(widget->fontMetrics().horizontalAdvance(QLatin1Char('0')) * characters + frame);
 }
 
-QWidget* addField(WidgetBinder& binder, QGridLayout* grid, int row, std::string_view key, int column, int characters)
+QWidget* addField(WidgetBinder& binder, QGridLayout* grid, int row, ControlKey key, int column, int characters)
 {
     QWidget* parent = grid->parentWidget();
     Q_ASSERT(parent); // a nested layout must be placed in its parent layout first
@@ -33,8 +33,7 @@ QWidget* addField(WidgetBinder& binder, QGridLayout* grid, int row, std::string_
     return box;
 }
 
-QWidget* addOwnCaption(WidgetBinder& binder, QGridLayout* grid, int row, std::string_view key, int column,
-                       int columnSpan)
+QWidget* addOwnCaption(WidgetBinder& binder, QGridLayout* grid, int row, ControlKey key, int column, int columnSpan)
 {
     QWidget* widget = binder.widget(key, grid->parentWidget());
     grid->addWidget(widget, row, column, 1, columnSpan);
@@ -50,7 +49,7 @@ QGridLayout* framedGrid(const QString& title, QWidget* parent, QGroupBox** group
     return grid;
 }
 
-QGridLayout* groupGrid(WidgetBinder& binder, std::string_view key, QWidget* parent)
+QGridLayout* groupGrid(WidgetBinder& binder, ControlKey key, QWidget* parent)
 {
     return new QGridLayout(binder.widget(key, parent));
 }

@@ -20,16 +20,15 @@ void setWidthInCharacters(QWidget* widget, int characters);
 
 // Puts "caption [box] unit" into three cells of a grid row, from `column` on. `characters` sets the
 // box's width (0: as wide as the column lets it be). Returns the control's widget.
-QWidget* addField(WidgetBinder& binder, QGridLayout* grid, int row, std::string_view key, int column = 0,
-                  int characters = 0);
+QWidget* addField(WidgetBinder& binder, QGridLayout* grid, int row, ControlKey key, int column = 0, int characters = 0);
 // Puts a widget that carries its own caption (check box, button) into a grid cell.
-QWidget* addOwnCaption(WidgetBinder& binder, QGridLayout* grid, int row, std::string_view key, int column = 0,
+QWidget* addOwnCaption(WidgetBinder& binder, QGridLayout* grid, int row, ControlKey key, int column = 0,
                        int columnSpan = 1);
 
 // A group box of our own (not a control of the form) with a grid inside.
 QGridLayout* framedGrid(const QString& title, QWidget* parent, QGroupBox** group = nullptr);
 // The group box of a Group control with a grid inside.
-QGridLayout* groupGrid(WidgetBinder& binder, std::string_view key, QWidget* parent);
+QGridLayout* groupGrid(WidgetBinder& binder, ControlKey key, QWidget* parent);
 
 // Gives a grid's columns at least `columnWidth` pixels (and room for their texts) and sizes the
 // widget to show every column and up to `maxRows` rows (0: all) without scrolling.

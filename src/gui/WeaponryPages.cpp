@@ -2,6 +2,7 @@
 #include "Pages.h"
 
 #include "craft/CraftLayout.h"
+#include "windows/MainWindowControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -38,14 +39,14 @@ QGroupBox* weaponTable(WidgetBinder& binder, QWidget* page)
     int row = 2;
     // X-Wing Alliance's rows hold every box of the page, in the page's order.
     for (const layout::WeaponRow& weapon : layout::kXwaWeaponRows) {
-        QWidget* type = binder.widget(weapon.type, group);
+        QWidget* type = binder.widget(*weapon.type, group);
         setWidthInCharacters(type, 26);
-        grid->addWidget(binder.caption(weapon.type, group), row, 0);
+        grid->addWidget(binder.caption(*weapon.type, group), row, 0);
         grid->addWidget(type, row, 1);
         for (int column = 0; column < 4; ++column) {
             if (!weapon.boxes[column])
                 continue;
-            QWidget* box = binder.widget(weapon.boxes[column], group);
+            QWidget* box = binder.widget(*weapon.boxes[column], group);
             setWidthInCharacters(box, kSlotBoxWidth);
             grid->addWidget(box, row, column + 2);
         }
@@ -60,13 +61,13 @@ QGroupBox* loadsAndLasers(WidgetBinder& binder, QWidget* page)
     QGroupBox* group = nullptr;
     QGridLayout* grid = framedGrid(QObject::tr("Loads and lasers"), page, &group);
     int row = 0;
-    addField(binder, grid, row++, "WarheadLoad1Box", 0, 8);
-    addField(binder, grid, row++, "WarheadLoad2Box", 0, 8);
-    addField(binder, grid, row++, "ComboBox9", 0, 26);
-    addField(binder, grid, row++, "CapWpnSys", 0, 26);
-    addField(binder, grid, row++, "LaserRechargeBox", 0, 8);
-    addField(binder, grid, row++, "TurboRange", 0, 8);
-    addField(binder, grid, row++, "SupRange", 0, 8);
+    addField(binder, grid, row++, ui::WarheadLoad1Box, 0, 8);
+    addField(binder, grid, row++, ui::WarheadLoad2Box, 0, 8);
+    addField(binder, grid, row++, ui::ComboBox9, 0, 26);
+    addField(binder, grid, row++, ui::CapWpnSys, 0, 26);
+    addField(binder, grid, row++, ui::LaserRechargeBox, 0, 8);
+    addField(binder, grid, row++, ui::TurboRange, 0, 8);
+    addField(binder, grid, row++, ui::SupRange, 0, 8);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(3, 1);
     return group;
@@ -76,7 +77,7 @@ QGroupBox* firePriorities(WidgetBinder& binder, QWidget* page)
 {
     QGroupBox* group = nullptr;
     QGridLayout* grid = framedGrid(QObject::tr("Fire priority"), page, &group);
-    const char* rows[][2] = {{"TrackBar1", "TurboFirePri"}, {"TrackBar2", "SupFirePri"}};
+    ControlKey rows[][2] = {{ui::TrackBar1, ui::TurboFirePri}, {ui::TrackBar2, ui::SupFirePri}};
     int row = 0;
     for (const auto& [bar, box] : rows) {
         QWidget* slider = binder.widget(bar, group);
@@ -91,15 +92,15 @@ QGroupBox* firePriorities(WidgetBinder& binder, QWidget* page)
     // What the two ends of the bars mean.
     auto* ends = new QHBoxLayout;
     auto* low = new QVBoxLayout;
-    low->addWidget(binder.widget("MoreLasersLabel", group));
-    low->addWidget(binder.widget("LessOftenLabel", group));
+    low->addWidget(binder.widget(ui::MoreLasersLabel, group));
+    low->addWidget(binder.widget(ui::LessOftenLabel, group));
     auto* high = new QVBoxLayout;
-    for (const char* key : {"LessLasersLabel", "MoreOftenLabel"}) {
+    for (ControlKey key : {ui::LessLasersLabel, ui::MoreOftenLabel}) {
         auto* label = binder.widget<QLabel>(key, group);
         label->setAlignment(Qt::AlignRight);
         high->addWidget(label);
     }
-    auto* middle = binder.widget<QLabel>("DoubleClicksLabel", group);
+    auto* middle = binder.widget<QLabel>(ui::DoubleClicksLabel, group);
     middle->setAlignment(Qt::AlignCenter);
     ends->addLayout(low);
     ends->addStretch(1);
@@ -130,7 +131,7 @@ QWidget* buildWeaponSlotsPage(WidgetBinder& binder)
 {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
-    auto* grid = binder.widget<QTableWidget>("wpn", page);
+    auto* grid = binder.widget<QTableWidget>(ui::wpn, page);
     // The number of weapon slots depends on the game: the grid takes the page's height and scrolls.
     fitGrid(grid, 0, 90);
     grid->setFixedWidth(grid->minimumWidth() + grid->verticalScrollBar()->sizeHint().width());

@@ -63,18 +63,18 @@ WidgetBinder::WidgetBinder(Form& form, QObject* parent) : QObject(parent), m_for
 {
 }
 
-WidgetBinder::Binding& WidgetBinder::binding(std::string_view key)
+WidgetBinder::Binding& WidgetBinder::binding(ControlKey key)
 {
-    auto it = m_bindings.find(key);
+    auto it = m_bindings.find(key.name());
     if (it == m_bindings.end()) {
         Binding made;
         made.control = &m_form[key]; // throws for an unknown key: a layout names a control the form lacks
-        it = m_bindings.emplace(std::string(key), std::move(made)).first;
+        it = m_bindings.emplace(std::string(key.name()), std::move(made)).first;
     }
     return it->second;
 }
 
-QWidget* WidgetBinder::widget(std::string_view key, QWidget* parent)
+QWidget* WidgetBinder::widget(ControlKey key, QWidget* parent)
 {
     Binding& bound = binding(key);
     if (!bound.object) {
@@ -91,7 +91,7 @@ QWidget* WidgetBinder::widget(std::string_view key, QWidget* parent)
     return qobject_cast<QWidget*>(bound.object.data());
 }
 
-QLabel* WidgetBinder::caption(std::string_view key, QWidget* parent)
+QLabel* WidgetBinder::caption(ControlKey key, QWidget* parent)
 {
     Binding& bound = binding(key);
     if (!bound.caption) {
@@ -107,7 +107,7 @@ QLabel* WidgetBinder::caption(std::string_view key, QWidget* parent)
     return bound.caption;
 }
 
-QLabel* WidgetBinder::unit(std::string_view key, QWidget* parent)
+QLabel* WidgetBinder::unit(ControlKey key, QWidget* parent)
 {
     Binding& bound = binding(key);
     if (!bound.unit) {
@@ -119,7 +119,7 @@ QLabel* WidgetBinder::unit(std::string_view key, QWidget* parent)
     return bound.unit;
 }
 
-QAction* WidgetBinder::action(std::string_view key, QObject* parent)
+QAction* WidgetBinder::action(ControlKey key, QObject* parent)
 {
     Binding& bound = binding(key);
     if (!bound.object) {
@@ -134,7 +134,8 @@ QAction* WidgetBinder::action(std::string_view key, QObject* parent)
         if (!control.design().shortcut.empty())
             made->setShortcut(QKeySequence(toQt(control.design().shortcut)));
         const std::string name = control.key();
-        connect(made, &QAction::triggered, this, [this, name] { userDid(name, [&] { m_form.userPress(name); }); });
+        connect(made, &QAction::triggered, this,
+                [this, name] { userDid(name, [&] { m_form.userPress(ControlKey::named(name)); }); });
         bound.object = made;
         bound.revision = 0;
         apply(bound);
@@ -142,13 +143,13 @@ QAction* WidgetBinder::action(std::string_view key, QObject* parent)
     return qobject_cast<QAction*>(bound.object.data());
 }
 
-void WidgetBinder::setEnabledCondition(std::string_view key, std::function<bool()> condition)
+void WidgetBinder::setEnabledCondition(ControlKey key, std::function<bool()> condition)
 {
     binding(key).condition = std::move(condition);
     refresh(key);
 }
 
-void WidgetBinder::refresh(std::string_view key)
+void WidgetBinder::refresh(ControlKey key)
 {
     Binding& bound = binding(key);
     bound.revision = 0;
@@ -196,20 +197,23 @@ QWidget* WidgetBinder::create(Binding& bound, QWidget* parent)
     switch (control.kind()) {
     case ControlKind::Button: {
         auto* button = new QPushButton(caption, parent);
-        connect(button, &QPushButton::clicked, this, [this, key] { userDid(key, [&] { m_form.userPress(key); }); });
+        connect(button, &QPushButton::clicked, this,
+                [this, key] { userDid(key, [&] { m_form.userPress(ControlKey::named(key)); }); });
         return button;
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
-        connect(box, &QCheckBox::clicked, this,
-                [this, key](bool checked) { userDid(key, [&] { m_form.userCheck(key, checked); }); });
+        connect(box, &QCheckBox::clicked, this, [this, key](bool checked) {
+            userDid(key, [&] { m_form.userCheck(ControlKey::named(key), checked); });
+        });
         return box;
     }
     case ControlKind::RadioButton: {
         auto* radio = new QRadioButton(caption, parent);
         radio->setAutoExclusive(false); // the form clears the others of its group
-        connect(radio, &QRadioButton::clicked, this,
-                [this, key](bool checked) { userDid(key, [&] { m_form.userCheck(key, checked); }); });
+        connect(radio, &QRadioButton::clicked, this, [this, key](bool checked) {
+            userDid(key, [&] { m_form.userCheck(ControlKey::named(key), checked); });
+        });
         return radio;
     }
     case ControlKind::Group: return new QGroupBox(caption, parent);
@@ -246,8 +250,9 @@ QWidget* WidgetBinder::createValueWidget(Binding& bound, QWidget* parent)
         auto* memo = new QPlainTextEdit(parent);
         memo->setReadOnly(control.design().readOnly);
         memo->setTabChangesFocus(true);
-        connect(memo, &QPlainTextEdit::textChanged, this,
-                [this, key, memo] { userDid(key, [&] { m_form.userEdit(key, memoFromQt(memo->toPlainText())); }); });
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, key, memo] {
+            userDid(key, [&] { m_form.userEdit(ControlKey::named(key), memoFromQt(memo->toPlainText())); });
+        });
         return memo;
     }
     case ControlKind::TrackBar: {
@@ -255,15 +260,17 @@ QWidget* WidgetBinder::createValueWidget(Binding& bound, QWidget* parent)
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(16);
         slider->setPageStep(16);
-        connect(slider, &QSlider::valueChanged, this,
-                [this, key](int position) { userDid(key, [&] { m_form.userSlide(key, position); }); });
+        connect(slider, &QSlider::valueChanged, this, [this, key](int position) {
+            userDid(key, [&] { m_form.userSlide(ControlKey::named(key), position); });
+        });
         return slider;
     }
     default: {
         auto* box = new QLineEdit(parent);
         box->setReadOnly(control.design().readOnly);
-        connect(box, &QLineEdit::textEdited, this,
-                [this, key](const QString& text) { userDid(key, [&] { m_form.userEdit(key, fromQt(text)); }); });
+        connect(box, &QLineEdit::textEdited, this, [this, key](const QString& text) {
+            userDid(key, [&] { m_form.userEdit(ControlKey::named(key), fromQt(text)); });
+        });
         return box;
     }
     }
@@ -277,7 +284,7 @@ QWidget* WidgetBinder::createList(Binding& bound, QWidget* parent)
         auto* list = new QListWidget(parent);
         connect(list, &QListWidget::currentRowChanged, this, [this, key](int row) {
             if (row >= 0)
-                userDid(key, [&] { m_form.userPick(key, row); });
+                userDid(key, [&] { m_form.userPick(ControlKey::named(key), row); });
         });
         return list;
     }
@@ -287,11 +294,12 @@ QWidget* WidgetBinder::createList(Binding& bound, QWidget* parent)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr); // typing "12" must mean 12, not the first item that starts with 1
-        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                [this, key](const QString& text) { userDid(key, [&] { m_form.userEdit(key, fromQt(text)); }); });
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, key](const QString& text) {
+            userDid(key, [&] { m_form.userEdit(ControlKey::named(key), fromQt(text)); });
+        });
     }
     connect(combo, &QComboBox::activated, this,
-            [this, key](int index) { userDid(key, [&] { m_form.userPick(key, index); }); });
+            [this, key](int index) { userDid(key, [&] { m_form.userPick(ControlKey::named(key), index); }); });
     return combo;
 }
 
@@ -309,7 +317,7 @@ QWidget* WidgetBinder::createGrid(Binding& bound, QWidget* parent)
         const auto row = static_cast<std::size_t>(item->row());
         const auto column = static_cast<std::size_t>(item->column());
         const std::string text = fromQt(item->text());
-        userDid(key, [&] { m_form.userEditCell(key, row, column, text); });
+        userDid(key, [&] { m_form.userEditCell(ControlKey::named(key), row, column, text); });
     });
     return table;
 }
@@ -320,7 +328,7 @@ bool WidgetBinder::eventFilter(QObject* watched, QEvent* event)
         const std::string key = fromQt(watched->objectName());
         const auto it = m_bindings.find(key);
         if (it != m_bindings.end() && it->second.object == watched && it->second.control->enabled()) {
-            userDid(key, [&] { m_form.userPress(key); });
+            userDid(key, [&] { m_form.userPress(ControlKey::named(key)); });
             return true;
         }
     }

@@ -33,23 +33,20 @@ public:
     Form& form() const { return m_form; }
 
     // The widget of a control, made on first use as a child of `parent`.
-    QWidget* widget(std::string_view key, QWidget* parent);
-    template <class T> T* widget(std::string_view key, QWidget* parent)
-    {
-        return qobject_cast<T*>(widget(key, parent));
-    }
+    QWidget* widget(ControlKey key, QWidget* parent);
+    template <class T> T* widget(ControlKey key, QWidget* parent) { return qobject_cast<T*>(widget(key, parent)); }
     // The caption beside a control's widget, with the widget as its buddy; it is enabled and shown
     // with the control. Made on first use; a control without a caption gets an empty label.
-    QLabel* caption(std::string_view key, QWidget* parent);
+    QLabel* caption(ControlKey key, QWidget* parent);
     // The unit text after a box ("SBD", "MGLT"); an empty label when the control has none.
-    QLabel* unit(std::string_view key, QWidget* parent);
+    QLabel* unit(ControlKey key, QWidget* parent);
     // The action of a menu item or tool button.
-    QAction* action(std::string_view key, QObject* parent);
+    QAction* action(ControlKey key, QObject* parent);
 
     // A further condition on a control's enabled state, asked at every copy (clipboard tools that
     // need a selection). refresh() asks it again at once.
-    void setEnabledCondition(std::string_view key, std::function<bool()> condition);
-    void refresh(std::string_view key);
+    void setEnabledCondition(ControlKey key, std::function<bool()> condition);
+    void refresh(ControlKey key);
 
     // Copies every control that changed since its last copy into its widget.
     void sync();
@@ -74,7 +71,7 @@ private:
     // A click on a picture is its command.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Binding& binding(std::string_view key);
+    Binding& binding(ControlKey key);
     QWidget* create(Binding& binding, QWidget* parent);
     QWidget* createList(Binding& binding, QWidget* parent);
     QWidget* createGrid(Binding& binding, QWidget* parent);

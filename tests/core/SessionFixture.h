@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ControlKeyPrinting.h"
 #include "GameBuilder.h"
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"
+#include "windows/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -39,10 +41,10 @@ struct StartedGame {
     bool strict = true;
 
     Form& form() { return session->mainForm(); }
-    const Control& control(const std::string& key) { return form()[key]; }
-    const std::string& text(const std::string& key) { return form()[key].text(); }
+    const Control& control(ControlKey key) { return form()[key]; }
+    const std::string& text(ControlKey key) { return form()[key].text(); }
     // Types the slot number into "Craft No.", which reads and shows that slot.
-    void show(std::int32_t slot) { form().userEdit("CraftNoBox", std::to_string(slot)); }
+    void show(std::int32_t slot) { form().userEdit(ui::CraftNoBox, std::to_string(slot)); }
     // "CAPTION|TEXT" of every message shown so far.
     std::vector<std::string> messages() const
     {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ControlKeyPrinting.h"
 #include "DemoLayout.h"
 #include "GameBuilder.h"
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"
+#include "windows/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +41,7 @@ struct WriteGame {
     {
         start();
         if (slot != 1)
-            form().userEdit("CraftNoBox", std::to_string(slot));
+            form().userEdit(ui::CraftNoBox, std::to_string(slot));
         prompter.clearRecords();
         return *this;
     }
@@ -56,14 +58,14 @@ struct WriteGame {
     bool strict = true;
 
     Form& form() { return session->mainForm(); }
-    Control& control(const std::string& key) { return form()[key]; }
+    Control& control(ControlKey key) { return form()[key]; }
 
     // Presses "Write" with these answers for its questions.
     void write(const std::vector<std::string>& answers = {})
     {
         for (const std::string& answer : answers)
             prompter.addAnswer(answer);
-        form().userPress("Button3");
+        form().userPress(ui::Button3);
     }
 
     std::filesystem::path path(const std::string& name) const { return game.gameDir / name; }

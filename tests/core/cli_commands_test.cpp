@@ -1,7 +1,9 @@
 // plorik-cli run as a user runs it: the real program on a built game, stdin from /dev/null.
 #include "CliRunner.h"
+
 #include "GameBuilder.h"
 #include "SessionFixture.h"
+#include "windows/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 

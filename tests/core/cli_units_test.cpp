@@ -1,10 +1,10 @@
 // The command line's own parts, tested without a game. The test program does not link plorik-cli,
 // so their sources are compiled in here, once.
 #include "CliPrompter.h"
+
 #include "FormJson.h"
 #include "Json.h"
-
-#include "form/FormBuilder.h"
+#include "windows/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -62,33 +62,50 @@ class FormJsonTest : public ::testing::Test {
 protected:
     FormJsonTest()
     {
-        FormBuilder page(form, "Statistics");
-        page.box("SpeedBox", "Speed:", "\xE9t\xE9");
-        page.check("Shiplistwrite", "Write to Shiplist.txt", true);
-        page.radio("Radio1", "One", "group", false);
-        page.list("ComboBox10", "Ship Type:", {"0  Starfighter", "1  Transport"}, 1);
-        page.combo("CraftNoBox", "Craft No.", {"1", "2"}, "7");
-        page.grid("HitzoneGrid", "", 2, 2, {"", "X"}, {"Span"});
-        page.trackBar("TrackBar1", "Turbo Fire Priority:", 0, 255).setPosition(40);
-        page.button("Button3", "Write").setEnabled(false);
+        const auto add = [this](ControlSpec spec) { return std::ref(form.add(spec)); };
+        ControlSpec speed = ui::SpeedBox;
+        speed.text = "\xE9t\xE9";
+        add(speed);
+        add(ui::Shiplistwrite);
+        add({.key = "Radio1", .kind = ControlKind::RadioButton, .caption = "One", .radioGroup = "group"});
+        static constexpr std::string_view kTypes[] = {"0  Starfighter", "1  Transport"};
+        ControlSpec type = ui::ComboBox10;
+        type.items = kTypes;
+        type.index = 1;
+        add(type);
+        static constexpr std::string_view kSlots[] = {"1", "2"};
+        ControlSpec slots = ui::CraftNoBox;
+        slots.items = kSlots;
+        slots.text = "7";
+        add(slots);
+        static constexpr std::string_view kColumns[] = {"", "X"};
+        static constexpr std::string_view kRows[] = {"Span"};
+        add({.key = "HitzoneGrid",
+             .kind = ControlKind::Grid,
+             .rows = 2,
+             .columns = 2,
+             .columnHeadings = kColumns,
+             .rowHeadings = kRows});
+        add(ui::TrackBar1).get().setPosition(40);
+        add(ui::Button3).get().setEnabled(false);
     }
-    std::string state(const std::string& key) { return controlStateJson(form[key]).dump(); }
+    std::string state(ControlKey key) { return controlStateJson(form[key]).dump(); }
 
     Form form{"test"};
 };
 
 TEST_F(FormJsonTest, EachKindCarriesOnlyItsOwnFields)
 {
-    EXPECT_EQ(state("SpeedBox"), R"({"text":"été","enabled":true})");
-    EXPECT_EQ(state("Shiplistwrite"), R"({"text":"","enabled":true,"checked":true})");
-    EXPECT_EQ(state("Radio1"), R"({"text":"","enabled":true,"checked":false})");
-    EXPECT_EQ(state("ComboBox10"),
+    EXPECT_EQ(state(ui::SpeedBox), R"({"text":"été","enabled":true})");
+    EXPECT_EQ(state(ui::Shiplistwrite), R"({"text":"","enabled":true,"checked":true})");
+    EXPECT_EQ(state(ControlKey::named("Radio1")), R"({"text":"","enabled":true,"checked":false})");
+    EXPECT_EQ(state(ui::ComboBox10),
               R"({"text":"1  Transport","enabled":true,"items":["0  Starfighter","1  Transport"],"index":1})");
-    EXPECT_EQ(state("HitzoneGrid"), R"({"text":"","enabled":true,"cells":[["","X"],["Span",""]]})");
-    EXPECT_EQ(state("TrackBar1"), R"({"text":"","enabled":true,"position":40})");
-    EXPECT_EQ(state("Button3"), R"({"text":"","enabled":false})");
+    EXPECT_EQ(state(ui::HitzoneGrid), R"({"text":"","enabled":true,"cells":[["","X"],["Span",""]]})");
+    EXPECT_EQ(state(ui::TrackBar1), R"({"text":"","enabled":true,"position":40})");
+    EXPECT_EQ(state(ui::Button3), R"({"text":"","enabled":false})");
     // Free text in an editable list selects nothing.
-    EXPECT_EQ(state("CraftNoBox"), R"({"text":"7","enabled":true,"items":["1","2"],"index":-1})");
+    EXPECT_EQ(state(ui::CraftNoBox), R"({"text":"7","enabled":true,"items":["1","2"],"index":-1})");
 }
 
 TEST_F(FormJsonTest, TheFormIsKeyedByControlInItsOrder)

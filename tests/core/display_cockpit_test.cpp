@@ -1,5 +1,7 @@
 #include "EntryFields.h"
+
 #include "SessionFixture.h"
+#include "windows/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -14,16 +16,16 @@ std::string number(std::int64_t value)
 // Offsets from COCKPITPOV of the grid's cells: rows POV, gunner 1, gunner 2; columns X, Z, Y.
 constexpr int kGridOffsets[3][3] = {{4, 2, 0}, {6, 10, 14}, {8, 12, 16}};
 
-const std::pair<const char*, int> kTurretBoxes[] = {
-    {"Edit37", 18},     {"Edit38", 20}, {"Edit39", 22}, {"Edit40", 24}, {"ComboBox18", 26},
-    {"ComboBox19", 28}, {"Edit43", 30}, {"Edit44", 32}, {"Edit45", 34}, {"Edit46", 36}};
+const std::pair<ControlKey, int> kTurretBoxes[] = {
+    {ui::Edit37, 18},     {ui::Edit38, 20}, {ui::Edit39, 22}, {ui::Edit40, 24}, {ui::ComboBox18, 26},
+    {ui::ComboBox19, 28}, {ui::Edit43, 30}, {ui::Edit44, 32}, {ui::Edit45, 34}, {ui::Edit46, 36}};
 
 void expectCockpit(StartedGame& started, const GameBuilder& builder, std::int32_t slot)
 {
     SCOPED_TRACE("slot " + number(slot));
     started.show(slot);
     const EntryFields f(builder, slot);
-    const Control& grid = started.control("StringGrid2");
+    const Control& grid = started.control(ui::StringGrid2);
     EXPECT_EQ(grid.cell(0, 1), "X");
     EXPECT_EQ(grid.cell(0, 2), "Z");
     EXPECT_EQ(grid.cell(0, 3), "Y");
@@ -37,7 +39,7 @@ void expectCockpit(StartedGame& started, const GameBuilder& builder, std::int32_
     }
     for (const auto& [key, offset] : kTurretBoxes)
         EXPECT_EQ(started.text(key), number(f.signedWord("COCKPITPOV", offset))) << key;
-    EXPECT_EQ(started.text("CockpitBox"), f.text("INTFILE"));
+    EXPECT_EQ(started.text(ui::CockpitBox), f.text("INTFILE"));
 }
 
 } // namespace
@@ -58,13 +60,13 @@ TEST(DisplayCockpit, TurretActivationShowsTheNumberAloneWhateverItIs)
     GameBuilder builder(Family::Xvt);
     StartedGame started(builder);
     started.show(1);
-    EXPECT_EQ(started.text("ComboBox18"), "317");
-    EXPECT_EQ(started.text("ComboBox19"), "0");
+    EXPECT_EQ(started.text(ui::ComboBox18), "317");
+    EXPECT_EQ(started.text(ui::ComboBox19), "0");
     started.show(2);
-    EXPECT_EQ(started.text("ComboBox18"), "12"); // no item carries 12
-    EXPECT_EQ(started.text("ComboBox19"), "317");
+    EXPECT_EQ(started.text(ui::ComboBox18), "12"); // no item carries 12
+    EXPECT_EQ(started.text(ui::ComboBox19), "317");
     started.show(3);
-    EXPECT_EQ(started.text("ComboBox18"), "0");
+    EXPECT_EQ(started.text(ui::ComboBox18), "0");
 }
 
 TEST(DisplayCockpit, TheCockpitNameIsTheTextUpToItsZeroByte)
@@ -72,11 +74,11 @@ TEST(DisplayCockpit, TheCockpitNameIsTheTextUpToItsZeroByte)
     GameBuilder xvt(Family::Xvt);
     StartedGame xvtGame(xvt);
     xvtGame.show(42);
-    EXPECT_EQ(xvtGame.text("CockpitBox"), "CPIT42");
+    EXPECT_EQ(xvtGame.text(ui::CockpitBox), "CPIT42");
     GameBuilder xwa(Family::Xwa);
     StartedGame xwaGame(xwa);
     xwaGame.show(230);
-    EXPECT_EQ(xwaGame.text("CockpitBox"), "Cockpit230");
+    EXPECT_EQ(xwaGame.text(ui::CockpitBox), "Cockpit230");
     xwaGame.show(1); // a shorter name after a longer one: nothing of the longer one is left
-    EXPECT_EQ(xwaGame.text("CockpitBox"), "Cockpit1");
+    EXPECT_EQ(xwaGame.text(ui::CockpitBox), "Cockpit1");
 }

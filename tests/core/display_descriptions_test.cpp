@@ -1,5 +1,7 @@
 #include "EntryFields.h"
+
 #include "SessionFixture.h"
+#include "windows/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -11,22 +13,23 @@ std::string number(std::int64_t value)
     return std::to_string(value);
 }
 
-const char* const kDescriptionBoxes[] = {"CraftTypeBox", "ManufactorBox", "UsedByBox", "DescriptionBox", "CrewBox"};
+const ControlKey kDescriptionBoxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox,
+                                        ui::CrewBox};
 
 void expectDescriptions(StartedGame& started, const GameBuilder& builder, std::int32_t slot)
 {
     SCOPED_TRACE("slot " + number(slot));
     started.show(slot);
-    EXPECT_EQ(started.text("CraftTypeBox"), builder.craftType(slot));
-    EXPECT_EQ(started.text("ManufactorBox"), builder.manufacturer(slot));
-    EXPECT_EQ(started.text("UsedByBox"), builder.inUseBy(slot));
-    EXPECT_EQ(started.text("DescriptionBox"), builder.description(slot));
-    EXPECT_EQ(started.text("CrewBox"), builder.crew(slot));
+    EXPECT_EQ(started.text(ui::CraftTypeBox), builder.craftType(slot));
+    EXPECT_EQ(started.text(ui::ManufactorBox), builder.manufacturer(slot));
+    EXPECT_EQ(started.text(ui::UsedByBox), builder.inUseBy(slot));
+    EXPECT_EQ(started.text(ui::DescriptionBox), builder.description(slot));
+    EXPECT_EQ(started.text(ui::CrewBox), builder.crew(slot));
 }
 
 void expectAll(StartedGame& started, const std::string& text)
 {
-    for (const char* key : kDescriptionBoxes)
+    for (ControlKey key : kDescriptionBoxes)
         EXPECT_EQ(started.text(key), text) << key;
 }
 
@@ -58,11 +61,11 @@ TEST(DisplayDescriptions, XvtTakesTheFourLinesAfterTheFirstAsTheyComeInsideAReco
     StartedGame started(builder);
     const std::int32_t slot = GameBuilder::kCommentedRecordSlot;
     started.show(slot);
-    EXPECT_EQ(started.text("CraftTypeBox"), builder.craftType(slot));
-    EXPECT_EQ(started.text("ManufactorBox"), GameBuilder::recordComment());
-    EXPECT_EQ(started.text("UsedByBox"), builder.manufacturer(slot));
-    EXPECT_EQ(started.text("DescriptionBox"), builder.inUseBy(slot));
-    EXPECT_EQ(started.text("CrewBox"), builder.description(slot));
+    EXPECT_EQ(started.text(ui::CraftTypeBox), builder.craftType(slot));
+    EXPECT_EQ(started.text(ui::ManufactorBox), GameBuilder::recordComment());
+    EXPECT_EQ(started.text(ui::UsedByBox), builder.manufacturer(slot));
+    EXPECT_EQ(started.text(ui::DescriptionBox), builder.inUseBy(slot));
+    EXPECT_EQ(started.text(ui::CrewBox), builder.description(slot));
     // The comment does not count: the next record is found where it is.
     expectDescriptions(started, builder, slot + 1);
 }
@@ -126,7 +129,7 @@ TEST(DisplayDescriptions, AnXvtProfileWithASpeciesTableUsesTheKeyedLayout)
     GameBuilder builder(Family::Xvt);
     builder.withKey("SPECNOOFFSET", "$C000");
     StartedGame started(builder);
-    EXPECT_EQ(started.text("SpecNo"), "1");
+    EXPECT_EQ(started.text(ui::SpecNo), "1");
     for (const std::int32_t slot : {1, 3, 4, 40, 72})
         expectDescriptions(started, builder, slot);
     started.show(5);
@@ -138,13 +141,13 @@ TEST(DisplayDescriptions, AMissingDescriptionFileStopsTheDisplayWhereItIsRead)
 {
     GameBuilder builder(Family::Xvt);
     StartedGame started(builder);
-    const std::string shieldOfSlot1 = started.text("ShieldPowerBox");
+    const std::string shieldOfSlot1 = started.text(ui::ShieldPowerBox);
     std::filesystem::remove(started.game.gameDir / "specdesc.txt");
     started.show(2);
     ASSERT_EQ(started.prompter.records().size(), 1u);
     EXPECT_NE(started.prompter.records()[0].message.text.find("specdesc.txt"), std::string::npos);
     // The names come before the descriptions, the shield after them.
-    EXPECT_EQ(started.text("CraftNameBox"), builder.longName(2));
-    EXPECT_EQ(started.text("ShieldPowerBox"), shieldOfSlot1);
+    EXPECT_EQ(started.text(ui::CraftNameBox), builder.longName(2));
+    EXPECT_EQ(started.text(ui::ShieldPowerBox), shieldOfSlot1);
     EXPECT_FALSE(started.session->ended());
 }

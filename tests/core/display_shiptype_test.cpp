@@ -1,5 +1,7 @@
 #include "EntryFields.h"
+
 #include "SessionFixture.h"
+#include "windows/MainWindowControls.h"
 
 #include <algorithm>
 
@@ -36,24 +38,24 @@ void expectShipType(StartedGame& started, const GameBuilder& builder, Family fam
     SCOPED_TRACE("slot " + number(slot));
     started.show(slot);
     const std::int32_t type = builder.shipType(slot);
-    EXPECT_EQ(started.control("ComboBox10").index(), type <= 20 ? type : -1);
-    EXPECT_EQ(started.control("EnabledBox").checked(), builder.enabledMarker(slot) == 3);
-    EXPECT_EQ(started.text("CapWpnSys"), number(builder.weaponSystem(slot)));
-    EXPECT_EQ(started.text("ComboBox5"), number(builder.targetType(slot)));
+    EXPECT_EQ(started.control(ui::ComboBox10).index(), type <= 20 ? type : -1);
+    EXPECT_EQ(started.control(ui::EnabledBox).checked(), builder.enabledMarker(slot) == 3);
+    EXPECT_EQ(started.text(ui::CapWpnSys), number(builder.weaponSystem(slot)));
+    EXPECT_EQ(started.text(ui::ComboBox5), number(builder.targetType(slot)));
     const std::int32_t selector = builder.optList(slot);
     const std::string path = listPath(family, selector);
-    EXPECT_EQ(started.text("optlistfile"), path);
-    EXPECT_EQ(started.text("optindex"), number(builder.optIndex(slot)));
+    EXPECT_EQ(started.text(ui::optlistfile), path);
+    EXPECT_EQ(started.text(ui::optindex), number(builder.optIndex(slot)));
     std::string optFile = builder.optName(selector, builder.optIndex(slot));
     if (path == "unknown")
         optFile = "None Assigned";
     else if (builder.optIndex(slot) >= builder.optListLength(selector))
         optFile = "None assigned";
-    EXPECT_EQ(started.text("DBOPTFile"), optFile);
+    EXPECT_EQ(started.text(ui::DBOPTFile), optFile);
 }
 
-const char* const kShipTypeControls[] = {"ComboBox10",  "ComboBox11", "optindex", "DBOPTFile",
-                                         "optlistfile", "CapWpnSys",  "ComboBox5"};
+const ControlKey kShipTypeControls[] = {ui::ComboBox10,  ui::ComboBox11, ui::optindex, ui::DBOPTFile,
+                                        ui::optlistfile, ui::CapWpnSys,  ui::ComboBox5};
 
 } // namespace
 
@@ -66,9 +68,9 @@ TEST(DisplayShipType, XvtShowsTheSlotsShipTypeEntry)
     for (const std::int32_t slot : {1, 2, 3, 6, 7, 9, 10, 12, 41, 44, 80})
         expectShipType(started, builder, Family::Xvt, slot);
     started.show(41);
-    EXPECT_EQ(started.text("DBOPTFile"), "None assigned");
+    EXPECT_EQ(started.text(ui::DBOPTFile), "None assigned");
     started.show(10);
-    EXPECT_EQ(started.text("DBOPTFile"), "None Assigned");
+    EXPECT_EQ(started.text(ui::DBOPTFile), "None Assigned");
     EXPECT_TRUE(started.messages().empty());
 }
 
@@ -82,9 +84,9 @@ TEST(DisplayShipType, XwaReadsTheListSelectorAndIndexAsWords)
     for (const std::int32_t slot : {1, 2, 3, 7, 10, 12, 20, 101, 104, 218, 230})
         expectShipType(started, builder, Family::Xwa, slot);
     started.show(3);
-    EXPECT_EQ(started.text("DBOPTFile"), builder.optName(0, 260));
+    EXPECT_EQ(started.text(ui::DBOPTFile), builder.optName(0, 260));
     started.show(20);
-    EXPECT_EQ(started.text("optlistfile"), "unknown");
+    EXPECT_EQ(started.text(ui::optlistfile), "unknown");
     EXPECT_TRUE(started.messages().empty());
 }
 
@@ -94,11 +96,11 @@ TEST(DisplayShipType, AShortenedListShowsNoneAssignedPastItsEnd)
     builder.cutFile("ivfiles\\spec640.lst", 10);
     StartedGame started(builder);
     started.show(3); // list 0, index 2
-    EXPECT_EQ(started.text("DBOPTFile"), builder.optName(0, 2));
+    EXPECT_EQ(started.text(ui::DBOPTFile), builder.optName(0, 2));
     started.show(12); // list 0, index 11
-    EXPECT_EQ(started.text("DBOPTFile"), "None assigned");
+    EXPECT_EQ(started.text(ui::DBOPTFile), "None assigned");
     started.show(11); // list 2, index 10
-    EXPECT_EQ(started.text("DBOPTFile"), builder.optName(2, 10));
+    EXPECT_EQ(started.text(ui::DBOPTFile), builder.optName(2, 10));
 }
 
 TEST(DisplayShipType, WithoutShipTypesItsControlsAreOff)
@@ -106,14 +108,14 @@ TEST(DisplayShipType, WithoutShipTypesItsControlsAreOff)
     for (const Family family : {Family::Xvt, Family::Xwa}) {
         SCOPED_TRACE(family == Family::Xwa ? "XWA" : "XvT");
         StartedGame with((GameBuilder(family)));
-        for (const std::string key : kShipTypeControls) {
-            if (key != "CapWpnSys" || family == Family::Xwa) { // XvT has no weapon system to edit
+        for (ControlKey key : kShipTypeControls) {
+            if (key != ui::CapWpnSys || family == Family::Xwa) { // XvT has no weapon system to edit
                 EXPECT_TRUE(with.control(key).enabled()) << key;
             }
         }
         StartedGame without(GameBuilder(family).withDataFile(dataWithKey(family, "SHIPTYPESTART", "-1")));
         without.show(3);
-        for (const char* key : kShipTypeControls)
+        for (ControlKey key : kShipTypeControls)
             EXPECT_FALSE(without.control(key).enabled()) << key;
         EXPECT_TRUE(without.messages().empty());
     }
@@ -123,15 +125,15 @@ TEST(DisplayOptGroup, IsOnOnlyWhileTheCraftsModelFileExists)
 {
     for (const Family family : {Family::Xvt, Family::Xwa}) {
         StartedGame started{GameBuilder(family)};
-        EXPECT_FALSE(started.control("OptInfoGroup").enabled());
+        EXPECT_FALSE(started.control(ui::OptInfoGroup).enabled());
         // Put the model file in place, in its folder, and show the slot again.
-        const std::string model = started.control("DBOPTFile").text();
+        const std::string model = started.control(ui::DBOPTFile).text();
         std::string path = model;
         std::replace(path.begin(), path.end(), '\\', '/');
         std::filesystem::create_directories((started.game.gameDir / path).parent_path());
         writeFile(started.game.gameDir / path, "OPT");
-        started.form().userPress("NextSlotButton");
-        started.form().userPress("PrevSlotButton");
-        EXPECT_TRUE(started.control("OptInfoGroup").enabled()) << model;
+        started.form().userPress(ui::NextSlotButton);
+        started.form().userPress(ui::PrevSlotButton);
+        EXPECT_TRUE(started.control(ui::OptInfoGroup).enabled()) << model;
     }
 }

@@ -1,12 +1,14 @@
 #include "SessionFixture.h"
 
+#include "windows/MainWindowControls.h"
+
 using namespace plorik;
 using namespace plorik::testing;
 
 TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
 {
     StartedGame started(GameBuilder(Family::Xvt), {"file:/games/alliance/xwingalliance.exe"});
-    ASSERT_TRUE(started.form().userPress("SelectEXEFile1"));
+    ASSERT_TRUE(started.form().userPress(ui::SelectEXEFile1));
     const auto& records = started.prompter.records();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].message.caption, "Locate z_*.exe file to work with");
@@ -16,7 +18,7 @@ TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
               "You have changed the current EXE file, PLORIK will now shut down. Please restart PLORIK to initialize "
               "the new settings and start editing on the new exe file.");
     EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "/games/alliance/\r\nxwingalliance.exe\r\n");
-    EXPECT_EQ(started.control("GameDirBox").text(), "/games/alliance/");
+    EXPECT_EQ(started.control(ui::GameDirBox).text(), "/games/alliance/");
     EXPECT_TRUE(started.session->ended());
     EXPECT_EQ(started.session->exitCode(), 0);
 }
@@ -24,7 +26,7 @@ TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
 TEST(SelectExeFile, WorksOnAFirstStartAndCutsTheNameTo20)
 {
     StartedGame started(GameBuilder(Family::Xvt).unconfigured(), {"file:C:\\Games\\XvT\\z_xvt_with_a_long_name.exe"});
-    started.form().userPress("SelectEXEFile1");
+    started.form().userPress(ui::SelectEXEFile1);
     EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "C:\\Games\\XvT\\\r\nz_xvt_with_a_long_na\r\n");
     EXPECT_TRUE(started.session->ended());
 }
@@ -33,7 +35,7 @@ TEST(SelectExeFile, CancelChangesNothing)
 {
     StartedGame started(GameBuilder(Family::Xvt), {"file:"});
     const std::string before = readFile(started.game.programDir / "plorik.ini");
-    started.form().userPress("SelectEXEFile1");
+    started.form().userPress(ui::SelectEXEFile1);
     EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
     EXPECT_FALSE(started.session->ended());
     EXPECT_EQ(started.prompter.records().size(), 1u);
@@ -44,7 +46,7 @@ TEST(SelectExeFile, APathOver255CharactersIsRefusedAndTheSettingsStay)
     const std::string longPath = "/" + std::string(250, 'd') + "/Z_XVT__.EXE";
     StartedGame started(GameBuilder(Family::Xvt), {"file:" + longPath});
     const std::string before = readFile(started.game.programDir / "plorik.ini");
-    started.form().userPress("SelectEXEFile1");
+    started.form().userPress(ui::SelectEXEFile1);
     EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
     ASSERT_EQ(started.prompter.records().size(), 2u);
     EXPECT_EQ(started.prompter.records()[1].message.icon, MessageIcon::Error);
@@ -56,23 +58,23 @@ TEST(ShellCommands, ExitAboutAndHelp)
 {
     StartedGame started((GameBuilder(Family::Xvt)));
     Form& form = started.form();
-    form.userPress("About1");
+    form.userPress(ui::About1);
     ASSERT_EQ(started.prompter.records().size(), 1u);
     EXPECT_EQ(started.prompter.records()[0].message.caption, "About PLORIK");
     EXPECT_EQ(started.prompter.records()[0].message.icon, MessageIcon::Information);
-    form.userPress("Contents1");
-    form.userPress("Introduction1");
-    form.userPress("HowtoUseHelp1");
-    form.userPress("LogoImage");
-    form.userPress("Topic1");
-    form.userPress("Tutorial1");
-    form.userPress("LastTool");
+    form.userPress(ui::Contents1);
+    form.userPress(ui::Introduction1);
+    form.userPress(ui::HowtoUseHelp1);
+    form.userPress(ui::LogoImage);
+    form.userPress(ui::Topic1);
+    form.userPress(ui::Tutorial1);
+    form.userPress(ui::LastTool);
     EXPECT_EQ(started.prompter.opened(),
               (std::vector<std::string>{"help:", "help:introduction", "help:how-to-use-help", "help:"}));
     EXPECT_EQ(started.prompter.records().size(), 1u);
-    EXPECT_FALSE(form.userPress("Paste1"));
+    EXPECT_FALSE(form.userPress(ui::Paste1));
     EXPECT_FALSE(started.session->ended());
-    form.userPress("Exit1");
+    form.userPress(ui::Exit1);
     EXPECT_TRUE(started.session->ended());
     EXPECT_EQ(started.session->exitCode(), 0);
 }
@@ -81,12 +83,12 @@ TEST(ShellCommands, TheEditorWindowsOpenFromTheirCommands)
 {
     StartedGame xvt((GameBuilder(Family::Xvt)));
     EXPECT_FALSE(xvt.session->cockpitForm().shown());
-    xvt.form().userPress("INTEditorButton");
+    xvt.form().userPress(ui::INTEditorButton);
     EXPECT_TRUE(xvt.session->cockpitForm().shown());
-    xvt.form().userPress("WeaponsEditor1");
+    xvt.form().userPress(ui::WeaponsEditor1);
     EXPECT_TRUE(xvt.session->weaponForm().shown());
 
     StartedGame xwa((GameBuilder(Family::Xwa)));
-    EXPECT_FALSE(xwa.form().userPress("INTCockpitEditor1"));
+    EXPECT_FALSE(xwa.form().userPress(ui::INTCockpitEditor1));
     EXPECT_FALSE(xwa.session->cockpitForm().shown());
 }

@@ -1,20 +1,23 @@
 // SHP craft files: "Save Ship as.." writes the V1.7 layout byte for byte, "Open Ship.." reads every
 // accepted version into the slot the user confirms, and loading changes memory only.
 #include "ShipFiles.h"
+
 #include "WriteFixture.h"
+#include "windows/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
 
 namespace {
 
-const char* const kTextKeys[] = {"Memo1",         "DBOPTFile", "PluralnameBox", "CraftNameBox",  "CraftTypeBox",
-                                 "ManufactorBox", "UsedByBox", "CrewBox",       "DescriptionBox"};
+const ControlKey kTextKeys[] = {ui::Memo1,        ui::DBOPTFile,    ui::PluralnameBox,
+                                ui::CraftNameBox, ui::CraftTypeBox, ui::ManufactorBox,
+                                ui::UsedByBox,    ui::CrewBox,      ui::DescriptionBox};
 
 std::vector<std::string> shownTexts(WriteGame& game)
 {
     std::vector<std::string> texts;
-    for (const char* key : kTextKeys)
+    for (ControlKey key : kTextKeys)
         texts.push_back(game.control(key).text());
     return texts;
 }
@@ -37,7 +40,7 @@ void open(WriteGame& game, const std::filesystem::path& file, const std::vector<
     game.prompter.addAnswer("file:" + file.string());
     for (const std::string& answer : answers)
         game.prompter.addAnswer(answer);
-    ASSERT_TRUE(game.form().userPress("Openship1"));
+    ASSERT_TRUE(game.form().userPress(ui::Openship1));
 }
 
 } // namespace
@@ -49,18 +52,18 @@ TEST(ShipFileSave, WritesTheV17LayoutByteForByteWithTheSlotAsOneRawByte)
             SCOPED_TRACE(std::to_string(slot) + (family == Family::Xwa ? " XWA" : " XvT"));
             WriteGame game{GameBuilder(family)};
             game.startAt(slot);
-            ASSERT_TRUE(game.form().userEdit("Memo1", "Two\r\nlines"));
-            ASSERT_TRUE(game.form().userEdit("DescriptionBox", "Line one\nline two"));
-            ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "99")); // not written yet: not in the file
+            ASSERT_TRUE(game.form().userEdit(ui::Memo1, "Two\r\nlines"));
+            ASSERT_TRUE(game.form().userEdit(ui::DescriptionBox, "Line one\nline two"));
+            ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99")); // not written yet: not in the file
             const std::filesystem::path file = game.dir.path() / "saved.shp";
             game.prompter.addAnswer("file:" + file.string());
-            ASSERT_TRUE(game.form().userPress("Saveshipas1"));
+            ASSERT_TRUE(game.form().userPress(ui::Saveshipas1));
             EXPECT_EQ(game.messages(),
                       std::vector<std::string>{"Save current Ship slot as a *.shp file|PLORIK SHP file |*.shp"});
             std::vector<std::string> texts = shownTexts(game);
             texts[0] = "Two lines";
             texts[8] = "Line one line two";
-            for (const char* key : {"ComboBox10", "CraftIDBox", "Playmodebox", "CapWpnSys"})
+            for (ControlKey key : {ui::ComboBox10, ui::CraftIDBox, ui::Playmodebox, ui::CapWpnSys})
                 texts.push_back(game.control(key).text());
             texts.insert(texts.begin() + 9, game.game.versionName);
             EXPECT_EQ(readFile(file),
@@ -79,7 +82,7 @@ TEST(ShipFileSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
     for (const std::string answer : {"no", "yes"}) {
         game.prompter.addAnswer("file:" + file.string());
         game.prompter.addAnswer(answer);
-        ASSERT_TRUE(game.form().userPress("SaveShipTool"));
+        ASSERT_TRUE(game.form().userPress(ui::SaveShipTool));
         EXPECT_EQ(readFile(file) == "mine", answer == "no");
     }
     const Message& asked = game.prompter.records().at(1).message;
@@ -93,15 +96,15 @@ TEST(ShipFileLoad, SaveThenLoadGivesBackTheBytesAndTextsInBothFamilies)
         SCOPED_TRACE(family == Family::Xwa ? "XWA" : "XvT");
         WriteGame game{GameBuilder(family)};
         game.startAt(7);
-        ASSERT_TRUE(game.form().userEdit("Memo1", "My patch"));
+        ASSERT_TRUE(game.form().userEdit(ui::Memo1, "My patch"));
         const std::filesystem::path file = game.dir.path() / "seven.shp";
         game.prompter.addAnswer("file:" + file.string());
-        game.form().userPress("Saveshipas1");
+        game.form().userPress(ui::Saveshipas1);
         const std::vector<std::string> saved = shownTexts(game);
         const std::size_t length = static_cast<std::size_t>(game.key("ENTRYLENGTH"));
         const std::string bytes = bufferText(game, length);
 
-        game.form().userEdit("CraftNoBox", "20");
+        game.form().userEdit(ui::CraftNoBox, "20");
         const auto before = snapshot(game.game.gameDir);
         game.prompter.clearRecords();
         open(game, file, {"yes"});
@@ -111,11 +114,11 @@ TEST(ShipFileLoad, SaveThenLoadGivesBackTheBytesAndTextsInBothFamilies)
                       "Confirm PLORIK Ship file location:|Would you like to locate this craft at its original slot: 7",
                       "Ship file information:|My patch"}));
         EXPECT_EQ(game.session->currentSlot(), 7);
-        EXPECT_EQ(game.control("CraftNoBox").text(), "7");
-        EXPECT_EQ(game.control("OrigSlotBox").text(), "7");
+        EXPECT_EQ(game.control(ui::CraftNoBox).text(), "7");
+        EXPECT_EQ(game.control(ui::OrigSlotBox).text(), "7");
         EXPECT_EQ(bufferText(game, length), bytes);
         EXPECT_EQ(shownTexts(game), saved);
-        EXPECT_TRUE(game.control("EnabledBox").checked());
+        EXPECT_TRUE(game.control(ui::EnabledBox).checked());
         EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{}) << "memory only";
     }
 }
@@ -146,7 +149,7 @@ TEST(ShipFileLoad, EachVersionReadsItsOwnLines)
         const std::string binary = "\x01\x02\x03\x04";
         const std::string file = shipFileBytes({.version = each.version, .slot = 40, .texts = texts, .binary = binary});
         writeFile(game.dir.path() / "v.shp", file);
-        const std::string typeBefore = game.control("ComboBox10").text();
+        const std::string typeBefore = game.control(ui::ComboBox10).text();
         std::vector<std::string> answers;
         if (each.slotAsked)
             answers.push_back("no");
@@ -165,11 +168,11 @@ TEST(ShipFileLoad, EachVersionReadsItsOwnLines)
         EXPECT_EQ(game.session->currentSlot(), 9) << "No to the original slot 40 keeps slot 9";
         const std::string loaded = each.binaryAfterMarker ? binary : file;
         EXPECT_EQ(bufferText(game, loaded.size()), loaded);
-        EXPECT_EQ(game.control("CraftNameBox").text(), texts[3]);
-        EXPECT_EQ(game.control("DescriptionBox").text(), texts[8]);
-        EXPECT_EQ(game.control("ComboBox10").text(), each.shipTypeRead ? texts[10] : typeBefore);
+        EXPECT_EQ(game.control(ui::CraftNameBox).text(), texts[3]);
+        EXPECT_EQ(game.control(ui::DescriptionBox).text(), texts[8]);
+        EXPECT_EQ(game.control(ui::ComboBox10).text(), each.shipTypeRead ? texts[10] : typeBefore);
         // Without lines 15 to 17 "Craft ID:" shows what the display read from the new bytes.
-        EXPECT_EQ(game.control("CraftIDBox").text() == texts[11], each.lastLinesRead);
+        EXPECT_EQ(game.control(ui::CraftIDBox).text() == texts[11], each.lastLinesRead);
     }
 }
 
@@ -213,7 +216,7 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
         SCOPED_TRACE(each.name);
         WriteGame game{GameBuilder(Family::Xvt)};
         game.startAt(9);
-        ASSERT_TRUE(game.form().userEdit("Memo1", "before"));
+        ASSERT_TRUE(game.form().userEdit(ui::Memo1, "before"));
         const auto shownBefore = shownTexts(game);
         const std::string buffer = bufferText(game, 240);
         const auto before = snapshot(game.game.gameDir);
@@ -225,7 +228,7 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
             EXPECT_EQ(shown.back().rfind("Version difference!|", 0), 0u);
         }
         EXPECT_EQ(game.session->currentSlot(), 9);
-        EXPECT_EQ(game.control("CraftNoBox").text(), "9");
+        EXPECT_EQ(game.control(ui::CraftNoBox).text(), "9");
         EXPECT_EQ(bufferText(game, 240), buffer);
         std::vector<std::string> now = shownTexts(game);
         now[0] = shownBefore[0]; // the comment box shows the file's comment once the check pass read it
@@ -291,6 +294,6 @@ TEST(ShipFileLoad, AFileNamedAtStartIsLoadedAfterTheFirstSlot)
     game.session = std::make_unique<Session>(game.game.programDir, game.prompter);
     game.session->start(file.string());
     EXPECT_EQ(game.session->currentSlot(), 12);
-    EXPECT_EQ(game.control("CraftNameBox").text(), "Ship 12");
+    EXPECT_EQ(game.control(ui::CraftNameBox).text(), "Ship 12");
     EXPECT_EQ(game.session->slotBuffer().bytes()[0], 'S');
 }

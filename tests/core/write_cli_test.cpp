@@ -1,7 +1,9 @@
 // plorik-cli write, run as a modder runs it: exactly the expected bytes and lines change in the game
 // folder, and nothing else.
 #include "CliRunner.h"
+
 #include "WriteFixture.h"
+#include "windows/MainWindowControls.h"
 
 #include <sys/stat.h>
 

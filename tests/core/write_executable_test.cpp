@@ -2,6 +2,8 @@
 // other byte of the file changes.
 #include "WriteFixture.h"
 
+#include "windows/MainWindowControls.h"
+
 #include <bit>
 
 using namespace plorik;
@@ -12,7 +14,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 struct Edit {
-    const char* key;
+    ControlKey key;
     const char* text;
 };
 
@@ -42,23 +44,23 @@ TEST(WriteExecutable, EveryEditedXvtFieldLandsInTheSlotAndNothingElseChanges)
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(2);
     std::string expected = game.exe();
-    applyEdits(game.form(), {{"CraftIDBox", "Hx2"},      {"ShieldRechargeBox", "300"},
-                             {"ShieldDechargeBox", "7"}, {"LaserRechargeBox", "12"},
-                             {"SystemHitsBox", "3"},     {"sensitivitybox", "5"},
-                             {"HyperDriveRadioB", "1"},  {"ShieldGeneratorRadioB", "0"},
-                             {"Countersbox", "2"},       {"PVBox", "-2"},
-                             {"ShieldPowerBox", "1000"}, {"HullRateBox", "30"},
-                             {"ExpPowerBox", "70000"},   {"SpeedBox", "120"},
-                             {"AccBox", "50"},           {"Deaccbox", "40"},
-                             {"RollBox", "40"},          {"PitchBox", "30"},
-                             {"CockpitBox", "CPIT9"},    {"ComboBox1", "12 Heavy rocket"},
-                             {"WarheadLoad1Box", "20"},  {"WarheadLoad2Box", "21"}});
-    ASSERT_TRUE(game.form().userPick("ComboBox9", 3));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid2", 1, 1, "-5"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid2", 1, 2, "6"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid2", 1, 3, "7"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid3", 1, 2, "250"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid3", 2, 2, "65535"));
+    applyEdits(game.form(), {{ui::CraftIDBox, "Hx2"},      {ui::ShieldRechargeBox, "300"},
+                             {ui::ShieldDechargeBox, "7"}, {ui::LaserRechargeBox, "12"},
+                             {ui::SystemHitsBox, "3"},     {ui::sensitivitybox, "5"},
+                             {ui::HyperDriveRadioB, "1"},  {ui::ShieldGeneratorRadioB, "0"},
+                             {ui::Countersbox, "2"},       {ui::PVBox, "-2"},
+                             {ui::ShieldPowerBox, "1000"}, {ui::HullRateBox, "30"},
+                             {ui::ExpPowerBox, "70000"},   {ui::SpeedBox, "120"},
+                             {ui::AccBox, "50"},           {ui::Deaccbox, "40"},
+                             {ui::RollBox, "40"},          {ui::PitchBox, "30"},
+                             {ui::CockpitBox, "CPIT9"},    {ui::ComboBox1, "12 Heavy rocket"},
+                             {ui::WarheadLoad1Box, "20"},  {ui::WarheadLoad2Box, "21"}});
+    ASSERT_TRUE(game.form().userPick(ui::ComboBox9, 3));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 1, 1, "-5"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 1, 2, "6"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 1, 3, "7"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 1, 2, "250"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 2, 2, "65535"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 
@@ -82,33 +84,33 @@ TEST(WriteExecutable, EveryEditedXwaFieldLandsInTheSlotAndNothingElseChanges)
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(2);
     std::string expected = game.exe();
-    applyEdits(game.form(), {{"CraftIDBox", "HAWK"},
-                             {"ShieldRechargeBox", "300"},
-                             {"ShieldDechargeBox", "513"},
-                             {"LaserRechargeBox", "1000"},
-                             {"SystemHitsBox", "3"},
-                             {"sensitivitybox", "5"},
-                             {"HyperDriveRadioB", "0"},
-                             {"ShieldGeneratorRadioB", "1"},
-                             {"Countersbox", "2"},
-                             {"PVBox", "-2"},
-                             {"ShieldPowerBox", "2000"},
-                             {"HullRateBox", "30"},
-                             {"ExpPowerBox", "5"},
-                             {"SpeedBox", "120"},
-                             {"AccBox", "50"},
-                             {"Deaccbox", "40"},
-                             {"RollBox", "40"},
-                             {"PitchBox", "30"},
-                             {"CockpitBox", "CockpitHawk"},
-                             {"ComboBox1", "281 Heavy laser"},
-                             {"TurboRange", "9"}});
-    ASSERT_TRUE(game.form().userPick("ComboBox9", 5));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid2", 2, 3, "-7"));
-    ASSERT_TRUE(game.form().userEditCell("wpn", 26, 1, "513"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid3", 1, 2, "-2"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid3", 2, 2, "2.5"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid3", 3, 2, "Zed"));
+    applyEdits(game.form(), {{ui::CraftIDBox, "HAWK"},
+                             {ui::ShieldRechargeBox, "300"},
+                             {ui::ShieldDechargeBox, "513"},
+                             {ui::LaserRechargeBox, "1000"},
+                             {ui::SystemHitsBox, "3"},
+                             {ui::sensitivitybox, "5"},
+                             {ui::HyperDriveRadioB, "0"},
+                             {ui::ShieldGeneratorRadioB, "1"},
+                             {ui::Countersbox, "2"},
+                             {ui::PVBox, "-2"},
+                             {ui::ShieldPowerBox, "2000"},
+                             {ui::HullRateBox, "30"},
+                             {ui::ExpPowerBox, "5"},
+                             {ui::SpeedBox, "120"},
+                             {ui::AccBox, "50"},
+                             {ui::Deaccbox, "40"},
+                             {ui::RollBox, "40"},
+                             {ui::PitchBox, "30"},
+                             {ui::CockpitBox, "CockpitHawk"},
+                             {ui::ComboBox1, "281 Heavy laser"},
+                             {ui::TurboRange, "9"}});
+    ASSERT_TRUE(game.form().userPick(ui::ComboBox9, 5));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 2, 3, "-7"));
+    ASSERT_TRUE(game.form().userEditCell(ui::wpn, 26, 1, "513"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 1, 2, "-2"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 2, 2, "2.5"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 3, 2, "Zed"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 
@@ -135,8 +137,8 @@ TEST(WriteExecutable, OnlyTheShownSlotsEntryIsWritten)
     // Another slot's changed buffer is not carried over: the entry is read afresh for each slot.
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(3);
-    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "99"));
-    ASSERT_TRUE(game.form().userEdit("CraftNoBox", "4"));
+    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNoBox, "4"));
     const std::string before = game.exe();
     game.write();
     const std::string after = game.exe();
@@ -154,7 +156,7 @@ TEST(WriteExecutable, UnchangedFreeValuesAreWrittenBackAsTheyWere)
         WriteGame game{GameBuilder(Family::Xwa)};
         game.startAt(slot);
         const std::string before = game.exe();
-        const std::string shown = game.control("StringGrid3").cell(2, 2);
+        const std::string shown = game.control(ui::StringGrid3).cell(2, 2);
         game.write();
         const std::string after = game.exe();
         const std::int64_t at = game.craftAt(slot) + 376;
@@ -172,9 +174,9 @@ TEST(WriteExecutable, TheBytesOfAnUnchangedSlotStayWhereTheDisplayIsExact)
         WriteGame game{builder};
         game.startAt(1);
         std::string expected = game.exe();
-        applyEdits(game.form(), {{"SpeedBox", "100"}, {"AccBox", "100"}, {"Deaccbox", "100"}});
+        applyEdits(game.form(), {{ui::SpeedBox, "100"}, {ui::AccBox, "100"}, {ui::Deaccbox, "100"}});
         if (family == Family::Xwa)
-            applyEdits(game.form(), {{"HullRateBox", "953"}});
+            applyEdits(game.form(), {{ui::HullRateBox, "953"}});
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         const DemoLayout layout(builder.entry());

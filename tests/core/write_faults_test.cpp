@@ -3,6 +3,7 @@
 #include "WriteFixture.h"
 
 #include "io/FileFaults.h"
+#include "windows/MainWindowControls.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -16,7 +17,7 @@ namespace {
 struct Refused {
     Family family;
     std::int32_t slot;
-    const char* key;
+    ControlKey key;
     const char* text;
     const char* caption; // of the field, named in the message
     const char* allowed; // the largest value allowed, named too
@@ -37,9 +38,9 @@ Message theError(const WriteGame& game)
 // Renames the craft so that fronttxt.txt, strings.txt and the OPT list have something to write.
 void editNames(WriteGame& game)
 {
-    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Renamed"));
-    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "99"));
-    ASSERT_TRUE(game.form().userEdit("DBOPTFile", "RENAMED.opt"));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Renamed"));
+    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
+    ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, "RENAMED.opt"));
 }
 
 // Files may grow to `limit` bytes only, while the object lives.
@@ -71,28 +72,28 @@ private:
 TEST(WriteRefusal, ValuesBeyondTheirFieldStopTheWriteBeforeAnythingIsWritten)
 {
     const Refused cases[] = {
-        {Family::Xvt, 2, "ShieldPowerBox", "-1", "Shield Power:", "85899345"},
-        {Family::Xvt, 2, "ShieldPowerBox", "85899346", "Shield Power:", "85899345"},
-        {Family::Xvt, 7, "ShieldPowerBox", "1374389535", "Shield Power:", "1374389534"},
-        {Family::Xvt, 2, "HullRateBox", "-0.5", "Hull Rate:", "40904450"},
-        {Family::Xwa, 2, "HullRateBox", "40904451", "Hull Rate:", "40904450"},
-        {Family::Xwa, 6, "HullRateBox", "163617802", "Hull Rate:", "163617801"},
-        {Family::Xvt, 2, "ExpPowerBox", "4294967296", "Unknown Strength:", "4294967295"},
-        {Family::Xwa, 2, "ExpPowerBox", "-1", "Unknown Strength:", "4294967295"},
-        {Family::Xvt, 2, "SpeedBox", "29127", "Speed:", "29126"},
-        {Family::Xwa, 2, "SpeedBox", "65535", "Speed:", "29126"},
-        {Family::Xvt, 2, "SpeedBox", "65636", "Speed:", "29126"},
+        {Family::Xvt, 2, ui::ShieldPowerBox, "-1", "Shield Power:", "85899345"},
+        {Family::Xvt, 2, ui::ShieldPowerBox, "85899346", "Shield Power:", "85899345"},
+        {Family::Xvt, 7, ui::ShieldPowerBox, "1374389535", "Shield Power:", "1374389534"},
+        {Family::Xvt, 2, ui::HullRateBox, "-0.5", "Hull Rate:", "40904450"},
+        {Family::Xwa, 2, ui::HullRateBox, "40904451", "Hull Rate:", "40904450"},
+        {Family::Xwa, 6, ui::HullRateBox, "163617802", "Hull Rate:", "163617801"},
+        {Family::Xvt, 2, ui::ExpPowerBox, "4294967296", "Unknown Strength:", "4294967295"},
+        {Family::Xwa, 2, ui::ExpPowerBox, "-1", "Unknown Strength:", "4294967295"},
+        {Family::Xvt, 2, ui::SpeedBox, "29127", "Speed:", "29126"},
+        {Family::Xwa, 2, ui::SpeedBox, "65535", "Speed:", "29126"},
+        {Family::Xvt, 2, ui::SpeedBox, "65636", "Speed:", "29126"},
         // Slot 5 has no species: the refusal comes before the species question.
-        {Family::Xwa, 5, "ShieldPowerBox", "-2", "Shield Power:", "85899345"},
-        {Family::Xwa, 2, "SpecNo", "0", "Species No.:", "230"},
-        {Family::Xwa, 2, "SpecNo", "231", "Species No.:", "230"},
+        {Family::Xwa, 5, ui::ShieldPowerBox, "-2", "Shield Power:", "85899345"},
+        {Family::Xwa, 2, ui::SpecNo, "0", "Species No.:", "230"},
+        {Family::Xwa, 2, ui::SpecNo, "231", "Species No.:", "230"},
     };
     for (const Refused& each : cases) {
-        SCOPED_TRACE(std::string(each.key) + " = " + each.text + " in slot " + std::to_string(each.slot));
+        SCOPED_TRACE(std::string(each.key.name()) + " = " + each.text + " in slot " + std::to_string(each.slot));
         WriteGame game{GameBuilder(each.family)};
         writeFile(game.path("ace.plt"), std::string(70000, '\0'));
         game.startAt(each.slot);
-        ASSERT_TRUE(game.form().userCheck("Known", true) || each.family == Family::Xvt);
+        ASSERT_TRUE(game.form().userCheck(ui::Known, true) || each.family == Family::Xvt);
         editNames(game);
         ASSERT_TRUE(game.form().userEdit(each.key, each.text));
         const auto before = snapshot(game.game.gameDir);
@@ -109,9 +110,9 @@ TEST(WriteRefusal, TheLargestValuesAreAccepted)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(2);
-    ASSERT_TRUE(game.form().userEdit("ShieldPowerBox", "85899345"));
-    ASSERT_TRUE(game.form().userEdit("HullRateBox", "40904450"));
-    ASSERT_TRUE(game.form().userEdit("SpecNo", "230"));
+    ASSERT_TRUE(game.form().userEdit(ui::ShieldPowerBox, "85899345"));
+    ASSERT_TRUE(game.form().userEdit(ui::HullRateBox, "40904450"));
+    ASSERT_TRUE(game.form().userEdit(ui::SpecNo, "230"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     EXPECT_EQ(numberAt(game.exe(), game.craftAt(2) + 22, 4), 4294967250u);

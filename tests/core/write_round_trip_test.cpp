@@ -1,13 +1,15 @@
 // What the user sees after "Write": the slot shown again carries the values written.
 #include "WriteFixture.h"
 
+#include "windows/MainWindowControls.h"
+
 using namespace plorik;
 using namespace plorik::testing;
 
 namespace {
 
 struct Shown {
-    const char* key;
+    ControlKey key;
     const char* text;
 };
 
@@ -26,8 +28,8 @@ void expectShown(WriteGame& game, const std::vector<Shown>& shown)
 // Leaves the slot and comes back, so that every control is filled from the files again.
 void showAgain(WriteGame& game, std::int32_t slot)
 {
-    ASSERT_TRUE(game.form().userEdit("CraftNoBox", std::to_string(slot == 1 ? 2 : 1)));
-    ASSERT_TRUE(game.form().userEdit("CraftNoBox", std::to_string(slot)));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNoBox, std::to_string(slot == 1 ? 2 : 1)));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNoBox, std::to_string(slot)));
 }
 
 } // namespace
@@ -37,49 +39,49 @@ TEST(WriteRoundTrip, XvtSlotShowsWhatWasWritten)
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(3);
     const std::vector<Shown> edits = {
-        {"CraftIDBox", "RT-3"},
-        {"ShieldRechargeBox", "17"},
-        {"SystemHitsBox", "4"},
-        {"PVBox", "-250"},
-        {"ShieldPowerBox", "120"},
-        {"HullRateBox", "25"},
-        {"ExpPowerBox", "123"},
-        {"SpeedBox", "100"},
-        {"AccBox", "40"},
-        {"Deaccbox", "20"},
-        {"RollBox", "12"},
-        {"PitchBox", "34"},
-        {"CockpitBox", "CPITRT"},
-        {"Edit1", "9"},
-        {"WarheadLoad2Box", "6"},
-        {"CraftNameBox", "Round Trip"},
-        {"PluralnameBox", "Round Trips"},
-        {"CraftTypeBox", "Tester"},
-        {"ManufactorBox", "Loop Works"},
-        {"UsedByBox", "Everyone"},
-        {"DescriptionBox", "Goes and comes back."},
-        {"CrewBox", "2"},
-        {"DBOPTFile", "ROUND.opt"},
+        {ui::CraftIDBox, "RT-3"},
+        {ui::ShieldRechargeBox, "17"},
+        {ui::SystemHitsBox, "4"},
+        {ui::PVBox, "-250"},
+        {ui::ShieldPowerBox, "120"},
+        {ui::HullRateBox, "25"},
+        {ui::ExpPowerBox, "123"},
+        {ui::SpeedBox, "100"},
+        {ui::AccBox, "40"},
+        {ui::Deaccbox, "20"},
+        {ui::RollBox, "12"},
+        {ui::PitchBox, "34"},
+        {ui::CockpitBox, "CPITRT"},
+        {ui::Edit1, "9"},
+        {ui::WarheadLoad2Box, "6"},
+        {ui::CraftNameBox, "Round Trip"},
+        {ui::PluralnameBox, "Round Trips"},
+        {ui::CraftTypeBox, "Tester"},
+        {ui::ManufactorBox, "Loop Works"},
+        {ui::UsedByBox, "Everyone"},
+        {ui::DescriptionBox, "Goes and comes back."},
+        {ui::CrewBox, "2"},
+        {ui::DBOPTFile, "ROUND.opt"},
     };
     type(game.form(), edits);
-    ASSERT_TRUE(game.form().userPick("ComboBox1", 5));
-    ASSERT_TRUE(game.form().userCheck("FemaleRadioB", true));
-    ASSERT_TRUE(game.form().userCheck("EnabledBox", false));
-    ASSERT_TRUE(game.form().userEditCell("wpn", 3, 2, "-44"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid2", 1, 3, "321"));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid3", 1, 2, "7"));
+    ASSERT_TRUE(game.form().userPick(ui::ComboBox1, 5));
+    ASSERT_TRUE(game.form().userCheck(ui::FemaleRadioB, true));
+    ASSERT_TRUE(game.form().userCheck(ui::EnabledBox, false));
+    ASSERT_TRUE(game.form().userEditCell(ui::wpn, 3, 2, "-44"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 1, 3, "321"));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 1, 2, "7"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 
     showAgain(game, 3);
     expectShown(game, edits);
-    expectShown(game, {{"ManBox", "80"}, {"CraftnameBox2", "Round Trip"}, {"ComboBox1", "5  Turbolaser"}});
-    EXPECT_TRUE(game.control("FemaleRadioB").checked());
-    EXPECT_FALSE(game.control("MaleRadioB").checked());
-    EXPECT_FALSE(game.control("EnabledBox").checked());
-    EXPECT_EQ(game.control("wpn").cell(3, 2), "-44");
-    EXPECT_EQ(game.control("StringGrid2").cell(1, 3), "321");
-    EXPECT_EQ(game.control("StringGrid3").cell(1, 2), "7");
+    expectShown(game, {{ui::ManBox, "80"}, {ui::CraftnameBox2, "Round Trip"}, {ui::ComboBox1, "5  Turbolaser"}});
+    EXPECT_TRUE(game.control(ui::FemaleRadioB).checked());
+    EXPECT_FALSE(game.control(ui::MaleRadioB).checked());
+    EXPECT_FALSE(game.control(ui::EnabledBox).checked());
+    EXPECT_EQ(game.control(ui::wpn).cell(3, 2), "-44");
+    EXPECT_EQ(game.control(ui::StringGrid2).cell(1, 3), "321");
+    EXPECT_EQ(game.control(ui::StringGrid3).cell(1, 2), "7");
 }
 
 TEST(WriteRoundTrip, XwaSlotShowsWhatWasWrittenIncludingItsNewShipListLine)
@@ -88,43 +90,43 @@ TEST(WriteRoundTrip, XwaSlotShowsWhatWasWrittenIncludingItsNewShipListLine)
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(13);
     const std::vector<Shown> edits = {
-        {"CraftIDBox", "EMB"},
-        {"ShieldRechargeBox", "1000"},
-        {"LaserRechargeBox", "700"},
-        {"ShieldPowerBox", "3200"},
-        {"HullRateBox", "1600"},
-        {"SpeedBox", "100"},
-        {"CockpitBox", "EmberCockpit"},
-        {"TurboRange", "8"},
-        {"Edit83", "3"},
-        {"CraftNameBox", "Ember"},
-        {"PluralnameBox", "Embers"},
-        {"CraftTypeBox", "Corvette"},
-        {"DescriptionBox", "Small and quick."},
-        {"Shiplistnamebox", "Ember Class"},
-        {"IconBox", "1  ,2  ,3  "},
-        {"Edit37", "-12"},
+        {ui::CraftIDBox, "EMB"},
+        {ui::ShieldRechargeBox, "1000"},
+        {ui::LaserRechargeBox, "700"},
+        {ui::ShieldPowerBox, "3200"},
+        {ui::HullRateBox, "1600"},
+        {ui::SpeedBox, "100"},
+        {ui::CockpitBox, "EmberCockpit"},
+        {ui::TurboRange, "8"},
+        {ui::Edit83, "3"},
+        {ui::CraftNameBox, "Ember"},
+        {ui::PluralnameBox, "Embers"},
+        {ui::CraftTypeBox, "Corvette"},
+        {ui::DescriptionBox, "Small and quick."},
+        {ui::Shiplistnamebox, "Ember Class"},
+        {ui::IconBox, "1  ,2  ,3  "},
+        {ui::Edit37, "-12"},
     };
     type(game.form(), edits);
-    ASSERT_TRUE(game.form().userPick("ComboBox10", 4));
-    ASSERT_TRUE(game.form().userPick("Playmodebox", 1));
-    ASSERT_TRUE(game.form().userPick("InSkirmishBox", 0));
-    ASSERT_TRUE(game.form().userCheck("Known", true));
-    ASSERT_TRUE(game.form().userSlide("TrackBar2", 77));
-    ASSERT_TRUE(game.form().userEditCell("StringGrid3", 2, 2, "-2.5"));
+    ASSERT_TRUE(game.form().userPick(ui::ComboBox10, 4));
+    ASSERT_TRUE(game.form().userPick(ui::Playmodebox, 1));
+    ASSERT_TRUE(game.form().userPick(ui::InSkirmishBox, 0));
+    ASSERT_TRUE(game.form().userCheck(ui::Known, true));
+    ASSERT_TRUE(game.form().userSlide(ui::TrackBar2, 77));
+    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 2, 2, "-2.5"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 
     showAgain(game, 13);
     expectShown(game, edits);
-    expectShown(game, {{"SpecNo", "13"},
-                       {"Playmodebox", "Flyable"},
-                       {"InSkirmishBox", "Skirmish"},
-                       {"SupFirePri", "77"},
-                       {"ComboBox10", "4  Starship"}});
-    EXPECT_TRUE(game.control("Known").checked());
-    EXPECT_EQ(game.control("TrackBar2").position(), 77);
-    EXPECT_EQ(game.control("StringGrid3").cell(2, 2), "-2.5");
-    const auto& items = game.control("SpecNo").items();
+    expectShown(game, {{ui::SpecNo, "13"},
+                       {ui::Playmodebox, "Flyable"},
+                       {ui::InSkirmishBox, "Skirmish"},
+                       {ui::SupFirePri, "77"},
+                       {ui::ComboBox10, "4  Starship"}});
+    EXPECT_TRUE(game.control(ui::Known).checked());
+    EXPECT_EQ(game.control(ui::TrackBar2).position(), 77);
+    EXPECT_EQ(game.control(ui::StringGrid3).cell(2, 2), "-2.5");
+    const auto& items = game.control(ui::SpecNo).items();
     EXPECT_NE(std::find(items.begin(), items.end(), "13  Ember Class"), items.end());
 }

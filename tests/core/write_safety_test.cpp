@@ -3,6 +3,8 @@
 // end, and never a placeholder as a name.
 #include "WriteFixture.h"
 
+#include "windows/MainWindowControls.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,9 +47,9 @@ bool anyMessageHas(const WriteGame& game, const std::string& text)
 
 void editSlot(WriteGame& game)
 {
-    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "77"));
-    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Matrix"));
-    ASSERT_TRUE(game.form().userEdit("CrewBox", "Matrix crew"));
+    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "77"));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Matrix"));
+    ASSERT_TRUE(game.form().userEdit(ui::CrewBox, "Matrix crew"));
 }
 
 } // namespace
@@ -69,7 +71,7 @@ TEST(WriteSafety, AMissingOrForeignFileLeavesTheGameUnchangedOrTheWholeSlotWritt
                     if (beforeStart)
                         damage(game.path(name), how);
                     game.startAt(1);
-                    game.form().userEdit("CraftNoBox", std::to_string(slot));
+                    game.form().userEdit(ui::CraftNoBox, std::to_string(slot));
                     editSlot(game);
                     if (!beforeStart)
                         damage(game.path(name), how);
@@ -79,7 +81,7 @@ TEST(WriteSafety, AMissingOrForeignFileLeavesTheGameUnchangedOrTheWholeSlotWritt
                     const std::set<std::string> changed = changedFiles(before, snapshot(game.game.gameDir));
                     if (changed.empty()) {
                         // Refused, or there is no slot to write: XWA's start-up needs strings.txt.
-                        EXPECT_TRUE(anyMessageHas(game, "Nothing was written.") || !game.control("Button3").enabled())
+                        EXPECT_TRUE(anyMessageHas(game, "Nothing was written.") || !game.control(ui::Button3).enabled())
                             << ::testing::PrintToString(game.messages());
                         continue;
                     }
@@ -101,7 +103,7 @@ TEST(WriteSafety, ADisplayThatStoppedRefusesTheWriteUntilTheSlotIsShownWhole)
     const std::string descriptions = game.file("specdesc.txt");
     std::filesystem::remove(game.path("specdesc.txt"));
     game.startAt(5);
-    EXPECT_EQ(game.control("StatusBar").text(),
+    EXPECT_EQ(game.control(ui::StatusBar).text(),
               "Slot 5 is not fully shown (the descriptions (specdesc.txt) could not be read); \"Write\" is refused "
               "until it is.");
     const auto before = snapshot(game.game.gameDir);
@@ -120,9 +122,9 @@ TEST(WriteSafety, ADisplayThatStoppedRefusesTheWriteUntilTheSlotIsShownWhole)
 
     // Once the file is back and the slot shown again, it writes.
     writeFile(game.path("specdesc.txt"), descriptions);
-    game.form().userEdit("CraftNoBox", "12");
+    game.form().userEdit(ui::CraftNoBox, "12");
     game.prompter.clearRecords();
-    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "77"));
+    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "77"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.craftAt(12) + 14)], 77);
@@ -132,7 +134,7 @@ TEST(WriteSafety, WithoutShipTypeEntriesTheWholeSlotIsWrittenAndNoPlaceholderNam
 {
     WriteGame game{GameBuilder(Family::Xvt).withKey("SHIPTYPESTART", "-1")};
     game.startAt(5);
-    ASSERT_FALSE(game.control("DBOPTFile").enabled());
+    ASSERT_FALSE(game.control(ui::DBOPTFile).enabled());
     editSlot(game);
     const auto before = snapshot(game.game.gameDir);
     game.write();
@@ -153,11 +155,11 @@ TEST(WriteSafety, LineBreaksInAnyFieldBecomeBlanksAndEveryFileKeepsItsLineCount)
         const auto lineCount = [&](const std::string& name) { return crlfLines(game.file(name)).size(); };
         const std::map<std::string, std::size_t> counts = {{"strings.txt", lineCount("strings.txt")},
                                                            {"specdesc.txt", lineCount("specdesc.txt")}};
-        ASSERT_TRUE(game.form().userEdit("CraftNameBox", "A\r\nB"));
-        ASSERT_TRUE(game.form().userEdit("PluralnameBox", "P\nQ\n\nR"));
-        ASSERT_TRUE(game.form().userEdit("DescriptionBox", "one\r\n!SPECIES_1!two\rthree"));
+        ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "A\r\nB"));
+        ASSERT_TRUE(game.form().userEdit(ui::PluralnameBox, "P\nQ\n\nR"));
+        ASSERT_TRUE(game.form().userEdit(ui::DescriptionBox, "one\r\n!SPECIES_1!two\rthree"));
         if (family == Family::Xwa) {
-            ASSERT_TRUE(game.form().userEdit("IconBox", "1  ,\r\n2  "));
+            ASSERT_TRUE(game.form().userEdit(ui::IconBox, "1  ,\r\n2  "));
         }
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
@@ -175,9 +177,9 @@ TEST(WriteSafety, LineBreaksInAnyFieldBecomeBlanksAndEveryFileKeepsItsLineCount)
 
 TEST(WriteSafety, AShipListFieldThatWouldSplitTheLineIsRefused)
 {
-    for (const auto& [key, text] : std::vector<std::pair<std::string, std::string>>{
-             {"Shiplistnamebox", "Wing,Leader"}, {"Shiplistnamebox", "Bang!"}, {"Playmodebox", "Fly,able"}}) {
-        SCOPED_TRACE(key + " = " + text);
+    for (const auto& [key, text] : std::vector<std::pair<ControlKey, std::string>>{
+             {ui::Shiplistnamebox, "Wing,Leader"}, {ui::Shiplistnamebox, "Bang!"}, {ui::Playmodebox, "Fly,able"}}) {
+        SCOPED_TRACE(std::string(key.name()) + " = " + text);
         WriteGame game{GameBuilder(Family::Xwa)};
         game.startAt(12);
         ASSERT_TRUE(game.form().userEdit(key, text));
@@ -213,12 +215,12 @@ TEST(WriteSafety, EveryStepWritesTheSlotShownWhateverCraftNoSays)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(12);
-    ASSERT_TRUE(game.form().userEdit("SpecNo", "40"));
-    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Shown"));
-    ASSERT_TRUE(game.form().userCheck("EnabledBox", false));
+    ASSERT_TRUE(game.form().userEdit(ui::SpecNo, "40"));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Shown"));
+    ASSERT_TRUE(game.form().userCheck(ui::EnabledBox, false));
     const std::string before = game.exe();
     // The box's text changes without its handler running (as no user can make it): slot 12 stays.
-    game.control("CraftNoBox").setText("7");
+    game.control(ui::CraftNoBox).setText("7");
     game.write();
     const std::string exe = game.exe();
     EXPECT_EQ(numberAt(exe, game.key("SPECNOOFFSET") + 2 * 39, 2), 12u);
@@ -252,7 +254,7 @@ TEST(WriteSafety, NoPlaceholderIsStoredAsANameOrAnIdentifier)
     // XWA slots from 219 on have no names: "n/a" shows, and the craft entry keeps its identifier.
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(220);
-    ASSERT_EQ(game.control("CraftIDBox").text(), "n/a");
+    ASSERT_EQ(game.control(ui::CraftIDBox).text(), "n/a");
     const std::string before = game.exe();
     game.write();
     const auto iff = bytesAt(game.exe(), game.craftAt(220), 4);
@@ -261,7 +263,7 @@ TEST(WriteSafety, NoPlaceholderIsStoredAsANameOrAnIdentifier)
     // A weapon code that data.txt does not name shows "Unkown" and keeps its value.
     WriteGame coded{GameBuilder(Family::Xwa)};
     coded.startAt(3);
-    ASSERT_EQ(coded.control("ComboBox8").text(), "Unkown");
+    ASSERT_EQ(coded.control(ui::ComboBox8).text(), "Unkown");
     const std::int64_t thirdLaser = coded.craftAt(3) + coded.key("WEAPONSTATSSTART") + 4;
     const auto code = bytesAt(coded.exe(), thirdLaser, 2);
     coded.write();
@@ -270,8 +272,8 @@ TEST(WriteSafety, NoPlaceholderIsStoredAsANameOrAnIdentifier)
     // A species without a description record shows "**no entry found**": its new record is empty.
     WriteGame described{GameBuilder(Family::Xwa)};
     described.startAt(11);
-    ASSERT_EQ(described.control("CraftTypeBox").text(), "**no entry found**");
-    ASSERT_TRUE(described.form().userEdit("CrewBox", "Two"));
+    ASSERT_EQ(described.control(ui::CraftTypeBox).text(), "**no entry found**");
+    ASSERT_TRUE(described.form().userEdit(ui::CrewBox, "Two"));
     described.write();
     const std::vector<std::string> lines = crlfLines(described.file("specdesc.txt"));
     const std::vector<std::string> record(lines.end() - 5, lines.end());

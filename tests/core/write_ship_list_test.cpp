@@ -1,6 +1,8 @@
 // "Write" and shiplist.txt: the species line of the slot, in the editor's own layout.
 #include "WriteFixture.h"
 
+#include "windows/MainWindowControls.h"
+
 using namespace plorik;
 using namespace plorik::testing;
 
@@ -30,17 +32,17 @@ TEST(WriteShipList, TheSpeciesLineIsReplacedInPlaceAndEveryOtherLineCopied)
     GameBuilder builder(Family::Xwa);
     WriteGame game{builder};
     game.startAt(10);
-    ASSERT_EQ(game.control("SpecNo").text(), "10");
+    ASSERT_EQ(game.control(ui::SpecNo).text(), "10");
     std::vector<std::string> expected = copiedLines(game);
     const std::size_t at = lineOfSpecies(expected, 10);
     ASSERT_LT(at, expected.size());
     ASSERT_EQ(expected[at].rfind("!CRAFT_10!", 0), 0u) << "another prefix than the editor's";
-    ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", "Citadel Keep"));
-    ASSERT_TRUE(game.form().userPick("ComboBox10", 17));
-    ASSERT_TRUE(game.form().userPick("Playmodebox", 2));
-    ASSERT_TRUE(game.form().userCheck("Known", false));
-    ASSERT_TRUE(game.form().userPick("InSkirmishBox", 1));
-    ASSERT_TRUE(game.form().userEdit("IconBox", "1  ,2  ,3  "));
+    ASSERT_TRUE(game.form().userEdit(ui::Shiplistnamebox, "Citadel Keep"));
+    ASSERT_TRUE(game.form().userPick(ui::ComboBox10, 17));
+    ASSERT_TRUE(game.form().userPick(ui::Playmodebox, 2));
+    ASSERT_TRUE(game.form().userCheck(ui::Known, false));
+    ASSERT_TRUE(game.form().userPick(ui::InSkirmishBox, 1));
+    ASSERT_TRUE(game.form().userEdit(ui::IconBox, "1  ,2  ,3  "));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     expected[at] =
@@ -64,8 +66,8 @@ TEST(WriteShipList, TheCategoryWordFollowsTheShipType)
                                               {17, "Container"},
                                               {19, "Weapon emplacement"}};
     for (int index = 0; index <= 20; ++index) {
-        ASSERT_TRUE(game.form().userPick("ComboBox10", index));
-        ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", "Probe"));
+        ASSERT_TRUE(game.form().userPick(ui::ComboBox10, index));
+        ASSERT_TRUE(game.form().userEdit(ui::Shiplistnamebox, "Probe"));
         game.write();
         const std::string line = crlfLines(game.file("shiplist.txt")).at(at);
         const std::string word = words.contains(index) ? words.at(index) : "Fighter";
@@ -74,7 +76,7 @@ TEST(WriteShipList, TheCategoryWordFollowsTheShipType)
     // No ship type chosen at all.
     WriteGame none{GameBuilder(Family::Xwa)};
     none.startAt(24);
-    ASSERT_EQ(none.control("ComboBox10").index(), -1);
+    ASSERT_EQ(none.control(ui::ComboBox10).index(), -1);
     none.write();
     const std::string line = crlfLines(none.file("shiplist.txt")).at(lineOfSpecies(copiedLines(none), 24));
     EXPECT_EQ(line.substr(line.find(',') + 1, 8), "Fighter,");
@@ -87,12 +89,12 @@ TEST(WriteShipList, TheSeparatorIsTheOneOfTheSpeciesShown)
         WriteGame game{builder};
         game.startAt(12);
         // Choosing the species takes its separator along with its icon string.
-        ASSERT_TRUE(game.form().userEdit("SpecNo", std::to_string(species)));
+        ASSERT_TRUE(game.form().userEdit(ui::SpecNo, std::to_string(species)));
         game.write();
         const std::vector<std::string> lines = crlfLines(game.file("shiplist.txt"));
         const std::string& line = lines.at(lineOfSpecies(lines, species));
         const std::string separator = builder.separator(species).substr(0, 10);
-        const std::string icon = game.control("IconBox").text();
+        const std::string icon = game.control(ui::IconBox).text();
         EXPECT_EQ(line.substr(line.size() - icon.size() - separator.size()), separator + icon) << species;
     }
 }
@@ -103,20 +105,20 @@ TEST(WriteShipList, ASpeciesWithoutALineTakesTheFirstEmptyLine)
     ASSERT_FALSE(builder.hasShipListLine(13));
     WriteGame game{builder};
     game.startAt(13);
-    ASSERT_EQ(game.control("SpecNo").text(), "13");
+    ASSERT_EQ(game.control(ui::SpecNo).text(), "13");
     std::vector<std::string> expected = copiedLines(game);
     const auto empty = std::find(expected.begin(), expected.end(), "");
     ASSERT_NE(empty, expected.end());
     // Its fields show "n/a": no value to write until the user gives one.
-    ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", "Ember"));
+    ASSERT_TRUE(game.form().userEdit(ui::Shiplistnamebox, "Ember"));
     const auto before = snapshot(game.game.gameDir);
     game.write();
     EXPECT_EQ(game.messages(),
               std::vector<std::string>{"PLORIK error:|Flight Mode: shows no value (\"n/a\"). Enter the craft's ship "
                                        "list values, or untick \"Write to Shiplist.txt\".\r\rNothing was written."});
     EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
-    ASSERT_TRUE(game.form().userPick("Playmodebox", 0));
-    ASSERT_TRUE(game.form().userPick("InSkirmishBox", 1));
+    ASSERT_TRUE(game.form().userPick(ui::Playmodebox, 0));
+    ASSERT_TRUE(game.form().userPick(ui::InSkirmishBox, 1));
     game.write();
     *empty = "!SPECIES_13!Ember," + std::string("Fighter") + ",Nonflyable,Unknown,NoSkirmish,\t\t\t\t\t\t" +
              "6  ,9  ,13 ,20 ,4  ,13 ,32 ,43 ";
@@ -128,8 +130,8 @@ TEST(WriteShipList, LeftAloneWhenTheBoxIsUnchecked)
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(10);
     const std::string before = game.file("shiplist.txt");
-    ASSERT_TRUE(game.form().userCheck("Shiplistwrite", false));
-    ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", "Changed"));
+    ASSERT_TRUE(game.form().userCheck(ui::Shiplistwrite, false));
+    ASSERT_TRUE(game.form().userEdit(ui::Shiplistnamebox, "Changed"));
     game.write();
     EXPECT_EQ(game.file("shiplist.txt"), before);
 }

@@ -2,6 +2,8 @@
 // the rest of the file is copied.
 #include "WriteFixture.h"
 
+#include "windows/MainWindowControls.h"
+
 using namespace plorik;
 using namespace plorik::testing;
 
@@ -9,9 +11,9 @@ namespace {
 
 void renameCraft(Form& form, const std::string& name, const std::string& plural, const std::string& shortName)
 {
-    ASSERT_TRUE(form.userEdit("CraftNameBox", name));
-    ASSERT_TRUE(form.userEdit("PluralnameBox", plural));
-    ASSERT_TRUE(form.userEdit("CraftIDBox", shortName));
+    ASSERT_TRUE(form.userEdit(ui::CraftNameBox, name));
+    ASSERT_TRUE(form.userEdit(ui::PluralnameBox, plural));
+    ASSERT_TRUE(form.userEdit(ui::CraftIDBox, shortName));
 }
 
 } // namespace
@@ -24,7 +26,7 @@ TEST(WriteStrings, XvtLinesAreTheGenderLineOfTheSlotPluralAndShortName)
         game.startAt(slot);
         std::vector<std::string> expected = crlfLines(game.file("strings.txt"));
         renameCraft(game.form(), "Zed Craft", "Zeds", "ZED");
-        ASSERT_TRUE(game.form().userCheck("FemaleRadioB", true));
+        ASSERT_TRUE(game.form().userCheck(ui::FemaleRadioB, true));
         game.write();
         expected.at(static_cast<std::size_t>(10 + slot - 1)) = "f:Zed Craft";
         expected.at(static_cast<std::size_t>(101 + slot - 2)) = "Zeds";
@@ -40,7 +42,7 @@ TEST(WriteStrings, XwaLinesKeepTheTagOfTheGenderLine)
         game.startAt(slot);
         std::vector<std::string> expected = crlfLines(game.file("strings.txt"));
         renameCraft(game.form(), "Zed Craft", "Zeds", "ZED");
-        ASSERT_TRUE(game.form().userCheck("MaleRadioB", true));
+        ASSERT_TRUE(game.form().userCheck(ui::MaleRadioB, true));
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         const std::string tag = "!CRAFT_" + std::to_string(slot);
@@ -58,7 +60,7 @@ TEST(WriteStrings, XwaGenderLineWithAnotherTagLendsItToAllThree)
     lines.at(10 + 4 - 1) = "!TAG!f:Raven Scout";
     writeFile(game.path("strings.txt"), crlfText(lines));
     game.startAt(4);
-    ASSERT_TRUE(game.control("FemaleRadioB").checked());
+    ASSERT_TRUE(game.control(ui::FemaleRadioB).checked());
     renameCraft(game.form(), "Raven", "Ravens", "RAV");
     game.write();
     lines.at(10 + 4 - 1) = "!TAG!f:Raven";
@@ -71,10 +73,10 @@ TEST(WriteStrings, XwaSlotsAfter218GetANoticeAndTheFileStaysAsItWas)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(219);
-    ASSERT_EQ(game.control("CraftNameBox").text(), "n/a");
-    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Too far"));
-    ASSERT_TRUE(game.form().userEdit("CraftTypeBox", "Far type"));
-    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "99"));
+    ASSERT_EQ(game.control(ui::CraftNameBox).text(), "n/a");
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Too far"));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftTypeBox, "Far type"));
+    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
     const std::string strings = game.file("strings.txt");
     game.write();
     ASSERT_EQ(game.prompter.records().size(), 1u);
@@ -101,7 +103,7 @@ TEST(WriteStrings, CopiedLinesAndWrittenFieldsStayWhole)
     writeFile(game.path("strings.txt"), crlfText(lines));
     game.startAt(3);
     const std::string longName = "N" + std::string(299, 'n');
-    ASSERT_TRUE(game.form().userEdit("CraftNameBox", longName));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, longName));
     game.write();
     std::vector<std::string> expected = lines;
     expected.at(10 + 3 - 1) = "m:" + longName;
@@ -158,7 +160,7 @@ TEST(WriteStrings, AFileNamedInAnotherCaseIsReplacedUnderItsOwnName)
     std::filesystem::rename(game.path("strings.txt"), game.path("Strings.TXT"));
     game.startAt(3);
     std::vector<std::string> expected = crlfLines(game.file("Strings.TXT"));
-    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Cased"));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Cased"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     expected.at(10 + 3 - 1) = "m:Cased";

@@ -5,6 +5,8 @@
 #include "QtText.h"
 #include "WindowSet.h"
 
+#include "windows/MainWindowControls.h"
+
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"
 
@@ -23,14 +25,16 @@ struct Running {
     explicit Running(testing::Family family, bool configured = true, const std::vector<std::string>& answers = {});
 
     MainWindow& window() { return windows->mainWindow(); }
-    template <class T> T* find(const char* key)
+    // A widget by its objectName: a control's key, or a name the layout gives ("Pages", "caption:...").
+    template <class T> T* find(const char* name)
     {
-        T* found = window().findChild<T*>(QString::fromLatin1(key));
+        T* found = window().findChild<T*>(QString::fromLatin1(name));
         if (!found)
-            throw std::runtime_error(std::string("no widget ") + key);
+            throw std::runtime_error(std::string("no widget ") + name);
         return found;
     }
-    QAction* action(const char* key) { return find<QAction>(key); }
+    template <class T> T* find(ControlKey key) { return find<T>(std::string(key.name()).c_str()); }
+    QAction* action(ControlKey key) { return find<QAction>(key); }
 
     testing::TempDir dir;
     testing::BuiltGame game;

@@ -2,6 +2,8 @@
 // the layouts can be looked at without a screen.
 #include "GuiTestSupport.h"
 
+#include "windows/MainWindowControls.h"
+
 #include "EditorWindows.h"
 #include "HelpWindow.h"
 
@@ -34,7 +36,7 @@ void ScreenshotTest::grabEveryPage()
             run.window().resize(1280, 800);
             if (configured) {
                 // The hex view with a whole craft entry in it.
-                auto* display = run.find<QComboBox>("DisplayBox");
+                auto* display = run.find<QComboBox>(ui::DisplayBox);
                 display->setCurrentIndex(2);
                 emit display->activated(2);
             }
@@ -49,8 +51,8 @@ void ScreenshotTest::grabEveryPage()
                     break; // the first start's other pages look like the configured ones
             }
             if (configured && family == testing::Family::Xvt) {
-                run.action("WeaponsEditor1")->trigger();
-                run.action("INTCockpitEditor1")->trigger();
+                run.action(ui::WeaponsEditor1)->trigger();
+                run.action(ui::INTCockpitEditor1)->trigger();
                 QVERIFY(run.windows->weaponEditor().grab().save(prefix + QStringLiteral("-weapon-editor.png")));
                 QVERIFY(run.windows->cockpitEditor().grab().save(prefix + QStringLiteral("-cockpit-editor.png")));
                 HelpWindow help;

@@ -1,5 +1,6 @@
 #include "craft/CraftLayout.h"
 #include "craft/DisplaySteps.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
@@ -9,7 +10,7 @@ void showCockpit(const DisplayContext& context)
         return std::to_string(static_cast<std::int16_t>(context.slot.word(at)));
     };
     // Each control shows its words when they lie inside the buffer, and is off otherwise.
-    Control& grid = context["StringGrid2"];
+    Control& grid = context[ui::StringGrid2];
     if (context.field(Key::CockpitPov, layout::kGunnerCells[5].offset, 2)) {
         for (const layout::CockpitCell& cell : layout::kPovCells)
             grid.setCell(cell.row, cell.column, signedWord(*context.field(Key::CockpitPov, cell.offset, 2)));
@@ -20,14 +21,14 @@ void showCockpit(const DisplayContext& context)
     }
     for (const layout::Field& box : layout::kTurretBoxes) {
         if (const auto at = context.field(Key::CockpitPov, box.offset, 2))
-            context[box.control].setText(signedWord(*at));
+            context[*box.control].setText(signedWord(*at));
         else
-            context[box.control].setEnabled(false);
+            context[*box.control].setEnabled(false);
     }
     if (const auto at = context.field(Key::IntFile, 1))
-        context["CockpitBox"].setText(context.slot.text(*at));
+        context[ui::CockpitBox].setText(context.slot.text(*at));
     else
-        context["CockpitBox"].setEnabled(false);
+        context[ui::CockpitBox].setEnabled(false);
 }
 
 } // namespace plorik::display

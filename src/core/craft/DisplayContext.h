@@ -35,7 +35,7 @@ struct DisplayContext {
     std::int32_t slotNumber() const { return slotOffset / profile.entryLength() + 1; }
     std::int32_t slotIndex() const { return slotNumber() - 1; }
     std::filesystem::path gameFile(std::string_view name) const;
-    Control& operator[](std::string_view key) const { return form[key]; }
+    Control& operator[](ControlKey key) const { return form[key]; }
 
     // The buffer position of a field `width` bytes wide at `offset` past the key's position, or
     // nullopt when the key is absent or the field would reach position 1000, which is never a field.

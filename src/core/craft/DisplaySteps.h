@@ -26,6 +26,6 @@ void updateManoeuvre(Form& form);
 // A species picked or typed in "Species No.:" brings its ship list icon string (and separator).
 void speciesChosen(Form& form, const std::filesystem::path& shipList, std::string& separator);
 // The box beside a fire priority track bar shows its position.
-void updateFirePriorityBox(Form& form, const char* trackBar, const char* box);
+void updateFirePriorityBox(Form& form, ControlKey trackBar, ControlKey box);
 
 } // namespace plorik::display

@@ -1,4 +1,5 @@
 #include "craft/DisplaySteps.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
@@ -9,14 +10,14 @@ void setShipTypeTexts(const DisplayContext& context)
                                                 "18 Droid", "19 Mine"};
     static constexpr const char* kXvtTexts[] = {"3  Freighter/Transport/Container", "8  Unknown", "9  Installation",
                                                 "18 Unknown", "19 Unknown"};
-    Control& shipType = context["ComboBox10"];
+    Control& shipType = context[ui::ComboBox10];
     for (std::size_t i = 0; i < std::size(kFamilyItems); ++i)
         shipType.setItem(kFamilyItems[i], context.xwa() ? kXwaTexts[i] : kXvtTexts[i]);
 }
 
 void showStatusNotes(const DisplayContext& context)
 {
-    Control& status = context["StatusBar"];
+    Control& status = context[ui::StatusBar];
     status.setText("");
     if (context.slotOffset == 0)
         status.setText(" - This slot has s-foils function.");
@@ -26,7 +27,7 @@ void showStatusNotes(const DisplayContext& context)
 
 void showCraftId(const DisplayContext& context)
 {
-    Control& craftId = context["CraftIDBox"];
+    Control& craftId = context[ui::CraftIDBox];
     if (context.profile.absent(Key::IffName) && context.profile.absent(Key::ShortNamesLine))
         craftId.setEnabled(false);
     if (const auto at = context.field(Key::IffName, 1))
@@ -37,11 +38,11 @@ void showCraftId(const DisplayContext& context)
 
 void resetWeaponTypes(const DisplayContext& context)
 {
-    for (const char* key : {"ComboBox1", "ComboBox2", "ComboBox8", "ComboBox3", "ComboBox4"})
+    for (ControlKey key : {ui::ComboBox1, ui::ComboBox2, ui::ComboBox8, ui::ComboBox3, ui::ComboBox4})
         context[key].setText("Unknown");
 }
 
-void updateFirePriorityBox(Form& form, const char* trackBar, const char* box)
+void updateFirePriorityBox(Form& form, ControlKey trackBar, ControlKey box)
 {
     form[box].setText(std::to_string(form[trackBar].position()));
 }

@@ -1,18 +1,19 @@
 #include "craft/CraftNumberItems.h"
 #include "craft/DisplaySteps.h"
+#include "craft/Placeholders.h"
 #include "gamefiles/GameLines.h"
 #include "gamefiles/SpecDesc.h"
 #include "gamefiles/TextLines.h"
 #include "text/GameTextLine.h"
 #include "text/LineReader.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 namespace {
 
-// X-Wing Alliance slots from 219 on have no names in the game's files.
-constexpr const char* kNoNames = "n/a";
-constexpr const char* kDescriptionBoxes[] = {"CraftTypeBox", "ManufactorBox", "UsedByBox", "DescriptionBox", "CrewBox"};
+constexpr ControlKey kDescriptionBoxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox,
+                                            ui::CrewBox};
 
 // A tagged line of strings.txt (1-based), or nullopt past the file's end.
 std::optional<std::string> stringsLine(const std::vector<std::string>& lines, std::int64_t number)
@@ -24,16 +25,16 @@ std::optional<std::string> stringsLine(const std::vector<std::string>& lines, st
 
 void showCraftName(const DisplayContext& context, const std::string& name)
 {
-    context["CraftNameBox"].setText(name);
-    context["CraftnameBox2"].setText(name);
+    context[ui::CraftNameBox].setText(name);
+    context[ui::CraftnameBox2].setText(name);
 }
 
 void showGender(const DisplayContext& context, const std::optional<std::string>& genderLine)
 {
-    context["MaleRadioB"].setChecked(false);
-    context["FemaleRadioB"].setChecked(false);
+    context[ui::MaleRadioB].setChecked(false);
+    context[ui::FemaleRadioB].setChecked(false);
     const bool female = genderLine && !genderLine->empty() && genderLine->front() == 'f';
-    context[female ? "FemaleRadioB" : "MaleRadioB"].setChecked(true);
+    context[female ? ui::FemaleRadioB : ui::MaleRadioB].setChecked(true);
 }
 
 } // namespace
@@ -49,13 +50,13 @@ void showNames(const DisplayContext& context)
     // A line past the end of its file reads as empty, as the game reads it.
     if (context.xwa()) {
         const std::string line = gender.value_or("");
-        showCraftName(context, named ? (line.size() > 2 ? line.substr(2) : "") : kNoNames);
+        showCraftName(context, named ? (line.size() > 2 ? line.substr(2) : "") : kNoValue);
     }
-    context["PluralnameBox"].setText(named ? stringsLine(strings, GameLines::plural(profile, slot)).value_or("")
-                                           : kNoNames);
+    context[ui::PluralnameBox].setText(named ? stringsLine(strings, GameLines::plural(profile, slot)).value_or("")
+                                             : kNoValue);
     if (context.xwa() && !profile.absent(Key::ShortNamesLine)) {
-        context["CraftIDBox"].setText(named ? stringsLine(strings, GameLines::shortName(profile, slot)).value_or("")
-                                            : kNoNames);
+        context[ui::CraftIDBox].setText(named ? stringsLine(strings, GameLines::shortName(profile, slot)).value_or("")
+                                              : kNoValue);
     }
     if (!context.xwa()) {
         const auto longName = readLineNumber(context.gameFile("fronttxt.txt"), GameLines::longName(profile, slot));
@@ -66,13 +67,13 @@ void showNames(const DisplayContext& context)
 void showDescriptions(const DisplayContext& context)
 {
     std::optional<DescriptionRecord> record;
-    const char* missing = "**no entry found**";
+    const char* missing = kNoDescription;
     if (context.profile.absent(Key::SpecNoOffset)) {
-        missing = "**Not editable**";
+        missing = kNotEditable;
         record = readPositionalDescription(context.gameFile("specdesc.txt"),
                                            displayedDescriptionRecord(context.slotIndex()));
     } else {
-        record = readKeyedDescription(context.gameFile("specdesc.txt"), context["SpecNo"].text());
+        record = readKeyedDescription(context.gameFile("specdesc.txt"), context[ui::SpecNo].text());
     }
     for (std::size_t i = 0; i < std::size(kDescriptionBoxes); ++i)
         context[kDescriptionBoxes[i]].setText(record ? (*record)[i] : missing);

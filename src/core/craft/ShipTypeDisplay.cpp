@@ -1,15 +1,17 @@
 #include "craft/CraftTable.h"
 #include "craft/DisplaySteps.h"
+#include "craft/Placeholders.h"
 #include "gamefiles/OptList.h"
 #include "gamefiles/TextLines.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 namespace {
 
-constexpr const char* kShipTypeControls[] = {"ComboBox10",  "ComboBox11", "optindex", "DBOPTFile",
-                                             "optlistfile", "CapWpnSys",  "ComboBox5"};
+constexpr ControlKey kShipTypeControls[] = {ui::ComboBox10,  ui::ComboBox11, ui::optindex, ui::DBOPTFile,
+                                            ui::optlistfile, ui::CapWpnSys,  ui::ComboBox5};
 
 std::int32_t unsignedAt(const std::vector<std::uint8_t>& bytes, std::int64_t at, int width)
 {
@@ -23,7 +25,7 @@ void showShipTypeEntry(const DisplayContext& context, bool keepShipType)
 {
     const VersionProfile& profile = context.profile;
     if (profile.absent(Key::ShipTypeStart)) {
-        for (const char* key : kShipTypeControls)
+        for (ControlKey key : kShipTypeControls)
             context[key].setEnabled(false);
         return;
     }
@@ -37,23 +39,23 @@ void showShipTypeEntry(const DisplayContext& context, bool keepShipType)
 
     if (!keepShipType) {
         const std::int32_t shipType = entry[at(0)];
-        context["ComboBox10"].setIndex(shipType <= 20 ? shipType : -1);
+        context[ui::ComboBox10].setIndex(shipType <= 20 ? shipType : -1);
     }
-    context["EnabledBox"].setChecked(entry[at(-3)] == 3);
+    context[ui::EnabledBox].setChecked(entry[at(-3)] == 3);
     const std::int32_t selector = xwa ? unsignedAt(entry, at(17), 2) : entry[at(21)];
     const std::int32_t optIndex = xwa ? unsignedAt(entry, at(19), 2) : entry[at(22)];
     const std::string listFile = optListFileName(selector, xwa);
-    context["optlistfile"].setText(listFile);
-    context["optindex"].setText(std::to_string(optIndex));
-    context["CapWpnSys"].setText(std::to_string(entry[at(14)]));
-    context["ComboBox5"].setText(std::to_string(entry[at(xwa ? 13 : 19)]));
+    context[ui::optlistfile].setText(listFile);
+    context[ui::optindex].setText(std::to_string(optIndex));
+    context[ui::CapWpnSys].setText(std::to_string(entry[at(14)]));
+    context[ui::ComboBox5].setText(std::to_string(entry[at(xwa ? 13 : 19)]));
 
     if (listFile == kUnknownOptList) {
-        context["DBOPTFile"].setText("None Assigned");
+        context[ui::DBOPTFile].setText(std::string(kNoModelList));
         return;
     }
     const auto model = readLineNumber(context.gameFile(listFile), std::int64_t{optIndex} + 1);
-    context["DBOPTFile"].setText(model.value_or("None assigned"));
+    context[ui::DBOPTFile].setText(model.value_or(std::string(kNoModelLine)));
 }
 
 } // namespace plorik::display

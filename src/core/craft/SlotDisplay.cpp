@@ -2,6 +2,7 @@
 
 #include "craft/DisplaySteps.h"
 #include "craft/HexView.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -21,7 +22,7 @@ void SlotDisplay::fillOutForm(bool keepShipType)
     display::showShipList(context);
     step("the craft entry's fields");
     display::showStatusNotes(context);
-    context["CraftNoBox"].setText(std::to_string(context.slotNumber()));
+    context[ui::CraftNoBox].setText(std::to_string(context.slotNumber()));
     display::showCraftId(context);
     display::showByteFields(context);
     display::showCockpit(context);

@@ -1,8 +1,10 @@
 #include "craft/SlotGathering.h"
+#include "craft/Placeholders.h"
 
 #include "craft/FieldScales.h"
 #include "craft/ScaleClass.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 #include <cmath>
 
@@ -20,44 +22,43 @@ std::string wholeNumber(double value)
 
 } // namespace
 
-std::int64_t SlotGathering::number(const char* control) const
+std::int64_t SlotGathering::number(ControlKey control) const
 {
     return readNumber(m_form[control].text());
 }
 
 double SlotGathering::shieldFactor() const
 {
-    return shieldScale(scaleClassOf(m_form["ComboBox10"].index())).raw(1);
+    return shieldScale(scaleClassOf(m_form[ui::ComboBox10].index())).raw(1);
 }
 
 double SlotGathering::hullFactor() const
 {
-    return hullScale(scaleClassOf(m_form["ComboBox10"].index())).raw(1);
+    return hullScale(scaleClassOf(m_form[ui::ComboBox10].index())).raw(1);
 }
 
 std::optional<std::string> SlotGathering::refusal() const
 {
     struct Strength {
         Key key;
-        const char* control;
-        const char* caption;
+        const ControlSpec* control;
         double factor;
     };
-    const Strength strengths[] = {{Key::ShieldPower, "ShieldPowerBox", "Shield Power:", shieldFactor()},
-                                  {Key::HullRating, "HullRateBox", "Hull Rate:", hullFactor()},
-                                  {Key::ExpPower, "ExpPowerBox", "Unknown Strength:", 1.0}};
+    const Strength strengths[] = {{Key::ShieldPower, &ui::ShieldPowerBox, shieldFactor()},
+                                  {Key::HullRating, &ui::HullRateBox, hullFactor()},
+                                  {Key::ExpPower, &ui::ExpPowerBox, 1.0}};
     for (const Strength& strength : strengths) {
         if (m_profile.absent(strength.key))
             continue;
-        const double raw = readFloat(m_form[strength.control].text()) * strength.factor;
+        const double raw = readFloat(m_form[*strength.control].text()) * strength.factor;
         if (raw < 0 || raw >= kLargestRaw + 1)
-            return std::string(strength.caption) + " " + m_form[strength.control].text() +
+            return std::string(strength.control->caption) + " " + m_form[*strength.control].text() +
                    " cannot be stored. Allowed are 0 to " + wholeNumber(kLargestRaw / strength.factor) +
                    " for this craft.";
     }
-    if (!m_profile.absent(Key::Speed) && (number("SpeedBox") < 0 || number("SpeedBox") > kFastestSpeed))
-        return "Speed: " + m_form["SpeedBox"].text() + " cannot be stored. Allowed are 0 to " +
-               std::to_string(kFastestSpeed) + ".";
+    if (!m_profile.absent(Key::Speed) && (number(ui::SpeedBox) < 0 || number(ui::SpeedBox) > kFastestSpeed))
+        return std::string(ui::SpeedBox.caption) + " " + m_form[ui::SpeedBox].text() +
+               " cannot be stored. Allowed are 0 to " + std::to_string(kFastestSpeed) + ".";
     return std::nullopt;
 }
 
@@ -79,7 +80,7 @@ bool SlotGathering::storeWord(Key key, std::int32_t offset, std::int64_t value)
     return storeByte(key, offset, value) && storeByte(key, offset + 1, value >> 8);
 }
 
-void SlotGathering::storeNumber(Key key, const char* control, std::int32_t width)
+void SlotGathering::storeNumber(Key key, ControlKey control, std::int32_t width)
 {
     if (m_profile.absent(key))
         return;
@@ -91,13 +92,13 @@ void SlotGathering::storeNumber(Key key, const char* control, std::int32_t width
 
 // A text of 1 to `longest` characters is stored with its 0 byte; an empty one as a single 0 byte;
 // a longer one leaves the stored text as it was.
-void SlotGathering::storeText(Key key, const char* control, std::size_t longest)
+void SlotGathering::storeText(Key key, ControlKey control, std::size_t longest)
 {
     if (m_profile.absent(key))
         return;
     const std::string& text = m_form[control].text();
     // "n/a" is what the box shows when the game's files have no such text: nothing to store.
-    if (text.size() > longest || text == "n/a")
+    if (text.size() > longest || text == kNoValue)
         return;
     const std::int64_t start = m_profile.held(key);
     if (start < 0 || start + static_cast<std::int64_t>(text.size()) + 1 > std::int64_t{SlotBuffer::kSize} - 1)
@@ -108,7 +109,7 @@ void SlotGathering::storeText(Key key, const char* control, std::size_t longest)
 }
 
 // The whole part of the raw value, split into bytes from the top; two or all four are stored.
-void SlotGathering::storeStrength(Key key, const char* control, double factor, bool fourBytes)
+void SlotGathering::storeStrength(Key key, ControlKey control, double factor, bool fourBytes)
 {
     if (m_profile.absent(key))
         return;
@@ -125,40 +126,40 @@ void SlotGathering::storeStrength(Key key, const char* control, double factor, b
 
 void SlotGathering::gatherSpeeds()
 {
-    const auto raw = [&](const char* control) {
+    const auto raw = [&](ControlKey control) {
         return static_cast<std::int64_t>(
             roundHalfEven(static_cast<double>(number(control) & 0xFFFF) * kRawPerSpeedUnit));
     };
     if (!m_profile.absent(Key::Speed))
-        storeWord(Key::Speed, 0, raw("SpeedBox"));
+        storeWord(Key::Speed, 0, raw(ui::SpeedBox));
     if (!m_profile.absent(Key::Acc))
-        storeByte(Key::Acc, 0, raw("AccBox"));
+        storeByte(Key::Acc, 0, raw(ui::AccBox));
     if (!m_profile.absent(Key::Deacc))
-        storeByte(Key::Deacc, 0, raw("Deaccbox"));
+        storeByte(Key::Deacc, 0, raw(ui::Deaccbox));
 }
 
 void SlotGathering::gather()
 {
     const bool xwa = m_profile.isXwa();
-    storeText(Key::IffName, "CraftIDBox", 7);
-    storeNumber(Key::ShieldRecharge, "ShieldRechargeBox", xwa ? 2 : 1);
-    storeNumber(Key::ShieldDecharge, "ShieldDechargeBox", xwa ? 2 : 1);
-    storeStrength(Key::ShieldPower, "ShieldPowerBox", shieldFactor(), m_profile.held(Key::LongShieldPowerValue) != 0);
-    storeStrength(Key::HullRating, "HullRateBox", hullFactor(), m_profile.held(Key::LongHullRating) != 0);
-    storeStrength(Key::ExpPower, "ExpPowerBox", 1.0, true);
-    storeNumber(Key::LaserRecharge, "LaserRechargeBox", xwa ? 2 : 1);
-    storeNumber(Key::System, "SystemHitsBox", 1);
-    storeNumber(Key::Sensitivity, "sensitivitybox", 1);
-    storeNumber(Key::PointVal, "PVBox", 2);
-    storeByte(Key::Hyperdrive, 0, m_form["HyperDriveRadioB"].checked() ? 1 : 0);
-    storeByte(Key::ShieldGenerator, 0, m_form["ShieldGeneratorRadioB"].checked() ? 1 : 0);
-    storeNumber(Key::CounterMeassures, "Countersbox", 1);
-    storeText(Key::IntFile, "CockpitBox", xwa ? 18 : 7);
+    storeText(Key::IffName, ui::CraftIDBox, 7);
+    storeNumber(Key::ShieldRecharge, ui::ShieldRechargeBox, xwa ? 2 : 1);
+    storeNumber(Key::ShieldDecharge, ui::ShieldDechargeBox, xwa ? 2 : 1);
+    storeStrength(Key::ShieldPower, ui::ShieldPowerBox, shieldFactor(), m_profile.held(Key::LongShieldPowerValue) != 0);
+    storeStrength(Key::HullRating, ui::HullRateBox, hullFactor(), m_profile.held(Key::LongHullRating) != 0);
+    storeStrength(Key::ExpPower, ui::ExpPowerBox, 1.0, true);
+    storeNumber(Key::LaserRecharge, ui::LaserRechargeBox, xwa ? 2 : 1);
+    storeNumber(Key::System, ui::SystemHitsBox, 1);
+    storeNumber(Key::Sensitivity, ui::sensitivitybox, 1);
+    storeNumber(Key::PointVal, ui::PVBox, 2);
+    storeByte(Key::Hyperdrive, 0, m_form[ui::HyperDriveRadioB].checked() ? 1 : 0);
+    storeByte(Key::ShieldGenerator, 0, m_form[ui::ShieldGeneratorRadioB].checked() ? 1 : 0);
+    storeNumber(Key::CounterMeassures, ui::Countersbox, 1);
+    storeText(Key::IntFile, ui::CockpitBox, xwa ? 18 : 7);
     gatherSpeeds();
-    storeNumber(Key::Roll, "RollBox", 1);
-    storeNumber(Key::Pitch, "PitchBox", 1);
+    storeNumber(Key::Roll, ui::RollBox, 1);
+    storeNumber(Key::Pitch, ui::PitchBox, 1);
     if (!m_profile.absent(Key::GunConvergence))
-        storeByte(Key::GunConvergence, 0, readLeadingNumber(m_form["ComboBox9"].text()));
+        storeByte(Key::GunConvergence, 0, readLeadingNumber(m_form[ui::ComboBox9].text()));
     if (!m_profile.absent(Key::WeaponStatsStart)) {
         if (xwa)
             gatherWeapons(layout::kXwaWeaponRows, layout::kXwaWeaponBytes, layout::kXwaWeaponSlotRows);

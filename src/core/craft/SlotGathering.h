@@ -29,9 +29,9 @@ public:
 private:
     bool storeByte(Key key, std::int32_t offset, std::int64_t value);
     bool storeWord(Key key, std::int32_t offset, std::int64_t value);
-    void storeNumber(Key key, const char* control, std::int32_t width);
-    void storeText(Key key, const char* control, std::size_t longest);
-    void storeStrength(Key key, const char* control, double factor, bool fourBytes);
+    void storeNumber(Key key, ControlKey control, std::int32_t width);
+    void storeText(Key key, ControlKey control, std::size_t longest);
+    void storeStrength(Key key, ControlKey control, double factor, bool fourBytes);
     void gatherSpeeds();
     void gatherWeapons(std::span<const layout::WeaponRow> rows, std::span<const layout::Field> bytes,
                        std::size_t slotRows);
@@ -39,7 +39,7 @@ private:
     void gatherCockpit();
     double shieldFactor() const;
     double hullFactor() const;
-    std::int64_t number(const char* control) const;
+    std::int64_t number(ControlKey control) const;
 
     const Form& m_form;
     const VersionProfile& m_profile;

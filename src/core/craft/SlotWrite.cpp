@@ -7,6 +7,7 @@
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -36,7 +37,7 @@ std::filesystem::path SlotWrite::scratch() const
 
 bool SlotWrite::speciesChosen() const
 {
-    return control("SpecNo").text() != kNoValue;
+    return control(ui::SpecNo).text() != kNoValue;
 }
 
 void SlotWrite::refuse(const std::string& text)
@@ -62,7 +63,7 @@ void SlotWrite::run()
             return;
         }
     }
-    m_species = std::to_string(readLeadingNumber(control("SpecNo").text())).substr(0, 4);
+    m_species = std::to_string(readLeadingNumber(control(ui::SpecNo).text())).substr(0, 4);
     if (!chooseSpecies())
         return;
     if (const auto refusal = speciesRefusal()) {
@@ -97,7 +98,7 @@ WritePlan SlotWrite::plan(const SlotBuffer& gathered)
 
 bool SlotWrite::chooseSpecies()
 {
-    if (!control("Shiplistwrite").enabled() || speciesChosen())
+    if (!control(ui::Shiplistwrite).enabled() || speciesChosen())
         return true;
     const Answer answer = ask(
         "Confirm PLORIK Ship file location:",
@@ -123,7 +124,7 @@ bool SlotWrite::chooseSpecies()
     } else {
         return false;
     }
-    control("SpecNo").setText(m_species);
+    control(ui::SpecNo).setText(m_species);
     return true;
 }
 
@@ -168,8 +169,8 @@ void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>
         if (plan.optList) {
             replaceFileContent(plan.optList->path, plan.optList->content, scratch());
             written.push_back(plan.optList->name);
-            control("optlistfile").setText(plan.optListName);
-            control("optindex").setText(std::to_string(plan.optIndex));
+            control(ui::optlistfile).setText(plan.optListName);
+            control(ui::optindex).setText(std::to_string(plan.optIndex));
         }
         for (const TextFileStep& step : plan.textFiles) {
             if (step.notice)

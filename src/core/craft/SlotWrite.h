@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Prompter.h"
+#include "craft/Placeholders.h"
 #include "craft/SlotBuffer.h"
 #include "craft/WritePlan.h"
 #include "form/Form.h"
@@ -73,7 +74,7 @@ private:
     Answer ask(const std::string& caption, const std::string& text, MessageButtons buttons, Answer defaultButton);
     std::filesystem::path gameFile(const std::string& name) const;
     std::filesystem::path scratch() const;
-    Control& control(const char* key) const { return m_context.form[key]; }
+    Control& control(ControlKey key) const { return m_context.form[key]; }
     std::int32_t slotNumber() const { return m_context.slotOffset / m_context.profile.entryLength() + 1; }
     bool xwa() const { return m_context.profile.isXwa(); }
     bool speciesChosen() const;
@@ -81,8 +82,5 @@ private:
     WriteContext m_context;
     std::string m_species; // the species number as text, at most 4 characters
 };
-
-// The text of the "Species No.:" box, the OPT boxes and others while they hold no value.
-inline constexpr const char* kNoValue = "n/a";
 
 } // namespace plorik

@@ -2,6 +2,7 @@
 #include "craft/SlotGathering.h"
 #include "craft/SlotWrite.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -14,7 +15,7 @@ std::optional<std::string> SlotWrite::speciesRefusal() const
 {
     if (m_context.profile.absent(Key::SpecNoOffset) || !speciesChosen())
         return std::nullopt;
-    const std::string& species = control("SpecNo").text();
+    const std::string& species = control(ui::SpecNo).text();
     const std::int32_t tableSize = m_context.profile.slotCount();
     const std::int32_t number = readLeadingNumber(species);
     if (number >= 1 && number <= tableSize)
@@ -26,7 +27,7 @@ std::optional<std::string> SlotWrite::speciesRefusal() const
 // Only rows the user changed are written; each must read as a value of its type.
 std::optional<std::string> SlotWrite::freeValueRefusal() const
 {
-    const Control& grid = control("StringGrid3");
+    const Control& grid = control(ui::StringGrid3);
     for (std::size_t row = 1; row <= kUnknownRows && row < grid.rowCount(); ++row) {
         const auto type = freeValueType(grid.cell(row, 1));
         const std::string& text = grid.cell(row, 2);
@@ -44,24 +45,22 @@ std::optional<std::string> SlotWrite::freeValueRefusal() const
 // (nor the name a "!"), and a field that still shows "n/a" has no value to write.
 std::optional<std::string> SlotWrite::shipListRefusal() const
 {
-    if (!xwa() || !control("Shiplistwrite").enabled() || !control("Shiplistwrite").checked())
+    if (!xwa() || !control(ui::Shiplistwrite).enabled() || !control(ui::Shiplistwrite).checked())
         return std::nullopt;
     struct Field {
-        const char* key;
-        const char* caption;
+        const ControlSpec* control;
         const char* forbidden;
     };
     for (const Field& field :
-         {Field{"Shiplistnamebox", "Shiplist Name:", ",!"}, Field{"Playmodebox", "Flight Mode:", ","},
-          Field{"InSkirmishBox", "Skirmish Option:", ","}}) {
-        const std::string& text = control(field.key).text();
+         {Field{&ui::Shiplistnamebox, ",!"}, Field{&ui::Playmodebox, ","}, Field{&ui::InSkirmishBox, ","}}) {
+        const std::string& text = control(*field.control).text();
         if (text == kNoValue)
-            return std::string(field.caption) + " shows no value (\"" + kNoValue +
+            return std::string(field.control->caption) + " shows no value (\"" + kNoValue +
                    "\"). Enter the craft's ship list values, or untick \"Write to Shiplist.txt\".";
         if (text.find_first_of(field.forbidden) != std::string::npos)
-            return std::string(field.caption) + " \"" + text + "\" cannot go into shiplist.txt: its fields are " +
-                   "separated by \",\"" + (std::string(field.forbidden).size() > 1 ? " and its tags by \"!\"" : "") +
-                   ".";
+            return std::string(field.control->caption) + " \"" + text +
+                   "\" cannot go into shiplist.txt: its fields are " + "separated by \",\"" +
+                   (std::string(field.forbidden).size() > 1 ? " and its tags by \"!\"" : "") + ".";
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "craft/FreeValues.h"
+#include "craft/Placeholders.h"
 #include "craft/SlotWrite.h"
 #include "gamefiles/GameTextWrites.h"
 #include "gamefiles/OptList.h"
@@ -8,6 +9,7 @@
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -24,7 +26,7 @@ std::vector<std::uint8_t> littleEndian(std::uint32_t value, std::size_t width)
 // The texts the display shows in "OPT File:" when the craft has no model: not model names.
 bool isModelName(const std::string& text)
 {
-    return text != "None Assigned" && text != "None assigned" && text != kNoValue;
+    return text != kNoModelList && text != kNoModelLine && text != kNoValue;
 }
 
 // The list files a ship type entry can name; nothing else is ever taken for a file name.
@@ -65,11 +67,11 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
     if (!profile.absent(Key::ShipTypeStart)) {
         const std::int64_t base = table.shipTypeBase(slot);
         const std::string region = "the ship type entry" + ofSlot;
-        const int shipType = control("ComboBox10").index();
+        const int shipType = control(ui::ComboBox10).index();
         if (shipType >= 0) // no item chosen: the stored type stays
             plan.executable.push_back({region, base, littleEndian(static_cast<std::uint32_t>(shipType), 1)});
-        plan.executable.push_back({region, base - 3, littleEndian(control("EnabledBox").checked() ? 3 : 2, 1)});
-        const std::string listFile = plan.optList ? plan.optListName : control("optlistfile").text();
+        plan.executable.push_back({region, base - 3, littleEndian(control(ui::EnabledBox).checked() ? 3 : 2, 1)});
+        const std::string listFile = plan.optList ? plan.optListName : control(ui::optlistfile).text();
         const std::int64_t selectorAt = base + (xwa() ? 17 : 21);
         for (std::int32_t selector = 0; selector < 3; ++selector) {
             if (isOptListFile(listFile, true) && listFile == optListFileName(selector, true))
@@ -78,14 +80,14 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
                 plan.executable.push_back({region, selectorAt, littleEndian(static_cast<std::uint32_t>(selector), 1)});
         }
         const auto optIndex =
-            static_cast<std::uint32_t>(plan.optList ? plan.optIndex : readNumber(control("optindex").text()));
+            static_cast<std::uint32_t>(plan.optList ? plan.optIndex : readNumber(control(ui::optindex).text()));
         if (xwa()) {
             plan.executable.push_back(
                 {region, base + 14,
-                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control("CapWpnSys").text())), 1)});
+                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control(ui::CapWpnSys).text())), 1)});
             plan.executable.push_back(
                 {region, base + 13,
-                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control("ComboBox5").text())), 1)});
+                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control(ui::ComboBox5).text())), 1)});
             plan.executable.push_back({region, base + 19, littleEndian(optIndex, 2)});
         } else {
             plan.executable.push_back({region, base + 22, littleEndian(optIndex, 1)});
@@ -95,7 +97,7 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
     checkRegions(plan, exe.size());
     planSlotLink(plan, exe);
 
-    if (control("Known").checked()) {
+    if (control(ui::Known).checked()) {
         plan.pilotOffset = kPilotKnownCraft + readNumber(m_species);
         for (const auto& file : pilotFiles(resolveGamePath(m_context.gameDir))) {
             const BinaryFile pilot(file, BinaryFile::Mode::Read);
@@ -110,17 +112,17 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
 void SlotWrite::planOptList(WritePlan& plan)
 {
     // The list entry belongs to the ship type entry, which names the list.
-    if (m_context.profile.absent(Key::ShipTypeStart) || !isModelName(control("DBOPTFile").text()))
+    if (m_context.profile.absent(Key::ShipTypeStart) || !isModelName(control(ui::DBOPTFile).text()))
         return;
-    std::string listFile = control("optlistfile").text();
-    std::int64_t index = readNumber(control("optindex").text());
+    std::string listFile = control(ui::optlistfile).text();
+    std::int64_t index = readNumber(control(ui::optindex).text());
     if (listFile == kUnknownOptList) {
         listFile = optListFileName(0, xwa());
         index = countOptListLines(gameFile(listFile));
     }
     if (!isOptListFile(listFile, xwa()))
         return;
-    const OptListContent list = optListWithEntry(gameFile(listFile), index, control("DBOPTFile").text());
+    const OptListContent list = optListWithEntry(gameFile(listFile), index, control(ui::DBOPTFile).text());
     plan.optList = FileReplacement{listFile, gameFile(listFile), list.content};
     plan.optListName = listFile;
     plan.optIndex = list.placedAt;
@@ -128,7 +130,7 @@ void SlotWrite::planOptList(WritePlan& plan)
 
 void SlotWrite::planFreeValues(WritePlan& plan)
 {
-    Control& grid = control("StringGrid3");
+    Control& grid = control(ui::StringGrid3);
     for (std::size_t row = 1; row <= kUnknownRows && row < grid.rowCount(); ++row) {
         const std::string location = grid.cell(row, 3);
         if (location.empty())

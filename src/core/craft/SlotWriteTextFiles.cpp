@@ -1,18 +1,15 @@
+#include "craft/Placeholders.h"
 #include "craft/SlotWrite.h"
 #include "gamefiles/GameLines.h"
 #include "gamefiles/GameTextWrites.h"
 #include "gamefiles/ShipListWrite.h"
 #include "io/AtomicFile.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
 namespace {
-
-// What the descriptions show when the species has no record: no text of the craft's.
-constexpr const char* kNoDescription = "**no entry found**";
-// What they show for a slot beyond the positional records: the write leaves it alone.
-constexpr const char* kNotEditable = "**Not editable**";
 
 TextFileStep notice(const std::string& caption, const std::string& text, MessageIcon icon, bool stops)
 {
@@ -48,16 +45,16 @@ void SlotWrite::checkFiles(const WritePlan& plan) const
 
 std::optional<FileReplacement> SlotWrite::shipListFile()
 {
-    if (!xwa() || !control("Shiplistwrite").checked() || !speciesChosen())
+    if (!xwa() || !control(ui::Shiplistwrite).checked() || !speciesChosen())
         return std::nullopt;
     SpeciesLine fields;
-    fields.name = control("Shiplistnamebox").text();
-    fields.category = shipListCategory(control("ComboBox10").index());
-    fields.playMode = control("Playmodebox").text();
-    fields.known = control("Known").checked() ? "Known" : "Unknown";
-    fields.skirmish = control("InSkirmishBox").text();
+    fields.name = control(ui::Shiplistnamebox).text();
+    fields.category = shipListCategory(control(ui::ComboBox10).index());
+    fields.playMode = control(ui::Playmodebox).text();
+    fields.known = control(ui::Known).checked() ? "Known" : "Unknown";
+    fields.skirmish = control(ui::InSkirmishBox).text();
     fields.separator = m_context.shipListSeparator;
-    fields.iconString = control("IconBox").text();
+    fields.iconString = control(ui::IconBox).text();
     const auto path = gameFile("shiplist.txt");
     return FileReplacement{"shiplist.txt", path,
                            shipListWithSpeciesLine(path, m_species, speciesLineText(m_species, fields))};
@@ -75,10 +72,10 @@ TextFileStep SlotWrite::descriptionsStep()
     // Records are found by species: without one there is no record to write.
     if (keyed && !speciesChosen())
         return {};
-    if (control("CraftTypeBox").text() == kNotEditable)
+    if (control(ui::CraftTypeBox).text() == kNotEditable)
         return {};
     DescriptionRecord record;
-    const char* boxes[] = {"CraftTypeBox", "ManufactorBox", "UsedByBox", "DescriptionBox", "CrewBox"};
+    ControlKey boxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox, ui::CrewBox};
     for (std::size_t i = 0; i < record.size(); ++i) {
         const std::string& text = control(boxes[i]).text();
         record[i] = text == kNoDescription ? std::string() : text;
@@ -104,9 +101,9 @@ TextFileStep SlotWrite::frontTextStep()
                       "statistic data and specdesc descriptions could be written!",
                       MessageIcon::Error, true);
     const auto path = gameFile("fronttxt.txt");
-    return {FileReplacement{
-        "fronttxt.txt", path,
-        frontTextWithName(path, GameLines::longName(m_context.profile, slotNumber()), control("CraftNameBox").text())}};
+    return {FileReplacement{"fronttxt.txt", path,
+                            frontTextWithName(path, GameLines::longName(m_context.profile, slotNumber()),
+                                              control(ui::CraftNameBox).text())}};
 }
 
 TextFileStep SlotWrite::stringsStep()
@@ -121,10 +118,10 @@ TextFileStep SlotWrite::stringsStep()
     SlotStrings strings{GameLines::gender(profile, slot),
                         GameLines::plural(profile, slot),
                         std::nullopt,
-                        !control("MaleRadioB").checked(),
-                        control("CraftNameBox").text(),
-                        control("PluralnameBox").text(),
-                        control("CraftIDBox").text(),
+                        !control(ui::MaleRadioB).checked(),
+                        control(ui::CraftNameBox).text(),
+                        control(ui::PluralnameBox).text(),
+                        control(ui::CraftIDBox).text(),
                         xwa()};
     if (!profile.absent(Key::ShortNamesLine))
         strings.shortNameLine = GameLines::shortName(profile, slot);

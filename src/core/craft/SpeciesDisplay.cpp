@@ -1,13 +1,15 @@
 #include "craft/CraftTable.h"
 #include "craft/DisplaySteps.h"
+#include "craft/Placeholders.h"
 #include "gamefiles/ShipList.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 void showSpecies(const DisplayContext& context)
 {
-    Control& species = context["SpecNo"];
+    Control& species = context[ui::SpecNo];
     if (context.profile.absent(Key::SpecNoOffset)) {
         species.setEnabled(false);
         return;
@@ -17,7 +19,7 @@ void showSpecies(const DisplayContext& context)
     const std::int32_t slot = context.slotNumber();
     const std::int32_t last = context.profile.slotCount() - 1;
     const CraftTable table(context.profile);
-    std::string text = "n/a";
+    std::string text(kNoValue);
     for (std::int32_t k = 1;; ++k) {
         const auto bytes = context.exe->readExactlyAt(table.speciesEntryOffset(k), 2);
         if (k >= last)
@@ -38,30 +40,30 @@ void showSpecies(const DisplayContext& context)
 void showShipList(const DisplayContext& context)
 {
     if (context.profile.absent(Key::SpecNoOffset) || !context.xwa()) {
-        for (const char* key : {"Playmodebox", "InSkirmishBox", "Shiplistnamebox", "Known"})
+        for (ControlKey key : {ui::Playmodebox, ui::InSkirmishBox, ui::Shiplistnamebox, ui::Known})
             context[key].setEnabled(false);
-        context["IconBox"].setText("n/a");
-        context["IconBox"].setEnabled(false);
-        context["Shiplistwrite"].setChecked(false);
-        context["Shiplistwrite"].setEnabled(false);
+        context[ui::IconBox].setText(std::string(kNoValue));
+        context[ui::IconBox].setEnabled(false);
+        context[ui::Shiplistwrite].setChecked(false);
+        context[ui::Shiplistwrite].setEnabled(false);
         return;
     }
-    const std::string species = context["SpecNo"].text();
+    const std::string species = context[ui::SpecNo].text();
     for (const SpeciesLine& line : readSpeciesLines(context.gameFile("shiplist.txt"))) {
         if (line.number != species)
             continue;
-        context["Shiplistnamebox"].setText(line.name);
-        context["Playmodebox"].setText(line.playMode);
-        context["Known"].setChecked(line.known == "Known");
-        context["InSkirmishBox"].setText(line.skirmish);
+        context[ui::Shiplistnamebox].setText(line.name);
+        context[ui::Playmodebox].setText(line.playMode);
+        context[ui::Known].setChecked(line.known == "Known");
+        context[ui::InSkirmishBox].setText(line.skirmish);
         *context.shipListSeparator = line.separator;
-        context["IconBox"].setText(line.iconString);
+        context[ui::IconBox].setText(line.iconString);
         return;
     }
-    for (const char* key : {"Playmodebox", "InSkirmishBox", "Shiplistnamebox"})
-        context[key].setText("n/a");
-    context["Known"].setChecked(false);
-    context["IconBox"].setText(kDefaultIconString);
+    for (ControlKey key : {ui::Playmodebox, ui::InSkirmishBox, ui::Shiplistnamebox})
+        context[key].setText(std::string(kNoValue));
+    context[ui::Known].setChecked(false);
+    context[ui::IconBox].setText(kDefaultIconString);
     *context.shipListSeparator = kDefaultShipListSeparator;
 }
 
@@ -71,12 +73,12 @@ namespace plorik::display {
 
 void speciesChosen(Form& form, const std::filesystem::path& shipList, std::string& separator)
 {
-    const std::int32_t wanted = readLeadingNumber(form["SpecNo"].text());
+    const std::int32_t wanted = readLeadingNumber(form[ui::SpecNo].text());
     for (const SpeciesLine& line : readSpeciesLines(shipList)) {
         if (readNumber(line.number) != wanted)
             continue;
         separator = line.separator;
-        form["IconBox"].setText(line.iconString);
+        form[ui::IconBox].setText(line.iconString);
         return;
     }
 }

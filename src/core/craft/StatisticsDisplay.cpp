@@ -2,6 +2,7 @@
 #include "craft/FieldScales.h"
 #include "craft/ScaleClass.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 #include <cmath>
 
@@ -9,7 +10,7 @@ namespace plorik::display {
 
 namespace {
 
-void showNumber(const DisplayContext& context, const char* key, Key field, std::int32_t width)
+void showNumber(const DisplayContext& context, ControlKey key, Key field, std::int32_t width)
 {
     Control& box = context[key];
     const auto at = context.field(field, width);
@@ -21,7 +22,7 @@ void showNumber(const DisplayContext& context, const char* key, Key field, std::
     box.setText(std::to_string(value));
 }
 
-void showFlag(const DisplayContext& context, const char* key, Key field)
+void showFlag(const DisplayContext& context, ControlKey key, Key field)
 {
     Control& box = context[key];
     if (const auto at = context.field(field, 1))
@@ -54,7 +55,7 @@ void chooseShipTypeBySlot(const DisplayContext& context)
         item = 4;
     else
         return;
-    context["ComboBox10"].setIndex(item);
+    context[ui::ComboBox10].setIndex(item);
 }
 
 } // namespace
@@ -62,45 +63,45 @@ void chooseShipTypeBySlot(const DisplayContext& context)
 void showByteFields(const DisplayContext& context)
 {
     const std::int32_t width = context.xwa() ? 2 : 1;
-    showNumber(context, "ShieldRechargeBox", Key::ShieldRecharge, width);
-    showNumber(context, "ShieldDechargeBox", Key::ShieldDecharge, width);
-    showNumber(context, "LaserRechargeBox", Key::LaserRecharge, width);
-    showNumber(context, "SystemHitsBox", Key::System, 1);
-    showNumber(context, "sensitivitybox", Key::Sensitivity, 1);
-    showFlag(context, "HyperDriveRadioB", Key::Hyperdrive);
-    showFlag(context, "ShieldGeneratorRadioB", Key::ShieldGenerator);
-    showNumber(context, "Countersbox", Key::CounterMeassures, 1);
+    showNumber(context, ui::ShieldRechargeBox, Key::ShieldRecharge, width);
+    showNumber(context, ui::ShieldDechargeBox, Key::ShieldDecharge, width);
+    showNumber(context, ui::LaserRechargeBox, Key::LaserRecharge, width);
+    showNumber(context, ui::SystemHitsBox, Key::System, 1);
+    showNumber(context, ui::sensitivitybox, Key::Sensitivity, 1);
+    showFlag(context, ui::HyperDriveRadioB, Key::Hyperdrive);
+    showFlag(context, ui::ShieldGeneratorRadioB, Key::ShieldGenerator);
+    showNumber(context, ui::Countersbox, Key::CounterMeassures, 1);
 }
 
 void showManoeuvrability(const DisplayContext& context)
 {
     if (const auto at = context.field(Key::Speed, 2))
-        context["SpeedBox"].setText(wholePart(context.slot.word(*at) / kRawPerSpeedUnit));
+        context[ui::SpeedBox].setText(wholePart(context.slot.word(*at) / kRawPerSpeedUnit));
     else
-        context["SpeedBox"].setEnabled(false);
-    for (const auto& [key, field] : {std::pair{"AccBox", Key::Acc}, std::pair{"Deaccbox", Key::Deacc}}) {
+        context[ui::SpeedBox].setEnabled(false);
+    for (const auto& [key, field] : {std::pair{ui::AccBox, Key::Acc}, std::pair{ui::Deaccbox, Key::Deacc}}) {
         if (const auto at = context.field(field, 1))
             context[key].setText(wholePart(roundHalfEven(context.slot.byte(*at) / kRawPerSpeedUnit)));
         else
             context[key].setEnabled(false);
     }
     if (const auto at = context.field(Key::PointVal, 2))
-        context["PVBox"].setText(std::to_string(static_cast<std::int16_t>(context.slot.word(*at))));
+        context[ui::PVBox].setText(std::to_string(static_cast<std::int16_t>(context.slot.word(*at))));
     else
-        context["PVBox"].setEnabled(false);
-    showNumber(context, "RollBox", Key::Roll, 1);
-    showNumber(context, "PitchBox", Key::Pitch, 1);
+        context[ui::PVBox].setEnabled(false);
+    showNumber(context, ui::RollBox, Key::Roll, 1);
+    showNumber(context, ui::PitchBox, Key::Pitch, 1);
     updateManoeuvre(context.form);
 }
 
 void updateManoeuvre(Form& form)
 {
     // Values above 255, and negative ones, count as 0.
-    const auto part = [&](const char* key) {
+    const auto part = [&](ControlKey key) {
         const double value = std::trunc(readFloat(form[key].text()));
         return value > 255 || value < 0 ? 0.0 : value;
     };
-    form["ManBox"].setText(wholePart(part("RollBox") + 2 * part("PitchBox")));
+    form[ui::ManBox].setText(wholePart(part(ui::RollBox) + 2 * part(ui::PitchBox)));
 }
 
 void showStrengths(const DisplayContext& context)
@@ -111,25 +112,26 @@ void showStrengths(const DisplayContext& context)
         if (profile.absent(Key::ShipTypeStart)) {
             chooseShipTypeBySlot(context);
         }
-        const ScaleClass shieldClass = scaleClassOf(context["ComboBox10"].index());
-        context["ShieldPowerBox"].setText(
+        const ScaleClass shieldClass = scaleClassOf(context[ui::ComboBox10].index());
+        context[ui::ShieldPowerBox].setText(
             std::to_string(shieldScale(shieldClass).shown(strengthRaw(context, *at, longShield))));
     } else {
-        context["ShieldPowerBox"].setEnabled(false);
+        context[ui::ShieldPowerBox].setEnabled(false);
     }
 
     const bool longHull = profile.held(Key::LongHullRating) != 0;
     if (const auto at = context.field(Key::HullRating, longHull ? 4 : 2)) {
-        const ScaleClass hullClass = scaleClassOf(context["ComboBox10"].index());
-        context["HullRateBox"].setText(std::to_string(hullScale(hullClass).shown(strengthRaw(context, *at, longHull))));
+        const ScaleClass hullClass = scaleClassOf(context[ui::ComboBox10].index());
+        context[ui::HullRateBox].setText(
+            std::to_string(hullScale(hullClass).shown(strengthRaw(context, *at, longHull))));
     } else {
-        context["HullRateBox"].setEnabled(false);
+        context[ui::HullRateBox].setEnabled(false);
     }
 
     if (const auto at = context.field(Key::ExpPower, 4))
-        context["ExpPowerBox"].setText(std::to_string(context.slot.longWord(*at)));
+        context[ui::ExpPowerBox].setText(std::to_string(context.slot.longWord(*at)));
     else
-        context["ExpPowerBox"].setEnabled(false);
+        context[ui::ExpPowerBox].setEnabled(false);
 }
 
 } // namespace plorik::display

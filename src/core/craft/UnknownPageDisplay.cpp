@@ -1,12 +1,13 @@
 #include "craft/DisplaySteps.h"
 #include "craft/FreeValues.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 void showUnknownPage(const DisplayContext& context)
 {
-    Control& grid = context["StringGrid3"];
+    Control& grid = context[ui::StringGrid3];
     for (std::size_t row = 1; row < grid.rowCount() && row <= kUnknownRows; ++row) {
         const std::string& location = grid.cell(row, 3);
         if (location.empty())

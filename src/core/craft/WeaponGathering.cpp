@@ -1,8 +1,10 @@
+#include "craft/Placeholders.h"
 #include "craft/SlotGathering.h"
 
 #include "craft/CraftLayout.h"
 
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -11,11 +13,11 @@ void SlotGathering::gatherWeapons(std::span<const layout::WeaponRow> rows, std::
 {
     const bool wordTypes = m_profile.isXwa();
     for (const layout::Field& field : bytes)
-        storeByte(Key::WeaponStatsStart, field.offset, number(field.control));
+        storeByte(Key::WeaponStatsStart, field.offset, number(*field.control));
     for (const layout::WeaponRow& row : rows) {
-        const std::string& text = m_form[row.type].text();
+        const std::string& text = m_form[*row.type].text();
         // A code that data.txt does not name shows "Unkown": it keeps the code it stands for.
-        const bool named = text != "Unkown" && text != "Unknown";
+        const bool named = text != kUnnamedCode && text != kNotLookedUp;
         const std::int64_t type = readLeadingNumber(text);
         if (named && wordTypes)
             storeWord(Key::WeaponStatsStart, row.typeOffset, type);
@@ -23,7 +25,7 @@ void SlotGathering::gatherWeapons(std::span<const layout::WeaponRow> rows, std::
             storeByte(Key::WeaponStatsStart, row.typeOffset, type);
         for (std::size_t b = 0; b < 4; ++b) {
             if (row.boxes[b])
-                storeByte(Key::WeaponStatsStart, row.offsets[b], number(row.boxes[b]));
+                storeByte(Key::WeaponStatsStart, row.offsets[b], number(*row.boxes[b]));
         }
     }
     gatherWeaponSlots(slotRows);
@@ -31,7 +33,7 @@ void SlotGathering::gatherWeapons(std::span<const layout::WeaponRow> rows, std::
 
 void SlotGathering::gatherWeaponSlots(std::size_t rows)
 {
-    const Control& grid = m_form["wpn"];
+    const Control& grid = m_form[ui::wpn];
     for (std::size_t row = 1; row <= rows && row < grid.rowCount(); ++row) {
         for (std::size_t column = 1; column <= 4 && column < grid.columnCount(); ++column) {
             storeWord(Key::WeaponStatsStart, layout::weaponSlotOffset(row, column), readNumber(grid.cell(row, column)));
@@ -42,7 +44,7 @@ void SlotGathering::gatherWeaponSlots(std::size_t rows)
 // X-Wing vs. TIE Fighter shows the gunners and turrets but keeps only the point of view.
 void SlotGathering::gatherCockpit()
 {
-    const Control& grid = m_form["StringGrid2"];
+    const Control& grid = m_form[ui::StringGrid2];
     for (const layout::CockpitCell& cell : layout::kPovCells)
         storeWord(Key::CockpitPov, cell.offset, readNumber(grid.cell(cell.row, cell.column)));
     if (!m_profile.isXwa())
@@ -50,7 +52,7 @@ void SlotGathering::gatherCockpit()
     for (const layout::CockpitCell& cell : layout::kGunnerCells)
         storeWord(Key::CockpitPov, cell.offset, readNumber(grid.cell(cell.row, cell.column)));
     for (const layout::Field& box : layout::kTurretBoxes)
-        storeWord(Key::CockpitPov, box.offset, readNumber(m_form[box.control].text()));
+        storeWord(Key::CockpitPov, box.offset, readNumber(m_form[*box.control].text()));
 }
 
 } // namespace plorik

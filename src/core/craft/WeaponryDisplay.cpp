@@ -1,17 +1,19 @@
 #include "craft/CraftLayout.h"
 #include "craft/DisplaySteps.h"
+#include "craft/Placeholders.h"
 #include "profile/LookupSections.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 namespace {
 
 // Controls only X-Wing Alliance craft have.
-constexpr const char* kXwaOnly[] = {"CapWpnSys",      "TurboRange",      "SupRange",       "TrackBar1",
-                                    "TrackBar2",      "TurboFirePri",    "SupFirePri",     "MoreLasersLabel",
-                                    "LessOftenLabel", "LessLasersLabel", "MoreOftenLabel", "DoubleClicksLabel"};
+constexpr ControlKey kXwaOnly[] = {ui::CapWpnSys,      ui::TurboRange,      ui::SupRange,       ui::TrackBar1,
+                                   ui::TrackBar2,      ui::TurboFirePri,    ui::SupFirePri,     ui::MoreLasersLabel,
+                                   ui::LessOftenLabel, ui::LessLasersLabel, ui::MoreOftenLabel, ui::DoubleClicksLabel};
 
-void showByte(const DisplayContext& context, const char* key, std::int32_t offset)
+void showByte(const DisplayContext& context, ControlKey key, std::int32_t offset)
 {
     if (const auto at = context.field(Key::WeaponStatsStart, offset, 1))
         context[key].setText(std::to_string(context.slot.byte(*at)));
@@ -25,7 +27,7 @@ std::string weaponTypeText(const DisplayContext& context, std::int32_t code)
         context.xwa() ? lookupXwaWeaponType(context.dataFile, code) : lookupXvtWeaponType(context.dataFile, code);
     if (!lookup.sectionFound)
         throw MissingSectionError(context.xwa() ? section::kXwaWeaponTypes : section::kWeaponTypes);
-    return lookup.line ? *lookup.line : "Unkown";
+    return lookup.line ? *lookup.line : std::string(kUnnamedCode);
 }
 
 void showRows(const DisplayContext& context, const layout::WeaponRow* rows, std::size_t count)
@@ -35,20 +37,20 @@ void showRows(const DisplayContext& context, const layout::WeaponRow* rows, std:
         const layout::WeaponRow& row = rows[r];
         if (const auto at = context.field(Key::WeaponStatsStart, row.typeOffset, typeWidth)) {
             const std::int32_t code = typeWidth == 2 ? context.slot.word(*at) : context.slot.byte(*at);
-            context[row.type].setText(weaponTypeText(context, code));
+            context[*row.type].setText(weaponTypeText(context, code));
         } else {
-            context[row.type].setEnabled(false);
+            context[*row.type].setEnabled(false);
         }
         for (std::size_t b = 0; b < 4; ++b) {
             if (row.boxes[b])
-                showByte(context, row.boxes[b], row.offsets[b]);
+                showByte(context, *row.boxes[b], row.offsets[b]);
         }
     }
 }
 
 void showGunConvergence(const DisplayContext& context)
 {
-    Control& list = context["ComboBox9"];
+    Control& list = context[ui::ComboBox9];
     const auto at = context.field(Key::GunConvergence, 1);
     if (!at) {
         list.setEnabled(false);
@@ -64,7 +66,7 @@ void showGunConvergence(const DisplayContext& context)
 void showWeaponSlots(const DisplayContext& context)
 {
     const std::size_t rows = context.xwa() ? layout::kXwaWeaponSlotRows : layout::kXvtWeaponSlotRows;
-    Control& grid = context["wpn"];
+    Control& grid = context[ui::wpn];
     grid.setGridSize(rows + 1, 5);
     for (std::size_t row = 1; row <= rows; ++row) {
         grid.setCell(row, 0, std::to_string(context.xwa() ? row : row - 1));
@@ -84,10 +86,10 @@ void showWeaponry(const DisplayContext& context)
     showGunConvergence(context);
     if (context.xwa()) {
         showRows(context, layout::kXwaWeaponRows, std::size(layout::kXwaWeaponRows));
-        showByte(context, "TurboRange", 20);
-        showByte(context, "SupRange", 24);
+        showByte(context, ui::TurboRange, 20);
+        showByte(context, ui::SupRange, 24);
         for (const auto& [trackBar, box, offset] :
-             {std::tuple{"TrackBar1", "TurboFirePri", 30}, std::tuple{"TrackBar2", "SupFirePri", 32}}) {
+             {std::tuple{ui::TrackBar1, ui::TurboFirePri, 30}, std::tuple{ui::TrackBar2, ui::SupFirePri, 32}}) {
             if (const auto at = context.field(Key::WeaponStatsStart, offset, 1)) {
                 context[trackBar].setPosition(context.slot.byte(*at));
                 updateFirePriorityBox(context.form, trackBar, box);
@@ -96,14 +98,14 @@ void showWeaponry(const DisplayContext& context)
                 context[box].setEnabled(false);
             }
         }
-        showByte(context, "WarheadLoad1Box", 46);
-        showByte(context, "WarheadLoad2Box", 47);
+        showByte(context, ui::WarheadLoad1Box, 46);
+        showByte(context, ui::WarheadLoad2Box, 47);
     } else {
         showRows(context, layout::kXvtWeaponRows, std::size(layout::kXvtWeaponRows));
-        context["ComboBox8"].setText("Unknown");
-        showByte(context, "WarheadLoad1Box", 18);
-        showByte(context, "WarheadLoad2Box", 19);
-        for (const char* key : kXwaOnly)
+        context[ui::ComboBox8].setText("Unknown");
+        showByte(context, ui::WarheadLoad1Box, 18);
+        showByte(context, ui::WarheadLoad2Box, 19);
+        for (ControlKey key : kXwaOnly)
             context[key].setEnabled(false);
     }
     showWeaponSlots(context);

@@ -1,32 +1,13 @@
 #pragma once
 
+#include "form/ControlKind.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace plorik {
-
-enum class ControlKind {
-    Button,
-    TextBox,
-    Memo,
-    ComboBox,     // editable drop-down list: free text plus items
-    DropDownList, // fixed list: one of its items, or none
-    CheckBox,
-    RadioButton,
-    Grid,
-    ListBox,
-    TrackBar,
-    Label,
-    Group,
-    Picture,
-    MenuItem,
-    ToolButton,
-    StatusBar,
-};
-
-std::string_view kindName(ControlKind kind);
 
 // What a control is at design time: its key (the widget's objectName), caption, page, ...
 struct ControlDesign {
@@ -38,6 +19,7 @@ struct ControlDesign {
     std::string hint;     // tool tip
     std::string shortcut; // "Ctrl+O", "F1"
     std::string radioGroup;
+    std::string contextMenuOf; // a context-menu item: the key of the box whose menu holds it
     bool readOnly = false;
 };
 

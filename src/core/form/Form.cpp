@@ -6,7 +6,7 @@ namespace plorik {
 
 Control& Form::add(ControlDesign design)
 {
-    if (has(design.key))
+    if (has(ControlKey::named(design.key)))
         throw std::logic_error("two controls named " + design.key);
     auto control = std::make_unique<Control>(std::move(design));
     Control& added = *control;
@@ -15,49 +15,82 @@ Control& Form::add(ControlDesign design)
     return added;
 }
 
-bool Form::has(std::string_view key) const
+Control& Form::add(const ControlSpec& spec)
 {
-    return m_byKey.find(key) != m_byKey.end();
+    Control& control = add(ControlDesign{.key = std::string(spec.key),
+                                         .kind = spec.kind,
+                                         .caption = std::string(spec.caption),
+                                         .page = std::string(spec.page),
+                                         .unit = std::string(spec.unit),
+                                         .hint = std::string(spec.hint),
+                                         .shortcut = std::string(spec.shortcut),
+                                         .radioGroup = std::string(spec.radioGroup),
+                                         .contextMenuOf = std::string(spec.contextMenuOf),
+                                         .readOnly = spec.readOnly});
+    control.setItems({spec.items.begin(), spec.items.end()});
+    if (spec.rows > 0) {
+        control.setGridSize(spec.rows, spec.columns);
+        for (std::size_t column = 0; column < spec.columnHeadings.size() && column < spec.columns; ++column)
+            control.setCell(0, column, std::string(spec.columnHeadings[column]));
+        for (std::size_t row = 0; row < spec.rowHeadings.size() && row + 1 < spec.rows; ++row)
+            control.setCell(row + 1, 0, std::string(spec.rowHeadings[row]));
+        control.setEditableColumns({spec.editableColumns.begin(), spec.editableColumns.end()});
+    }
+    if (spec.kind == ControlKind::TrackBar)
+        control.setRange(spec.minimum, spec.maximum);
+    // A label shows its caption.
+    control.setText(std::string(spec.kind == ControlKind::Label && spec.text.empty() ? spec.caption : spec.text));
+    if (spec.index >= 0)
+        control.setIndex(spec.index);
+    control.setChecked(spec.checked);
+    control.setEnabled(spec.enabled);
+    control.setVisible(spec.visible);
+    return control;
 }
 
-Control& Form::operator[](std::string_view key)
+bool Form::has(ControlKey key) const
 {
-    const auto it = m_byKey.find(key);
+    return m_byKey.find(key.name()) != m_byKey.end();
+}
+
+Control& Form::operator[](ControlKey key)
+{
+    const auto it = m_byKey.find(key.name());
     if (it == m_byKey.end())
-        throw std::out_of_range("no control named " + std::string(key));
+        throw std::out_of_range("no control named " + std::string(key.name()));
     return *it->second;
 }
 
-const Control& Form::operator[](std::string_view key) const
+const Control& Form::operator[](ControlKey key) const
 {
-    const auto it = m_byKey.find(key);
+    const auto it = m_byKey.find(key.name());
     if (it == m_byKey.end())
-        throw std::out_of_range("no control named " + std::string(key));
+        throw std::out_of_range("no control named " + std::string(key.name()));
     return *it->second;
 }
 
-void Form::onChange(std::string_view key, Handler handler)
+void Form::onChange(ControlKey key, Handler handler)
 {
     (*this)[key]; // the control must exist
-    m_changeHandlers[std::string(key)] = std::move(handler);
+    m_changeHandlers[std::string(key.name())] = std::move(handler);
 }
 
-void Form::onPress(std::string_view key, Handler handler)
+void Form::onPress(ControlKey key, Handler handler)
 {
     (*this)[key];
-    m_pressHandlers[std::string(key)] = std::move(handler);
+    m_pressHandlers[std::string(key.name())] = std::move(handler);
 }
 
-void Form::changed(std::string_view key)
+void Form::changed(ControlKey key)
 {
-    const auto it = m_changeHandlers.find(key);
+    const auto it = m_changeHandlers.find(key.name());
     if (it != m_changeHandlers.end()) {
         const Handler handler = it->second; // the handler may replace itself
         handler();
     }
 }
 
-bool Form::userEdit(std::string_view key, std::string text)
+bool Form::userEdit(ControlKey key, std::string text)
 {
     Control& control = (*this)[key];
     switch (control.kind()) {
@@ -73,7 +106,7 @@ bool Form::userEdit(std::string_view key, std::string text)
     return true;
 }
 
-bool Form::userPick(std::string_view key, int index)
+bool Form::userPick(ControlKey key, int index)
 {
     Control& control = (*this)[key];
     const bool isList = control.kind() == ControlKind::ComboBox || control.kind() == ControlKind::DropDownList ||
@@ -85,7 +118,7 @@ bool Form::userPick(std::string_view key, int index)
     return true;
 }
 
-bool Form::userCheck(std::string_view key, bool checked)
+bool Form::userCheck(ControlKey key, bool checked)
 {
     Control& control = (*this)[key];
     const bool checkable = control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::RadioButton;
@@ -105,7 +138,7 @@ bool Form::userCheck(std::string_view key, bool checked)
     return true;
 }
 
-bool Form::userSlide(std::string_view key, int position)
+bool Form::userSlide(ControlKey key, int position)
 {
     Control& control = (*this)[key];
     if (control.kind() != ControlKind::TrackBar || !control.enabled())
@@ -115,7 +148,7 @@ bool Form::userSlide(std::string_view key, int position)
     return true;
 }
 
-bool Form::userEditCell(std::string_view key, std::size_t row, std::size_t column, std::string text)
+bool Form::userEditCell(ControlKey key, std::size_t row, std::size_t column, std::string text)
 {
     Control& control = (*this)[key];
     if (control.kind() != ControlKind::Grid || !control.enabled() || control.design().readOnly ||
@@ -126,14 +159,14 @@ bool Form::userEditCell(std::string_view key, std::size_t row, std::size_t colum
     return true;
 }
 
-bool Form::userPress(std::string_view key)
+bool Form::userPress(ControlKey key)
 {
     Control& control = (*this)[key];
     const bool pressable = control.kind() == ControlKind::Button || control.kind() == ControlKind::MenuItem ||
                            control.kind() == ControlKind::ToolButton || control.kind() == ControlKind::Picture;
     if (!pressable || !control.enabled())
         return false;
-    const auto it = m_pressHandlers.find(key);
+    const auto it = m_pressHandlers.find(key.name());
     if (it != m_pressHandlers.end()) {
         const Handler handler = it->second;
         handler();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/Control.h"
+#include "form/ControlSpec.h"
 
 #include <functional>
 #include <map>
@@ -34,31 +35,33 @@ public:
         }
     }
 
+    // A control as its catalogue declares it, in its design-time state.
+    Control& add(const ControlSpec& spec);
     Control& add(ControlDesign design);
-    bool has(std::string_view key) const;
-    // Throws std::out_of_range for an unknown key.
-    Control& operator[](std::string_view key);
-    const Control& operator[](std::string_view key) const;
+    bool has(ControlKey key) const;
+    // Throws std::out_of_range for a control the window does not have.
+    Control& operator[](ControlKey key);
+    const Control& operator[](ControlKey key) const;
     const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
 
     using Handler = std::function<void()>;
-    void onChange(std::string_view key, Handler handler);
-    void onPress(std::string_view key, Handler handler);
+    void onChange(ControlKey key, Handler handler);
+    void onPress(ControlKey key, Handler handler);
 
     // The user's own edits. Each returns false (and changes nothing) when the control is disabled
     // or the value does not apply to it.
-    bool userEdit(std::string_view key, std::string text);
-    bool userPick(std::string_view key, int index);
-    bool userCheck(std::string_view key, bool checked);
-    bool userSlide(std::string_view key, int position);
-    bool userEditCell(std::string_view key, std::size_t row, std::size_t column, std::string text);
-    bool userPress(std::string_view key);
+    bool userEdit(ControlKey key, std::string text);
+    bool userPick(ControlKey key, int index);
+    bool userCheck(ControlKey key, bool checked);
+    bool userSlide(ControlKey key, int position);
+    bool userEditCell(ControlKey key, std::size_t row, std::size_t column, std::string text);
+    bool userPress(ControlKey key);
 
     // Grows whenever any control changes.
     std::uint64_t revision() const;
 
 private:
-    void changed(std::string_view key);
+    void changed(ControlKey key);
     std::string m_caption;
     bool m_shown = false;
     std::uint64_t m_ownRevision = 0;

@@ -1,6 +1,7 @@
 #include "inspect/OptInformation.h"
 
 #include "io/GamePath.h"
+#include "windows/MainWindowControls.h"
 
 #include <system_error>
 
@@ -9,8 +10,8 @@ namespace plorik {
 void refreshOptInformation(Form& form, const std::string& gameDir)
 {
     std::error_code error;
-    const auto model = resolveGamePath(gameDir, form["DBOPTFile"].text());
-    form["OptInfoGroup"].setEnabled(std::filesystem::is_regular_file(model, error));
+    const auto model = resolveGamePath(gameDir, form[ui::DBOPTFile].text());
+    form[ui::OptInfoGroup].setEnabled(std::filesystem::is_regular_file(model, error));
 }
 
 } // namespace plorik

@@ -4,8 +4,8 @@
 #include "io/GamePath.h"
 #include "profile/LookupSections.h"
 #include "profile/ProfileKey.h"
-#include "session/EditorWindowForms.h"
-#include "session/MainWindowForm.h"
+#include "windows/MainWindowControls.h"
+#include "windows/WindowForms.h"
 
 namespace plorik {
 
@@ -28,34 +28,34 @@ void Session::wireHandlers()
     const auto action = [this](std::function<void()> handler) {
         return [this, handler = std::move(handler)] { run(handler); };
     };
-    main.onChange("CraftNoBox", command(&Session::craftNumberChanged));
-    main.onChange("DisplayBox", command(&Session::displayChoiceChanged));
-    main.onChange("SpecNo", command(&Session::speciesChanged));
-    main.onPress("Button3", command(&Session::writeSlot));
-    main.onChange("RollBox", command(&Session::manoeuvreChanged));
-    main.onChange("PitchBox", command(&Session::manoeuvreChanged));
-    main.onChange("TrackBar1", command(&Session::turboPriorityChanged));
-    main.onChange("TrackBar2", command(&Session::superPriorityChanged));
-    main.onPress("NextSlotButton", command(&Session::nextSlot));
-    main.onPress("PrevSlotButton", command(&Session::previousSlot));
-    main.onPress("SelectEXEFile1", command(&Session::selectExeFile));
-    main.onPress("Exit1", action([this] { endNow(0); }));
-    main.onPress("About1", command(&Session::about));
-    main.onPress("Contents1", action([this] { m_prompter.showHelp(""); }));
-    main.onPress("Introduction1", action([this] { m_prompter.showHelp("introduction"); }));
-    main.onPress("HowtoUseHelp1", action([this] { m_prompter.showHelp("how-to-use-help"); }));
+    main.onChange(ui::CraftNoBox, command(&Session::craftNumberChanged));
+    main.onChange(ui::DisplayBox, command(&Session::displayChoiceChanged));
+    main.onChange(ui::SpecNo, command(&Session::speciesChanged));
+    main.onPress(ui::Button3, command(&Session::writeSlot));
+    main.onChange(ui::RollBox, command(&Session::manoeuvreChanged));
+    main.onChange(ui::PitchBox, command(&Session::manoeuvreChanged));
+    main.onChange(ui::TrackBar1, command(&Session::turboPriorityChanged));
+    main.onChange(ui::TrackBar2, command(&Session::superPriorityChanged));
+    main.onPress(ui::NextSlotButton, command(&Session::nextSlot));
+    main.onPress(ui::PrevSlotButton, command(&Session::previousSlot));
+    main.onPress(ui::SelectEXEFile1, command(&Session::selectExeFile));
+    main.onPress(ui::Exit1, action([this] { endNow(0); }));
+    main.onPress(ui::About1, command(&Session::about));
+    main.onPress(ui::Contents1, action([this] { m_prompter.showHelp(""); }));
+    main.onPress(ui::Introduction1, action([this] { m_prompter.showHelp("introduction"); }));
+    main.onPress(ui::HowtoUseHelp1, action([this] { m_prompter.showHelp("how-to-use-help"); }));
     // The project has no web page of its own; the logo opens the help's home page instead.
-    main.onPress("LogoImage", action([this] { m_prompter.showHelp(""); }));
-    main.onPress("INTCockpitEditor1", command(&Session::showCockpitEditor));
-    main.onPress("INTEditorButton", command(&Session::showCockpitEditor));
-    main.onPress("WeaponsEditor1", command(&Session::showWeaponEditor));
-    for (const char* key : {"Openship1", "OpenShipTool"})
+    main.onPress(ui::LogoImage, action([this] { m_prompter.showHelp(""); }));
+    main.onPress(ui::INTCockpitEditor1, command(&Session::showCockpitEditor));
+    main.onPress(ui::INTEditorButton, command(&Session::showCockpitEditor));
+    main.onPress(ui::WeaponsEditor1, command(&Session::showWeaponEditor));
+    for (ControlKey key : {ui::Openship1, ui::OpenShipTool})
         main.onPress(key, command(&Session::openShip));
-    for (const char* key : {"Saveshipas1", "SaveShipTool"})
+    for (ControlKey key : {ui::Saveshipas1, ui::SaveShipTool})
         main.onPress(key, command(&Session::saveShip));
-    main.onPress("Copyship1", command(&Session::copyShip));
-    main.onPress("Pasteship1", command(&Session::pasteShip));
-    main.onPress("Pasteshiptypeonly1", command(&Session::pasteShipTypeOnly));
+    main.onPress(ui::Copyship1, command(&Session::copyShip));
+    main.onPress(ui::Pasteship1, command(&Session::pasteShip));
+    main.onPress(ui::Pasteshiptypeonly1, command(&Session::pasteShipTypeOnly));
     // "&Topic", "&Tutorial" and the last tool button have no command.
 }
 

@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "io/BinaryFile.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -46,10 +47,10 @@ void Session::copyShip()
         return;
     m_clipboardSlot = currentSlot();
     Form& main = *m_main;
-    main["Pasteship1"].setEnabled(true);
+    main[ui::Pasteship1].setEnabled(true);
     // Without ship type entries there is nothing for "Paste Shiptype Only" to copy.
     if (m_profile->isXwa() && !m_profile->absent(Key::ShipTypeStart))
-        main["Pasteshiptypeonly1"].setEnabled(true);
+        main[ui::Pasteshiptypeonly1].setEnabled(true);
 }
 
 void Session::pasteShip()
@@ -100,7 +101,7 @@ void Session::pasteShipTypeOnly()
 // As after a change of "Craft No.": the slot is read again and shown, so unsaved edits are gone.
 void Session::refreshAfterPaste()
 {
-    (*m_main)["CraftNoBox"].setText(std::to_string(currentSlot()));
+    (*m_main)[ui::CraftNoBox].setText(std::to_string(currentSlot()));
     craftNumberChanged();
 }
 

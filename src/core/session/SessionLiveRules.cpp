@@ -2,6 +2,7 @@
 
 #include "craft/DisplaySteps.h"
 #include "io/GamePath.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -22,12 +23,12 @@ void Session::manoeuvreChanged()
 
 void Session::turboPriorityChanged()
 {
-    display::updateFirePriorityBox(*m_main, "TrackBar1", "TurboFirePri");
+    display::updateFirePriorityBox(*m_main, ui::TrackBar1, ui::TurboFirePri);
 }
 
 void Session::superPriorityChanged()
 {
-    display::updateFirePriorityBox(*m_main, "TrackBar2", "SupFirePri");
+    display::updateFirePriorityBox(*m_main, ui::TrackBar2, ui::SupFirePri);
 }
 
 } // namespace plorik

@@ -2,8 +2,9 @@
 
 #include "common/Errors.h"
 #include "io/GamePath.h"
-#include "session/MainWindowForm.h"
 #include "session/Settings.h"
+#include "windows/MainWindowControls.h"
+#include "windows/WindowForms.h"
 
 namespace plorik {
 
@@ -19,7 +20,7 @@ void Session::selectExeFile()
         throw RangeError("Range check error: the chosen path has " + std::to_string(chosen->size()) +
                          " characters; at most " + std::to_string(Settings::kMaxPath) + " are allowed.");
     const SplitPath split = splitChosenPath(*chosen);
-    (*m_main)["GameDirBox"].setText(split.directory);
+    (*m_main)[ui::GameDirBox].setText(split.directory);
     Settings(m_programDir).save(split.directory, split.file.substr(0, Settings::kMaxExeName));
     m_prompter.message({"PLORIK notify:",
                         "You have changed the current EXE file, PLORIK will now shut down. Please restart PLORIK to "

@@ -6,6 +6,7 @@
 #include "craft/SlotDisplay.h"
 #include "inspect/OptInformation.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -40,8 +41,8 @@ void Session::slotNotShown(const std::string& step, const std::string& reason)
 {
     const std::string slot = std::to_string(currentSlot());
     m_slotNotShown = "Slot " + slot + " is not fully shown: its display stopped at " + step + ": " + reason;
-    (*m_main)["StatusBar"].setText("Slot " + slot + " is not fully shown (" + step +
-                                   " could not be read); \"Write\" is refused until it is.");
+    (*m_main)[ui::StatusBar].setText("Slot " + slot + " is not fully shown (" + step +
+                                     " could not be read); \"Write\" is refused until it is.");
 }
 
 void Session::displayChoiceChanged()
@@ -79,7 +80,7 @@ void Session::craftNumberChanged()
     if (!m_profile)
         return;
     // Only the first three characters count: "7   X-Wing" is slot 7, "1234" slot 123.
-    std::int32_t slot = static_cast<std::uint16_t>(readLeadingNumber((*m_main)["CraftNoBox"].text()));
+    std::int32_t slot = static_cast<std::uint16_t>(readLeadingNumber((*m_main)[ui::CraftNoBox].text()));
     if (slot == 0 || slot > m_profile->slotCount()) {
         error("The selected slot is out of range!");
         slot = 1;

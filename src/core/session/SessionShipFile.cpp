@@ -7,6 +7,7 @@
 #include "io/FileHandle.h"
 #include "text/LineReader.h"
 #include "text/NumberRule.h"
+#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -62,13 +63,13 @@ void Session::saveShip()
     if (!path)
         return;
     Form& main = *m_main;
-    const ShipFileTexts texts{main["Memo1"].text(),          main["DBOPTFile"].text(),
-                              main["PluralnameBox"].text(),  main["CraftNameBox"].text(),
-                              main["CraftTypeBox"].text(),   main["ManufactorBox"].text(),
-                              main["UsedByBox"].text(),      main["CrewBox"].text(),
-                              main["DescriptionBox"].text(), m_versionName,
-                              main["ComboBox10"].text(),     main["CraftIDBox"].text(),
-                              main["Playmodebox"].text(),    main["CapWpnSys"].text()};
+    const ShipFileTexts texts{main[ui::Memo1].text(),          main[ui::DBOPTFile].text(),
+                              main[ui::PluralnameBox].text(),  main[ui::CraftNameBox].text(),
+                              main[ui::CraftTypeBox].text(),   main[ui::ManufactorBox].text(),
+                              main[ui::UsedByBox].text(),      main[ui::CrewBox].text(),
+                              main[ui::DescriptionBox].text(), m_versionName,
+                              main[ui::ComboBox10].text(),     main[ui::CraftIDBox].text(),
+                              main[ui::Playmodebox].text(),    main[ui::CapWpnSys].text()};
     const auto entry = std::span(m_slot.bytes().data(), static_cast<std::size_t>(m_profile->entryLength()));
     const std::filesystem::path target(*path);
     std::filesystem::path scratch = target;
@@ -104,7 +105,7 @@ void Session::loadShipFile(const std::string& path)
     std::int32_t target = currentSlot();
     if (*version != ShipFileVersion::V10) {
         const std::int32_t original = readSlotLine(text);
-        main["OrigSlotBox"].setText(std::to_string(original));
+        main[ui::OrigSlotBox].setText(std::to_string(original));
         const Answer here =
             m_prompter.message({"Confirm PLORIK Ship file location:",
                                 "Would you like to locate this craft at its original slot: " + std::to_string(original),
@@ -116,7 +117,7 @@ void Session::loadShipFile(const std::string& path)
                 return;
             }
             target = original;
-        } else if (original == readLeadingNumber(main["CraftNoBox"].text())) {
+        } else if (original == readLeadingNumber(main[ui::CraftNoBox].text())) {
             const auto typed = m_prompter.input(
                 "PLORIK User query", "Which slot number should the SHP file be loaded to:", std::to_string(original));
             if (!typed)
@@ -129,7 +130,7 @@ void Session::loadShipFile(const std::string& path)
             target = chosen;
         }
         const std::string comment = text.readLine();
-        main["Memo1"].setText(comment);
+        main[ui::Memo1].setText(comment);
         if (comment.size() >= 2)
             m_prompter.message(
                 {"Ship file information:", comment, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
@@ -169,7 +170,7 @@ void Session::loadShipFile(const std::string& path)
     std::copy(file.begin() + static_cast<std::ptrdiff_t>(start), file.end(), loaded.bytes().begin());
     m_slot = loaded;
     m_slotOffset = offset;
-    main["CraftNoBox"].setText(std::to_string(target));
+    main[ui::CraftNoBox].setText(std::to_string(target));
     showSlot(true);
     fillFromShipFile(file, *version);
 }
@@ -181,20 +182,20 @@ void Session::fillFromShipFile(const std::string& file, ShipFileVersion version)
     skipToSpecs(text);
     text.readLine();
     readSlotLine(text);
-    main["Memo1"].setText(text.readLine());
-    for (const char* key : {"DBOPTFile", "PluralnameBox", "CraftNameBox", "CraftTypeBox", "ManufactorBox", "UsedByBox",
-                            "CrewBox", "DescriptionBox"})
+    main[ui::Memo1].setText(text.readLine());
+    for (ControlKey key : {ui::DBOPTFile, ui::PluralnameBox, ui::CraftNameBox, ui::CraftTypeBox, ui::ManufactorBox,
+                           ui::UsedByBox, ui::CrewBox, ui::DescriptionBox})
         main[key].setText(text.readLine());
-    main["CraftnameBox2"].setText(main["CraftNameBox"].text());
-    if (main["Shiplistnamebox"].enabled())
-        main["Shiplistnamebox"].setText(main["CraftNameBox"].text());
+    main[ui::CraftnameBox2].setText(main[ui::CraftNameBox].text());
+    if (main[ui::Shiplistnamebox].enabled())
+        main[ui::Shiplistnamebox].setText(main[ui::CraftNameBox].text());
     text.readLine();
     if (atLeast(version, ShipFileVersion::V16)) {
-        main["ComboBox10"].setText(text.readLine());
-        main["EnabledBox"].setChecked(true);
+        main[ui::ComboBox10].setText(text.readLine());
+        main[ui::EnabledBox].setChecked(true);
     }
     if (atLeast(version, ShipFileVersion::V17)) {
-        for (const char* key : {"CraftIDBox", "Playmodebox", "CapWpnSys"})
+        for (ControlKey key : {ui::CraftIDBox, ui::Playmodebox, ui::CapWpnSys})
             main[key].setText(text.readLine());
     }
 }

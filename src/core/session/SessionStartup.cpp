@@ -7,6 +7,8 @@
 #include "profile/Identification.h"
 #include "profile/LookupSections.h"
 #include "session/Settings.h"
+#include "windows/MainWindowControls.h"
+#include "windows/WeaponEditorControls.h"
 
 #include <system_error>
 
@@ -40,7 +42,7 @@ void Session::startUp(const std::string& shipFileArgument)
 void Session::fillTargetTypes()
 {
     const SectionList targets = readBracketList(dataFilePath(), section::kTargetTypes, false);
-    Control& list = (*m_main)["ComboBox5"];
+    Control& list = (*m_main)[ui::ComboBox5];
     list.setItems(targets.items);
     if (!targets.found) {
         error(missingSectionText(section::kTargetTypes));
@@ -63,7 +65,7 @@ void Session::startConfigured()
     const Settings::Loaded settings = Settings(m_programDir).load();
     m_exeName = settings.exeName;
     m_gameDir = settings.gameDir + "\\";
-    (*m_main)["GameDirBox"].setText(m_gameDir);
+    (*m_main)[ui::GameDirBox].setText(m_gameDir);
     identifyAndLoad();
     setImagesMenu();
 }
@@ -86,14 +88,14 @@ void Session::identifyAndLoad()
     try {
         load = loadProfile(dataFilePath(), m_versionName);
     } catch (const RangeError&) {
-        (*m_main)["GameVersionBox"].setText(m_versionName);
+        (*m_main)[ui::GameVersionBox].setText(m_versionName);
         throw;
     }
     if (load.outcome == ProfileLoad::Outcome::EntryNotFound) {
         error("This is an unkown XvT Version, and can't be edited", "PLORIK Error:");
         return;
     }
-    (*m_main)["GameVersionBox"].setText(m_versionName);
+    (*m_main)[ui::GameVersionBox].setText(m_versionName);
     if (load.hasXwaTypeKey)
         setCockpitEditorAvailable(false);
     const std::int32_t entryLength = load.profile.entryLength();
@@ -126,19 +128,19 @@ void Session::fillLookupLists()
     const SectionList convergence = readBracketList(dataFilePath(), section::kGunConvergence, true);
     if (!convergence.found)
         throw MissingSectionError(section::kGunConvergence);
-    (*m_main)["ComboBox9"].setItems(convergence.items);
+    (*m_main)[ui::ComboBox9].setItems(convergence.items);
     const std::string_view weaponSection = m_profile->isXwa() ? section::kXwaWeaponTypes : section::kWeaponTypes;
     const SectionList weapons = readBracketList(dataFilePath(), weaponSection, true);
     if (!weapons.found)
         throw MissingSectionError(weaponSection);
-    for (const char* key : {"ComboBox1", "ComboBox2", "ComboBox8", "ComboBox3", "ComboBox4"})
+    for (ControlKey key : {ui::ComboBox1, ui::ComboBox2, ui::ComboBox8, ui::ComboBox3, ui::ComboBox4})
         (*m_main)[key].setItems(weapons.items);
 }
 
 void Session::fillUnknownGrid()
 {
     // Rows 1 to 9 describe the free values of the version; the display fills their "value:" cells.
-    Control& grid = (*m_main)["StringGrid3"];
+    Control& grid = (*m_main)[ui::StringGrid3];
     for (std::size_t row = 0; row < kUnknownRows; ++row) {
         grid.setCell(row + 1, 0, m_profile->unknownText(row, UnknownColumn::Name));
         grid.setCell(row + 1, 1, m_profile->unknownText(row, UnknownColumn::Type));
@@ -149,7 +151,7 @@ void Session::fillUnknownGrid()
 
 void Session::fillCraftNumbers()
 {
-    (*m_main)["CraftNoBox"].setItems(craftNumberItems(*m_profile, resolveGamePath(m_gameDir, "strings.txt")));
+    (*m_main)[ui::CraftNoBox].setItems(craftNumberItems(*m_profile, resolveGamePath(m_gameDir, "strings.txt")));
 }
 
 void Session::setImagesMenu()
@@ -160,12 +162,12 @@ void Session::setImagesMenu()
     const bool imageExists = std::filesystem::is_directory(backupFolder(), error);
     Form& main = *m_main;
     if (imageExists) {
-        main["Backup1"].setEnabled(false);
+        main[ui::Backup1].setEnabled(false);
     } else {
-        main["Recreatefromimage1"].setEnabled(false);
-        main["Recreatesingleslot1"].setEnabled(false);
-        main["ZTpackage1"].setEnabled(false);
-        main["XWAZTpackage1"].setEnabled(false);
+        main[ui::Recreatefromimage1].setEnabled(false);
+        main[ui::Recreatesingleslot1].setEnabled(false);
+        main[ui::ZTpackage1].setEnabled(false);
+        main[ui::XWAZTpackage1].setEnabled(false);
     }
 }
 
@@ -173,12 +175,12 @@ void Session::fillWeaponEditorLists()
 {
     Form& weapons = *m_weapons;
     const bool xwa = m_profile && m_profile->isXwa();
-    Control& names = weapons["WeaponList"];
+    Control& names = weapons[ui::weapons::WeaponList];
     names.setItems(readEndList(dataFilePath(), xwa ? section::kXwaWeaponNames : section::kWeaponNames).items);
-    weapons["CategoryList"].setItems(readEndList(dataFilePath(), section::kWeaponCategories).items);
+    weapons[ui::weapons::CategoryList].setItems(readEndList(dataFilePath(), section::kWeaponCategories).items);
     names.setIndex(0);
     if (!xwa) {
-        for (const char* key : {"WpnEnabledBox", "WpnOptBox", "WpnIndexBox"})
+        for (ControlKey key : {ui::weapons::WpnEnabledBox, ui::weapons::WpnOptBox, ui::weapons::WpnIndexBox})
             weapons[key].setEnabled(false);
     }
 }
@@ -202,16 +204,16 @@ void Session::closeSplash()
 void Session::setProfileCommandsEnabled(bool enabled)
 {
     // Without a profile the slot commands have nothing to work on; they come on with one.
-    for (const char* key : {"PrevSlotButton", "NextSlotButton", "Button3", "CraftNoBox", "Openship1", "Saveshipas1",
-                            "SaveasZT1", "OpenShipTool", "SaveShipTool", "LastTool", "Copyship1", "Backup1",
-                            "Recreatefromimage1", "Recreatesingleslot1", "ZTpackage1"})
+    for (ControlKey key : {ui::PrevSlotButton, ui::NextSlotButton, ui::Button3, ui::CraftNoBox, ui::Openship1,
+                           ui::Saveshipas1, ui::SaveasZT1, ui::OpenShipTool, ui::SaveShipTool, ui::LastTool,
+                           ui::Copyship1, ui::Backup1, ui::Recreatefromimage1, ui::Recreatesingleslot1, ui::ZTpackage1})
         (*m_main)[key].setEnabled(enabled);
 }
 
 void Session::setCockpitEditorAvailable(bool available)
 {
-    (*m_main)["INTEditorButton"].setEnabled(available);
-    (*m_main)["INTCockpitEditor1"].setEnabled(available);
+    (*m_main)[ui::INTEditorButton].setEnabled(available);
+    (*m_main)[ui::INTCockpitEditor1].setEnabled(available);
 }
 
 } // namespace plorik

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+namespace plorik {
+
+enum class ControlKind {
+    Button,
+    TextBox,
+    Memo,
+    ComboBox,     // editable drop-down list: free text plus items
+    DropDownList, // fixed list: one of its items, or none
+    CheckBox,
+    RadioButton,
+    Grid,
+    ListBox,
+    TrackBar,
+    Label,
+    Group,
+    Picture,
+    MenuItem,
+    ToolButton,
+    StatusBar,
+};
+
+std::string_view kindName(ControlKind kind);
+
+} // namespace plorik

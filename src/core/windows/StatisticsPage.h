@@ -1,0 +1,139 @@
+#pragma once
+
+#include "form/ControlSpec.h"
+#include "windows/MainWindowPages.h"
+
+namespace plorik::ui {
+
+// The "Statistics" page.
+inline constexpr std::string_view kShipTypeItems[] = {"0  Fighter",
+                                                      "1  Shuttle",
+                                                      "2  Utility Craft",
+                                                      "3  Freighter/Transport",
+                                                      "4  Starship",
+                                                      "5  Station",
+                                                      "6  Player Projectile",
+                                                      "7  Other Projectile",
+                                                      "8  Accelerator ring",
+                                                      "9  Sat./buoy",
+                                                      "10 Normal Debris",
+                                                      "11 Small Debris",
+                                                      "12 Backdrop",
+                                                      "13 For Explosion",
+                                                      "14 for obstacle (invincible)",
+                                                      "15 for Death Star II",
+                                                      "16 for people",
+                                                      "17 Container",
+                                                      "18 Droid",
+                                                      "19 Mine",
+                                                      "20 Large Debris"};
+inline constexpr std::string_view kFlightModeItems[] = {"Nonflyable", "Flyable", "GunnerFlyable"};
+inline constexpr std::string_view kSkirmishItems[] = {"Skirmish", "NoSkirmish"};
+
+inline constexpr ControlSpec ShieldRechargeBox{.key = "ShieldRechargeBox",
+                                               .kind = ControlKind::TextBox,
+                                               .caption = "Score:",
+                                               .page = kStatisticsPage,
+                                               .text = "n/a"};
+inline constexpr ControlSpec ShieldDechargeBox{.key = "ShieldDechargeBox",
+                                               .kind = ControlKind::TextBox,
+                                               .caption = "Promo Points:",
+                                               .page = kStatisticsPage,
+                                               .text = "n/a"};
+inline constexpr ControlSpec SystemHitsBox{.key = "SystemHitsBox",
+                                           .kind = ControlKind::TextBox,
+                                           .caption = "System Hits:",
+                                           .page = kStatisticsPage,
+                                           .text = "n/a"};
+inline constexpr ControlSpec sensitivitybox{.key = "sensitivitybox",
+                                            .kind = ControlKind::TextBox,
+                                            .caption = "Fire Sensitivity:",
+                                            .page = kStatisticsPage,
+                                            .text = "n/a"};
+inline constexpr ControlSpec Countersbox{.key = "Countersbox",
+                                         .kind = ControlKind::TextBox,
+                                         .caption = "Counter Measures",
+                                         .page = kStatisticsPage,
+                                         .text = "n/a"};
+inline constexpr ControlSpec PVBox{
+    .key = "PVBox", .kind = ControlKind::TextBox, .caption = "Point Value:", .page = kStatisticsPage, .text = "n/a"};
+inline constexpr ControlSpec HyperDriveRadioB{
+    .key = "HyperDriveRadioB", .kind = ControlKind::CheckBox, .caption = "Hyperdrive", .page = kStatisticsPage};
+inline constexpr ControlSpec ShieldGeneratorRadioB{.key = "ShieldGeneratorRadioB",
+                                                   .kind = ControlKind::CheckBox,
+                                                   .caption = "Shield Generator",
+                                                   .page = kStatisticsPage};
+inline constexpr ControlSpec ShieldPowerBox{.key = "ShieldPowerBox",
+                                            .kind = ControlKind::TextBox,
+                                            .caption = "Shield Power:",
+                                            .page = kStatisticsPage,
+                                            .unit = "SBD",
+                                            .text = "n/a"};
+inline constexpr ControlSpec HullRateBox{.key = "HullRateBox",
+                                         .kind = ControlKind::TextBox,
+                                         .caption = "Hull Rate:",
+                                         .page = kStatisticsPage,
+                                         .unit = "RU",
+                                         .text = "n/a"};
+inline constexpr ControlSpec ExpPowerBox{.key = "ExpPowerBox",
+                                         .kind = ControlKind::TextBox,
+                                         .caption = "Unknown Strength:",
+                                         .page = kStatisticsPage,
+                                         .text = "n/a"};
+inline constexpr ControlSpec SpeedBox{.key = "SpeedBox",
+                                      .kind = ControlKind::TextBox,
+                                      .caption = "Speed:",
+                                      .page = kStatisticsPage,
+                                      .unit = "MGLT",
+                                      .text = "n/a"};
+inline constexpr ControlSpec AccBox{.key = "AccBox",
+                                    .kind = ControlKind::TextBox,
+                                    .caption = "Accel:",
+                                    .page = kStatisticsPage,
+                                    .unit = "MGLT/s.",
+                                    .text = "n/a"};
+inline constexpr ControlSpec Deaccbox{.key = "Deaccbox",
+                                      .kind = ControlKind::TextBox,
+                                      .caption = "Decel:",
+                                      .page = kStatisticsPage,
+                                      .unit = "MGLT/s.",
+                                      .text = "n/a"};
+inline constexpr ControlSpec RollBox{
+    .key = "RollBox", .kind = ControlKind::TextBox, .caption = "Roll:", .page = kStatisticsPage, .text = "n/a"};
+inline constexpr ControlSpec PitchBox{
+    .key = "PitchBox", .kind = ControlKind::TextBox, .caption = "Pitch:", .page = kStatisticsPage, .text = "n/a"};
+inline constexpr ControlSpec ManBox{.key = "ManBox",
+                                    .kind = ControlKind::TextBox,
+                                    .caption = "Manoeuvre:",
+                                    .page = kStatisticsPage,
+                                    .unit = "DPF",
+                                    .readOnly = true,
+                                    .text = "n/a"};
+inline constexpr ControlSpec BeamRechargeBox{.key = "BeamRechargeBox",
+                                             .kind = ControlKind::TextBox,
+                                             .page = kStatisticsPage,
+                                             .enabled = false,
+                                             .visible = false};
+inline constexpr ControlSpec ComboBox10{.key = "ComboBox10",
+                                        .kind = ControlKind::DropDownList,
+                                        .caption = "Ship Type:",
+                                        .page = kStatisticsPage,
+                                        .items = kShipTypeItems};
+inline constexpr ControlSpec EnabledBox{
+    .key = "EnabledBox", .kind = ControlKind::CheckBox, .caption = "Enabled Craft", .page = kStatisticsPage};
+inline constexpr ControlSpec ComboBox5{
+    .key = "ComboBox5", .kind = ControlKind::ComboBox, .caption = "Target Type:", .page = kStatisticsPage};
+inline constexpr ControlSpec Playmodebox{.key = "Playmodebox",
+                                         .kind = ControlKind::ComboBox,
+                                         .caption = "Flight Mode:",
+                                         .page = kStatisticsPage,
+                                         .text = "n/a",
+                                         .items = kFlightModeItems};
+inline constexpr ControlSpec InSkirmishBox{.key = "InSkirmishBox",
+                                           .kind = ControlKind::ComboBox,
+                                           .caption = "Skirmish Option:",
+                                           .page = kStatisticsPage,
+                                           .text = "n/a",
+                                           .items = kSkirmishItems};
+
+} // namespace plorik::ui
