@@ -27,6 +27,8 @@ enum class ControlKind {
 };
 
 std::string_view kindName(ControlKind kind);
+// Buttons, menu items (context-menu items too), tool buttons and pictures take a press.
+bool pressable(ControlKind kind);
 
 // What a control is at design time: its key (the widget's objectName), caption, page, ...
 struct ControlDesign {
@@ -39,6 +41,7 @@ struct ControlDesign {
     std::string shortcut; // "Ctrl+O", "F1"
     std::string radioGroup;
     bool readOnly = false;
+    std::string contextMenuOf; // a context-menu item: the key of the box whose menu holds it
 };
 
 // One control's state: what a user sees of it.

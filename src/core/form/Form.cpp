@@ -8,6 +8,9 @@ Control& Form::add(ControlDesign design)
 {
     if (has(design.key))
         throw std::logic_error("two controls named " + design.key);
+    if (!design.contextMenuOf.empty() && !has(design.contextMenuOf))
+        throw std::logic_error(design.key + " belongs to the context menu of " + design.contextMenuOf +
+                               ", which is not declared before it");
     auto control = std::make_unique<Control>(std::move(design));
     Control& added = *control;
     m_byKey.emplace(added.key(), control.get());
@@ -126,12 +129,19 @@ bool Form::userEditCell(std::string_view key, std::size_t row, std::size_t colum
     return true;
 }
 
+bool Form::canPress(std::string_view key) const
+{
+    const Control& control = (*this)[key];
+    if (!pressable(control.kind()) || !control.enabled())
+        return false;
+    // A disabled box opens no context menu.
+    const std::string& box = control.design().contextMenuOf;
+    return box.empty() || (*this)[box].enabled();
+}
+
 bool Form::userPress(std::string_view key)
 {
-    Control& control = (*this)[key];
-    const bool pressable = control.kind() == ControlKind::Button || control.kind() == ControlKind::MenuItem ||
-                           control.kind() == ControlKind::ToolButton || control.kind() == ControlKind::Picture;
-    if (!pressable || !control.enabled())
+    if (!canPress(key))
         return false;
     const auto it = m_pressHandlers.find(key);
     if (it != m_pressHandlers.end()) {

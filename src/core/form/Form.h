@@ -52,6 +52,9 @@ public:
     bool userCheck(std::string_view key, bool checked);
     bool userSlide(std::string_view key, int position);
     bool userEditCell(std::string_view key, std::size_t row, std::size_t column, std::string text);
+    // Whether a press would reach the control: it takes presses and is enabled, and a context-menu
+    // item's box is enabled too.
+    bool canPress(std::string_view key) const;
     bool userPress(std::string_view key);
 
     // Grows whenever any control changes.

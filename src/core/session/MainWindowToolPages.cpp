@@ -36,7 +36,8 @@ void addOptPage(Form& form)
     page.readOnlyBox("optlistfile", "OPT List File:");
     page.readOnlyBox("optindex", "OPT Index:");
     // The one item of the "OPT File:" box's context menu.
-    page.add({.key = "AddNewOpt1", .kind = ControlKind::MenuItem, .caption = "Add New Opt"});
+    page.add(
+        {.key = "AddNewOpt1", .kind = ControlKind::MenuItem, .caption = "Add New Opt", .contextMenuOf = "DBOPTFile"});
 
     page.group("OptInfoGroup", "Opt Information: ");
     page.listBox("MeshList", "Mesh:");
