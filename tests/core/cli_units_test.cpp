@@ -3,6 +3,7 @@
 #include "CliPrompter.h"
 #include "FormJson.h"
 #include "Json.h"
+#include "PressTarget.h"
 
 #include "form/FormBuilder.h"
 
@@ -97,6 +98,48 @@ TEST_F(FormJsonTest, TheFormIsKeyedByControlInItsOrder)
     EXPECT_EQ(all.rfind(R"({"SpeedBox":{"text":"été","enabled":true},"Shiplistwrite":)", 0), 0u) << all;
     EXPECT_LT(all.find("\"TrackBar1\""), all.find("\"Button3\""));
     EXPECT_EQ(formStateJson(form).size(), form.controls().size());
+}
+
+// --press names: keys, captions as shown or shortened, context-menu items only through their box,
+// and among shared captions the one a press would reach.
+TEST(CliPressTarget, NamesResolveToTheControlAUserWouldClick)
+{
+    Form form{"test"};
+    FormBuilder page(form, "");
+    page.box("PathBox", "Path:");
+    page.add({.key = "Browse1", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "PathBox"});
+    page.box("OtherBox", "Other:").setEnabled(false);
+    page.add({.key = "Browse2", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "OtherBox"});
+    page.button("SaveA", "&Save..").setEnabled(false);
+    page.button("SaveB", "Save");
+    page.button("LoadA", "Load").setEnabled(false);
+    page.button("LoadB", "&Load...").setEnabled(false);
+    page.add({.key = "Tool", .kind = ControlKind::ToolButton, .caption = ""});
+    EXPECT_THROW(page.add({.key = "Orphan", .kind = ControlKind::MenuItem, .caption = "x", .contextMenuOf = "NoBox"}),
+                 std::logic_error);
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"SaveA", "SaveA"},            // a key names its control, enabled or not
+        {"Save", "SaveB"},             // the enabled one of a shared caption
+        {"&Save..", "SaveB"},          // the caption as shown
+        {"Load", "LoadA"},             // none enabled: the first, to be reported disabled
+        {"PathBox:Browse", "Browse1"}, // a context-menu item through its box
+        {"OtherBox:&Browse..", "Browse2"},
+        {"PathBox", "PathBox"},
+        {"Browse", ""}, // a context-menu item needs its box
+        {"SaveB:Save", ""},
+        {"", ""}, // tool buttons have no caption to match
+        {"&.", ""},
+    };
+    for (const auto& [name, key] : cases) {
+        SCOPED_TRACE(name);
+        const Control* target = findPressTarget(form, name);
+        EXPECT_EQ(target ? target->key() : "", key);
+    }
+    EXPECT_TRUE(form.canPress("Browse1"));
+    EXPECT_FALSE(form.canPress("Browse2")) << "a disabled box opens no context menu";
+    EXPECT_FALSE(form.userPress("Browse2"));
+    EXPECT_FALSE(form.canPress("PathBox"));
 }
 
 Message question(MessageButtons buttons)
