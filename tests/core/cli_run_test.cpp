@@ -64,7 +64,6 @@ TEST(CliRun, TheResultHoldsEveryAddressedWindowInOrder)
     ASSERT_NE(cockpit, std::string::npos) << "windows are listed once, in the order first addressed";
     EXPECT_LT(main, weapons);
     EXPECT_LT(weapons, cockpit);
-    EXPECT_NE(out.find(R"("index":2},"WriteWpnButton":)"), std::string::npos);
 
     const CliOutput text = cli.run(steps);
     EXPECT_EQ(text.exit, 0) << text.err;
@@ -131,7 +130,7 @@ TEST(CliRun, AnErrorBoxOrTheProgramsEndStopsTheStepsAfterIt)
     EXPECT_EQ(slotOf(exit), "3");
 }
 
-TEST(CliRun, StartWithPassesTheFileAndAnAbsentOneIsIgnored)
+TEST(CliRun, AnAbsentStartFileIsIgnoredAndMalformedStepsAreUsageErrors)
 {
     const CliGame cli{GameBuilder(Family::Xwa)};
     const CliOutput plain = cli.run({"--json", "run", "--slot", "2"});
@@ -145,15 +144,10 @@ TEST(CliRun, StartWithPassesTheFileAndAnAbsentOneIsIgnored)
         EXPECT_EQ(started.err, "");
         EXPECT_EQ(started.out, plain.out);
     }
-    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--start-with"},
-                                                {"--start-with=", "identify"},
-                                                {"run", "--window", "bridge"},
-                                                {"run", "--press"},
-                                                {"run", "--set", "NoEquals"},
-                                                {"run", "5"},
-                                                {"write", "5", "--press", "Write"},
-                                                {"controls", "--window", "bridge"},
-                                                {"controls", "--window", "main", "extra"}}) {
+    const std::vector<std::vector<std::string>> badLines = {
+        {"--start-with"}, {"--start-with=", "identify"},      {"run", "--window", "bridge"},
+        {"run", "5"},     {"write", "5", "--press", "Write"}, {"controls", "--window", "main", "extra"}};
+    for (const std::vector<std::string>& bad : badLines) {
         SCOPED_TRACE(joined(bad));
         const CliOutput result = cli.run(bad);
         EXPECT_EQ(result.exit, 2);
