@@ -6,9 +6,6 @@
 
 namespace plorik::cli {
 
-namespace {
-
-// "--name VALUE" or "--name=VALUE"; advances `i` past what it used.
 std::optional<std::string> optionValue(const std::vector<std::string>& words, std::size_t& i, std::string_view name,
                                        bool& missing)
 {
@@ -25,8 +22,6 @@ std::optional<std::string> optionValue(const std::vector<std::string>& words, st
         return word.substr(name.size() + 1);
     return std::nullopt;
 }
-
-} // namespace
 
 std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, std::string& error)
 {
@@ -52,6 +47,12 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
                 return std::nullopt;
             }
             options.programDir = *dir;
+        } else if (std::optional<std::string> file = optionValue(words, i, "--start-with", missing)) {
+            if (file->empty()) {
+                error = "--start-with needs a file";
+                return std::nullopt;
+            }
+            options.startWith = *file;
         } else if (std::optional<std::string> answer = optionValue(words, i, "--answer", missing)) {
             options.answers.push_back(*answer);
         } else if (missing) {
@@ -87,13 +88,15 @@ std::string usageText()
         std::string line = "  " + std::string(command.name);
         if (!command.arguments.empty())
             line += " " + std::string(command.arguments);
+        // Long arguments put the summary on a line of its own.
         if (line.size() < 24)
             line.resize(24, ' ');
         else
-            line += "  ";
+            line += "\n" + std::string(24, ' ');
         text += line + std::string(command.summary) + "\n";
     }
-    text += "answers: yes, no, cancel, ok, text:VALUE, file:PATH (file: alone cancels)\n";
+    text += "answers: yes, no, cancel, ok, text:VALUE, file:PATH (file: alone cancels)\n"
+            "--start-with FILE: after the start-up, load FILE as \"plorik FILE\" does\n";
     return text;
 }
 

@@ -2,13 +2,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plorik::cli {
 
-// plorik-cli [--program-dir DIR] [--answer A]... [--json] COMMAND [ARGS]...
+// plorik-cli [--program-dir DIR] [--answer A]... [--start-with FILE] [--json] COMMAND [ARGS]...
 struct CliOptions {
     std::string programDir; // empty: the current directory
+    std::string startWith;  // the file the GUI would get as its first argument; empty: none
     std::vector<std::string> answers;
     bool json = false;
     bool help = false; // --help: print the usage and do nothing else
@@ -19,6 +21,11 @@ struct CliOptions {
 // Reads the options before the command; everything after the command belongs to it. On bad usage
 // returns nullopt and puts the reason into `error`.
 std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, std::string& error);
+
+// "--name VALUE" or "--name=VALUE" at words[i]: its value (advancing `i` past what it used), or
+// nullopt when words[i] is another word; `missing` tells "--name" given last without its value.
+std::optional<std::string> optionValue(const std::vector<std::string>& words, std::size_t& i, std::string_view name,
+                                       bool& missing);
 
 // The short usage text printed with a usage error and for --help.
 std::string usageText();

@@ -36,13 +36,27 @@ Json messagesJson(const CliPrompter& prompter)
     return messages;
 }
 
-int exitStatus(const CliPrompter& prompter, const Session& session, bool commandFailed)
+int exitStatus(const CliPrompter& prompter, const Session& session, const CommandContext& context)
 {
+    if (context.refused)
+        return kExitUsage;
     if (prompter.unanswered())
         return kExitUnanswered;
-    if (session.ended() || prompter.errorShown() || commandFailed)
+    // A program that ends of its own accord ("E&xit", the notice after "Select EXE File..") ends well.
+    if ((session.ended() && session.exitCode() != 0) || prompter.errorShown() || context.failed)
         return kExitFailed;
     return kExitDone;
+}
+
+// The GUI gets the file from the shell it was started in; the session may name its files from the
+// program folder, so a relative path is made absolute here.
+std::string startFile(const std::string& given)
+{
+    if (given.empty())
+        return given;
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(given, error);
+    return error ? given : absolute.string();
 }
 
 } // namespace
@@ -55,7 +69,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
 
     CliPrompter prompter(options.answers, terminal, log);
     Session session(programFolder(options.programDir), prompter);
-    session.start(); // every failure of the start-up is an error box of the session
+    session.start(startFile(options.startWith)); // every failure of the start-up is an error box of the session
 
     Json result = Json::object();
     result.set("command", options.command);
@@ -74,7 +88,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
         prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
     }
 
-    const int status = exitStatus(prompter, session, context.failed);
+    const int status = exitStatus(prompter, session, context);
     if (options.json) {
         result.set("version", session.versionName());
         result.set("slot", session.profile() ? Json(session.currentSlot()) : Json());

@@ -22,6 +22,9 @@ struct CommandContext {
     std::ostream& out;
     // Set when the command could not do its work without the session showing an error (exit 1).
     bool failed = false;
+    // Set when a step names a control that is not there, is disabled or takes no such value: the
+    // user asked for what no user could do (exit 2).
+    bool refused = false;
     // Where a command reports why it could not do its work.
     std::ostream* log = nullptr;
     // What the session has shown: a step that shows an error box stops the steps after it.
@@ -49,6 +52,9 @@ bool takesNoArguments(const std::vector<std::string>& arguments, std::string& er
 void runIdentify(CommandContext& context);
 void runSlots(CommandContext& context);
 void runControls(CommandContext& context);
+bool checkControlsArguments(const std::vector<std::string>& arguments, std::string& error);
+void runRun(CommandContext& context);
+bool checkRunArguments(const std::vector<std::string>& arguments, std::string& error);
 void runShow(CommandContext& context);
 void runWrite(CommandContext& context);
 bool checkWriteArguments(const std::vector<std::string>& arguments, std::string& error);

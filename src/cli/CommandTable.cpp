@@ -7,9 +7,13 @@ const std::vector<CommandInfo>& commands()
     static const std::vector<CommandInfo> table = {
         {"identify", "", "the game version and its data.txt keys", takesNoArguments, runIdentify},
         {"slots", "", "the \"Craft No.\" list", takesNoArguments, runSlots},
-        {"controls", "", "the main window's controls: key, kind, page, caption", takesNoArguments, runControls},
+        {"controls", "[--window main|cockpit|weapons]",
+         "a window's controls: key, kind, page, caption (main by default)", checkControlsArguments, runControls},
         {"show", "SLOT", "the main window's form showing slot SLOT", takesOneSlot, runShow},
         {"write", "SLOT [--set KEY=VALUE]...", "edits slot SLOT and presses \"Write\"", checkWriteArguments, runWrite},
+        {"run", "[--slot N] [--window main|cockpit|weapons] [--set KEY=VALUE] [--press CONTROL]...",
+         "the steps in order, as a user does them; CONTROL: a key, a caption or BOXKEY:CAPTION", checkRunArguments,
+         runRun},
     };
     return table;
 }

@@ -1,11 +1,42 @@
+#include "CliOptions.h"
+#include "CliWindows.h"
 #include "Command.h"
 
 namespace plorik::cli {
 
-// Every control of the main window: the keys that --set and the "controls" of a result use.
+namespace {
+
+// The window that `--window W` names, main without it; nullptr (with the reason) on bad usage.
+const CliWindow* windowOf(const std::vector<std::string>& arguments, std::string& error)
+{
+    if (arguments.empty())
+        return &mainWindow();
+    std::size_t i = 0;
+    bool missing = false;
+    const std::optional<std::string> name = optionValue(arguments, i, "--window", missing);
+    if (!name || i + 1 != arguments.size()) {
+        error = missing ? "--window needs a value" : "unexpected argument " + arguments[name ? i + 1 : 0];
+        return nullptr;
+    }
+    const CliWindow* window = findWindow(*name);
+    if (!window)
+        error = "--window is one of " + windowNames() + ", not " + *name;
+    return window;
+}
+
+} // namespace
+
+bool checkControlsArguments(const std::vector<std::string>& arguments, std::string& error)
+{
+    return windowOf(arguments, error) != nullptr;
+}
+
+// Every control of a window: the keys that --set, --press and the forms of a result use. A
+// context-menu item also names its box, for --press BOXKEY:CAPTION.
 void runControls(CommandContext& context)
 {
-    const Form& form = context.session.mainForm();
+    std::string error;
+    const Form& form = (context.session.*windowOf(context.arguments, error)->form)();
     if (context.json) {
         Json list = Json::array();
         for (const auto& control : form.controls()) {
@@ -14,6 +45,8 @@ void runControls(CommandContext& context)
             entry.set("caption", control->caption());
             entry.set("kind", kindName(control->kind()));
             entry.set("page", control->design().page);
+            if (!control->design().contextMenuOf.empty())
+                entry.set("box", control->design().contextMenuOf);
             list.push(std::move(entry));
         }
         context.result.set("list", std::move(list));
@@ -21,7 +54,10 @@ void runControls(CommandContext& context)
     }
     for (const auto& control : form.controls()) {
         context.out << control->key() << '\t' << kindName(control->kind()) << '\t' << control->design().page << '\t'
-                    << control->caption() << '\n';
+                    << control->caption();
+        if (!control->design().contextMenuOf.empty())
+            context.out << '\t' << control->design().contextMenuOf;
+        context.out << '\n';
     }
 }
 

@@ -67,16 +67,16 @@ std::optional<FormSet> parseFormSet(const std::string& text, std::string& error)
     return set;
 }
 
-bool applyFormSet(Form& form, const FormSet& set, std::string& error)
+SetOutcome applyFormSet(Form& form, const FormSet& set, std::string& error)
 {
     if (!form.has(ControlKey::named(set.key))) {
-        error = "there is no control " + set.key;
-        return false;
+        error = set.key + " is not a control";
+        return SetOutcome::NotAControl;
     }
     const Control& control = form[ControlKey::named(set.key)];
     if (!control.enabled()) {
         error = set.key + " is disabled";
-        return false;
+        return SetOutcome::Disabled;
     }
     bool done = false;
     if (set.row) {
@@ -104,9 +104,11 @@ bool applyFormSet(Form& form, const FormSet& set, std::string& error)
         default: break;
         }
     }
-    if (!done && error.empty())
+    if (done)
+        return SetOutcome::Done;
+    if (error.empty())
         error = set.key + " does not take the value " + set.value;
-    return done;
+    return SetOutcome::NotTaken;
 }
 
 } // namespace plorik::cli

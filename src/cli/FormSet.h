@@ -18,10 +18,17 @@ struct FormSet {
 // Reads a --set text; nullopt (with the reason) when it is malformed.
 std::optional<FormSet> parseFormSet(const std::string& text, std::string& error);
 
+enum class SetOutcome {
+    Done,
+    NotAControl, // the form has no control of that key
+    Disabled,
+    NotTaken, // the control takes no such value (or is read-only)
+};
+
 // Applies it as the user's own edit, so the control's change handler runs: text for boxes, memos
 // and editable lists; the item of that text, or "@N" for item N, for lists; true/false for check
-// boxes and radio buttons; a number for track bars; a cell's text for grids. False (with the
-// reason) when the form has no such control or the control takes no such value.
-bool applyFormSet(Form& form, const FormSet& set, std::string& error);
+// boxes and radio buttons; a number for track bars; a cell's text for grids. Unless it is done,
+// `error` says why, as a line for the user ("SpeedBox is disabled").
+SetOutcome applyFormSet(Form& form, const FormSet& set, std::string& error);
 
 } // namespace plorik::cli

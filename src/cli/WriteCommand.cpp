@@ -1,6 +1,6 @@
 #include "Command.h"
 #include "FormJson.h"
-#include "FormSet.h"
+#include "RunSteps.h"
 
 #include "windows/MainWindowControls.h"
 #include "windows/WindowForms.h"
@@ -9,21 +9,21 @@ namespace plorik::cli {
 
 namespace {
 
-// SLOT, then --set SET pairs.
-std::vector<FormSet> setsOf(const std::vector<std::string>& arguments, std::string& error)
+// SLOT, then --set steps only.
+std::optional<std::vector<RunStep>> writeSteps(const std::vector<std::string>& arguments, std::string& error)
 {
-    std::vector<FormSet> sets;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] != "--set" || i + 1 == arguments.size()) {
-            error = arguments[i] == "--set" ? "--set needs KEY=VALUE" : "unexpected argument " + arguments[i];
-            return {};
+    std::optional<std::vector<RunStep>> steps = parseRunSteps(arguments, 1, error);
+    if (!steps)
+        return std::nullopt;
+    for (std::size_t i = 0; i < steps->size(); ++i) {
+        if ((*steps)[i].kind != RunStep::Kind::Set) {
+            error = "write takes only --set; use run for other steps";
+            return std::nullopt;
         }
-        const auto set = parseFormSet(arguments[++i], error);
-        if (!set)
-            return {};
-        sets.push_back(*set);
     }
-    return sets;
+    steps->insert(steps->begin(), RunStep{RunStep::Kind::Slot, arguments.front(), {}});
+    steps->push_back(RunStep{RunStep::Kind::Press, std::string(ui::Button3.key), {}});
+    return steps;
 }
 
 } // namespace
@@ -34,50 +34,31 @@ bool checkWriteArguments(const std::vector<std::string>& arguments, std::string&
         error = "missing SLOT";
         return false;
     }
-    const std::vector<FormSet> sets = setsOf(arguments, error);
-    if (!error.empty())
+    const std::optional<std::vector<RunStep>> steps = writeSteps(arguments, error);
+    if (!steps)
         return false;
-    // Every key must name a control of the main window.
+    // Every key must name a control of the main window: a misspelt key is refused before anything runs.
     const auto form = buildMainWindowForm();
-    for (const FormSet& set : sets) {
-        if (!form->has(ControlKey::named(set.key))) {
-            error = "there is no control " + set.key;
+    for (const RunStep& step : *steps) {
+        if (step.kind == RunStep::Kind::Set && !form->has(ControlKey::named(step.set.key))) {
+            error = "there is no control " + step.set.key;
             return false;
         }
     }
     return true;
 }
 
-// Shows the slot, applies each --set as an edit, and presses "Write".
+// `run --slot SLOT --set ... --press Write`: a step that shows an error ("The selected slot is out of
+// range!", a refused value) stops the steps after it, so "Write" is pressed only on the slot asked
+// for, with every edit made.
 void runWrite(CommandContext& context)
 {
-    Session& session = context.session;
-    Form& form = session.mainForm();
     std::string error;
-    const std::vector<FormSet> sets = setsOf(context.arguments, error);
-    // A step that shows an error ("The selected slot is out of range!") stops the steps after it:
-    // "Write" is pressed only on the slot asked for, with every edit made.
-    std::size_t errors = context.errorsShown();
-    const auto stepFailed = [&] { return session.ended() || context.errorsShown() > errors; };
-    if (session.ended() || !form.userEdit(ui::CraftNoBox, context.arguments.front()) || stepFailed()) {
-        context.failed = true;
-    } else {
-        for (const FormSet& set : sets) {
-            errors = context.errorsShown();
-            if (session.ended() || !applyFormSet(form, set, error) || stepFailed()) {
-                if (!error.empty() && context.log)
-                    *context.log << "plorik-cli: " << error << '\n';
-                context.failed = true;
-                break;
-            }
-        }
-        if (!context.failed && !session.ended())
-            form.userPress(ui::Button3);
-    }
+    const RunResult run = runSteps(context, *writeSteps(context.arguments, error));
     if (context.json)
-        context.result.set("controls", formStateJson(form));
-    else if (!context.failed)
-        context.out << "written slot " << session.currentSlot() << '\n';
+        context.result.set("controls", formStateJson(context.session.mainForm()));
+    else if (run.completed)
+        context.out << "written slot " << context.session.currentSlot() << '\n';
 }
 
 } // namespace plorik::cli

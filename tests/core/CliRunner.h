@@ -54,4 +54,17 @@ inline CliOutput runCli(const std::vector<std::string>& arguments)
     return output;
 }
 
+// A game built in its own folder, and plorik-cli pointed at its program folder.
+struct CliGame {
+    explicit CliGame(const GameBuilder& builder) : game(builder.build(dir.path())) {}
+    CliOutput run(std::vector<std::string> arguments) const
+    {
+        arguments.insert(arguments.begin(), {"--program-dir", game.programDir.string()});
+        return runCli(arguments);
+    }
+
+    TempDir dir;
+    BuiltGame game;
+};
+
 } // namespace plorik::testing

@@ -21,19 +21,6 @@ std::vector<std::string> lines(const std::string& text)
     return result;
 }
 
-// A game built in its own folder, and plorik-cli pointed at its program folder.
-struct CliGame {
-    explicit CliGame(const GameBuilder& builder) : game(builder.build(dir.path())) {}
-    CliOutput run(std::vector<std::string> arguments) const
-    {
-        arguments.insert(arguments.begin(), {"--program-dir", game.programDir.string()});
-        return runCli(arguments);
-    }
-
-    TempDir dir;
-    BuiltGame game;
-};
-
 std::string errorJson(const std::string& text)
 {
     return R"({"caption":"PLORIK error:","text":")" + text + R"(","icon":"error","buttons":"ok","answer":"ok"})";

@@ -1,10 +1,11 @@
 // The command line's own parts, tested without a game. The test program does not link plorik-cli,
 // so their sources are compiled in here, once.
 #include "CliPrompter.h"
+#include "windows/MainWindowControls.h"
 
 #include "FormJson.h"
 #include "Json.h"
-#include "windows/MainWindowControls.h"
+#include "PressTarget.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -114,6 +115,48 @@ TEST_F(FormJsonTest, TheFormIsKeyedByControlInItsOrder)
     EXPECT_EQ(all.rfind(R"({"SpeedBox":{"text":"été","enabled":true},"Shiplistwrite":)", 0), 0u) << all;
     EXPECT_LT(all.find("\"TrackBar1\""), all.find("\"Button3\""));
     EXPECT_EQ(formStateJson(form).size(), form.controls().size());
+}
+
+// --press names: keys, captions as shown or shortened, context-menu items only through their box,
+// and among shared captions the one a press would reach.
+TEST(CliPressTarget, NamesResolveToTheControlAUserWouldClick)
+{
+    Form form{"test"};
+    const auto add = [&form](ControlSpec spec, bool enabled = true) { form.add(spec).setEnabled(enabled); };
+    add({.key = "PathBox", .caption = "Path:"});
+    add({.key = "Browse1", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "PathBox"});
+    add({.key = "OtherBox", .caption = "Other:"}, false);
+    add({.key = "Browse2", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "OtherBox"});
+    add({.key = "SaveA", .kind = ControlKind::Button, .caption = "&Save.."}, false);
+    add({.key = "SaveB", .kind = ControlKind::Button, .caption = "Save"});
+    add({.key = "LoadA", .kind = ControlKind::Button, .caption = "Load"}, false);
+    add({.key = "LoadB", .kind = ControlKind::Button, .caption = "&Load..."}, false);
+    add({.key = "Tool", .kind = ControlKind::ToolButton});
+    EXPECT_THROW(add({.key = "Orphan", .kind = ControlKind::MenuItem, .caption = "x", .contextMenuOf = "NoBox"}),
+                 std::logic_error);
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"SaveA", "SaveA"},            // a key names its control, enabled or not
+        {"Save", "SaveB"},             // the enabled one of a shared caption
+        {"&Save..", "SaveB"},          // the caption as shown
+        {"Load", "LoadA"},             // none enabled: the first, to be reported disabled
+        {"PathBox:Browse", "Browse1"}, // a context-menu item through its box
+        {"OtherBox:&Browse..", "Browse2"},
+        {"PathBox", "PathBox"},
+        {"Browse", ""}, // a context-menu item needs its box
+        {"SaveB:Save", ""},
+        {"", ""}, // tool buttons have no caption to match
+        {"&.", ""},
+    };
+    for (const auto& [name, key] : cases) {
+        SCOPED_TRACE(name);
+        const Control* target = findPressTarget(form, name);
+        EXPECT_EQ(target ? target->key() : "", key);
+    }
+    EXPECT_TRUE(form.canPress(ControlKey::named("Browse1")));
+    EXPECT_FALSE(form.canPress(ControlKey::named("Browse2"))) << "a disabled box opens no context menu";
+    EXPECT_FALSE(form.userPress(ControlKey::named("Browse2")));
+    EXPECT_FALSE(form.canPress(ControlKey::named("PathBox")));
 }
 
 Message question(MessageButtons buttons)

@@ -28,6 +28,12 @@ std::string_view kindName(ControlKind kind)
     return "control";
 }
 
+bool pressable(ControlKind kind)
+{
+    return kind == ControlKind::Button || kind == ControlKind::MenuItem || kind == ControlKind::ToolButton ||
+           kind == ControlKind::Picture;
+}
+
 void Control::setText(std::string text)
 {
     if (text == m_text)

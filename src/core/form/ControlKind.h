@@ -24,5 +24,7 @@ enum class ControlKind {
 };
 
 std::string_view kindName(ControlKind kind);
+// Buttons, menu items (context-menu items too), tool buttons and pictures take a press.
+bool pressable(ControlKind kind);
 
 } // namespace plorik

@@ -8,6 +8,9 @@ Control& Form::add(ControlDesign design)
 {
     if (has(ControlKey::named(design.key)))
         throw std::logic_error("two controls named " + design.key);
+    if (!design.contextMenuOf.empty() && !has(ControlKey::named(design.contextMenuOf)))
+        throw std::logic_error(design.key + " belongs to the context menu of " + design.contextMenuOf +
+                               ", which is not declared before it");
     auto control = std::make_unique<Control>(std::move(design));
     Control& added = *control;
     m_byKey.emplace(added.key(), control.get());
@@ -159,12 +162,19 @@ bool Form::userEditCell(ControlKey key, std::size_t row, std::size_t column, std
     return true;
 }
 
+bool Form::canPress(ControlKey key) const
+{
+    const Control& control = (*this)[key];
+    if (!pressable(control.kind()) || !control.enabled())
+        return false;
+    // A disabled box opens no context menu.
+    const std::string& box = control.design().contextMenuOf;
+    return box.empty() || (*this)[ControlKey::named(box)].enabled();
+}
+
 bool Form::userPress(ControlKey key)
 {
-    Control& control = (*this)[key];
-    const bool pressable = control.kind() == ControlKind::Button || control.kind() == ControlKind::MenuItem ||
-                           control.kind() == ControlKind::ToolButton || control.kind() == ControlKind::Picture;
-    if (!pressable || !control.enabled())
+    if (!canPress(key))
         return false;
     const auto it = m_pressHandlers.find(key.name());
     if (it != m_pressHandlers.end()) {

@@ -55,6 +55,9 @@ public:
     bool userCheck(ControlKey key, bool checked);
     bool userSlide(ControlKey key, int position);
     bool userEditCell(ControlKey key, std::size_t row, std::size_t column, std::string text);
+    // Whether a press would reach the control: it takes presses and is enabled, and a context-menu
+    // item's box is enabled too.
+    bool canPress(ControlKey key) const;
     bool userPress(ControlKey key);
 
     // Grows whenever any control changes.

@@ -1,0 +1,38 @@
+#include "CliWindows.h"
+#include "windows/MainWindowControls.h"
+
+namespace plorik::cli {
+
+const std::vector<CliWindow>& cliWindows()
+{
+    static const std::vector<CliWindow> windows = {
+        {"main", nullptr, &Session::mainForm},
+        {"cockpit", &ui::INTCockpitEditor1, &Session::cockpitForm},
+        {"weapons", &ui::WeaponsEditor1, &Session::weaponForm},
+    };
+    return windows;
+}
+
+const CliWindow& mainWindow()
+{
+    return cliWindows().front();
+}
+
+const CliWindow* findWindow(std::string_view name)
+{
+    for (const CliWindow& window : cliWindows()) {
+        if (window.name == name)
+            return &window;
+    }
+    return nullptr;
+}
+
+std::string windowNames()
+{
+    std::string names;
+    for (const CliWindow& window : cliWindows())
+        names += (names.empty() ? "" : "|") + std::string(window.name);
+    return names;
+}
+
+} // namespace plorik::cli
