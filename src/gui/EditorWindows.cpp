@@ -2,6 +2,7 @@
 
 #include "PageLayout.h"
 #include "QtText.h"
+#include "TabOrder.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -43,6 +44,16 @@ void EditorWindow::closeEvent(QCloseEvent* event)
 {
     m_binder.form().setShown(false);
     event->accept();
+}
+
+void EditorWindow::showEvent(QShowEvent* event)
+{
+    // The layout is complete once the window is first shown.
+    if (!m_tabOrderSet) {
+        setTabOrderFromLayout(this);
+        m_tabOrderSet = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void placeRemaining(WidgetBinder& binder, QGridLayout* grid, int row)

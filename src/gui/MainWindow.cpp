@@ -5,6 +5,7 @@
 #include "PageLayout.h"
 #include "Pages.h"
 #include "QtText.h"
+#include "TabOrder.h"
 
 #include "session/MainWindowForm.h"
 
@@ -37,7 +38,9 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent), m_bin
     buildMenus();
     buildToolBar();
     setStatusBar(qobject_cast<QStatusBar*>(m_binder.widget("StatusBar", this)));
+    statusBar()->setAccessibleName(tr("Status bar"));
     m_clipboard = new ClipboardTools(m_binder, this);
+    setTabOrderFromLayout(central);
     resize(1180, 760);
 }
 
@@ -79,6 +82,7 @@ QWidget* MainWindow::buildFrame()
     setWidthInCharacters(craftId, 22);
     grid->addWidget(craftId, 1, 3);
     QWidget* craftName = m_binder.widget("CraftnameBox2", frame);
+    craftName->setAccessibleName(tr("Craft name"));
     grid->addWidget(craftName, 1, 4);
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(5, 12);
