@@ -74,8 +74,20 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
         error = "unknown command " + options.command;
         return std::nullopt;
     }
+    for (const std::string& argument : options.arguments) {
+        if (argument == "--help") {
+            options.help = true;
+            options.helpTopic = options.command;
+            return options;
+        }
+    }
     if (!command->checkArguments(options.arguments, error))
         return std::nullopt;
+    if (!command->run) {
+        // `help [COMMAND]`
+        options.help = true;
+        options.helpTopic = options.arguments.empty() ? std::string() : options.arguments.front();
+    }
     return options;
 }
 
@@ -84,7 +96,8 @@ std::string usageText()
     std::string text = "usage: plorik-cli [--program-dir DIR] [--answer A]... [--json] COMMAND [ARGS]...\n"
                        "commands:\n";
     for (const CommandInfo& command : commands()) {
-        std::string line = "  " + std::string(command.name);
+        std::string line = "  ";
+        line += command.name;
         if (!command.arguments.empty())
             line += " " + std::string(command.arguments);
         if (line.size() < 24)

@@ -11,7 +11,8 @@ struct CliOptions {
     std::string programDir; // empty: the current directory
     std::vector<std::string> answers;
     bool json = false;
-    bool help = false; // --help: print the usage and do nothing else
+    bool help = false;     // --help, `help [COMMAND]` or `COMMAND --help`: print the usage, do nothing else
+    std::string helpTopic; // the command whose usage to print; empty: plorik-cli's own
     std::string command;
     std::vector<std::string> arguments;
 };
@@ -20,7 +21,7 @@ struct CliOptions {
 // returns nullopt and puts the reason into `error`.
 std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, std::string& error);
 
-// The short usage text printed with a usage error and for --help.
+// The short usage text printed with a usage error and at the start of the help.
 std::string usageText();
 
 } // namespace plorik::cli

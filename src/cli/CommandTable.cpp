@@ -5,11 +5,33 @@ namespace plorik::cli {
 const std::vector<CommandInfo>& commands()
 {
     static const std::vector<CommandInfo> table = {
-        {"identify", "", "the game version and its data.txt keys", takesNoArguments, runIdentify},
-        {"slots", "", "the \"Craft No.\" list", takesNoArguments, runSlots},
-        {"controls", "", "the main window's controls: key, kind, page, caption", takesNoArguments, runControls},
-        {"show", "SLOT", "the main window's form showing slot SLOT", takesOneSlot, runShow},
-        {"write", "SLOT [--set KEY=VALUE]...", "edits slot SLOT and presses \"Write\"", checkWriteArguments, runWrite},
+        {"identify", "", "the game version and its data.txt keys", takesNoArguments, runIdentify,
+         "Runs the start-up and prints the name of the version entry of data.txt that matches the executable "
+         "named in plorik.ini.\n"
+         "With --json the result also has \"profile\": every key of a version entry, named without its \" =\", "
+         "with its value as data.txt gives it (after the number rule, -1 read as 1000) or the key's default; the "
+         "UNKNOWN keys as their raw text. The exit status is 1 when no version was identified."},
+        {"slots", "", "the \"Craft No.\" list", takesNoArguments, runSlots,
+         "Prints the items of the \"Craft No.\" list, one a line (\"items\" with --json): the slot numbers, and "
+         "for X-Wing Alliance the craft's short name after the number."},
+        {"controls", "", "the main window's controls: key, kind, page, caption", takesNoArguments, runControls,
+         "Prints every control of the main window, one a line: its key, its kind, its page and its caption "
+         "(\"list\" with --json: objects with key, caption, kind and page). The keys are the names that --set "
+         "and the \"controls\" of a result use."},
+        {"show", "SLOT", "the main window's form showing slot SLOT", takesOneSlot, runShow,
+         "Runs the start-up, types SLOT into \"Craft No.\" and prints the whole main window as it then shows the "
+         "slot: a line per control, KEY, a tab and its text, then \"(disabled)\", \"checked\" or \"unchecked\" "
+         "and a track bar's position where they apply; each grid row as KEY[ROW] and its cells. With --json: "
+         "\"controls\", an object of every control's state."},
+        {"write", "SLOT [--set KEY=VALUE]...", "edits slot SLOT and presses \"Write\"", checkWriteArguments, runWrite,
+         "Shows SLOT as the show command does, applies each --set in order as a user's edit (its change handler "
+         "runs), then presses \"Write\", which writes the slot into the executable and the game's text files.\n"
+         "A SET is KEY=VALUE: the text of a text box, memo or editable list; for a fixed list the item whose "
+         "text is VALUE, or @N for item N; true or false for check boxes and radio buttons; a number for track "
+         "bars. KEY[ROW,COLUMN]=VALUE sets a grid cell. Questions that Write asks are answered from --answer."},
+        {"help", "[COMMAND]", "the usage of plorik-cli, or of one command", checkHelpArguments, nullptr,
+         "Prints the usage of plorik-cli and its commands, or the usage and description of COMMAND. "
+         "\"plorik-cli COMMAND --help\" does the same. Nothing is started."},
     };
     return table;
 }
@@ -29,6 +51,19 @@ bool takesNoArguments(const std::vector<std::string>& arguments, std::string& er
         return true;
     error = "unexpected argument " + arguments.front();
     return false;
+}
+
+bool checkHelpArguments(const std::vector<std::string>& arguments, std::string& error)
+{
+    if (arguments.size() > 1) {
+        error = "unexpected argument " + arguments[1];
+        return false;
+    }
+    if (!arguments.empty() && !findCommand(arguments.front())) {
+        error = "unknown command " + arguments.front();
+        return false;
+    }
+    return true;
 }
 
 } // namespace plorik::cli

@@ -51,6 +51,22 @@ MainWindow::~MainWindow()
     delete m_clipboard;
 }
 
+void MainWindow::showProgramFolder(const QString& folder)
+{
+    auto* label = statusBar()->findChild<QLabel*>(QStringLiteral("ProgramFolderText"));
+    if (!label) {
+        label = new QLabel(statusBar());
+        label->setObjectName(QStringLiteral("ProgramFolderText"));
+        statusBar()->addPermanentWidget(label);
+    }
+    // A long path is shortened in its middle, so the status bar's own text keeps its room.
+    const QString text = tr("Program folder: %1").arg(folder);
+    label->setText(
+        label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->fontMetrics().averageCharWidth() * 60));
+    label->setToolTip(text);
+    label->setAccessibleName(text);
+}
+
 QWidget* MainWindow::buildFrame()
 {
     auto* frame = new QWidget(this);
