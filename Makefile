@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` opens PLORIK on the demo game, `make test` runs every
 # test. Each installs what it needs first. `make install PREFIX=...` and `make package` build and
-# install PLORIK or its Debian package.
-.PHONY: run run-xwa test build bootstrap install package clean
+# install PLORIK or its Debian package; `make screenshots` renders the README's pictures.
+.PHONY: run run-xwa test build bootstrap install package screenshots clean
 
 PREFIX ?= /usr/local
 
@@ -26,6 +26,9 @@ install: build
 
 package: build
 	cd build && cpack -G DEB
+
+screenshots: build
+	scripts/screenshots "$(CURDIR)/build"
 
 clean:
 	rm -rf build build-asan

@@ -107,11 +107,16 @@ QWidget* MainWindow::buildFrame()
     auto* version = m_binder.widget<QPlainTextEdit>("GameVersionBox", frame);
     version->setFixedHeight(version->fontMetrics().lineSpacing() * 2 + 10);
     version->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidthInCharacters(version, 40);
+    // The game's identity takes the room the window has, down to a width that fits a 1280 pixel
+    // wide screen (or 200 % scaling on a 2560 pixel one).
+    setWidthInCharacters(version, 24);
+    version->setMaximumWidth(QWIDGETSIZE_MAX);
     grid->addWidget(version, 0, 7);
     grid->addWidget(m_binder.caption("GameDirBox", frame), 1, 6);
     QWidget* gameDir = m_binder.widget("GameDirBox", frame);
-    setWidthInCharacters(gameDir, 40);
+    setWidthInCharacters(gameDir, 24);
+    gameDir->setMaximumWidth(QWIDGETSIZE_MAX);
+    grid->setColumnStretch(7, 2);
     grid->addWidget(gameDir, 1, 7);
     return frame;
 }
