@@ -99,12 +99,12 @@ std::string usageText()
         std::string line = "  ";
         line += command.name;
         if (!command.arguments.empty())
-            line += " " + std::string(command.arguments);
+            line.append(" ").append(command.arguments);
         if (line.size() < 24)
             line.resize(24, ' ');
         else
             line += "  ";
-        text += line + std::string(command.summary) + "\n";
+        text.append(line).append(command.summary).append("\n");
     }
     text += "answers: yes, no, cancel, ok, text:VALUE, file:PATH (file: alone cancels)\n";
     return text;
