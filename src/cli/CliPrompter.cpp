@@ -52,10 +52,11 @@ Answer CliPrompter::message(const Message& message)
     return ScriptedPrompter::message(message);
 }
 
-bool CliPrompter::errorShown() const
+std::size_t CliPrompter::errorCount() const
 {
-    return std::any_of(records().begin(), records().end(),
-                       [](const Record& record) { return record.message.icon == MessageIcon::Error; });
+    return static_cast<std::size_t>(std::count_if(records().begin(), records().end(), [](const Record& record) {
+        return record.message.icon == MessageIcon::Error;
+    }));
 }
 
 std::string CliPrompter::askFallback(const std::string& kind, const std::string& caption, const std::string& text)

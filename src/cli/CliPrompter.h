@@ -20,8 +20,9 @@ public:
 
     Answer message(const Message& message) override;
 
-    // Whether any box with the error icon was shown.
-    bool errorShown() const;
+    // Whether any box with the error icon was shown, and how many were.
+    bool errorShown() const { return errorCount() > 0; }
+    std::size_t errorCount() const;
 
 protected:
     std::string askFallback(const std::string& kind, const std::string& caption, const std::string& text) override;

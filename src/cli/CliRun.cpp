@@ -72,7 +72,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
 
     CliPrompter prompter(options.answers, terminal, log);
     Session session(programFolder(options.programDir, log), prompter);
-    session.start();
+    session.start(); // every failure of the start-up is an error box of the session
 
     Json result = Json::object();
     result.set("command", options.command);
@@ -84,7 +84,13 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
 
     CommandContext context{session, options.arguments, options.json, result, out};
     context.log = &log;
-    command->run(context);
+    context.prompter = &prompter;
+    try {
+        command->run(context);
+    } catch (const std::exception& failure) {
+        // Reported like every failure of the session, so the result still says what happened.
+        prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    }
 
     const int status = exitStatus(prompter, session, context.failed);
     if (options.json) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CliPrompter.h"
 #include "Json.h"
 
 #include "session/Session.h"
@@ -23,6 +24,9 @@ struct CommandContext {
     bool failed = false;
     // Where a command reports why it could not do its work.
     std::ostream* log = nullptr;
+    // What the session has shown: a step that shows an error box stops the steps after it.
+    const CliPrompter* prompter = nullptr;
+    std::size_t errorsShown() const { return prompter ? prompter->errorCount() : 0; }
 };
 
 struct CommandInfo {

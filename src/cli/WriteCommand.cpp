@@ -54,11 +54,16 @@ void runWrite(CommandContext& context)
     Form& form = session.mainForm();
     std::string error;
     const std::vector<FormSet> sets = setsOf(context.arguments, error);
-    if (session.ended() || !form.userEdit("CraftNoBox", context.arguments.front())) {
+    // A step that shows an error ("The selected slot is out of range!") stops the steps after it:
+    // "Write" is pressed only on the slot asked for, with every edit made.
+    std::size_t errors = context.errorsShown();
+    const auto stepFailed = [&] { return session.ended() || context.errorsShown() > errors; };
+    if (session.ended() || !form.userEdit("CraftNoBox", context.arguments.front()) || stepFailed()) {
         context.failed = true;
     } else {
         for (const FormSet& set : sets) {
-            if (session.ended() || !applyFormSet(form, set, error)) {
+            errors = context.errorsShown();
+            if (session.ended() || !applyFormSet(form, set, error) || stepFailed()) {
                 if (!error.empty() && context.log)
                     *context.log << "plorik-cli: " << error << '\n';
                 context.failed = true;

@@ -138,10 +138,15 @@ std::optional<std::string> QtPrompter::chooseFile(const FileChoice& choice, bool
         const qsizetype selected = std::clamp<qsizetype>(choice.filterIndex, 1, filters.size()) - 1;
         dialog.selectNameFilter(filters[selected]);
     }
-    // A default extension is added to a typed name without one; a pattern ("z_*.exe") only filters.
+    // A default extension ("*.shp", ".shp") is added to a typed name without one; a pattern
+    // ("z_*.exe") only filters.
     QString extension = toQt(choice.defaultExtension);
+    if (extension.startsWith(QLatin1String("*.")))
+        extension.remove(0, 2);
     if (extension.startsWith(QLatin1Char('.')))
         extension.remove(0, 1);
+    if (save && !choice.confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!extension.isEmpty() && !extension.contains(QLatin1Char('*')) && !extension.contains(QLatin1Char('?')))
         dialog.setDefaultSuffix(extension);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -1,6 +1,8 @@
 #include "PageLayout.h"
 #include "Pages.h"
 
+#include "craft/CraftLayout.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,17 +18,6 @@ namespace plorik::gui {
 namespace {
 
 constexpr int kSlotBoxWidth = 4;
-
-struct WeaponRow {
-    const char* type;
-    const char* boxes[4]; // Strt, End, Lnk, Seq. (warheads have no Seq.)
-};
-
-constexpr WeaponRow kWeaponRows[] = {
-    {"ComboBox1", {"Edit1", "Edit5", "Edit9", "Edit83"}},        {"ComboBox2", {"Edit2", "Edit6", "Edit10", "Edit84"}},
-    {"ComboBox8", {"Edit109", "Edit110", "Edit111", "Edit112"}}, {"ComboBox3", {"Edit3", "Edit7", "Edit11", nullptr}},
-    {"ComboBox4", {"Edit4", "Edit8", "Edit12", nullptr}},
-};
 
 QLabel* heading(const QString& text, QWidget* parent)
 {
@@ -45,7 +36,8 @@ QGroupBox* weaponTable(WidgetBinder& binder, QWidget* page)
     for (int column = 0; column < 4; ++column)
         grid->addWidget(heading(QString::fromLatin1(columns[column]), group), 1, column + 2);
     int row = 2;
-    for (const WeaponRow& weapon : kWeaponRows) {
+    // X-Wing Alliance's rows hold every box of the page, in the page's order.
+    for (const layout::WeaponRow& weapon : layout::kXwaWeaponRows) {
         QWidget* type = binder.widget(weapon.type, group);
         setWidthInCharacters(type, 26);
         grid->addWidget(binder.caption(weapon.type, group), row, 0);

@@ -194,12 +194,8 @@ std::vector<std::string> WidgetBinder::unboundKeys() const
 
 void WidgetBinder::userDid(const std::string& key, const std::function<void()>& edit)
 {
-    try {
-        edit();
-    } catch (const std::exception& failure) {
-        if (m_failure)
-            m_failure(failure);
-    }
+    // The session runs every handler as one command and reports its failures itself.
+    edit();
     // The widget may show something the form refused (a click on a disabled radio button): copy it
     // back whatever happened.
     if (auto it = m_bindings.find(key); it != m_bindings.end())

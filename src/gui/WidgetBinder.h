@@ -59,8 +59,6 @@ public:
     // Run after each of the user's edits has gone into the form (the window set copies every window
     // then and checks whether the program ended). Without one, the binder copies its own form.
     void setAfterEdit(std::function<void()> afterEdit) { m_afterEdit = std::move(afterEdit); }
-    // Run when a handler throws something that the session did not handle itself.
-    void setFailureHandler(std::function<void(const std::exception&)> handler) { m_failure = std::move(handler); }
 
 private:
     struct Binding {
@@ -91,7 +89,6 @@ private:
     Form& m_form;
     std::map<std::string, Binding, std::less<>> m_bindings;
     std::function<void()> m_afterEdit;
-    std::function<void(const std::exception&)> m_failure;
 };
 
 } // namespace plorik::gui

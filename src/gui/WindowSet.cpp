@@ -6,17 +6,12 @@
 
 namespace plorik::gui {
 
-WindowSet::WindowSet(Session& session, Prompter& prompter)
-    : m_session(session), m_prompter(prompter), m_main(std::make_unique<MainWindow>(session.mainForm())),
+WindowSet::WindowSet(Session& session)
+    : m_session(session), m_main(std::make_unique<MainWindow>(session.mainForm())),
       m_cockpit(makeCockpitEditor(session.cockpitForm())), m_weapons(makeWeaponEditor(session.weaponForm()))
 {
-    const auto failure = [this](const std::exception& error) {
-        m_prompter.message({"PLORIK", error.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
-    };
-    for (WidgetBinder* binder : {&m_main->binder(), &m_cockpit->binder(), &m_weapons->binder()}) {
+    for (WidgetBinder* binder : {&m_main->binder(), &m_cockpit->binder(), &m_weapons->binder()})
         binder->setAfterEdit([this] { afterCommand(); });
-        binder->setFailureHandler(failure);
-    }
     connect(m_main.get(), &MainWindow::closed, this, [this] {
         // Closing the main window ends the program.
         finish(m_session.ended() ? m_session.exitCode() : 0);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Prompter.h"
+#include "common/Prompter.h"
 #include "session/Session.h"
 
 #include <QObject>
@@ -20,8 +20,7 @@ class WindowSet : public QObject {
     Q_OBJECT
 
 public:
-    // Unexpected failures of a command are shown through `prompter`.
-    WindowSet(Session& session, Prompter& prompter);
+    explicit WindowSet(Session& session);
     ~WindowSet() override;
 
     MainWindow& mainWindow() { return *m_main; }
@@ -45,7 +44,6 @@ private:
     void splashClosing();
 
     Session& m_session;
-    Prompter& m_prompter;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<EditorWindow> m_cockpit;
     std::unique_ptr<EditorWindow> m_weapons;

@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     }
     plorik::gui::QtPrompter prompter(folder.path);
     plorik::Session session(folder.path, prompter);
-    plorik::gui::WindowSet windows(session, prompter);
+    plorik::gui::WindowSet windows(session);
     windows.mainWindow().showProgramFolder(QFile::decodeName(QByteArray::fromStdString(folder.path.string())));
     prompter.setWindow(&windows.mainWindow());
     prompter.setRepaint([&windows] { windows.syncAll(); });

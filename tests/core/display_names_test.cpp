@@ -122,16 +122,17 @@ TEST(DisplayNames, TheCraftIdFollowsWhichOfItsTwoKeysTheProfileHas)
     EXPECT_FALSE(neitherXwaGame.control("CraftIDBox").enabled());
 }
 
-TEST(DisplayNames, XwaLinesPastTheEndOfStringsShowNotAvailable)
+TEST(DisplayNames, XwaLinesPastTheEndOfStringsReadAsEmpty)
 {
-    // Gender lines 11 to 228, plurals from 301, short names from 601.
+    // Gender lines 11 to 228, plurals from 301, short names from 601. A line the file does not have
+    // reads as empty, as the game reads it: never a placeholder that "Write" would store as a name.
     GameBuilder builder(Family::Xwa);
     builder.cutFile("strings.txt", 700);
     StartedGame started(builder);
     started.show(100); // short name on line 700
     EXPECT_EQ(started.text("CraftIDBox"), builder.shortName(100));
     started.show(101);
-    EXPECT_EQ(started.text("CraftIDBox"), "n/a");
+    EXPECT_EQ(started.text("CraftIDBox"), "");
     EXPECT_EQ(started.text("CraftNameBox"), builder.craftName(101));
 
     GameBuilder shorter(Family::Xwa);
@@ -139,17 +140,17 @@ TEST(DisplayNames, XwaLinesPastTheEndOfStringsShowNotAvailable)
     StartedGame cut(shorter);
     cut.show(90); // gender line 100, plural line 390
     EXPECT_EQ(cut.text("CraftNameBox"), shorter.craftName(90));
-    EXPECT_EQ(cut.text("PluralnameBox"), "n/a");
+    EXPECT_EQ(cut.text("PluralnameBox"), "");
     cut.show(1);
     cut.show(92);
-    EXPECT_EQ(cut.text("CraftNameBox"), "n/a");
-    EXPECT_EQ(cut.text("CraftnameBox2"), "n/a");
-    EXPECT_EQ(cut.text("PluralnameBox"), "n/a");
-    EXPECT_EQ(cut.text("CraftIDBox"), "n/a");
+    EXPECT_EQ(cut.text("CraftNameBox"), "");
+    EXPECT_EQ(cut.text("CraftnameBox2"), "");
+    EXPECT_EQ(cut.text("PluralnameBox"), "");
+    EXPECT_EQ(cut.text("CraftIDBox"), "");
     EXPECT_TRUE(cut.messages().empty());
 }
 
-TEST(DisplayNames, XvtLinesPastTheEndOfTheirFilesShowNotAvailable)
+TEST(DisplayNames, XvtLinesPastTheEndOfTheirFilesReadAsEmpty)
 {
     // strings.txt: gender lines 11 to 90, plurals 101 to 180. fronttxt.txt: long names from 21.
     GameBuilder builder(Family::Xvt);
@@ -159,9 +160,9 @@ TEST(DisplayNames, XvtLinesPastTheEndOfTheirFilesShowNotAvailable)
     EXPECT_EQ(started.text("CraftNameBox"), builder.longName(40));
     EXPECT_EQ(started.text("PluralnameBox"), builder.pluralName(40));
     started.show(51);
-    EXPECT_EQ(started.text("CraftNameBox"), "n/a");
-    EXPECT_EQ(started.text("CraftnameBox2"), "n/a");
-    EXPECT_EQ(started.text("PluralnameBox"), "n/a");
+    EXPECT_EQ(started.text("CraftNameBox"), "");
+    EXPECT_EQ(started.text("CraftnameBox2"), "");
+    EXPECT_EQ(started.text("PluralnameBox"), "");
     EXPECT_EQ(started.text("CraftIDBox"), builder.iffName(51));
     EXPECT_TRUE(started.messages().empty());
 

@@ -1,5 +1,5 @@
 #include "GameBuilder.h"
-#include "io/FileError.h"
+#include "common/Errors.h"
 #include "profile/Identification.h"
 
 #include <gtest/gtest.h>

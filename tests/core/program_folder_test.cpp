@@ -1,7 +1,7 @@
 // Which folder the programs use for data.txt, plorik.ini and the backup images.
 #include "GameBuilder.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 #include "session/ProgramFolder.h"
 
 #include <gtest/gtest.h>

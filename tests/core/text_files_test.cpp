@@ -1,5 +1,5 @@
 #include "GameBuilder.h"
-#include "io/FileError.h"
+#include "common/Errors.h"
 #include "text/GameTextLine.h"
 #include "text/LineReader.h"
 

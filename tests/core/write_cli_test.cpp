@@ -3,6 +3,8 @@
 #include "CliRunner.h"
 #include "WriteFixture.h"
 
+#include <sys/stat.h>
+
 using namespace plorik;
 using namespace plorik::testing;
 
@@ -40,10 +42,11 @@ TEST(WriteCli, ChangesExactlyTheSlotsBytesAndLines)
     EXPECT_EQ(changedFiles(before.game, after.game),
               (std::set<std::string>{game.exeName, "fronttxt.txt", "strings.txt", "specdesc.txt"}));
 
-    // The executable: the fields set, and the ship type that the Unknown page's unchanged value
-    // writes back over the list's choice.
+    // The executable: the fields set and the ship type chosen (the Unknown page shows the ship type
+    // byte too, but its unchanged value is not written back over the choice).
     std::string exe = before.game.at(game.exeName);
     const std::int64_t entry = 0x1000 + 2 * 240;
+    patch(exe, 0x6003 + 2 * 28, {5});
     patch(exe, entry + 18, {0x77, 0x01});       // a station now: 120 x 50 / 16 = 375
     patch(exe, entry + 20, {0x96, 0x00});       // its hull, shown 23, x 105 / 16 = 150
     patch(exe, entry + 26, {225, 0, 225, 225}); // speed, accel, decel
@@ -83,19 +86,71 @@ TEST(WriteCli, TheSpeciesQuestionTakesTheGivenAnswerOrStopsUnanswered)
     TempDir dir;
     const BuiltGame game = GameBuilder(Family::Xwa).build(dir.path());
     const Folders before(game);
-    const CliOutput unanswered = runCli(game, {"write", "5"});
+    // Slot 5 has no species line: its ship list values are entered with the write.
+    const std::vector<std::string> fields = {"--set", "Shiplistnamebox=Newcomer", "--set", "Playmodebox=Flyable",
+                                             "--set", "InSkirmishBox=Skirmish"};
+    const auto write5 = [&](std::vector<std::string> options) {
+        options.insert(options.end(), {"write", "5"});
+        options.insert(options.end(), fields.begin(), fields.end());
+        return runCli(game, options);
+    };
+    const CliOutput unanswered = write5({});
     EXPECT_EQ(unanswered.exit, 3) << unanswered.err;
     EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
 
-    const CliOutput cancelled = runCli(game, {"--answer", "cancel", "write", "5"});
+    const CliOutput cancelled = write5({"--answer", "cancel"});
     EXPECT_EQ(cancelled.exit, 0) << cancelled.err;
     EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
 
-    const CliOutput yes = runCli(game, {"--answer", "yes", "--json", "write", "5"});
+    const CliOutput yes = write5({"--answer", "yes", "--json"});
     EXPECT_EQ(yes.exit, 0) << yes.err;
     EXPECT_NE(yes.out.find(R"("SpecNo":{"text":"221")"), std::string::npos) << yes.out.substr(0, 400);
     const std::string exe = readFile(game.executable());
     EXPECT_EQ(numberAt(exe, 0x1C000 + 2 * 220, 2), 5u);
     const std::set<std::string> changed = changedFiles(before.game, snapshot(game.gameDir));
     EXPECT_EQ(changed, (std::set<std::string>{game.exeName, "shiplist.txt", "specdesc.txt"}));
+}
+
+TEST(WriteCli, ASlotOutOfRangeStopsTheWriteBeforeItIsPressed)
+{
+    TempDir dir;
+    const BuiltGame game = GameBuilder(Family::Xvt).build(dir.path());
+    const Folders before(game);
+    for (const std::string slot : {"0", "-1", "81", "abc"}) {
+        SCOPED_TRACE(slot);
+        const CliOutput result = runCli(game, {"--json", "write", slot, "--set", "SpeedBox=5"});
+        EXPECT_EQ(result.exit, 1);
+        EXPECT_NE(result.err.find("PLORIK error: The selected slot is out of range!"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out.back(), '\n');
+        EXPECT_EQ(changedFiles(before.game, snapshot(game.gameDir)), std::set<std::string>{});
+    }
+}
+
+// A folder or a FIFO where a file should be: an error box naming it, the result object all the same,
+// and no hang (a FIFO without a writer would block an ordinary open for ever).
+TEST(WriteCli, AFolderOrFifoInAFilesPlaceIsAnErrorNamingIt)
+{
+    struct Case {
+        const char* file; // in the program folder ("program/") or the game folder
+        bool fifo;
+    };
+    for (const Case& each :
+         {Case{"program/data.txt", false}, Case{"program/data.txt", true}, Case{"program/plorik.ini", false},
+          Case{"program/plorik.ini", true}, Case{"game/strings.txt", false}, Case{"game/strings.txt", true},
+          Case{"game/Z_XVT__.EXE", true}}) {
+        SCOPED_TRACE(std::string(each.file) + (each.fifo ? " FIFO" : " folder"));
+        TempDir dir;
+        const BuiltGame game = GameBuilder(Family::Xvt).build(dir.path());
+        const std::filesystem::path file = dir.path() / each.file;
+        std::filesystem::remove(file);
+        if (each.fifo)
+            ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+        else
+            std::filesystem::create_directory(file);
+        const CliOutput result = runCli(game, {"--json", "write", "3", "--set", "SpeedBox=5"});
+        EXPECT_EQ(result.exit, 1);
+        EXPECT_NE(result.err.find(file.filename().string()), std::string::npos) << result.err;
+        EXPECT_EQ(result.out.rfind(R"({"command":"write",)", 0), 0u) << result.out;
+        EXPECT_NE(result.out.find(R"("exit":1})"), std::string::npos);
+    }
 }

@@ -1,8 +1,10 @@
-// "Write" and the free values of the Unknown page: each row's value goes to its location as its
-// type says; a value that is not a number stops the write at that point.
+// "Write" and the free values of the Unknown page: each changed row's value goes to its location as
+// its type says; a value that is not a number of its type refuses the write before anything is
+// written.
 #include "WriteFixture.h"
 
 #include <bit>
+#include <limits>
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -84,34 +86,59 @@ TEST(WriteFreeValues, AnEmptyCharWritesZero)
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.craftAt(6) + 384)], 0);
 }
 
-TEST(WriteFreeValues, AValueThatIsNotANumberStopsTheWriteAtThatRow)
+TEST(WriteFreeValues, AValueThatIsNotANumberOfItsTypeRefusesTheWholeWrite)
 {
     struct Case {
         std::size_t row;
         const char* text;
     };
     // Rows of the demo XvT layout: 1 Byte, 2 Word; of the extended one: 4 Integer, 5 LongInt, 6 Float.
-    const Case cases[] = {{1, "12.5"}, {1, "abc"}, {1, ""}, {2, "7x"},  {4, "1.0"}, {5, "--3"},
-                          {6, "2,5"},  {6, "abc"}, {6, ""}, {6, "inf"}, {6, "nan"}, {6, "1e39"}};
+    const Case cases[] = {{1, "12.5"}, {1, "abc"}, {1, ""},    {1, "256"}, {1, "-129"}, {2, "7x"},  {2, "65536"},
+                          {4, "1.0"},  {5, "--3"}, {6, "2,5"}, {6, "abc"}, {6, ""},     {6, "1e39"}};
     for (const Case& each : cases) {
         SCOPED_TRACE(std::to_string(each.row) + ": '" + each.text + "'");
         WriteGame game{everyType()};
         game.startAt(2);
         const auto before = snapshot(game.game.gameDir);
         ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "77"));
+        ASSERT_TRUE(game.form().userEditCell("StringGrid3", 7, 2, "Q"));
         ASSERT_TRUE(game.form().userEditCell("StringGrid3", each.row, 2, each.text));
-        ASSERT_TRUE(game.form().userEditCell("StringGrid3", 7, 2, "Q")); // a later row
         game.write();
-        EXPECT_EQ(game.prompter.records().size(), 1u);
-        if (!game.prompter.records().empty()) {
-            EXPECT_EQ(game.prompter.records().front().message.icon, MessageIcon::Error);
+        ASSERT_EQ(game.prompter.records().size(), 1u);
+        const Message& refusal = game.prompter.records().front().message;
+        EXPECT_EQ(refusal.caption, "PLORIK error:");
+        EXPECT_EQ(refusal.icon, MessageIcon::Error);
+        EXPECT_NE(refusal.text.find("row " + std::to_string(each.row)), std::string::npos) << refusal.text;
+        EXPECT_NE(refusal.text.find("Nothing was written."), std::string::npos) << refusal.text;
+        EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+    }
+}
+
+TEST(WriteFreeValues, FloatsReadBackAsTheBytesTheyShowAndUnchangedRowsAreNotWritten)
+{
+    // Slot 2 holds the largest float, slot 3 a NaN with a payload, slot 4 an infinity.
+    GameBuilder builder = everyType();
+    builder.withCraftBytes(2, "IFFNAME", floatBytes(3.4028235e38f), 234);
+    builder.withCraftBytes(3, "IFFNAME", {0x01, 0x00, 0xC0, 0xFF}, 234);
+    builder.withCraftBytes(4, "IFFNAME", floatBytes(std::numeric_limits<float>::infinity()), 234);
+    for (const std::int32_t slot : {2, 3, 4}) {
+        SCOPED_TRACE(slot);
+        WriteGame game{builder};
+        game.startAt(slot);
+        const std::string shown = game.control("StringGrid3").cell(6, 2);
+        const auto value = [&] { return bytesAt(game.exe(), game.craftAt(slot) + 234, 4); };
+        const Bytes before = value();
+        game.write();
+        EXPECT_EQ(game.messages(), std::vector<std::string>{});
+        EXPECT_EQ(value(), before) << shown << " is not written back";
+        // The same text typed again reads back as the same float.
+        ASSERT_TRUE(game.form().userEditCell("StringGrid3", 6, 2, "0"));
+        game.write();
+        ASSERT_TRUE(game.form().userEditCell("StringGrid3", 6, 2, shown));
+        game.write();
+        EXPECT_EQ(game.messages(), std::vector<std::string>{});
+        if (slot != 3) { // a NaN's payload is not in its text
+            EXPECT_EQ(value(), before) << shown;
         }
-        const auto after = snapshot(game.game.gameDir);
-        const std::string exe = game.game.exeName;
-        EXPECT_EQ(after.at(exe)[static_cast<std::size_t>(game.craftAt(2) + 11)], 77) << "the craft entry was written";
-        EXPECT_NE(after.at(exe)[static_cast<std::size_t>(game.craftAt(2) + 238)], 'Q') << "a later row was not";
-        std::set<std::string> changed = changedFiles(before, after);
-        changed.erase(exe);
-        EXPECT_EQ(changed, std::set<std::string>{}) << "no text file was written after the stop";
     }
 }

@@ -6,13 +6,11 @@ using namespace plorik::testing;
 
 namespace {
 
-// shiplist.txt as the builder wrote it, with every line cut to 255 characters as a rewrite copies it.
+// shiplist.txt as the builder wrote it: a rewrite copies every other line whole, the long line of
+// species 9 too.
 std::vector<std::string> copiedLines(const WriteGame& game)
 {
-    std::vector<std::string> lines = crlfLines(game.file("shiplist.txt"));
-    for (std::string& line : lines)
-        line = line.substr(0, 255);
-    return lines;
+    return crlfLines(game.file("shiplist.txt"));
 }
 
 std::size_t lineOfSpecies(const std::vector<std::string>& lines, std::int32_t species)
@@ -109,9 +107,18 @@ TEST(WriteShipList, ASpeciesWithoutALineTakesTheFirstEmptyLine)
     std::vector<std::string> expected = copiedLines(game);
     const auto empty = std::find(expected.begin(), expected.end(), "");
     ASSERT_NE(empty, expected.end());
+    // Its fields show "n/a": no value to write until the user gives one.
     ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", "Ember"));
+    const auto before = snapshot(game.game.gameDir);
     game.write();
-    *empty = "!SPECIES_13!Ember," + std::string("Fighter") + ",n/a,Unknown,n/a,\t\t\t\t\t\t" +
+    EXPECT_EQ(game.messages(),
+              std::vector<std::string>{"PLORIK error:|Flight Mode: shows no value (\"n/a\"). Enter the craft's ship "
+                                       "list values, or untick \"Write to Shiplist.txt\".\r\rNothing was written."});
+    EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+    ASSERT_TRUE(game.form().userPick("Playmodebox", 0));
+    ASSERT_TRUE(game.form().userPick("InSkirmishBox", 1));
+    game.write();
+    *empty = "!SPECIES_13!Ember," + std::string("Fighter") + ",Nonflyable,Unknown,NoSkirmish,\t\t\t\t\t\t" +
              "6  ,9  ,13 ,20 ,4  ,13 ,32 ,43 ";
     EXPECT_EQ(crlfLines(game.file("shiplist.txt")), expected);
 }

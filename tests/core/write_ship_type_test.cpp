@@ -96,7 +96,7 @@ TEST(WriteShipType, NoShipTypeChosenLeavesTheStoredType)
     }
 }
 
-TEST(WriteShipType, TheFreeValueOnTheShipTypeEntryIsWrittenAfterIt)
+TEST(WriteShipType, AFreeValueOnTheShipTypeEntryIsWrittenOnlyWhenChanged)
 {
     // The demo XvT layout shows the ship type byte on the Unknown page as well (row 3).
     WriteGame game{GameBuilder(Family::Xvt)};
@@ -104,7 +104,7 @@ TEST(WriteShipType, TheFreeValueOnTheShipTypeEntryIsWrittenAfterIt)
     ASSERT_EQ(game.control("StringGrid3").cell(3, 3), "Shiptype");
     ASSERT_TRUE(game.form().userPick("ComboBox10", 5));
     game.write();
-    EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.shipTypeAt(1))], 0) << "the page's unchanged 0 wins";
+    EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.shipTypeAt(1))], 5) << "an unchanged value is not written";
     ASSERT_TRUE(game.form().userEditCell("StringGrid3", 3, 2, "17"));
     game.write();
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.shipTypeAt(1))], 17);

@@ -29,6 +29,15 @@ std::string pilotFile(std::uint8_t known, std::int64_t species)
     return bytes;
 }
 
+// A craft without a species line shows "n/a" as its ship list values: they are entered before the
+// write, which refuses to store the placeholder.
+void enterShipListValues(WriteGame& game, const std::string& name = "Newcomer")
+{
+    ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", name));
+    ASSERT_TRUE(game.form().userEdit("Playmodebox", "Flyable"));
+    ASSERT_TRUE(game.form().userEdit("InSkirmishBox", "Skirmish"));
+}
+
 void expectNothingWritten(const WriteGame& game, const std::map<std::string, std::string>& before)
 {
     EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
@@ -41,9 +50,7 @@ TEST(WriteSpeciesQuestion, AskedWithNoAsDefaultAndYesTakesTheNumberAfterTheLastL
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(kSlotWithoutSpecies);
     ASSERT_EQ(game.control("SpecNo").text(), "n/a");
-    ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", "Newcomer"));
-    ASSERT_TRUE(game.form().userEdit("Playmodebox", "Flyable"));
-    ASSERT_TRUE(game.form().userEdit("InSkirmishBox", "Skirmish"));
+    enterShipListValues(game);
     ASSERT_TRUE(game.form().userEdit("IconBox", "1  ,2  "));
     const std::vector<std::string> listBefore = crlfLines(game.file("shiplist.txt"));
     game.write({"yes"});
@@ -73,6 +80,7 @@ TEST(WriteSpeciesQuestion, YesCountsFromTheLastSpeciesLineNotTheHighest)
     writeFile(game.path("shiplist.txt"), crlfText({"; list", "!SPECIES_100!Big,Starship,Flyable,Known,Skirmish,\t1",
                                                    "!CRAFT_7!Small,Fighter,Flyable,Known,Skirmish,\t2", "; end"}));
     game.startAt(kSlotWithoutSpecies);
+    enterShipListValues(game);
     game.write({"yes"});
     EXPECT_EQ(game.control("SpecNo").text(), "8");
     EXPECT_EQ(speciesEntry(game, game.exe(), 8), kSlotWithoutSpecies);
@@ -88,6 +96,7 @@ TEST(WriteSpeciesQuestion, YesAfterSpecies255StopsBeforeAnythingIsWritten)
     writeFile(game.path("shiplist.txt"), crlfText({"!SPECIES_1!A,Fighter,Flyable,Known,Skirmish,\t1",
                                                    "!SPECIES_255!B,Fighter,Flyable,Known,Skirmish,\t2", "after"}));
     game.startAt(kSlotWithoutSpecies);
+    enterShipListValues(game);
     ASSERT_TRUE(game.form().userEdit("ShieldRechargeBox", "1"));
     const auto before = snapshot(game.game.gameDir);
     game.write({"yes"});
@@ -110,7 +119,7 @@ TEST(WriteSpeciesQuestion, NoTakesTheLastSpareLine)
     const auto spare = std::find(listBefore.begin(), listBefore.end(), builder.shipListLine(5).substr(0, 255));
     ASSERT_NE(spare, listBefore.end());
     ASSERT_EQ(speciesEntry(game, game.exe(), 5), 0);
-    ASSERT_TRUE(game.form().userEdit("Shiplistnamebox", "Reused"));
+    enterShipListValues(game, "Reused");
     game.write({"no"});
     EXPECT_EQ(game.prompter.records().size(), 1u);
     EXPECT_EQ(game.control("SpecNo").text(), "5");
@@ -127,6 +136,7 @@ TEST(WriteSpeciesQuestion, NoWithoutASpareLineStopsBeforeAnythingIsWritten)
     writeFile(game.path("shiplist.txt"), crlfText({"!SPECIES_1!*DONTUSEME,Fighter,Flyable,Known,Skirmish,\t1",
                                                    "!SPECIES_2!*dontuseme,Fighter,Flyable,Known,Skirmish,\t2"}));
     game.startAt(kSlotWithoutSpecies);
+    enterShipListValues(game);
     const auto before = snapshot(game.game.gameDir);
     game.write({"no"});
     ASSERT_EQ(game.prompter.records().size(), 2u);
@@ -163,6 +173,7 @@ TEST(WriteSpeciesQuestion, AskedWhileTheShipListBoxIsOnEvenUnchecked)
     WriteGame typed{GameBuilder(Family::Xwa)};
     typed.startAt(kSlotWithoutSpecies);
     ASSERT_TRUE(typed.form().userEdit("SpecNo", "13"));
+    enterShipListValues(typed);
     typed.write();
     EXPECT_EQ(typed.messages(), std::vector<std::string>{});
     EXPECT_EQ(speciesEntry(typed, typed.exe(), 13), kSlotWithoutSpecies);
@@ -211,6 +222,7 @@ TEST(WritePilotFiles, TheNewSpeciesNumberIsTheOneMarked)
     WriteGame game{GameBuilder(Family::Xwa)};
     writeFile(game.path("ACE.PLT"), pilotFile(0, 221));
     game.startAt(kSlotWithoutSpecies);
+    enterShipListValues(game);
     ASSERT_TRUE(game.form().userCheck("Known", true));
     game.write({"yes", "yes"});
     ASSERT_EQ(game.prompter.records().size(), 2u);

@@ -90,7 +90,7 @@ TEST(WriteStrings, XwaSlotsAfter218GetANoticeAndTheFileStaysAsItWas)
               "!SPEC_219_NAME!Far type");
 }
 
-TEST(WriteStrings, CopiedLinesAreCutAt255ButWrittenFieldsStayWhole)
+TEST(WriteStrings, CopiedLinesAndWrittenFieldsStayWhole)
 {
     WriteGame game{GameBuilder(Family::Xvt)};
     std::vector<std::string> lines = crlfLines(game.file("strings.txt"));
@@ -104,8 +104,6 @@ TEST(WriteStrings, CopiedLinesAreCutAt255ButWrittenFieldsStayWhole)
     ASSERT_TRUE(game.form().userEdit("CraftNameBox", longName));
     game.write();
     std::vector<std::string> expected = lines;
-    expected.at(4) = longBefore.substr(0, 255);
-    expected.at(250) = longAfter.substr(0, 255);
     expected.at(10 + 3 - 1) = "m:" + longName;
     expected.at(101 + 3 - 2) = game.builder.pluralName(3);
     expected.at(201 + 3 - 2) = game.builder.iffName(3);
@@ -128,19 +126,30 @@ TEST(WriteStrings, NoShortNameLineWithoutItsKey)
     EXPECT_EQ(game.file("strings.txt"), crlfText(expected));
 }
 
-TEST(WriteStrings, BareLineFeedsAreReadAsLineEndsAndWrittenAsCrLf)
+TEST(WriteStrings, CopiedLinesKeepTheirOwnLineEndsAndWrittenLinesEndWithCrLf)
 {
     WriteGame game{GameBuilder(Family::Xvt)};
     std::vector<std::string> lines = crlfLines(game.file("strings.txt"));
+    // Bare line feeds, a lone CR on line 3, and a last line without its end.
     std::string text;
-    for (const std::string& line : lines)
-        text += line + "\n";
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += lines[i] + (i == 2 ? "\r" : i + 1 == lines.size() ? "" : "\n");
     writeFile(game.path("strings.txt"), text);
     game.startAt(3);
     game.write();
-    lines.at(10 + 3 - 1) = "m:" + game.builder.longName(3);
-    lines.at(201 + 3 - 2) = game.builder.iffName(3);
-    EXPECT_EQ(game.file("strings.txt"), crlfText(lines));
+    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+    std::string expected;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 10 + 3 - 1)
+            expected += "m:" + game.builder.longName(3) + "\r\n";
+        else if (i == 101 + 3 - 2)
+            expected += lines[i] + "\r\n";
+        else if (i == 201 + 3 - 2)
+            expected += game.builder.iffName(3) + "\r\n";
+        else
+            expected += lines[i] + (i == 2 ? "\r" : i + 1 == lines.size() ? "" : "\n");
+    }
+    EXPECT_EQ(game.file("strings.txt"), expected);
 }
 
 TEST(WriteStrings, AFileNamedInAnotherCaseIsReplacedUnderItsOwnName)

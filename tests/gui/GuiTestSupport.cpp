@@ -81,7 +81,7 @@ Running::Running(testing::Family family, bool configured, const std::vector<std:
     for (const std::string& answer : answers)
         prompter.addAnswer(answer);
     session = std::make_unique<Session>(game.programDir, prompter);
-    windows = std::make_unique<WindowSet>(*session, prompter);
+    windows = std::make_unique<WindowSet>(*session);
     window().show();
     session->start();
     windows->afterCommand();

@@ -10,7 +10,8 @@ namespace plorik::display {
 
 namespace {
 
-constexpr const char* kMissingLine = "n/a";
+// X-Wing Alliance slots from 219 on have no names in the game's files.
+constexpr const char* kNoNames = "n/a";
 constexpr const char* kDescriptionBoxes[] = {"CraftTypeBox", "ManufactorBox", "UsedByBox", "DescriptionBox", "CrewBox"};
 
 // A tagged line of strings.txt (1-based), or nullopt past the file's end.
@@ -45,17 +46,20 @@ void showNames(const DisplayContext& context)
     const auto gender = stringsLine(strings, GameLines::gender(profile, slot));
     showGender(context, gender);
     const bool named = !context.xwa() || slot <= kLastNamedXwaSlot;
-    if (context.xwa())
-        showCraftName(context, named && gender ? (gender->size() > 2 ? gender->substr(2) : "") : kMissingLine);
-    const auto plural = named ? stringsLine(strings, GameLines::plural(profile, slot)) : std::nullopt;
-    context["PluralnameBox"].setText(plural.value_or(kMissingLine));
+    // A line past the end of its file reads as empty, as the game reads it.
+    if (context.xwa()) {
+        const std::string line = gender.value_or("");
+        showCraftName(context, named ? (line.size() > 2 ? line.substr(2) : "") : kNoNames);
+    }
+    context["PluralnameBox"].setText(named ? stringsLine(strings, GameLines::plural(profile, slot)).value_or("")
+                                           : kNoNames);
     if (context.xwa() && !profile.absent(Key::ShortNamesLine)) {
-        const auto shortName = named ? stringsLine(strings, GameLines::shortName(profile, slot)) : std::nullopt;
-        context["CraftIDBox"].setText(shortName.value_or(kMissingLine));
+        context["CraftIDBox"].setText(named ? stringsLine(strings, GameLines::shortName(profile, slot)).value_or("")
+                                            : kNoNames);
     }
     if (!context.xwa()) {
         const auto longName = readLineNumber(context.gameFile("fronttxt.txt"), GameLines::longName(profile, slot));
-        showCraftName(context, longName.value_or(kMissingLine));
+        showCraftName(context, longName.value_or(""));
     }
 }
 

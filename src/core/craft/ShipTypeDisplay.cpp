@@ -27,7 +27,7 @@ void showShipTypeEntry(const DisplayContext& context, bool keepShipType)
             context[key].setEnabled(false);
         return;
     }
-    const std::int32_t slot = readNumber(context["CraftNoBox"].text());
+    const std::int32_t slot = context.slotNumber();
     const CraftTable table(profile);
     // The entry from 3 bytes before its base up to its family's last field.
     const bool xwa = context.xwa();

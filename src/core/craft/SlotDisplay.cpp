@@ -1,35 +1,47 @@
 #include "craft/SlotDisplay.h"
 
 #include "craft/DisplaySteps.h"
-#include "inspect/HexView.h"
-#include "inspect/OptInformation.h"
+#include "craft/HexView.h"
 
 namespace plorik {
 
 void SlotDisplay::fillOutForm(bool keepShipType)
 {
+    m_complete = false;
     display::setShipTypeTexts(m_context);
+    step("the executable");
     BinaryFile exe(m_context.executable, BinaryFile::Mode::Read);
     m_context.exe = &exe;
     const DisplayContext& context = m_context;
+    step("the species number (the executable's species table, shiplist.txt)");
     display::showSpecies(context);
+    step("the hex view (the executable)");
     HexView(context).fill();
+    step("the ship list fields (shiplist.txt)");
     display::showShipList(context);
+    step("the craft entry's fields");
     display::showStatusNotes(context);
     context["CraftNoBox"].setText(std::to_string(context.slotNumber()));
     display::showCraftId(context);
     display::showByteFields(context);
     display::showCockpit(context);
     display::showManoeuvrability(context);
+    step("the names (strings.txt, fronttxt.txt)");
     display::showNames(context);
+    step("the descriptions (specdesc.txt)");
     display::showDescriptions(context);
+    step("the ship type entry (the executable, the OPT list file)");
     display::resetWeaponTypes(context);
     display::showShipTypeEntry(context, keepShipType);
+    step("the craft entry's fields");
     display::showStrengths(context);
+    step("the weaponry (data.txt)");
     display::showWeaponry(context);
+    step("the Unknown page (the executable)");
     display::showUnknownPage(context);
     m_context.exe = nullptr;
-    refreshOptInformation(m_context.form, m_context.gameDir);
+    m_complete = true;
+    m_step.clear();
 }
 
 } // namespace plorik

@@ -1,5 +1,6 @@
 #include "craft/SlotGathering.h"
 
+#include "craft/FieldScales.h"
 #include "craft/ScaleClass.h"
 #include "text/NumberRule.h"
 
@@ -26,22 +27,12 @@ std::int64_t SlotGathering::number(const char* control) const
 
 double SlotGathering::shieldFactor() const
 {
-    switch (scaleClassOf(m_form["ComboBox10"].index())) {
-    case ScaleClass::Freighter: return 12.5;
-    case ScaleClass::Capital: return 50.0 / 16;
-    case ScaleClass::Fighter: break;
-    }
-    return 50.0;
+    return shieldScale(scaleClassOf(m_form["ComboBox10"].index())).raw(1);
 }
 
 double SlotGathering::hullFactor() const
 {
-    switch (scaleClassOf(m_form["ComboBox10"].index())) {
-    case ScaleClass::Freighter: return 105.0 / 4;
-    case ScaleClass::Capital: return 105.0 / 16;
-    case ScaleClass::Fighter: break;
-    }
-    return 105.0;
+    return hullScale(scaleClassOf(m_form["ComboBox10"].index())).raw(1);
 }
 
 std::optional<std::string> SlotGathering::refusal() const
@@ -105,7 +96,8 @@ void SlotGathering::storeText(Key key, const char* control, std::size_t longest)
     if (m_profile.absent(key))
         return;
     const std::string& text = m_form[control].text();
-    if (text.size() > longest)
+    // "n/a" is what the box shows when the game's files have no such text: nothing to store.
+    if (text.size() > longest || text == "n/a")
         return;
     const std::int64_t start = m_profile.held(key);
     if (start < 0 || start + static_cast<std::int64_t>(text.size()) + 1 > std::int64_t{SlotBuffer::kSize} - 1)
@@ -134,7 +126,8 @@ void SlotGathering::storeStrength(Key key, const char* control, double factor, b
 void SlotGathering::gatherSpeeds()
 {
     const auto raw = [&](const char* control) {
-        return static_cast<std::int64_t>(roundHalfEven(static_cast<double>(number(control) & 0xFFFF) * 2.25));
+        return static_cast<std::int64_t>(
+            roundHalfEven(static_cast<double>(number(control) & 0xFFFF) * kRawPerSpeedUnit));
     };
     if (!m_profile.absent(Key::Speed))
         storeWord(Key::Speed, 0, raw("SpeedBox"));

@@ -1,8 +1,9 @@
 #include "craft/SlotWrite.h"
 
+#include "common/Errors.h"
 #include "craft/SlotGathering.h"
-#include "gamefiles/PilotFiles.h"
 #include "gamefiles/ShipListWrite.h"
+#include "io/AtomicFile.h"
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
@@ -11,7 +12,15 @@ namespace plorik {
 
 namespace {
 
-constexpr const char* kNoSpecies = "n/a";
+constexpr const char* kNothingWritten = "\r\rNothing was written.";
+
+std::string listed(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : ", ") + names[i];
+    return text;
+}
 
 } // namespace
 
@@ -25,9 +34,14 @@ std::filesystem::path SlotWrite::scratch() const
     return resolveGamePath(m_context.gameDir, "temp.tmp");
 }
 
-std::int32_t SlotWrite::slotNumber() const
+bool SlotWrite::speciesChosen() const
 {
-    return readNumber(m_context.form["CraftNoBox"].text());
+    return control("SpecNo").text() != kNoValue;
+}
+
+void SlotWrite::refuse(const std::string& text)
+{
+    notify("PLORIK error:", text + kNothingWritten, MessageIcon::Error);
 }
 
 void SlotWrite::notify(const std::string& caption, const std::string& text, MessageIcon icon)
@@ -42,46 +56,48 @@ Answer SlotWrite::ask(const std::string& caption, const std::string& text, Messa
 
 void SlotWrite::run()
 {
-    if (!checkValues())
-        return;
-    m_species = std::to_string(readLeadingNumber((*this)["SpecNo"].text())).substr(0, 4);
+    for (const auto& check : {&SlotWrite::valueRefusal, &SlotWrite::freeValueRefusal, &SlotWrite::shipListRefusal}) {
+        if (const auto refusal = (this->*check)()) {
+            refuse(*refusal);
+            return;
+        }
+    }
+    m_species = std::to_string(readLeadingNumber(control("SpecNo").text())).substr(0, 4);
     if (!chooseSpecies())
         return;
-    if (!checkValues())
-        return; // a new species number must fit the species table too
-    updatePilotFiles();
-    SlotGathering(m_context.form, m_context.profile, m_context.slot).gather();
-    writeExecutable();
-    if (xwa() && (*this)["Shiplistwrite"].checked() && (*this)["SpecNo"].text() != kNoSpecies)
-        writeShipList();
-    if (!writeDescriptions())
+    if (const auto refusal = speciesRefusal()) {
+        refuse(*refusal); // a chosen species number must fit the species table too
         return;
-    if (!xwa() && !writeFrontText())
+    }
+
+    SlotBuffer gathered = m_context.slot;
+    SlotGathering(m_context.form, m_context.profile, gathered).gather();
+    WritePlan planned;
+    try {
+        planned = plan(gathered);
+    } catch (const PlorikError& failure) {
+        refuse(failure.what());
         return;
-    writeStrings();
+    }
+    m_context.slot = gathered;
+    const std::vector<std::filesystem::path> pilots = askPilotFiles(planned);
+    if (planned.slotLink && !askSlotLink())
+        planned.slotLink.reset();
+    commit(planned, pilots);
 }
 
-// Values that cannot be stored are refused before anything is written.
-bool SlotWrite::checkValues()
+WritePlan SlotWrite::plan(const SlotBuffer& gathered)
 {
-    std::optional<std::string> refusal = SlotGathering(m_context.form, m_context.profile, m_context.slot).refusal();
-    const std::string& species = (*this)["SpecNo"].text();
-    const std::int32_t tableSize = m_context.profile.slotCount();
-    if (!refusal && !m_context.profile.absent(Key::SpecNoOffset) && species != kNoSpecies) {
-        const std::int32_t number = readLeadingNumber(species);
-        if (number < 1 || number > tableSize)
-            refusal = "Species No.: " + species + " is not in the species table. Allowed are 1 to " +
-                      std::to_string(tableSize) + ".";
-    }
-    if (!refusal)
-        return true;
-    notify("PLORIK error:", *refusal + "\r\rNothing was written.", MessageIcon::Error);
-    return false;
+    WritePlan plan;
+    planExecutable(plan, gathered);
+    planTextFiles(plan);
+    checkFiles(plan);
+    return plan;
 }
 
 bool SlotWrite::chooseSpecies()
 {
-    if (!(*this)["Shiplistwrite"].enabled() || (*this)["SpecNo"].text() != kNoSpecies)
+    if (!control("Shiplistwrite").enabled() || speciesChosen())
         return true;
     const Answer answer = ask(
         "Confirm PLORIK Ship file location:",
@@ -107,27 +123,68 @@ bool SlotWrite::chooseSpecies()
     } else {
         return false;
     }
-    (*this)["SpecNo"].setText(m_species);
+    control("SpecNo").setText(m_species);
     return true;
 }
 
-void SlotWrite::updatePilotFiles()
+std::vector<std::filesystem::path> SlotWrite::askPilotFiles(const WritePlan& plan)
 {
-    if (!(*this)["Known"].checked())
-        return;
-    const std::int64_t offset = kPilotKnownCraft + readNumber(m_species);
-    for (const auto& file : pilotFiles(resolveGamePath(m_context.gameDir))) {
-        BinaryFile pilot(file, BinaryFile::Mode::ReadWrite);
-        if (pilot.readExactlyAt(offset, 1).front() == 1)
-            continue;
+    std::vector<std::filesystem::path> confirmed;
+    for (const auto& file : plan.pilotFiles) {
         const Answer answer = ask("PLORIK query:",
                                   "The Pilot file: " + file.filename().string() + " has this craft listed " +
                                       "as being unknown would you like to change this?",
                                   MessageButtons::YesNo, Answer::Yes);
-        if (answer == Answer::Yes) {
+        if (answer == Answer::Yes)
+            confirmed.push_back(file);
+    }
+    return confirmed;
+}
+
+bool SlotWrite::askSlotLink()
+{
+    return ask("PLORIK query:",
+               "The shipslot link number amd the actual slot number differs. Would you like Plorik to fix it?",
+               MessageButtons::YesNo, Answer::Yes) == Answer::Yes;
+}
+
+void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>& pilots)
+{
+    std::vector<std::string> written;
+    try {
+        for (const auto& file : pilots) {
             const std::uint8_t known = 1;
-            pilot.writeAt(offset, std::span(&known, 1));
+            BinaryFile(file, BinaryFile::Mode::ReadWrite).writeAt(plan.pilotOffset, std::span(&known, 1));
+            written.push_back(file.filename().string());
         }
+        {
+            BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
+            for (const ExecutablePatch& patch : plan.executable)
+                exe.writeAt(patch.offset, patch.bytes);
+            if (plan.slotLink)
+                exe.writeAt(plan.slotLink->offset, plan.slotLink->bytes);
+            written.push_back("the executable");
+        }
+        if (plan.optList) {
+            replaceFileContent(plan.optList->path, plan.optList->content, scratch());
+            written.push_back(plan.optList->name);
+            control("optlistfile").setText(plan.optListName);
+            control("optindex").setText(std::to_string(plan.optIndex));
+        }
+        for (const TextFileStep& step : plan.textFiles) {
+            if (step.notice)
+                m_context.prompter.message(*step.notice);
+            if (step.stops)
+                return;
+            if (step.file) {
+                replaceFileContent(step.file->path, step.file->content, scratch());
+                written.push_back(step.file->name);
+            }
+        }
+    } catch (const PlorikError& failure) {
+        if (written.empty())
+            throw PlorikError(std::string(failure.what()) + kNothingWritten);
+        throw PlorikError(std::string(failure.what()) + "\r\rWritten before the failure: " + listed(written) + ".");
     }
 }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
+#include "craft/WritePlan.h"
 #include "form/Form.h"
+#include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
-#include "session/Prompter.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -22,43 +25,64 @@ struct WriteContext {
     std::filesystem::path executable;
     Prompter& prompter;
     const std::string& shipListSeparator;
+    // The "value:" texts of the "Unknown" page as the display showed them: unchanged rows are not
+    // written.
+    const std::array<std::string, kUnknownRows>& freeValuesShown;
 };
 
 // "Write": stores the slot on screen into the executable and brings the game's text and list files
-// in line, asking what it must. A failing step stops it; what earlier steps wrote stays written.
+// in line, asking what it must. Every value, region and file is checked and every new file content
+// made before the first byte is written; a refusal says "Nothing was written.", and a failure while
+// writing names what was already written.
 class SlotWrite {
 public:
     explicit SlotWrite(WriteContext context) : m_context(std::move(context)) {}
 
-    // Throws FileError and PlorikError for failures the command runner reports.
+    // Throws PlorikError for failures while writing.
     void run();
 
 private:
-    bool checkValues();
+    // Checks (SlotWriteChecks.cpp): a refusal's text, or nullopt.
+    std::optional<std::string> valueRefusal() const;
+    std::optional<std::string> speciesRefusal() const;
+    std::optional<std::string> freeValueRefusal() const;
+    std::optional<std::string> shipListRefusal() const;
     bool chooseSpecies();
-    void updatePilotFiles();
-    void writeExecutable();
-    void writeOptList();
-    void writeSpeciesTable(class BinaryFile& exe);
-    void writeShipTypeEntry(class BinaryFile& exe);
-    void writeFreeValues(class BinaryFile& exe);
-    void checkShipSlotLink(class BinaryFile& exe);
-    void writeShipList();
-    bool writeDescriptions();
-    bool writeFrontText();
-    void writeStrings();
 
-    void stop(const std::string& caption, const std::string& text, MessageIcon icon);
+    // Planning (SlotWriteExecutable.cpp, SlotWriteTextFiles.cpp).
+    WritePlan plan(const SlotBuffer& gathered);
+    void planExecutable(WritePlan& plan, const SlotBuffer& gathered);
+    void planOptList(WritePlan& plan);
+    void planFreeValues(WritePlan& plan);
+    void planSlotLink(WritePlan& plan, const class BinaryFile& exe);
+    void planTextFiles(WritePlan& plan);
+    std::optional<FileReplacement> shipListFile();
+    TextFileStep descriptionsStep();
+    TextFileStep frontTextStep();
+    TextFileStep stringsStep();
+    void checkRegions(const WritePlan& plan, std::int64_t exeSize) const;
+    void checkFiles(const WritePlan& plan) const;
+
+    // Questions asked once everything is planned, and the writes.
+    std::vector<std::filesystem::path> askPilotFiles(const WritePlan& plan);
+    bool askSlotLink();
+    void commit(WritePlan& plan, const std::vector<std::filesystem::path>& pilots);
+
+    void refuse(const std::string& text);
     void notify(const std::string& caption, const std::string& text, MessageIcon icon);
     Answer ask(const std::string& caption, const std::string& text, MessageButtons buttons, Answer defaultButton);
     std::filesystem::path gameFile(const std::string& name) const;
     std::filesystem::path scratch() const;
-    Control& operator[](const char* key) const { return m_context.form[key]; }
-    std::int32_t slotNumber() const;
+    Control& control(const char* key) const { return m_context.form[key]; }
+    std::int32_t slotNumber() const { return m_context.slotOffset / m_context.profile.entryLength() + 1; }
     bool xwa() const { return m_context.profile.isXwa(); }
+    bool speciesChosen() const;
 
     WriteContext m_context;
     std::string m_species; // the species number as text, at most 4 characters
 };
+
+// The text of the "Species No.:" box, the OPT boxes and others while they hold no value.
+inline constexpr const char* kNoValue = "n/a";
 
 } // namespace plorik

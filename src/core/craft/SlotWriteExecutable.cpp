@@ -1,181 +1,187 @@
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
+#include "craft/FreeValues.h"
 #include "craft/SlotWrite.h"
 #include "gamefiles/GameTextWrites.h"
 #include "gamefiles/OptList.h"
+#include "gamefiles/PilotFiles.h"
 #include "io/BinaryFile.h"
-#include "io/FileError.h"
+#include "io/GamePath.h"
 #include "text/NumberRule.h"
-
-#include <charconv>
-#include <cmath>
-#include <cstring>
-#include <limits>
 
 namespace plorik {
 
 namespace {
 
-void putLittleEndian(BinaryFile& exe, std::int64_t at, std::uint32_t value, std::size_t width)
+std::vector<std::uint8_t> littleEndian(std::uint32_t value, std::size_t width)
 {
-    std::uint8_t bytes[4];
+    std::vector<std::uint8_t> bytes;
     for (std::size_t i = 0; i < width; ++i)
-        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
-    exe.writeAt(at, std::span<const std::uint8_t>(bytes, width));
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    return bytes;
 }
 
-// A free value's text as a whole decimal number; anything else stops the write.
-std::int64_t decimalValue(const std::string& text)
+// The texts the display shows in "OPT File:" when the craft has no model: not model names.
+bool isModelName(const std::string& text)
 {
-    std::int64_t value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc() || end != last)
-        throw PlorikError("'" + text + "' is not a valid integer value");
-    return value;
+    return text != "None Assigned" && text != "None assigned" && text != kNoValue;
 }
 
-double decimalFloat(const std::string& text)
+// The list files a ship type entry can name; nothing else is ever taken for a file name.
+bool isOptListFile(const std::string& name, bool xwa)
 {
-    double value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first != last && *first == '+')
-        ++first;
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    // A single-precision field takes finite values of its range only.
-    if (first == last || error != std::errc() || end != last || !std::isfinite(value) ||
-        std::fabs(value) > std::numeric_limits<float>::max())
-        throw PlorikError("'" + text + "' is not a valid floating point value");
-    return value;
+    for (std::int32_t selector = 0; selector < 3; ++selector) {
+        if (name != kUnknownOptList && name == optListFileName(selector, xwa))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
-void SlotWrite::writeExecutable()
+void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
 {
     const VersionProfile& profile = m_context.profile;
-    BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
-    const auto& buffer = m_context.slot.bytes();
-    exe.writeAt(std::int64_t{profile.held(Key::CraftOffset)} + m_context.slotOffset,
-                std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(profile.entryLength())));
-    const std::string& model = (*this)["DBOPTFile"].text();
-    // The placeholders the display shows for a missing entry are not model names.
-    if (model != "None Assigned" && model != "None assigned")
-        writeOptList();
-    writeSpeciesTable(exe);
-    writeShipTypeEntry(exe);
-    writeFreeValues(exe);
-    checkShipSlotLink(exe);
-}
+    const CraftTable table(profile);
+    const std::int32_t slot = slotNumber();
+    const std::string ofSlot = " of slot " + std::to_string(slot);
+    // Opened for writing now, so a write-protected or missing executable stops the write here.
+    const BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
 
-void SlotWrite::writeOptList()
-{
-    Control& listFile = (*this)["optlistfile"];
-    Control& index = (*this)["optindex"];
-    if (listFile.text() == kUnknownOptList) {
-        listFile.setText(optListFileName(0, xwa()));
-        index.setText(std::to_string(countOptListLines(gameFile(listFile.text()))));
+    const auto& buffer = gathered.bytes();
+    plan.executable.push_back({"the craft entry" + ofSlot,
+                               table.craftEntryOffset(slot),
+                               {buffer.begin(), buffer.begin() + profile.entryLength()}});
+    planOptList(plan);
+
+    if (!profile.absent(Key::SpecNoOffset) && speciesChosen()) {
+        const std::int32_t species = readNumber(m_species);
+        // The table is written in whole 2-byte records counted from the start of the file.
+        const std::int64_t record = table.speciesEntryOffset(species) / 2;
+        plan.executable.push_back({"the species table entry of species " + m_species, record * 2,
+                                   littleEndian(static_cast<std::uint32_t>(slot), 2)});
     }
-    const std::int64_t wanted = readNumber(index.text());
-    const std::int64_t placed =
-        writeOptListEntry(gameFile(listFile.text()), scratch(), wanted, (*this)["DBOPTFile"].text());
-    if (placed != wanted)
-        index.setText(std::to_string(placed));
+
+    if (!profile.absent(Key::ShipTypeStart)) {
+        const std::int64_t base = table.shipTypeBase(slot);
+        const std::string region = "the ship type entry" + ofSlot;
+        const int shipType = control("ComboBox10").index();
+        if (shipType >= 0) // no item chosen: the stored type stays
+            plan.executable.push_back({region, base, littleEndian(static_cast<std::uint32_t>(shipType), 1)});
+        plan.executable.push_back({region, base - 3, littleEndian(control("EnabledBox").checked() ? 3 : 2, 1)});
+        const std::string listFile = plan.optList ? plan.optListName : control("optlistfile").text();
+        const std::int64_t selectorAt = base + (xwa() ? 17 : 21);
+        for (std::int32_t selector = 0; selector < 3; ++selector) {
+            if (isOptListFile(listFile, true) && listFile == optListFileName(selector, true))
+                plan.executable.push_back({region, selectorAt, littleEndian(static_cast<std::uint32_t>(selector), 2)});
+            else if (isOptListFile(listFile, false) && listFile == optListFileName(selector, false))
+                plan.executable.push_back({region, selectorAt, littleEndian(static_cast<std::uint32_t>(selector), 1)});
+        }
+        const auto optIndex =
+            static_cast<std::uint32_t>(plan.optList ? plan.optIndex : readNumber(control("optindex").text()));
+        if (xwa()) {
+            plan.executable.push_back(
+                {region, base + 14,
+                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control("CapWpnSys").text())), 1)});
+            plan.executable.push_back(
+                {region, base + 13,
+                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control("ComboBox5").text())), 1)});
+            plan.executable.push_back({region, base + 19, littleEndian(optIndex, 2)});
+        } else {
+            plan.executable.push_back({region, base + 22, littleEndian(optIndex, 1)});
+        }
+    }
+    planFreeValues(plan);
+    checkRegions(plan, exe.size());
+    planSlotLink(plan, exe);
+
+    if (control("Known").checked()) {
+        plan.pilotOffset = kPilotKnownCraft + readNumber(m_species);
+        for (const auto& file : pilotFiles(resolveGamePath(m_context.gameDir))) {
+            const BinaryFile pilot(file, BinaryFile::Mode::Read);
+            if (pilot.readExactlyAt(plan.pilotOffset, 1).front() == 1)
+                continue;
+            refuseWriteProtected(file);
+            plan.pilotFiles.push_back(file);
+        }
+    }
 }
 
-void SlotWrite::writeSpeciesTable(BinaryFile& exe)
+void SlotWrite::planOptList(WritePlan& plan)
 {
-    if (m_context.profile.absent(Key::SpecNoOffset) || (*this)["SpecNo"].text() == "n/a")
+    // The list entry belongs to the ship type entry, which names the list.
+    if (m_context.profile.absent(Key::ShipTypeStart) || !isModelName(control("DBOPTFile").text()))
         return;
-    const std::int64_t species = readNumber(m_species);
-    // The table is written in whole 2-byte records counted from the start of the file.
-    const std::int64_t record = (std::int64_t{m_context.profile.held(Key::SpecNoOffset)} + 2 * (species - 1)) / 2;
-    putLittleEndian(exe, record * 2, static_cast<std::uint32_t>(slotNumber()), 2);
-}
-
-void SlotWrite::writeShipTypeEntry(BinaryFile& exe)
-{
-    const VersionProfile& profile = m_context.profile;
-    if (profile.absent(Key::ShipTypeStart))
+    std::string listFile = control("optlistfile").text();
+    std::int64_t index = readNumber(control("optindex").text());
+    if (listFile == kUnknownOptList) {
+        listFile = optListFileName(0, xwa());
+        index = countOptListLines(gameFile(listFile));
+    }
+    if (!isOptListFile(listFile, xwa()))
         return;
-    const std::int64_t base = CraftTable(profile).shipTypeBase(slotNumber());
-    const int shipType = (*this)["ComboBox10"].index();
-    if (shipType >= 0) // no item chosen: the stored type stays
-        putLittleEndian(exe, base, static_cast<std::uint32_t>(shipType), 1);
-    putLittleEndian(exe, base - 3, (*this)["EnabledBox"].checked() ? 3 : 2, 1);
-
-    const std::string& listFile = (*this)["optlistfile"].text();
-    const std::int64_t selectorAt = base + (xwa() ? 17 : 21);
-    for (std::int32_t selector = 0; selector < 3; ++selector) {
-        if (listFile == optListFileName(selector, true) && listFile != kUnknownOptList)
-            putLittleEndian(exe, selectorAt, static_cast<std::uint32_t>(selector), 2);
-        else if (listFile == optListFileName(selector, false) && listFile != kUnknownOptList)
-            putLittleEndian(exe, selectorAt, static_cast<std::uint32_t>(selector), 1);
-    }
-    const auto optIndex = static_cast<std::uint32_t>(readNumber((*this)["optindex"].text()));
-    if (xwa()) {
-        putLittleEndian(exe, base + 14, static_cast<std::uint32_t>(readLeadingNumber((*this)["CapWpnSys"].text())), 1);
-        putLittleEndian(exe, base + 13, static_cast<std::uint32_t>(readLeadingNumber((*this)["ComboBox5"].text())), 1);
-        putLittleEndian(exe, base + 19, optIndex, 2);
-    } else {
-        putLittleEndian(exe, base + 22, optIndex, 1);
-    }
+    const OptListContent list = optListWithEntry(gameFile(listFile), index, control("DBOPTFile").text());
+    plan.optList = FileReplacement{listFile, gameFile(listFile), list.content};
+    plan.optListName = listFile;
+    plan.optIndex = list.placedAt;
 }
 
-void SlotWrite::writeFreeValues(BinaryFile& exe)
+void SlotWrite::planFreeValues(WritePlan& plan)
 {
-    const VersionProfile& profile = m_context.profile;
-    Control& grid = (*this)["StringGrid3"];
+    Control& grid = control("StringGrid3");
     for (std::size_t row = 1; row <= kUnknownRows && row < grid.rowCount(); ++row) {
         const std::string location = grid.cell(row, 3);
         if (location.empty())
             continue;
-        const std::int64_t offset = readNumber(grid.cell(row, 4));
-        std::int64_t at = 0;
-        if (location == "Shipslot") {
-            at = std::int64_t{profile.held(Key::CraftOffset)} + m_context.slotOffset + offset;
-        } else if (location == "Shiptype") {
-            at = CraftTable(profile).shipTypeEntryOffset(slotNumber()) + offset;
-        } else {
-            grid.setCell(row, 3, "$Error in data.txt");
+        const auto position =
+            freeValuePosition(m_context.profile, slotNumber(), location, readNumber(grid.cell(row, 4)));
+        if (!position) {
+            grid.setCell(row, 3, kFreeValueLocationError);
             continue;
         }
-        const std::string& type = grid.cell(row, 1);
-        const std::string& value = grid.cell(row, 2);
-        if (type == "Byte") {
-            putLittleEndian(exe, at, static_cast<std::uint32_t>(decimalValue(value)), 1);
-        } else if (type == "Word" || type == "Integer") {
-            putLittleEndian(exe, at, static_cast<std::uint32_t>(decimalValue(value)), 2);
-        } else if (type == "LongInt") {
-            putLittleEndian(exe, at, static_cast<std::uint32_t>(decimalValue(value)), 4);
-        } else if (type == "Float") {
-            const float single = static_cast<float>(decimalFloat(value));
-            std::uint32_t bits = 0;
-            std::memcpy(&bits, &single, sizeof bits);
-            putLittleEndian(exe, at, bits, 4);
-        } else if (type == "Char") {
-            putLittleEndian(exe, at, value.empty() ? 0u : static_cast<unsigned char>(value.front()), 1);
-        }
+        // A value left as the display showed it could only put back what was read, or undo an
+        // edit of the pages whose bytes it covers.
+        const auto type = freeValueType(grid.cell(row, 1));
+        const std::string& text = grid.cell(row, 2);
+        if (!type || text == m_context.freeValuesShown[row - 1])
+            continue;
+        std::string problem;
+        const auto bytes = freeValueBytes(*type, text, problem);
+        if (!bytes)
+            throw PlorikError("\"value:\" of row " + std::to_string(row) + ": \"" + text + "\" " + problem + ".");
+        plan.executable.push_back(
+            {"the free value \"" + grid.cell(row, 0) + "\" (row " + std::to_string(row) + ")", *position, *bytes});
     }
 }
 
-void SlotWrite::checkShipSlotLink(BinaryFile& exe)
+void SlotWrite::checkRegions(const WritePlan& plan, std::int64_t exeSize) const
+{
+    for (const ExecutablePatch& patch : plan.executable) {
+        const std::int64_t end = patch.offset + static_cast<std::int64_t>(patch.bytes.size());
+        if (patch.offset >= 0 && end <= exeSize)
+            continue;
+        throw PlorikError(patch.region + " (bytes " + std::to_string(patch.offset) + " to " + std::to_string(end - 1) +
+                          ") lies outside the executable, which has " + std::to_string(exeSize) + " bytes.");
+    }
+}
+
+// The link byte as it will stand once the planned patches are written.
+void SlotWrite::planSlotLink(WritePlan& plan, const BinaryFile& exe)
 {
     if (m_context.profile.absent(Key::ShipTypeStart))
         return;
-    const std::int64_t at = CraftTable(m_context.profile).shipTypeBase(slotNumber()) + (xwa() ? 15 : 20);
-    const std::int32_t link = exe.readExactlyAt(at, 1).front();
-    if (link + 1 == slotNumber())
-        return;
-    const Answer answer = ask("PLORIK query:",
-                              "The shipslot link number amd the actual slot number differs. Would you like Plorik to "
-                              "fix it?",
-                              MessageButtons::YesNo, Answer::Yes);
-    if (answer == Answer::Yes)
-        putLittleEndian(exe, at, static_cast<std::uint32_t>(slotNumber() - 1), 1);
+    const std::int32_t slot = slotNumber();
+    const std::int64_t at = CraftTable(m_context.profile).shipTypeBase(slot) + (xwa() ? 15 : 20);
+    ExecutablePatch link{"the ship slot link of slot " + std::to_string(slot), at,
+                         littleEndian(static_cast<std::uint32_t>(slot - 1), 1)};
+    checkRegions(WritePlan{.executable = {link}}, exe.size());
+    std::int32_t value = exe.readExactlyAt(at, 1).front();
+    for (const ExecutablePatch& patch : plan.executable) {
+        if (at >= patch.offset && at < patch.offset + static_cast<std::int64_t>(patch.bytes.size()))
+            value = patch.bytes[static_cast<std::size_t>(at - patch.offset)];
+    }
+    if (value + 1 != slot)
+        plan.slotLink = std::move(link);
 }
 
 } // namespace plorik

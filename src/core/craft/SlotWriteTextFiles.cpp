@@ -2,89 +2,134 @@
 #include "gamefiles/GameLines.h"
 #include "gamefiles/GameTextWrites.h"
 #include "gamefiles/ShipListWrite.h"
+#include "io/AtomicFile.h"
 #include "text/NumberRule.h"
 
 namespace plorik {
 
-void SlotWrite::writeShipList()
+namespace {
+
+// What the descriptions show when the species has no record: no text of the craft's.
+constexpr const char* kNoDescription = "**no entry found**";
+// What they show for a slot beyond the positional records: the write leaves it alone.
+constexpr const char* kNotEditable = "**Not editable**";
+
+TextFileStep notice(const std::string& caption, const std::string& text, MessageIcon icon, bool stops)
 {
-    SpeciesLine fields;
-    fields.name = (*this)["Shiplistnamebox"].text();
-    fields.category = shipListCategory((*this)["ComboBox10"].index());
-    fields.playMode = (*this)["Playmodebox"].text();
-    fields.known = (*this)["Known"].checked() ? "Known" : "Unknown";
-    fields.skirmish = (*this)["InSkirmishBox"].text();
-    fields.separator = m_context.shipListSeparator;
-    fields.iconString = (*this)["IconBox"].text();
-    replaceSpeciesLine(gameFile("shiplist.txt"), scratch(), m_species, speciesLineText(m_species, fields));
+    return {std::nullopt, Message{caption, text, icon, MessageButtons::Ok, Answer::Ok}, stops};
 }
 
-bool SlotWrite::writeDescriptions()
+} // namespace
+
+void SlotWrite::planTextFiles(WritePlan& plan)
+{
+    if (auto shipList = shipListFile())
+        plan.textFiles.push_back({std::move(shipList), std::nullopt, false});
+    for (TextFileStep (SlotWrite::*next)() :
+         {&SlotWrite::descriptionsStep, &SlotWrite::frontTextStep, &SlotWrite::stringsStep}) {
+        TextFileStep step = (this->*next)();
+        const bool stops = step.stops;
+        if (step.file || step.notice)
+            plan.textFiles.push_back(std::move(step));
+        if (stops)
+            return;
+    }
+}
+
+void SlotWrite::checkFiles(const WritePlan& plan) const
+{
+    if (plan.optList)
+        checkReplaceable(plan.optList->path, scratch());
+    for (const TextFileStep& step : plan.textFiles) {
+        if (step.file)
+            checkReplaceable(step.file->path, scratch());
+    }
+}
+
+std::optional<FileReplacement> SlotWrite::shipListFile()
+{
+    if (!xwa() || !control("Shiplistwrite").checked() || !speciesChosen())
+        return std::nullopt;
+    SpeciesLine fields;
+    fields.name = control("Shiplistnamebox").text();
+    fields.category = shipListCategory(control("ComboBox10").index());
+    fields.playMode = control("Playmodebox").text();
+    fields.known = control("Known").checked() ? "Known" : "Unknown";
+    fields.skirmish = control("InSkirmishBox").text();
+    fields.separator = m_context.shipListSeparator;
+    fields.iconString = control("IconBox").text();
+    const auto path = gameFile("shiplist.txt");
+    return FileReplacement{"shiplist.txt", path,
+                           shipListWithSpeciesLine(path, m_species, speciesLineText(m_species, fields))};
+}
+
+TextFileStep SlotWrite::descriptionsStep()
 {
     const std::int32_t index = slotNumber() - 1;
-    if (!xwa() && index >= 69) {
-        notify("PLORIK notify:",
-               "PLORIK currently doesn't write Specdesc and OPT list stuff for slots above 70 because BOP behaves very "
-               "differently with those. Edit them manually if you wish.",
-               MessageIcon::Warning);
-        return true;
+    const bool keyed = !m_context.profile.absent(Key::SpecNoOffset);
+    if (!xwa() && index >= 69)
+        return notice("PLORIK notify:",
+                      "PLORIK currently doesn't write Specdesc and OPT list stuff for slots above 70 because BOP "
+                      "behaves very differently with those. Edit them manually if you wish.",
+                      MessageIcon::Warning, false);
+    // Records are found by species: without one there is no record to write.
+    if (keyed && !speciesChosen())
+        return {};
+    if (control("CraftTypeBox").text() == kNotEditable)
+        return {};
+    DescriptionRecord record;
+    const char* boxes[] = {"CraftTypeBox", "ManufactorBox", "UsedByBox", "DescriptionBox", "CrewBox"};
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        const std::string& text = control(boxes[i]).text();
+        record[i] = text == kNoDescription ? std::string() : text;
     }
-    if (xwa() && (*this)["SpecNo"].text() == "n/a")
-        return true;
-    if ((*this)["CraftTypeBox"].text() == "**Not editable**")
-        return true;
-    const DescriptionRecord record = {(*this)["CraftTypeBox"].text(), (*this)["ManufactorBox"].text(),
-                                      (*this)["UsedByBox"].text(), (*this)["DescriptionBox"].text(),
-                                      (*this)["CrewBox"].text()};
-    if (!m_context.profile.absent(Key::SpecNoOffset)) {
-        writeKeyedDescription(gameFile("specdesc.txt"), scratch(), m_species, record);
-        return true;
-    }
-    if (writePositionalDescription(gameFile("specdesc.txt"), scratch(), index, record))
-        return true;
-    notify("PLORIK error:",
-           "Bad specdesc.txt file!\r\rPlease note that only the statistic data could be written, you should check "
-           "that you have all the files required!",
-           MessageIcon::Error);
-    return false;
+    const auto path = gameFile("specdesc.txt");
+    if (keyed)
+        return {FileReplacement{"specdesc.txt", path, specDescWithSpeciesRecord(path, m_species, record)}};
+    if (auto content = specDescWithSlotRecord(path, index, record))
+        return {FileReplacement{"specdesc.txt", path, std::move(*content)}};
+    return notice("PLORIK error:",
+                  "Bad specdesc.txt file!\r\rPlease note that only the statistic data could be written, you should "
+                  "check that you have all the files required!",
+                  MessageIcon::Error, true);
 }
 
-bool SlotWrite::writeFrontText()
+TextFileStep SlotWrite::frontTextStep()
 {
-    if (m_context.profile.absent(Key::LongNameStrtLine)) {
-        notify("PLORIK error:",
-               "No offset for fronttxt.txt is specified for this XvT version\r\rPlease note that only the statistic "
-               "data and specdesc descriptions could be written!",
-               MessageIcon::Error);
-        return false;
-    }
-    writeFrontTextLine(gameFile("fronttxt.txt"), scratch(), GameLines::longName(m_context.profile, slotNumber()),
-                       (*this)["CraftNameBox"].text());
-    return true;
+    if (xwa())
+        return {};
+    if (m_context.profile.absent(Key::LongNameStrtLine))
+        return notice("PLORIK error:",
+                      "No offset for fronttxt.txt is specified for this XvT version\r\rPlease note that only the "
+                      "statistic data and specdesc descriptions could be written!",
+                      MessageIcon::Error, true);
+    const auto path = gameFile("fronttxt.txt");
+    return {FileReplacement{
+        "fronttxt.txt", path,
+        frontTextWithName(path, GameLines::longName(m_context.profile, slotNumber()), control("CraftNameBox").text())}};
 }
 
-void SlotWrite::writeStrings()
+TextFileStep SlotWrite::stringsStep()
 {
     const std::int32_t slot = slotNumber();
-    if (xwa() && slot - 1 > 217) {
-        notify("PLORIK notify:",
-               "Strings.txt stuff will not be written for slots above 217. \r\rEverything else will be written as "
-               "normal.",
-               MessageIcon::Error);
-        return;
-    }
+    if (xwa() && slot - 1 > 217)
+        return notice("PLORIK notify:",
+                      "Strings.txt stuff will not be written for slots above 217. \r\rEverything else will be written "
+                      "as normal.",
+                      MessageIcon::Error, true);
     const VersionProfile& profile = m_context.profile;
     SlotStrings strings{GameLines::gender(profile, slot),
                         GameLines::plural(profile, slot),
                         std::nullopt,
-                        !(*this)["MaleRadioB"].checked(),
-                        (*this)["CraftNameBox"].text(),
-                        (*this)["PluralnameBox"].text(),
-                        (*this)["CraftIDBox"].text(),
+                        !control("MaleRadioB").checked(),
+                        control("CraftNameBox").text(),
+                        control("PluralnameBox").text(),
+                        control("CraftIDBox").text(),
                         xwa()};
     if (!profile.absent(Key::ShortNamesLine))
         strings.shortNameLine = GameLines::shortName(profile, slot);
-    writeSlotStrings(gameFile("strings.txt"), scratch(), strings);
+    const auto path = gameFile("strings.txt");
+    return {FileReplacement{"strings.txt", path, stringsWithSlotNames(path, strings)}};
 }
 
 } // namespace plorik

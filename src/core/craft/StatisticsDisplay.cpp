@@ -1,4 +1,5 @@
 #include "craft/DisplaySteps.h"
+#include "craft/FieldScales.h"
 #include "craft/ScaleClass.h"
 #include "text/NumberRule.h"
 
@@ -74,12 +75,12 @@ void showByteFields(const DisplayContext& context)
 void showManoeuvrability(const DisplayContext& context)
 {
     if (const auto at = context.field(Key::Speed, 2))
-        context["SpeedBox"].setText(wholePart(context.slot.word(*at) / 2.25));
+        context["SpeedBox"].setText(wholePart(context.slot.word(*at) / kRawPerSpeedUnit));
     else
         context["SpeedBox"].setEnabled(false);
     for (const auto& [key, field] : {std::pair{"AccBox", Key::Acc}, std::pair{"Deaccbox", Key::Deacc}}) {
         if (const auto at = context.field(field, 1))
-            context[key].setText(wholePart(roundHalfEven(context.slot.byte(*at) / 2.25)));
+            context[key].setText(wholePart(roundHalfEven(context.slot.byte(*at) / kRawPerSpeedUnit)));
         else
             context[key].setEnabled(false);
     }
@@ -107,30 +108,20 @@ void showStrengths(const DisplayContext& context)
     const VersionProfile& profile = context.profile;
     const bool longShield = profile.held(Key::LongShieldPowerValue) != 0;
     if (const auto at = context.field(Key::ShieldPower, longShield ? 4 : 2)) {
-        if (profile.absent(Key::ShipTypeStart))
+        if (profile.absent(Key::ShipTypeStart)) {
             chooseShipTypeBySlot(context);
-        const double raw = strengthRaw(context, *at, longShield);
-        double shown = raw / 50;
-        switch (scaleClassOf(context["ComboBox10"].index())) {
-        case ScaleClass::Freighter: shown = raw / 12.5; break;
-        case ScaleClass::Capital: shown = roundHalfEven(raw / 50) * 16; break;
-        case ScaleClass::Fighter: break;
         }
-        context["ShieldPowerBox"].setText(wholePart(shown));
+        const ScaleClass shieldClass = scaleClassOf(context["ComboBox10"].index());
+        context["ShieldPowerBox"].setText(
+            std::to_string(shieldScale(shieldClass).shown(strengthRaw(context, *at, longShield))));
     } else {
         context["ShieldPowerBox"].setEnabled(false);
     }
 
     const bool longHull = profile.held(Key::LongHullRating) != 0;
     if (const auto at = context.field(Key::HullRating, longHull ? 4 : 2)) {
-        const double steps = roundHalfEven(strengthRaw(context, *at, longHull) / 105.0);
-        double shown = steps;
-        switch (scaleClassOf(context["ComboBox10"].index())) {
-        case ScaleClass::Freighter: shown = steps * 4; break;
-        case ScaleClass::Capital: shown = steps * 16; break;
-        case ScaleClass::Fighter: break;
-        }
-        context["HullRateBox"].setText(wholePart(shown));
+        const ScaleClass hullClass = scaleClassOf(context["ComboBox10"].index());
+        context["HullRateBox"].setText(std::to_string(hullScale(hullClass).shown(strengthRaw(context, *at, longHull))));
     } else {
         context["HullRateBox"].setEnabled(false);
     }

@@ -13,10 +13,13 @@ void SlotGathering::gatherWeapons(std::span<const layout::WeaponRow> rows, std::
     for (const layout::Field& field : bytes)
         storeByte(Key::WeaponStatsStart, field.offset, number(field.control));
     for (const layout::WeaponRow& row : rows) {
-        const std::int64_t type = readLeadingNumber(m_form[row.type].text());
-        if (wordTypes)
+        const std::string& text = m_form[row.type].text();
+        // A code that data.txt does not name shows "Unkown": it keeps the code it stands for.
+        const bool named = text != "Unkown" && text != "Unknown";
+        const std::int64_t type = readLeadingNumber(text);
+        if (named && wordTypes)
             storeWord(Key::WeaponStatsStart, row.typeOffset, type);
-        else
+        else if (named)
             storeByte(Key::WeaponStatsStart, row.typeOffset, type);
         for (std::size_t b = 0; b < 4; ++b) {
             if (row.boxes[b])

@@ -20,15 +20,6 @@ bool isComment(const std::string& line)
     return !line.empty() && line.front() == '/';
 }
 
-std::string keyOf(const std::string& line)
-{
-    const std::size_t first = line.find('_');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t second = line.find('_', first + 1);
-    return second == std::string::npos ? line.substr(first + 1) : line.substr(first + 1, second - first - 1);
-}
-
 void dropFour(TextRewrite& rewrite)
 {
     for (int i = 0; i < 4; ++i)
@@ -49,10 +40,9 @@ std::int64_t countOptListLines(const std::filesystem::path& list)
     return count;
 }
 
-std::int64_t writeOptListEntry(const std::filesystem::path& list, const std::filesystem::path& scratch,
-                               std::int64_t index, const std::string& modelName)
+OptListContent optListWithEntry(const std::filesystem::path& list, std::int64_t index, const std::string& modelName)
 {
-    TextRewrite rewrite(list, scratch);
+    TextRewrite rewrite(list);
     std::int64_t copied = 0;
     while (copied < index && !rewrite.atEnd()) {
         rewrite.copyLine();
@@ -62,68 +52,67 @@ std::int64_t writeOptListEntry(const std::filesystem::path& list, const std::fil
     if (!rewrite.atEnd())
         rewrite.dropLine();
     rewrite.copyRest();
-    rewrite.commit();
-    return copied;
+    return {rewrite.content(), copied};
 }
 
-bool writePositionalDescription(const std::filesystem::path& file, const std::filesystem::path& scratch,
-                                std::int32_t slotIndex, const DescriptionRecord& record)
+std::optional<std::string> specDescWithSlotRecord(const std::filesystem::path& file, std::int32_t slotIndex,
+                                                  const DescriptionRecord& record)
 {
-    TextRewrite rewrite(file, scratch);
+    TextRewrite rewrite(file);
     std::int64_t counted = 0;
     while (counted < std::int64_t{slotIndex} * 5) {
         if (rewrite.atEnd())
-            return false;
+            return std::nullopt;
         if (!isComment(rewrite.copyLine()))
             ++counted;
     }
     // Comment lines before the record stay; the record's first line is the next other line.
-    std::string line;
-    while (!rewrite.atEnd() && isComment(line = rewrite.dropLine()))
-        rewrite.put(line);
+    while (!rewrite.atEnd()) {
+        const std::string line = rewrite.dropLine();
+        if (!isComment(line))
+            break;
+        rewrite.keepDropped();
+    }
     for (const std::string& text : record)
         rewrite.put(text);
     dropFour(rewrite);
     rewrite.copyRest();
-    rewrite.commit();
-    return true;
+    return rewrite.content();
 }
 
-void writeKeyedDescription(const std::filesystem::path& file, const std::filesystem::path& scratch,
-                           const std::string& species, const DescriptionRecord& record)
+std::string specDescWithSpeciesRecord(const std::filesystem::path& file, const std::string& species,
+                                      const DescriptionRecord& record)
 {
-    TextRewrite rewrite(file, scratch);
+    TextRewrite rewrite(file);
     rewrite.copyLine();
     while (!rewrite.atEnd()) {
         const std::string line = rewrite.dropLine();
-        if (!line.empty() && line.front() == '!' && keyOf(line) == species)
+        if (!line.empty() && line.front() == '!' && speciesKeyOf(line) == species)
             break;
-        rewrite.put(line);
+        rewrite.keepDropped();
     }
     static const char* const kTags[] = {"_NAME!", "_MANU!", "_SIDE!", "_DESC!", "_CREW!"};
     for (std::size_t i = 0; i < record.size(); ++i)
         rewrite.put("!SPEC_" + species + kTags[i] + record[i]);
     dropFour(rewrite);
     rewrite.copyRest();
-    rewrite.commit();
+    return rewrite.content();
 }
 
-void writeFrontTextLine(const std::filesystem::path& file, const std::filesystem::path& scratch, std::int64_t line,
-                        const std::string& name)
+std::string frontTextWithName(const std::filesystem::path& file, std::int64_t line, const std::string& name)
 {
-    TextRewrite rewrite(file, scratch);
+    TextRewrite rewrite(file);
     std::int64_t read = 0;
     copyUpTo(rewrite, line, read);
     rewrite.put(name);
     rewrite.dropLine();
     rewrite.copyRest();
-    rewrite.commit();
+    return rewrite.content();
 }
 
-void writeSlotStrings(const std::filesystem::path& file, const std::filesystem::path& scratch,
-                      const SlotStrings& strings)
+std::string stringsWithSlotNames(const std::filesystem::path& file, const SlotStrings& strings)
 {
-    TextRewrite rewrite(file, scratch);
+    TextRewrite rewrite(file);
     std::int64_t read = 0;
     const std::string sex = strings.female ? "f:" : "m:";
 
@@ -152,7 +141,7 @@ void writeSlotStrings(const std::filesystem::path& file, const std::filesystem::
         ++read;
     }
     rewrite.copyRest();
-    rewrite.commit();
+    return rewrite.content();
 }
 
 } // namespace plorik

@@ -9,29 +9,32 @@
 
 namespace plorik {
 
-// The rewrites of the game's text files that "Write" makes. Each goes through temp.tmp (`scratch`)
-// and leaves the file as it was when it fails.
+// The new contents of the game's text files that "Write" makes. Each reads the file as it is now
+// and returns what is to take its place; nothing is written here, so a write can prepare every
+// file before it changes the first one. Throws FileError when the file cannot be read.
 
-// The OPT list entry at 0-based `index`; returns the index the name went to (the old line count
+// The OPT list with `modelName` at 0-based `index`; `placedAt` is where it went (the old line count
 // when the list is shorter).
-std::int64_t writeOptListEntry(const std::filesystem::path& list, const std::filesystem::path& scratch,
-                               std::int64_t index, const std::string& modelName);
+struct OptListContent {
+    std::string content;
+    std::int64_t placedAt = 0;
+};
+OptListContent optListWithEntry(const std::filesystem::path& list, std::int64_t index, const std::string& modelName);
 // The lines of a list up to and including its first empty line: where a new entry goes.
 std::int64_t countOptListLines(const std::filesystem::path& list);
 
-// specdesc.txt by slot: false (and nothing written) when the file has fewer than `slotIndex` records.
-bool writePositionalDescription(const std::filesystem::path& file, const std::filesystem::path& scratch,
-                                std::int32_t slotIndex, const DescriptionRecord& record);
+// specdesc.txt by slot: nullopt when the file has fewer than `slotIndex` records.
+std::optional<std::string> specDescWithSlotRecord(const std::filesystem::path& file, std::int32_t slotIndex,
+                                                  const DescriptionRecord& record);
 // specdesc.txt by species: the record's five tagged lines, in place of the old record or at the end.
-void writeKeyedDescription(const std::filesystem::path& file, const std::filesystem::path& scratch,
-                           const std::string& species, const DescriptionRecord& record);
+std::string specDescWithSpeciesRecord(const std::filesystem::path& file, const std::string& species,
+                                      const DescriptionRecord& record);
 
-// fronttxt.txt: `name` on line `line` (1-based).
-void writeFrontTextLine(const std::filesystem::path& file, const std::filesystem::path& scratch, std::int64_t line,
-                        const std::string& name);
+// fronttxt.txt with `name` on line `line` (1-based).
+std::string frontTextWithName(const std::filesystem::path& file, std::int64_t line, const std::string& name);
 
-// strings.txt: the gender, plural and (when `shortNameLine` is given) short-name lines of a slot, in
-// file order.
+// strings.txt with the gender, plural and (when `shortNameLine` is given) short-name lines of a
+// slot, in file order.
 struct SlotStrings {
     std::int64_t genderLine;
     std::int64_t pluralLine;
@@ -42,7 +45,6 @@ struct SlotStrings {
     std::string shortName;
     bool xwa; // tagged lines: the old gender line's tag is kept for all three
 };
-void writeSlotStrings(const std::filesystem::path& file, const std::filesystem::path& scratch,
-                      const SlotStrings& strings);
+std::string stringsWithSlotNames(const std::filesystem::path& file, const SlotStrings& strings);
 
 } // namespace plorik

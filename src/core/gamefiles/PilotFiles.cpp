@@ -14,7 +14,8 @@ std::vector<std::filesystem::path> pilotFiles(const std::filesystem::path& gameF
         std::string extension = entry.path().extension().string();
         std::transform(extension.begin(), extension.end(), extension.begin(),
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (extension == ".plt" && !entry.is_directory(error))
+        // Only the folder's own files: a link may lead out of the game folder, which is never written.
+        if (extension == ".plt" && entry.is_regular_file(error) && !entry.is_symlink(error))
             files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());

@@ -58,10 +58,10 @@ std::string speciesLineText(const std::string& species, const SpeciesLine& field
            fields.known + "," + fields.skirmish + separator + fields.iconString;
 }
 
-void replaceSpeciesLine(const std::filesystem::path& shipList, const std::filesystem::path& scratch,
-                        const std::string& species, const std::string& line)
+std::string shipListWithSpeciesLine(const std::filesystem::path& shipList, const std::string& species,
+                                    const std::string& line)
 {
-    TextRewrite rewrite(shipList, scratch);
+    TextRewrite rewrite(shipList);
     while (!rewrite.atEnd()) {
         const std::string old = rewrite.dropLine();
         if (old.empty())
@@ -69,11 +69,11 @@ void replaceSpeciesLine(const std::filesystem::path& shipList, const std::filesy
         const auto parsed = parseSpeciesLine(old);
         if (parsed && parsed->number == species)
             break;
-        rewrite.put(old);
+        rewrite.keepDropped();
     }
     rewrite.put(line);
     rewrite.copyRest();
-    rewrite.commit();
+    return rewrite.content();
 }
 
 } // namespace plorik

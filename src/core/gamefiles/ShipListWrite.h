@@ -19,8 +19,9 @@ std::string shipListCategory(int shipTypeIndex);
 // The species line the editor writes.
 std::string speciesLineText(const std::string& species, const SpeciesLine& fields);
 
-// Puts `line` in place of the line of `species`, or of the first empty line, or at the end.
-void replaceSpeciesLine(const std::filesystem::path& shipList, const std::filesystem::path& scratch,
-                        const std::string& species, const std::string& line);
+// shiplist.txt with `line` in place of the line of `species`, or of the first empty line, or at
+// the end. Throws FileError when the file cannot be read.
+std::string shipListWithSpeciesLine(const std::filesystem::path& shipList, const std::string& species,
+                                    const std::string& line);
 
 } // namespace plorik

@@ -7,16 +7,6 @@ namespace plorik {
 
 namespace {
 
-// The text between a line's first "_" and the next one.
-std::string keyOf(const std::string& line)
-{
-    const std::size_t first = line.find('_');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t second = line.find('_', first + 1);
-    return second == std::string::npos ? line.substr(first + 1) : line.substr(first + 1, second - first - 1);
-}
-
 // The text after the line's second "!".
 std::string afterTag(const std::string& line)
 {
@@ -37,12 +27,21 @@ bool readFourMore(LineReader& reader, DescriptionRecord& record)
 
 } // namespace
 
+std::string speciesKeyOf(const std::string& line)
+{
+    const std::size_t first = line.find('_');
+    if (first == std::string::npos)
+        return {};
+    const std::size_t second = line.find('_', first + 1);
+    return second == std::string::npos ? line.substr(first + 1) : line.substr(first + 1, second - first - 1);
+}
+
 std::optional<DescriptionRecord> readKeyedDescription(const std::filesystem::path& file, const std::string& species)
 {
     LineReader reader(file);
     while (!reader.atEnd()) {
         const std::string line = reader.readLine();
-        if (line.empty() || line.front() != '!' || keyOf(line) != species)
+        if (line.empty() || line.front() != '!' || speciesKeyOf(line) != species)
             continue;
         // A record whose first line is the file's last one counts as missing.
         if (reader.atEnd())

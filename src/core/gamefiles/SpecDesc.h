@@ -12,6 +12,10 @@ namespace plorik {
 // use by, description, crew, with their tags removed.
 using DescriptionRecord = std::array<std::string, 5>;
 
+// Keyed layout: the species a record's first line names, the text between its first "_" and the
+// next one ("!SPEC_12_NAME!..." names "12").
+std::string speciesKeyOf(const std::string& line);
+
 // Keyed layout: the record whose first line is "!SPEC_" + species + "_NAME!...". nullopt when no
 // record is found or the file ends inside it.
 std::optional<DescriptionRecord> readKeyedDescription(const std::filesystem::path& file, const std::string& species);

@@ -1,8 +1,9 @@
 #include "io/AtomicFile.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
+#include "io/BinaryFile.h"
+#include "io/FileHandle.h"
 
-#include <cstdio>
 #include <system_error>
 
 namespace plorik {
@@ -11,21 +12,15 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
                         const std::filesystem::path& scratch)
 {
     // A write-protected file is not replaced behind its owner's back.
-    std::error_code status;
-    const auto permissions = std::filesystem::status(target, status).permissions();
-    if (!status && (permissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
-        throw FileError(target.string(), "The file is write-protected");
-    std::FILE* out = std::fopen(scratch.string().c_str(), "wb");
-    if (!out)
-        throw FileError(scratch.string(), systemReason());
-    const bool written = content.empty() || std::fwrite(content.data(), 1, content.size(), out) == content.size();
-    const bool flushed = std::fflush(out) == 0;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !flushed || !closed) {
-        const std::string reason = systemReason();
+    refuseWriteProtected(target);
+    FileHandle out = FileHandle::createScratch(scratch);
+    try {
+        out.append(content);
+        out.close();
+    } catch (const FileError&) {
         std::error_code ignored;
         std::filesystem::remove(scratch, ignored);
-        throw FileError(scratch.string(), reason);
+        throw;
     }
     std::error_code error;
     std::filesystem::rename(scratch, target, error);
@@ -34,6 +29,18 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
         std::filesystem::remove(scratch, ignored);
         throw FileError(target.string(), error.message());
     }
+}
+
+void checkReplaceable(const std::filesystem::path& target, const std::filesystem::path& scratch)
+{
+    FileHandle::openRegular(target, FileHandle::Access::Read);
+    refuseWriteProtected(target);
+    FileHandle probe = FileHandle::createScratch(scratch);
+    probe.close();
+    std::error_code error;
+    std::filesystem::remove(scratch, error);
+    if (error)
+        throw FileError(scratch.string(), error.message());
 }
 
 std::string joinCrLf(const std::vector<std::string>& lines)

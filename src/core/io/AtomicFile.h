@@ -12,6 +12,11 @@ namespace plorik {
 void replaceFileContent(const std::filesystem::path& target, const std::string& content,
                         const std::filesystem::path& scratch);
 
+// Checks, without changing anything, that replaceFileContent could replace `target`: it is a
+// regular file that may be written, and `scratch` can be created (it is made and removed again).
+// Throws FileError naming what stands in the way.
+void checkReplaceable(const std::filesystem::path& target, const std::filesystem::path& scratch);
+
 // Text lines joined with CR LF after each line.
 std::string joinCrLf(const std::vector<std::string>& lines);
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "io/FileHandle.h"
+
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <span>
 #include <vector>
@@ -14,28 +15,29 @@ class BinaryFile {
 public:
     enum class Mode { Read, ReadWrite };
 
-    // Throws FileError when the file cannot be opened in that mode (a folder counts as missing).
+    // Throws FileError when the file cannot be opened in that mode (only regular files open; a
+    // write-protected file does not open for writing, whoever runs the program).
     BinaryFile(const std::filesystem::path& path, Mode mode);
-    ~BinaryFile();
-    BinaryFile(const BinaryFile&) = delete;
-    BinaryFile& operator=(const BinaryFile&) = delete;
 
-    std::int64_t size() const;
+    std::int64_t size() const { return m_file.size(); }
     // Reads up to `count` bytes at `offset`; fewer when the file ends first. Throws on a negative
     // offset or a read error.
-    std::vector<std::uint8_t> readAt(std::int64_t offset, std::size_t count);
+    std::vector<std::uint8_t> readAt(std::int64_t offset, std::size_t count) const;
     // Reads exactly `count` bytes; throws FileError("Read beyond end of file") when the file is
     // shorter.
-    std::vector<std::uint8_t> readExactlyAt(std::int64_t offset, std::size_t count);
-    // Writes the bytes at `offset`; throws on a negative offset or a write error.
+    std::vector<std::uint8_t> readExactlyAt(std::int64_t offset, std::size_t count) const;
+    // Writes the bytes at `offset`. The file never grows: a write that would reach past its end
+    // throws FileError and writes nothing.
     void writeAt(std::int64_t offset, std::span<const std::uint8_t> bytes);
 
-    const std::filesystem::path& path() const { return m_path; }
+    const std::filesystem::path& path() const { return m_file.path(); }
 
 private:
-    void seek(std::int64_t offset);
-    std::filesystem::path m_path;
-    std::FILE* m_file = nullptr;
+    FileHandle m_file;
 };
+
+// Throws FileError when a file is write-protected (its owner may not write it); checked before a
+// file is written or replaced, so root does not override a modder's protection either.
+void refuseWriteProtected(const std::filesystem::path& path);
 
 } // namespace plorik

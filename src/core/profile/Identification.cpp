@@ -1,7 +1,7 @@
 #include "profile/Identification.h"
 
+#include "common/Errors.h"
 #include "io/BinaryFile.h"
-#include "io/FileError.h"
 #include "text/LineReader.h"
 #include "text/NumberRule.h"
 

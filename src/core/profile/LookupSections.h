@@ -1,6 +1,6 @@
 #pragma once
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 
 #include <filesystem>
 #include <optional>

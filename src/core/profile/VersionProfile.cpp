@@ -1,6 +1,6 @@
 #include "profile/VersionProfile.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 
 namespace plorik {
 

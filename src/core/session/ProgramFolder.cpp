@@ -1,6 +1,6 @@
 #include "session/ProgramFolder.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 #include "io/GamePath.h"
 
 #include <cerrno>

@@ -1,5 +1,8 @@
 #include "session/ScriptedPrompter.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace plorik {
 
 namespace {
@@ -100,7 +103,18 @@ std::optional<std::string> ScriptedPrompter::openFile(const FileChoice& choice)
 
 std::optional<std::string> ScriptedPrompter::saveFile(const FileChoice& choice)
 {
-    return fileAnswer(choice);
+    std::optional<std::string> chosen = fileAnswer(choice);
+    std::error_code error;
+    // The dialog's own question before it replaces a file: one more answer of the script.
+    if (chosen && choice.confirmOverwrite && std::filesystem::exists(*chosen, error)) {
+        const Answer replace = message(
+            {choice.title,
+             std::filesystem::path(*chosen).filename().string() + " already exists.\rDo you want to replace it?",
+             MessageIcon::Warning, MessageButtons::YesNo, Answer::No});
+        if (replace != Answer::Yes)
+            chosen.reset();
+    }
+    return chosen;
 }
 
 } // namespace plorik

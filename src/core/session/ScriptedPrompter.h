@@ -1,6 +1,6 @@
 #pragma once
 
-#include "session/Prompter.h"
+#include "common/Prompter.h"
 
 #include <deque>
 #include <string>

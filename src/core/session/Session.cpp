@@ -1,7 +1,7 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/DisplaySteps.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "profile/LookupSections.h"
 #include "profile/ProfileKey.h"
@@ -22,30 +22,41 @@ Session::~Session() = default;
 void Session::wireHandlers()
 {
     Form& main = *m_main;
+    // Every handler is one command of the session: it runs through run(), like the event loop's.
     const auto command = [this](void (Session::*handler)()) {
         return [this, handler] { run([this, handler] { (this->*handler)(); }); };
+    };
+    const auto action = [this](std::function<void()> handler) {
+        return [this, handler = std::move(handler)] { run(handler); };
     };
     main.onChange("CraftNoBox", command(&Session::craftNumberChanged));
     main.onChange("DisplayBox", command(&Session::displayChoiceChanged));
     main.onChange("SpecNo", command(&Session::speciesChanged));
     main.onPress("Button3", command(&Session::writeSlot));
-    main.onChange("RollBox", [&main] { display::updateManoeuvre(main); });
-    main.onChange("PitchBox", [&main] { display::updateManoeuvre(main); });
-    main.onChange("TrackBar1", [&main] { display::updateFirePriorityBox(main, "TrackBar1", "TurboFirePri"); });
-    main.onChange("TrackBar2", [&main] { display::updateFirePriorityBox(main, "TrackBar2", "SupFirePri"); });
+    main.onChange("RollBox", action([&main] { display::updateManoeuvre(main); }));
+    main.onChange("PitchBox", action([&main] { display::updateManoeuvre(main); }));
+    main.onChange("TrackBar1", action([&main] { display::updateFirePriorityBox(main, "TrackBar1", "TurboFirePri"); }));
+    main.onChange("TrackBar2", action([&main] { display::updateFirePriorityBox(main, "TrackBar2", "SupFirePri"); }));
     main.onPress("NextSlotButton", command(&Session::nextSlot));
     main.onPress("PrevSlotButton", command(&Session::previousSlot));
     main.onPress("SelectEXEFile1", command(&Session::selectExeFile));
-    main.onPress("Exit1", [this] { run([this] { endNow(0); }); });
+    main.onPress("Exit1", action([this] { endNow(0); }));
     main.onPress("About1", command(&Session::about));
-    main.onPress("Contents1", [this] { m_prompter.showHelp(""); });
-    main.onPress("Introduction1", [this] { m_prompter.showHelp("introduction"); });
-    main.onPress("HowtoUseHelp1", [this] { m_prompter.showHelp("how-to-use-help"); });
+    main.onPress("Contents1", action([this] { m_prompter.showHelp(""); }));
+    main.onPress("Introduction1", action([this] { m_prompter.showHelp("introduction"); }));
+    main.onPress("HowtoUseHelp1", action([this] { m_prompter.showHelp("how-to-use-help"); }));
     // The project has no web page of its own; the logo opens the help's home page instead.
-    main.onPress("LogoImage", [this] { m_prompter.showHelp(""); });
+    main.onPress("LogoImage", action([this] { m_prompter.showHelp(""); }));
     main.onPress("INTCockpitEditor1", command(&Session::showCockpitEditor));
     main.onPress("INTEditorButton", command(&Session::showCockpitEditor));
     main.onPress("WeaponsEditor1", command(&Session::showWeaponEditor));
+    for (const char* key : {"Openship1", "OpenShipTool"})
+        main.onPress(key, command(&Session::openShip));
+    for (const char* key : {"Saveshipas1", "SaveShipTool"})
+        main.onPress(key, command(&Session::saveShip));
+    main.onPress("Copyship1", command(&Session::copyShip));
+    main.onPress("Pasteship1", command(&Session::pasteShip));
+    main.onPress("Pasteshiptypeonly1", command(&Session::pasteShipTypeOnly));
     // "&Topic", "&Tutorial" and the last tool button have no command.
 }
 
@@ -56,15 +67,22 @@ void Session::run(const std::function<void()>& command)
     try {
         command();
     } catch (const ProgramEnd& end) {
-        m_ended = true;
-        m_exitCode = end.code;
+        finish(end.code);
     } catch (const MissingSectionError& missing) {
         // data.txt lacks a section the program cannot do without: it ends at once.
         error(missing.what());
-        m_ended = true;
-        m_exitCode = 1;
+        finish(1);
     } catch (const PlorikError& failure) {
         m_prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    } catch (const std::bad_alloc&) {
+        m_prompter.message({"PLORIK", "Out of memory.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    } catch (const std::exception& failure) {
+        // Whatever the program did not foresee (a file system or stream failure, ...) ends the
+        // command, never the program.
+        m_prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    } catch (...) {
+        m_prompter.message(
+            {"PLORIK", "An unexpected error ended the command.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
     }
 }
 
@@ -76,6 +94,18 @@ void Session::error(const std::string& text, const std::string& caption)
 void Session::endNow(int code)
 {
     throw ProgramEnd{code};
+}
+
+void Session::endAfterStartUp(int code)
+{
+    if (!m_pendingEnd)
+        m_pendingEnd = code;
+}
+
+void Session::finish(int code)
+{
+    m_ended = true;
+    m_exitCode = code;
 }
 
 std::int32_t Session::currentSlot() const

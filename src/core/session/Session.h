@@ -1,10 +1,12 @@
 #pragma once
 
+#include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
+#include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
-#include "session/Prompter.h"
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -12,6 +14,8 @@
 #include <string>
 
 namespace plorik {
+
+enum class ShipFileVersion;
 
 // One running editor: the program folder, the settings, the profile, the current slot, and the
 // forms of its three windows. Every command of every window runs here; the window, the command
@@ -49,13 +53,17 @@ public:
     const SlotBuffer& slotBuffer() const { return m_slot; }
     // The ship list separator of the slot on screen, kept for the write.
     const std::string& shipListSeparator() const { return m_shipListSeparator; }
+    // Why the slot on screen is not fully shown (its display stopped), or nullopt when it is. The
+    // pages may then hold another slot's values, so nothing writes the slot from them.
+    const std::optional<std::string>& slotNotShown() const { return m_slotNotShown; }
 
     std::filesystem::path dataFilePath() const;
     std::filesystem::path executablePath() const;
     std::filesystem::path backupFolder() const;
 
-    // Runs one command as the window's event loop would: a program end stops it, and any
-    // PlorikError is shown in the standard error box and abandons the command.
+    // Runs one command as the window's event loop would: a program end stops it, and any failure
+    // (the program's own errors and every other exception) is shown in the standard error box and
+    // abandons the command.
     void run(const std::function<void()>& command);
 
 private:
@@ -77,13 +85,24 @@ private:
     void fillWeaponEditorLists();
 
     void readAndShowSlot();
-    void showSlot();
+    // With `keepShipType` the "Ship Type:" list keeps its item (a ship file is being loaded).
+    void showSlot(bool keepShipType = false);
+    void slotNotShown(const std::string& step, const std::string& reason);
     void nextSlot();
     void previousSlot();
     void craftNumberChanged();
     void displayChoiceChanged();
     void speciesChanged();
     void writeSlot();
+
+    void openShip();
+    void saveShip();
+    void loadShipFile(const std::string& path);
+    void fillFromShipFile(const std::string& file, ShipFileVersion version);
+    void copyShip();
+    void pasteShip();
+    void pasteShipTypeOnly();
+    void refreshAfterPaste();
 
     void selectExeFile();
     void about();
@@ -94,7 +113,11 @@ private:
     void setCockpitEditorAvailable(bool available);
 
     void error(const std::string& text, const std::string& caption = "PLORIK error:");
+    // The program ends: at once (the command stops here), or once the start-up has run on. Either
+    // way finish() records it; the window closes and the command line stops.
     void endNow(int code);
+    void endAfterStartUp(int code);
+    void finish(int code);
 
     std::filesystem::path m_programDir;
     Prompter& m_prompter;
@@ -104,9 +127,8 @@ private:
 
     bool m_configured = false;
     bool m_ended = false;
-    bool m_endRequested = false;
     int m_exitCode = 0;
-    int m_requestedExitCode = 0;
+    std::optional<int> m_pendingEnd;
 
     std::string m_gameDir;
     std::string m_exeName;
@@ -115,6 +137,9 @@ private:
     std::int32_t m_slotOffset = 0;
     SlotBuffer m_slot;
     std::string m_shipListSeparator;
+    std::array<std::string, kUnknownRows> m_freeValuesShown;
+    std::optional<std::string> m_slotNotShown;
+    std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
 };
 
 } // namespace plorik

@@ -18,8 +18,13 @@ void Session::writeSlot()
 {
     if (!m_profile)
         return;
+    if (m_slotNotShown) {
+        error(*m_slotNotShown + ".\r\rThe pages may hold another slot's values. Show the slot again once its files "
+                                "can be read.\r\rNothing was written.");
+        return;
+    }
     SlotWrite(WriteContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(), m_prompter,
-                           m_shipListSeparator})
+                           m_shipListSeparator, m_freeValuesShown})
         .run();
 }
 

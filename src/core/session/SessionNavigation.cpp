@@ -1,24 +1,47 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
+#include "craft/HexView.h"
 #include "craft/SlotDisplay.h"
-#include "inspect/HexView.h"
-#include "io/FileError.h"
+#include "inspect/OptInformation.h"
 #include "text/NumberRule.h"
 
 namespace plorik {
 
 void Session::readAndShowSlot()
 {
-    CraftTable(*m_profile).readSlot(executablePath(), m_slotOffset, m_slot);
+    try {
+        CraftTable(*m_profile).readSlot(executablePath(), m_slotOffset, m_slot);
+    } catch (const std::exception& failure) {
+        slotNotShown("the craft entry (the executable)", failure.what());
+        throw;
+    }
     showSlot();
 }
 
-void Session::showSlot()
+void Session::showSlot(bool keepShipType)
 {
     SlotDisplay display(DisplayContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(),
-                                       dataFilePath(), nullptr, &m_shipListSeparator});
-    display.fillOutForm(false);
+                                       dataFilePath(), nullptr, &m_shipListSeparator, &m_freeValuesShown});
+    try {
+        display.fillOutForm(keepShipType);
+    } catch (const std::exception& failure) {
+        if (!display.complete())
+            slotNotShown(display.stoppedAt(), failure.what());
+        throw;
+    }
+    m_slotNotShown.reset();
+    // The model information comes last: its failures leave the slot fully shown.
+    refreshOptInformation(*m_main, m_gameDir);
+}
+
+void Session::slotNotShown(const std::string& step, const std::string& reason)
+{
+    const std::string slot = std::to_string(currentSlot());
+    m_slotNotShown = "Slot " + slot + " is not fully shown: its display stopped at " + step + ": " + reason;
+    (*m_main)["StatusBar"].setText("Slot " + slot + " is not fully shown (" + step +
+                                   " could not be read); \"Write\" is refused until it is.");
 }
 
 void Session::displayChoiceChanged()

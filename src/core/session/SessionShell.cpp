@@ -1,7 +1,8 @@
 #include "session/Session.h"
 
-#include "io/FileError.h"
+#include "common/Errors.h"
 #include "io/GamePath.h"
+#include "session/MainWindowForm.h"
 #include "session/Settings.h"
 
 namespace plorik {
@@ -31,9 +32,10 @@ void Session::about()
 {
     m_prompter.message(
         {"About PLORIK",
-         "PLORIK Version 4.2 updated 05 April, 2019\r\rA craft table editor for X-Wing vs. TIE Fighter "
-         "(with Balance of Power) and X-Wing Alliance.\r\rWritten by the PLORIK developers. Back up your "
-         "game folder before you edit it.",
+         std::string(kMainWindowCaption) +
+             "\r\rA craft table editor for X-Wing vs. TIE Fighter "
+             "(with Balance of Power) and X-Wing Alliance.\r\rWritten by the PLORIK developers. Back up your "
+             "game folder before you edit it.",
          MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
 }
 

@@ -1,8 +1,8 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "craft/SlotItems.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "profile/Identification.h"
 #include "profile/LookupSections.h"
@@ -18,13 +18,11 @@ void Session::start(const std::string& shipFileArgument)
     // The editor windows are made whatever became of the main window's start-up.
     if (!m_ended && m_profile)
         run([this] { fillWeaponEditorLists(); });
-    if (m_endRequested && !m_ended) {
-        m_ended = true;
-        m_exitCode = m_requestedExitCode;
-    }
+    if (m_pendingEnd && !m_ended)
+        finish(*m_pendingEnd);
 }
 
-void Session::startUp(const std::string& /*shipFileArgument*/)
+void Session::startUp(const std::string& shipFileArgument)
 {
     m_slotOffset = 0;
     setProfileCommandsEnabled(false); // until a profile is loaded
@@ -33,7 +31,10 @@ void Session::startUp(const std::string& /*shipFileArgument*/)
         startConfigured();
     else
         startUnconfigured();
-    // An SHP file named on the command line is loaded here once ship files are supported.
+    // A ship file named on the command line is loaded once the first slot is shown.
+    std::error_code missing;
+    if (!shipFileArgument.empty() && std::filesystem::exists(shipFileArgument, missing))
+        loadShipFile(shipFileArgument);
 }
 
 void Session::fillTargetTypes()
@@ -43,9 +44,7 @@ void Session::fillTargetTypes()
     list.setItems(targets.items);
     if (!targets.found) {
         error(missingSectionText(section::kTargetTypes));
-        // The program ends once the start-up has run on.
-        m_endRequested = true;
-        m_requestedExitCode = 1;
+        endAfterStartUp(1);
     }
 }
 

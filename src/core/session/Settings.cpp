@@ -1,7 +1,7 @@
 #include "session/Settings.h"
 
+#include "common/Errors.h"
 #include "io/AtomicFile.h"
-#include "io/FileError.h"
 #include "io/GamePath.h"
 #include "text/LineReader.h"
 
@@ -16,8 +16,9 @@ std::filesystem::path Settings::path() const
 
 bool Settings::exists() const
 {
+    // Anything of that name counts: a folder or FIFO in its place is reported when it is read.
     std::error_code error;
-    return std::filesystem::is_regular_file(path(), error);
+    return std::filesystem::exists(std::filesystem::symlink_status(path(), error));
 }
 
 Settings::Loaded Settings::load() const

@@ -1,20 +1,14 @@
 #include "text/LineReader.h"
 
-#include "io/FileError.h"
+#include "io/FileHandle.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 
 namespace plorik {
 
 LineReader::LineReader(const std::filesystem::path& path)
+    : m_text(FileHandle::openRegular(path, FileHandle::Access::Read).readAll())
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileError(path.string(), "Cannot open file");
-    m_text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw FileError(path.string(), "Cannot read file");
 }
 
 LineReader LineReader::fromText(std::string text)
@@ -26,21 +20,27 @@ LineReader LineReader::fromText(std::string text)
 
 std::string LineReader::readLine()
 {
-    std::string line;
-    while (m_pos < m_text.size()) {
-        const char c = m_text[m_pos++];
-        if (c == '\n')
-            break;
-        if (c == '\r') {
-            if (m_pos < m_text.size() && m_text[m_pos] == '\n')
-                ++m_pos;
-            break;
-        }
-        if (line.size() < kMaxLine)
-            line.push_back(c);
-    }
-    m_lastLine = line;
-    return line;
+    m_lastStart = m_pos;
+    std::size_t end = m_pos;
+    while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
+        ++end;
+    m_lastLine.assign(m_text, m_pos, std::min(end - m_pos, kMaxLine));
+    m_pos = end;
+    if (m_pos < m_text.size() && m_text[m_pos] == '\r')
+        ++m_pos;
+    if (m_pos < m_text.size() && m_text[m_pos] == '\n' && (m_pos == end || m_text[m_pos - 1] == '\r'))
+        ++m_pos;
+    return m_lastLine;
+}
+
+std::string_view LineReader::lastRawLine() const
+{
+    return std::string_view(m_text).substr(m_lastStart, m_pos - m_lastStart);
+}
+
+std::string_view LineReader::rest() const
+{
+    return std::string_view(m_text).substr(m_pos);
 }
 
 bool LineReader::findLine(std::string_view text)

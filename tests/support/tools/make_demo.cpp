@@ -1,7 +1,8 @@
 // Writes a demo game folder and a program folder to open it with:
-//   plorik-make-demo DIR [xvt|xwa]    DIR/program (data.txt, plorik.ini) and DIR/game
+//   plorik-make-demo DIR [xvt|xwa]    DIR/program (data.txt, plorik.ini, demo-FAMILY.shp) and DIR/game
 //   plorik-make-demo --version-entries  prints the demo entries of [XVT VERSIONS]
 #include "GameBuilder.h"
+#include "ShipFiles.h"
 
 #include <iostream>
 #include <string>
@@ -27,7 +28,15 @@ int main(int argc, char** argv)
     try {
         const std::filesystem::path root = std::filesystem::absolute(argv[1]);
         std::filesystem::remove_all(root);
-        const auto game = plorik::testing::GameBuilder(family == "xwa" ? Family::Xwa : Family::Xvt).build(root);
+        const plorik::testing::GameBuilder builder(family == "xwa" ? Family::Xwa : Family::Xvt);
+        const auto game = builder.build(root);
+        // A ship file to try "Open Ship.." with at once: slot 3's craft under names of its own.
+        const std::vector<std::uint8_t> entry = builder.craftEntry(3);
+        plorik::testing::writeFile(
+            game.programDir / ("demo-" + family + ".shp"),
+            plorik::testing::shipFileBytes({.slot = 3,
+                                            .texts = plorik::testing::demoShipTexts(3, game.versionName),
+                                            .binary = std::string(entry.begin(), entry.end())}));
         std::cout << game.programDir.string() << "\n";
     } catch (const std::exception& failure) {
         std::cerr << "plorik-make-demo: " << failure.what() << "\n";

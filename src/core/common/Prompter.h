@@ -25,6 +25,8 @@ struct FileChoice {
     std::string defaultExtension;
     std::string filter;
     int filterIndex = 1; // 1-based, as the filter lists them
+    // A save dialog that asks before it replaces an existing file.
+    bool confirmOverwrite = false;
 };
 
 std::string_view iconName(MessageIcon icon);

@@ -1,4 +1,4 @@
-#include "inspect/HexView.h"
+#include "craft/HexView.h"
 
 #include "craft/CraftTable.h"
 

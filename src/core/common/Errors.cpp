@@ -1,4 +1,4 @@
-#include "io/FileError.h"
+#include "common/Errors.h"
 
 #include <cerrno>
 #include <cstring>

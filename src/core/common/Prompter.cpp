@@ -1,4 +1,4 @@
-#include "session/Prompter.h"
+#include "common/Prompter.h"
 
 namespace plorik {
 

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plorik {
+
+// An SHP craft file: "[Specs]", a version line, the slot as one raw byte, sixteen text lines of the
+// slot's fields, "[Bin]", then the craft entry's bytes. The program writes V1.7 and reads V1.0 and
+// V1.3 to V1.7.
+enum class ShipFileVersion { V10, V13, V14, V15, V16, V17 };
+
+// The version a line 2 names (compared exactly), or nullopt for any other.
+std::optional<ShipFileVersion> shipFileVersion(std::string_view line);
+
+// The text lines 4 to 17 of a file, in order.
+struct ShipFileTexts {
+    std::string patchComment;
+    std::string optFile;
+    std::string pluralName;
+    std::string craftName;
+    std::string craftType;
+    std::string manufacturer;
+    std::string inUseBy;
+    std::string crew;
+    std::string description;
+    std::string versionName;
+    std::string shipType;
+    std::string craftId;
+    std::string flightMode;
+    std::string weaponSystem;
+};
+
+// The whole V1.7 file: `slot` goes into line 3 as its low 8 bits; line breaks inside a text become
+// blanks, so every field stays one line.
+std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::span<const std::uint8_t> entry);
+
+inline constexpr std::string_view kShipFileSpecs = "[Specs]";
+inline constexpr std::string_view kShipFileBin = "[Bin]";
+
+// Where the binary part of a V1.4 to V1.7 file starts: after the first "[Bin]" found from offset 1
+// on and the two bytes of its line end. nullopt when there is no marker or nothing after it.
+std::optional<std::size_t> shipFileBinaryStart(std::string_view file);
+
+} // namespace plorik

@@ -1,0 +1,202 @@
+#include "session/Session.h"
+
+#include "common/Errors.h"
+#include "craft/CraftTable.h"
+#include "exchange/ShipFile.h"
+#include "io/AtomicFile.h"
+#include "io/FileHandle.h"
+#include "text/LineReader.h"
+#include "text/NumberRule.h"
+
+namespace plorik {
+
+namespace {
+
+const FileChoice kOpenShip{"Open a *.shp file", "*.shp", "PLORIK SHP file |*.shp", 1};
+const FileChoice kSaveShip{"Save current Ship slot as a *.shp file", "*.shp", "PLORIK SHP file |*.shp", 1, true};
+
+// Reads lines up to and including the one that is exactly "[Specs]"; false when there is none, or
+// when nothing follows it.
+bool skipToSpecs(LineReader& text)
+{
+    while (!text.atEnd()) {
+        if (text.readLine() == kShipFileSpecs)
+            return !text.atEnd();
+    }
+    return false;
+}
+
+// Line 3 is one raw byte (a CR or an LF too, for slots 13 and 10) and its line end.
+std::uint8_t readSlotLine(LineReader& text)
+{
+    const auto slot = static_cast<std::uint8_t>(text.readChar());
+    text.readLine();
+    return slot;
+}
+
+bool atLeast(ShipFileVersion version, ShipFileVersion lowest)
+{
+    return static_cast<int>(version) >= static_cast<int>(lowest);
+}
+
+} // namespace
+
+void Session::openShip()
+{
+    if (!m_profile)
+        return;
+    if (const auto path = m_prompter.openFile(kOpenShip))
+        loadShipFile(*path);
+}
+
+void Session::saveShip()
+{
+    if (!m_profile)
+        return;
+    // The text lines come from the pages: a slot not fully shown would mix two slots in one file.
+    if (m_slotNotShown) {
+        error(*m_slotNotShown + ".\r\rShow the slot again once its files can be read.\r\rNothing was written.");
+        return;
+    }
+    const auto path = m_prompter.saveFile(kSaveShip);
+    if (!path)
+        return;
+    Form& main = *m_main;
+    const ShipFileTexts texts{main["Memo1"].text(),          main["DBOPTFile"].text(),
+                              main["PluralnameBox"].text(),  main["CraftNameBox"].text(),
+                              main["CraftTypeBox"].text(),   main["ManufactorBox"].text(),
+                              main["UsedByBox"].text(),      main["CrewBox"].text(),
+                              main["DescriptionBox"].text(), m_versionName,
+                              main["ComboBox10"].text(),     main["CraftIDBox"].text(),
+                              main["Playmodebox"].text(),    main["CapWpnSys"].text()};
+    const auto entry = std::span(m_slot.bytes().data(), static_cast<std::size_t>(m_profile->entryLength()));
+    const std::filesystem::path target(*path);
+    std::filesystem::path scratch = target;
+    scratch += ".plorik-save.tmp";
+    replaceFileContent(target, shipFileContent(currentSlot(), texts, entry), scratch);
+}
+
+// Three passes over the file: the check pass asks where the craft goes and whether a file of another
+// game version may be used, the byte pass takes the craft entry, the fill pass the texts. Nothing of
+// the slot changes until every check has passed; only "Original Craft Slot:" and "Patch Comment:"
+// show the file's values from the check pass on.
+void Session::loadShipFile(const std::string& path)
+{
+    if (!m_profile) {
+        error("PLORIK has no game executable to load the ship file into: choose one with File > \"Select EXE "
+              "File..\" and start PLORIK again.");
+        return;
+    }
+    const std::string file = FileHandle::openRegular(path, FileHandle::Access::Read).readAll();
+    Form& main = *m_main;
+    const std::int32_t slots = m_profile->slotCount();
+
+    LineReader text = LineReader::fromText(file);
+    if (!skipToSpecs(text)) {
+        error("Bad SHP file format!");
+        return;
+    }
+    const auto version = shipFileVersion(text.readLine());
+    if (!version) {
+        error("SHP file version not supported!");
+        return;
+    }
+    std::int32_t target = currentSlot();
+    if (*version != ShipFileVersion::V10) {
+        const std::int32_t original = readSlotLine(text);
+        main["OrigSlotBox"].setText(std::to_string(original));
+        const Answer here =
+            m_prompter.message({"Confirm PLORIK Ship file location:",
+                                "Would you like to locate this craft at its original slot: " + std::to_string(original),
+                                MessageIcon::Question, MessageButtons::YesNo, Answer::No});
+        if (here == Answer::Yes) {
+            // The slot of another game may not exist in this one.
+            if (original < 1 || original > slots) {
+                error("Invalid Slot number!");
+                return;
+            }
+            target = original;
+        } else if (original == readLeadingNumber(main["CraftNoBox"].text())) {
+            const auto typed = m_prompter.input(
+                "PLORIK User query", "Which slot number should the SHP file be loaded to:", std::to_string(original));
+            if (!typed)
+                return;
+            const std::int32_t chosen = readNumber(*typed) & 0xFF;
+            if (chosen == 0 || chosen >= slots - 1) {
+                error("Invalid Slot number!");
+                return;
+            }
+            target = chosen;
+        }
+        const std::string comment = text.readLine();
+        main["Memo1"].setText(comment);
+        if (comment.size() >= 2)
+            m_prompter.message(
+                {"Ship file information:", comment, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
+    }
+    for (int line = 0; line < 8; ++line)
+        text.readLine();
+    if (atLeast(*version, ShipFileVersion::V15) && text.readLine().substr(0, 40) != m_versionName.substr(0, 40)) {
+        const Answer proceed = m_prompter.message(
+            {"Version difference!",
+             "The SHP file appears to be of a different version than the EXE file you are editing. Continuing may "
+             "corrupt parts of your EXE file. Do you widh to proceed loading BIN data?",
+             MessageIcon::Question, MessageButtons::YesNo, Answer::No});
+        if (proceed != Answer::Yes)
+            return;
+    }
+
+    std::size_t start = 0;
+    if (atLeast(*version, ShipFileVersion::V14)) {
+        const auto binary = shipFileBinaryStart(file);
+        if (!binary) {
+            error("Missing Bin section!");
+            return;
+        }
+        start = *binary;
+    }
+    const std::size_t length = file.size() - start;
+    if (length > SlotBuffer::kSize) {
+        error("The ship data in this SHP file is " + std::to_string(length) +
+              " bytes long; a craft entry holds at most 1001 bytes. Nothing was loaded.");
+        return;
+    }
+    // A shorter binary part leaves the rest of the buffer: of the slot it goes to.
+    SlotBuffer loaded = m_slot;
+    const std::int32_t offset = (target - 1) * m_profile->entryLength();
+    if (target != currentSlot())
+        CraftTable(*m_profile).readSlot(executablePath(), offset, loaded);
+    std::copy(file.begin() + static_cast<std::ptrdiff_t>(start), file.end(), loaded.bytes().begin());
+    m_slot = loaded;
+    m_slotOffset = offset;
+    main["CraftNoBox"].setText(std::to_string(target));
+    showSlot(true);
+    fillFromShipFile(file, *version);
+}
+
+void Session::fillFromShipFile(const std::string& file, ShipFileVersion version)
+{
+    Form& main = *m_main;
+    LineReader text = LineReader::fromText(file);
+    skipToSpecs(text);
+    text.readLine();
+    readSlotLine(text);
+    main["Memo1"].setText(text.readLine());
+    for (const char* key : {"DBOPTFile", "PluralnameBox", "CraftNameBox", "CraftTypeBox", "ManufactorBox", "UsedByBox",
+                            "CrewBox", "DescriptionBox"})
+        main[key].setText(text.readLine());
+    main["CraftnameBox2"].setText(main["CraftNameBox"].text());
+    if (main["Shiplistnamebox"].enabled())
+        main["Shiplistnamebox"].setText(main["CraftNameBox"].text());
+    text.readLine();
+    if (atLeast(version, ShipFileVersion::V16)) {
+        main["ComboBox10"].setText(text.readLine());
+        main["EnabledBox"].setChecked(true);
+    }
+    if (atLeast(version, ShipFileVersion::V17)) {
+        for (const char* key : {"CraftIDBox", "Playmodebox", "CapWpnSys"})
+            main[key].setText(text.readLine());
+    }
+}
+
+} // namespace plorik

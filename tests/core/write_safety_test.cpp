@@ -1,0 +1,292 @@
+// "Write" on games that are not complete or not friendly: it writes the whole slot or nothing, never
+// a part of it with another slot's values, never outside the game folder or past the executable's
+// end, and never a placeholder as a name.
+#include "WriteFixture.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace plorik;
+using namespace plorik::testing;
+
+namespace {
+
+enum class Damage { Removed, Folder, Fifo };
+
+void damage(const std::filesystem::path& file, Damage how)
+{
+    std::filesystem::remove(file);
+    if (how == Damage::Folder)
+        std::filesystem::create_directory(file);
+    if (how == Damage::Fifo) {
+        ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    }
+}
+
+// The game's files by their paths relative to the game folder, the executable left out.
+std::vector<std::string> textFiles(const WriteGame& game)
+{
+    std::vector<std::string> names;
+    for (const auto& [name, content] : snapshot(game.game.gameDir)) {
+        if (name != game.game.exeName)
+            names.push_back(name);
+    }
+    return names;
+}
+
+bool anyMessageHas(const WriteGame& game, const std::string& text)
+{
+    for (const std::string& message : game.messages()) {
+        if (message.find(text) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+void editSlot(WriteGame& game)
+{
+    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "77"));
+    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Matrix"));
+    ASSERT_TRUE(game.form().userEdit("CrewBox", "Matrix crew"));
+}
+
+} // namespace
+
+TEST(WriteSafety, AMissingOrForeignFileLeavesTheGameUnchangedOrTheWholeSlotWritten)
+{
+    for (const Family family : {Family::Xvt, Family::Xwa}) {
+        const std::int32_t slot = family == Family::Xwa ? 12 : 3;
+        const std::vector<std::string> files = textFiles(WriteGame{GameBuilder(family)});
+        for (const std::string& name : files) {
+            for (const Damage how : {Damage::Removed, Damage::Folder, Damage::Fifo}) {
+                for (const bool beforeStart : {true, false}) {
+                    SCOPED_TRACE(name +
+                                 (how == Damage::Removed  ? " removed"
+                                  : how == Damage::Folder ? " a folder"
+                                                          : " a FIFO") +
+                                 (beforeStart ? " before the start" : " after the display"));
+                    WriteGame game{GameBuilder(family)};
+                    if (beforeStart)
+                        damage(game.path(name), how);
+                    game.startAt(1);
+                    game.form().userEdit("CraftNoBox", std::to_string(slot));
+                    editSlot(game);
+                    if (!beforeStart)
+                        damage(game.path(name), how);
+                    const auto before = snapshot(game.game.gameDir);
+                    game.prompter.clearRecords();
+                    game.write();
+                    const std::set<std::string> changed = changedFiles(before, snapshot(game.game.gameDir));
+                    if (changed.empty()) {
+                        // Refused, or there is no slot to write: XWA's start-up needs strings.txt.
+                        EXPECT_TRUE(anyMessageHas(game, "Nothing was written.") || !game.control("Button3").enabled())
+                            << ::testing::PrintToString(game.messages());
+                        continue;
+                    }
+                    // Written: then all of it, to the last file of the write.
+                    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+                    EXPECT_TRUE(changed.contains("strings.txt")) << ::testing::PrintToString(changed);
+                    EXPECT_EQ(
+                        game.exe()[static_cast<std::size_t>(game.craftAt(slot) + (family == Family::Xwa ? 14 : 11))],
+                        77);
+                }
+            }
+        }
+    }
+}
+
+TEST(WriteSafety, ADisplayThatStoppedRefusesTheWriteUntilTheSlotIsShownWhole)
+{
+    WriteGame game{GameBuilder(Family::Xwa)};
+    const std::string descriptions = game.file("specdesc.txt");
+    std::filesystem::remove(game.path("specdesc.txt"));
+    game.startAt(5);
+    EXPECT_EQ(game.control("StatusBar").text(),
+              "Slot 5 is not fully shown (the descriptions (specdesc.txt) could not be read); \"Write\" is refused "
+              "until it is.");
+    const auto before = snapshot(game.game.gameDir);
+    game.write();
+    ASSERT_EQ(game.prompter.records().size(), 1u);
+    const Message& refusal = game.prompter.records().front().message;
+    EXPECT_EQ(refusal.caption, "PLORIK error:");
+    EXPECT_EQ(refusal.icon, MessageIcon::Error);
+    EXPECT_EQ(
+        refusal.text.rfind("Slot 5 is not fully shown: its display stopped at the descriptions (specdesc.txt): ", 0),
+        0u)
+        << refusal.text;
+    EXPECT_NE(refusal.text.find("specdesc.txt\""), std::string::npos) << "the missing file is named: " << refusal.text;
+    EXPECT_NE(refusal.text.find("\r\rNothing was written."), std::string::npos);
+    EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+
+    // Once the file is back and the slot shown again, it writes.
+    writeFile(game.path("specdesc.txt"), descriptions);
+    game.form().userEdit("CraftNoBox", "12");
+    game.prompter.clearRecords();
+    ASSERT_TRUE(game.form().userEdit("SystemHitsBox", "77"));
+    game.write();
+    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+    EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.craftAt(12) + 14)], 77);
+}
+
+TEST(WriteSafety, WithoutShipTypeEntriesTheWholeSlotIsWrittenAndNoPlaceholderNamesAFile)
+{
+    WriteGame game{GameBuilder(Family::Xvt).withKey("SHIPTYPESTART", "-1")};
+    game.startAt(5);
+    ASSERT_FALSE(game.control("DBOPTFile").enabled());
+    editSlot(game);
+    const auto before = snapshot(game.game.gameDir);
+    game.write();
+    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+    EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)),
+              (std::set<std::string>{game.game.exeName, "fronttxt.txt", "specdesc.txt", "strings.txt"}));
+    EXPECT_FALSE(std::filesystem::exists(game.path("n/a")));
+    EXPECT_FALSE(std::filesystem::exists(game.path("n")));
+}
+
+TEST(WriteSafety, LineBreaksInAnyFieldBecomeBlanksAndEveryFileKeepsItsLineCount)
+{
+    for (const Family family : {Family::Xvt, Family::Xwa}) {
+        SCOPED_TRACE(family == Family::Xwa ? "XWA" : "XvT");
+        const std::int32_t slot = family == Family::Xwa ? 12 : 3;
+        WriteGame game{GameBuilder(family)};
+        game.startAt(slot);
+        const auto lineCount = [&](const std::string& name) { return crlfLines(game.file(name)).size(); };
+        const std::map<std::string, std::size_t> counts = {{"strings.txt", lineCount("strings.txt")},
+                                                           {"specdesc.txt", lineCount("specdesc.txt")}};
+        ASSERT_TRUE(game.form().userEdit("CraftNameBox", "A\r\nB"));
+        ASSERT_TRUE(game.form().userEdit("PluralnameBox", "P\nQ\n\nR"));
+        ASSERT_TRUE(game.form().userEdit("DescriptionBox", "one\r\n!SPECIES_1!two\rthree"));
+        if (family == Family::Xwa) {
+            ASSERT_TRUE(game.form().userEdit("IconBox", "1  ,\r\n2  "));
+        }
+        game.write();
+        EXPECT_EQ(game.messages(), std::vector<std::string>{});
+        for (const auto& [name, count] : counts)
+            EXPECT_EQ(lineCount(name), count) << name;
+        const std::string strings = game.file("strings.txt");
+        EXPECT_NE(strings.find("A B\r\n"), std::string::npos);
+        EXPECT_NE(strings.find("P Q R\r\n"), std::string::npos);
+        EXPECT_NE(game.file("specdesc.txt").find("one !SPECIES_1!two three\r\n"), std::string::npos);
+        if (family == Family::Xwa) {
+            EXPECT_NE(game.file("shiplist.txt").find("1  , 2  \r\n"), std::string::npos);
+        }
+    }
+}
+
+TEST(WriteSafety, AShipListFieldThatWouldSplitTheLineIsRefused)
+{
+    for (const auto& [key, text] : std::vector<std::pair<std::string, std::string>>{
+             {"Shiplistnamebox", "Wing,Leader"}, {"Shiplistnamebox", "Bang!"}, {"Playmodebox", "Fly,able"}}) {
+        SCOPED_TRACE(key + " = " + text);
+        WriteGame game{GameBuilder(Family::Xwa)};
+        game.startAt(12);
+        ASSERT_TRUE(game.form().userEdit(key, text));
+        const auto before = snapshot(game.game.gameDir);
+        game.write();
+        ASSERT_EQ(game.prompter.records().size(), 1u);
+        EXPECT_EQ(game.prompter.records().front().message.caption, "PLORIK error:");
+        EXPECT_NE(game.messages().front().find(text), std::string::npos);
+        EXPECT_NE(game.messages().front().find("Nothing was written."), std::string::npos);
+        EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+    }
+}
+
+TEST(WriteSafety, TheExecutableNeverGrowsARegionPastItsEndRefusesTheWrite)
+{
+    WriteGame game{GameBuilder(Family::Xvt)};
+    game.startAt(80);
+    editSlot(game);
+    // Another tool cuts the executable inside slot 80's craft entry after it was shown.
+    const std::string exe = game.exe().substr(0, static_cast<std::size_t>(game.craftAt(80) + 10));
+    writeFile(game.game.executable(), exe);
+    const auto before = snapshot(game.game.gameDir);
+    game.write();
+    ASSERT_EQ(game.prompter.records().size(), 1u);
+    EXPECT_EQ(game.messages().front(),
+              "PLORIK error:|the craft entry of slot 80 (bytes " + std::to_string(game.craftAt(80)) + " to " +
+                  std::to_string(game.craftAt(80) + 239) + ") lies outside the executable, which has " +
+                  std::to_string(exe.size()) + " bytes.\r\rNothing was written.");
+    EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+}
+
+TEST(WriteSafety, EveryStepWritesTheSlotShownWhateverCraftNoSays)
+{
+    WriteGame game{GameBuilder(Family::Xwa)};
+    game.startAt(12);
+    ASSERT_TRUE(game.form().userEdit("SpecNo", "40"));
+    ASSERT_TRUE(game.form().userEdit("CraftNameBox", "Shown"));
+    ASSERT_TRUE(game.form().userCheck("EnabledBox", false));
+    const std::string before = game.exe();
+    // The box's text changes without its handler running (as no user can make it): slot 12 stays.
+    game.control("CraftNoBox").setText("7");
+    game.write({"no"});
+    const std::string exe = game.exe();
+    EXPECT_EQ(numberAt(exe, game.key("SPECNOOFFSET") + 2 * 39, 2), 12u);
+    EXPECT_EQ(numberAt(exe, game.shipTypeAt(12) - 3, 1), 2u);
+    EXPECT_EQ(bytesAt(exe, game.shipTypeAt(7) - 3, 24), bytesAt(before, game.shipTypeAt(7) - 3, 24));
+    const std::string gender =
+        crlfLines(game.file("strings.txt")).at(static_cast<std::size_t>(game.key("GENDERSTRTLINE") + 12 - 1));
+    EXPECT_EQ(gender.substr(gender.size() - 6), ":Shown");
+}
+
+TEST(WriteSafety, AScratchFileLinkIsRemovedNotFollowed)
+{
+    WriteGame game{GameBuilder(Family::Xvt)};
+    TempDir elsewhere;
+    const std::filesystem::path outside = elsewhere.path() / "precious.txt";
+    writeFile(outside, "keep me\r\n");
+    std::filesystem::create_symlink(outside, game.path("temp.tmp"));
+    game.startAt(3);
+    editSlot(game);
+    game.write();
+    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+    EXPECT_EQ(readFile(outside), "keep me\r\n");
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(game.path("temp.tmp"))));
+    for (const std::string name : {"strings.txt", "fronttxt.txt", "specdesc.txt"}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(game.path(name)))) << name;
+    }
+}
+
+TEST(WriteSafety, NoPlaceholderIsStoredAsANameOrAnIdentifier)
+{
+    // XWA slots from 219 on have no names: "n/a" shows, and the craft entry keeps its identifier.
+    WriteGame game{GameBuilder(Family::Xwa)};
+    game.startAt(220);
+    ASSERT_EQ(game.control("CraftIDBox").text(), "n/a");
+    const std::string before = game.exe();
+    game.write();
+    const auto iff = bytesAt(game.exe(), game.craftAt(220), 4);
+    EXPECT_EQ(iff, bytesAt(before, game.craftAt(220), 4));
+
+    // A weapon code that data.txt does not name shows "Unkown" and keeps its value.
+    WriteGame coded{GameBuilder(Family::Xwa)};
+    coded.startAt(3);
+    ASSERT_EQ(coded.control("ComboBox8").text(), "Unkown");
+    const std::int64_t thirdLaser = coded.craftAt(3) + coded.key("WEAPONSTATSSTART") + 4;
+    const auto code = bytesAt(coded.exe(), thirdLaser, 2);
+    coded.write();
+    EXPECT_EQ(bytesAt(coded.exe(), thirdLaser, 2), code);
+
+    // A species without a description record shows "**no entry found**": its new record is empty.
+    WriteGame described{GameBuilder(Family::Xwa)};
+    described.startAt(11);
+    ASSERT_EQ(described.control("CraftTypeBox").text(), "**no entry found**");
+    ASSERT_TRUE(described.form().userEdit("CrewBox", "Two"));
+    described.write();
+    const std::vector<std::string> lines = crlfLines(described.file("specdesc.txt"));
+    const std::vector<std::string> record(lines.end() - 5, lines.end());
+    EXPECT_EQ(record, (std::vector<std::string>{"!SPEC_11_NAME!", "!SPEC_11_MANU!", "!SPEC_11_SIDE!", "!SPEC_11_DESC!",
+                                                "!SPEC_11_CREW!Two"}));
+}
+
+TEST(WriteSafety, LinesCopiedByARewriteStayWholeInAFileWithoutLineEnds)
+{
+    WriteGame game{GameBuilder(Family::Xwa)};
+    const std::string oneLine = "; " + std::string(40000, 'x');
+    writeFile(game.path("specdesc.txt"), oneLine);
+    game.startAt(12);
+    game.write();
+    const std::string written = game.file("specdesc.txt");
+    ASSERT_EQ(written.rfind(oneLine + "\r\n!SPEC_12_NAME!", 0), 0u) << written.substr(0, 100);
+    EXPECT_EQ(crlfLines(written.substr(oneLine.size() + 2)).size(), 5u);
+}

@@ -1,0 +1,36 @@
+#include "ShipFiles.h"
+
+namespace plorik::testing {
+
+std::string shipFileBytes(const ShipFileSpec& spec)
+{
+    std::string file = spec.before + "[Specs]\r\n" + spec.version + "\r\n";
+    file += static_cast<char>(spec.slot);
+    file += "\r\n";
+    for (const std::string& text : spec.texts)
+        file += text + "\r\n";
+    if (spec.binMarker)
+        file += "[Bin]\r\n";
+    return file + spec.binary;
+}
+
+std::vector<std::string> demoShipTexts(std::int32_t slot, const std::string& versionName)
+{
+    const std::string n = std::to_string(slot);
+    return {"Ship file of slot " + n,
+            "SHIP" + n + ".opt",
+            "Ships " + n,
+            "Ship " + n,
+            "Type " + n,
+            "Maker " + n,
+            "Users " + n,
+            "Crew " + n,
+            "A ship for slot " + n + ", ready to fly.",
+            versionName,
+            "4  Starship",
+            "SH" + n,
+            "Flyable",
+            "8   Capital weaponry"};
+}
+
+} // namespace plorik::testing

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plorik::testing {
+
+// An SHP craft file as the tests want it, written byte by byte here and not by the program, so that
+// the program's reader and writer are checked against an independent layout: optional text before
+// "[Specs]", the version line, the slot byte, the text lines 4 to 17 (as many as given), "[Bin]" and
+// the binary part.
+struct ShipFileSpec {
+    std::string before;
+    std::string version = "PLORIK craft file V1.7";
+    std::uint8_t slot = 3;
+    std::vector<std::string> texts;
+    bool binMarker = true;
+    std::string binary;
+};
+std::string shipFileBytes(const ShipFileSpec& spec);
+
+// The fourteen text lines of a V1.7 file for slot `slot` of a demo game, each distinguishable:
+// comment, OPT file, plural, craft name, craft type, manufacturer, in use by, crew, description,
+// version name, ship type, craft ID, flight mode, weapon system.
+std::vector<std::string> demoShipTexts(std::int32_t slot, const std::string& versionName);
+
+} // namespace plorik::testing
