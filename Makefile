@@ -1,12 +1,15 @@
 # The two commands of the README: `make run` opens PLORIK on the demo game, `make test` runs every
-# test. Each installs what it needs first.
-.PHONY: run run-xwa test build bootstrap clean
+# test. Each installs what it needs first. `make install PREFIX=...` and `make package` build and
+# install PLORIK or its Debian package; `make screenshots` renders the README's pictures.
+.PHONY: run run-xwa test build bootstrap install package screenshots clean
+
+PREFIX ?= /usr/local
 
 bootstrap:
 	scripts/bootstrap
 
 build: bootstrap
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 	cmake --build build -j$$(nproc)
 
 run: build
@@ -17,6 +20,15 @@ run-xwa: build
 
 test: bootstrap
 	scripts/test
+
+install: build
+	cmake --install build --prefix "$(PREFIX)"
+
+package: build
+	cd build && cpack -G DEB
+
+screenshots: build
+	scripts/screenshots "$(CURDIR)/build"
 
 clean:
 	rm -rf build build-asan

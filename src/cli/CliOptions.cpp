@@ -75,8 +75,20 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
         error = "unknown command " + options.command;
         return std::nullopt;
     }
+    for (const std::string& argument : options.arguments) {
+        if (argument == "--help") {
+            options.help = true;
+            options.helpTopic = options.command;
+            return options;
+        }
+    }
     if (!command->checkArguments(options.arguments, error))
         return std::nullopt;
+    if (!command->run) {
+        // `help [COMMAND]`
+        options.help = true;
+        options.helpTopic = options.arguments.empty() ? std::string() : options.arguments.front();
+    }
     return options;
 }
 
@@ -85,15 +97,16 @@ std::string usageText()
     std::string text = "usage: plorik-cli [--program-dir DIR] [--answer A]... [--json] COMMAND [ARGS]...\n"
                        "commands:\n";
     for (const CommandInfo& command : commands()) {
-        std::string line = "  " + std::string(command.name);
+        std::string line = "  ";
+        line += command.name;
         if (!command.arguments.empty())
-            line += " " + std::string(command.arguments);
+            line.append(" ").append(command.arguments);
         // Long arguments put the summary on a line of its own.
         if (line.size() < 24)
             line.resize(24, ' ');
         else
-            line += "\n" + std::string(24, ' ');
-        text += line + std::string(command.summary) + "\n";
+            line.append("\n").append(24, ' ');
+        text.append(line).append(command.summary).append("\n");
     }
     text += "answers: yes, no, cancel, ok, text:VALUE, file:PATH (file: alone cancels)\n"
             "--start-with FILE: after the start-up, load FILE as \"plorik FILE\" does\n";

@@ -13,7 +13,8 @@ struct CliOptions {
     std::string startWith;  // the file the GUI would get as its first argument; empty: none
     std::vector<std::string> answers;
     bool json = false;
-    bool help = false; // --help: print the usage and do nothing else
+    bool help = false;     // --help, `help [COMMAND]` or `COMMAND --help`: print the usage, do nothing else
+    std::string helpTopic; // the command whose usage to print; empty: plorik-cli's own
     std::string command;
     std::vector<std::string> arguments;
 };
@@ -27,7 +28,7 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
 std::optional<std::string> optionValue(const std::vector<std::string>& words, std::size_t& i, std::string_view name,
                                        bool& missing);
 
-// The short usage text printed with a usage error and for --help.
+// The short usage text printed with a usage error and at the start of the help.
 std::string usageText();
 
 } // namespace plorik::cli

@@ -5,6 +5,9 @@
 #include "CliPrompter.h"
 #include "Command.h"
 
+#include "session/ProgramFolder.h"
+
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -12,13 +15,29 @@ namespace plorik::cli {
 
 namespace {
 
-std::filesystem::path programFolder(const std::string& given)
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// --program-dir, else the current folder when it holds a data.txt, else the per-user folder; a
+// per-user folder made just now is reported once.
+std::filesystem::path programFolder(const std::string& given, std::ostream& log)
 {
     std::error_code error;
-    std::filesystem::path folder = given.empty() ? std::filesystem::current_path(error) : std::filesystem::path(given);
+    ProgramFolderRequest request;
+    request.given = given;
+    request.current = std::filesystem::current_path(error);
+    request.xdgDataHome = environment("XDG_DATA_HOME");
+    request.home = environment("HOME");
+    request.shippedDataFile = findShippedDataFile(std::filesystem::read_symlink("/proc/self/exe", error).parent_path());
+    const ProgramFolder chosen = chooseProgramFolder(request);
+    if (chosen.seeded)
+        log << "plorik-cli: made the program folder " << chosen.path.string() << " with the shipped data.txt\n";
     // The session names its files from this folder; make it independent of later directory changes.
-    const std::filesystem::path absolute = std::filesystem::absolute(folder, error);
-    return error ? folder : absolute;
+    const std::filesystem::path absolute = std::filesystem::absolute(chosen.path, error);
+    return error ? chosen.path : absolute;
 }
 
 Json messagesJson(const CliPrompter& prompter)
@@ -64,11 +83,11 @@ std::string startFile(const std::string& given)
 int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, std::istream* terminal)
 {
     const CommandInfo* command = findCommand(options.command);
-    if (!command)
-        return kExitUsage; // parseOptions has refused it already
+    if (!command || !command->run)
+        return kExitUsage; // parseOptions has refused it, or it is `help`, which main answers
 
     CliPrompter prompter(options.answers, terminal, log);
-    Session session(programFolder(options.programDir), prompter);
+    Session session(programFolder(options.programDir, log), prompter);
     session.start(startFile(options.startWith)); // every failure of the start-up is an error box of the session
 
     Json result = Json::object();
@@ -77,6 +96,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
     result.set("version", nullptr);
     result.set("slot", nullptr);
     result.set("status", nullptr);
+    result.set("programDir", session.programDir().string());
 
     CommandContext context{session, options.arguments, options.json, result, out};
     context.log = &log;

@@ -40,6 +40,9 @@ struct CommandInfo {
     bool (*checkArguments)(const std::vector<std::string>& arguments, std::string& error);
     // Runs after the start-up.
     void (*run)(CommandContext& context);
+    // What `plorik-cli help NAME`, `NAME --help` and the man page say beyond the summary: one
+    // paragraph per line.
+    std::string_view details = {};
 };
 
 const std::vector<CommandInfo>& commands();
@@ -58,6 +61,9 @@ bool checkRunArguments(const std::vector<std::string>& arguments, std::string& e
 void runShow(CommandContext& context);
 void runWrite(CommandContext& context);
 bool checkWriteArguments(const std::vector<std::string>& arguments, std::string& error);
+
+// `help` takes at most one command name.
+bool checkHelpArguments(const std::vector<std::string>& arguments, std::string& error);
 
 // For commands that take one slot number.
 bool takesOneSlot(const std::vector<std::string>& arguments, std::string& error);

@@ -5,15 +5,48 @@ namespace plorik::cli {
 const std::vector<CommandInfo>& commands()
 {
     static const std::vector<CommandInfo> table = {
-        {"identify", "", "the game version and its data.txt keys", takesNoArguments, runIdentify},
-        {"slots", "", "the \"Craft No.\" list", takesNoArguments, runSlots},
+        {"identify", "", "the game version and its data.txt keys", takesNoArguments, runIdentify,
+         "Runs the start-up and prints the name of the version entry of data.txt that matches the executable "
+         "named in plorik.ini.\n"
+         "With --json the result also has \"profile\": every key of a version entry, named without its \" =\", "
+         "with its value as data.txt gives it (after the number rule, -1 read as 1000) or the key's default; the "
+         "UNKNOWN keys as their raw text. The exit status is 1 when no version was identified."},
+        {"slots", "", "the \"Craft No.\" list", takesNoArguments, runSlots,
+         "Prints the items of the \"Craft No.\" list, one a line (\"items\" with --json): the slot numbers, and "
+         "for X-Wing Alliance the craft's short name after the number."},
         {"controls", "[--window main|cockpit|weapons]",
-         "a window's controls: key, kind, page, caption (main by default)", checkControlsArguments, runControls},
-        {"show", "SLOT", "the main window's form showing slot SLOT", takesOneSlot, runShow},
-        {"write", "SLOT [--set KEY=VALUE]...", "edits slot SLOT and presses \"Write\"", checkWriteArguments, runWrite},
+         "a window's controls: key, kind, page, caption (main by default)", checkControlsArguments, runControls,
+         "Prints every control of a window (the main window unless --window names another), one a line: its key, "
+         "its kind, its page and its caption, and for a context-menu item the box whose menu holds it (\"list\" "
+         "with --json: objects with key, caption, kind, page and box). The keys are the names that --set, --press "
+         "and the \"controls\" of a result use."},
+        {"show", "SLOT", "the main window's form showing slot SLOT", takesOneSlot, runShow,
+         "Runs the start-up, types SLOT into \"Craft No.\" and prints the whole main window as it then shows the "
+         "slot: a line per control, KEY, a tab and its text, then \"(disabled)\", \"checked\" or \"unchecked\" "
+         "and a track bar's position where they apply; each grid row as KEY[ROW] and its cells. With --json: "
+         "\"controls\", an object of every control's state."},
+        {"write", "SLOT [--set KEY=VALUE]...", "edits slot SLOT and presses \"Write\"", checkWriteArguments, runWrite,
+         "Shows SLOT as the show command does, applies each --set in order as a user's edit (its change handler "
+         "runs), then presses \"Write\", which writes the slot into the executable and the game's text files.\n"
+         "A SET is KEY=VALUE: the text of a text box, memo or editable list; for a fixed list the item whose "
+         "text is VALUE, or @N for item N; true or false for check boxes and radio buttons; a number for track "
+         "bars. KEY[ROW,COLUMN]=VALUE sets a grid cell. Questions that Write asks are answered from --answer."},
         {"run", "[--slot N] [--window main|cockpit|weapons] [--set KEY=VALUE] [--press CONTROL]...",
          "the steps in order, as a user does them; CONTROL: a key, a caption or BOXKEY:CAPTION", checkRunArguments,
-         runRun},
+         runRun,
+         "Runs the start-up, then each step in the order given, as a user does it in the windows:\n"
+         "--slot N types N into \"Craft No.\"; --window W addresses the main window, the cockpit editor or the "
+         "weapon editor for the steps after it (an editor window is shown as its menu item shows it); --set SET "
+         "edits a control of that window as write does; --press CONTROL presses a button, menu item, tool button "
+         "or context-menu command, named by its key, by its caption without \"&\" and trailing dots "
+         "(\"Save Ship as\"), or, for a context-menu command, as BOXKEY:CAPTION (\"DBOPTFile:Add New Opt\").\n"
+         "A step on a control that is disabled or that the window does not have stops the run with exit status 2; "
+         "a step that shows an error stops it with exit status 1. The result holds \"windows\": the form of every "
+         "window addressed. show SLOT is run --slot SLOT; write SLOT --set ... is run --slot SLOT --set ... "
+         "--press Write."},
+        {"help", "[COMMAND]", "the usage of plorik-cli, or of one command", checkHelpArguments, nullptr,
+         "Prints the usage of plorik-cli and its commands, or the usage and description of COMMAND. "
+         "\"plorik-cli COMMAND --help\" does the same. Nothing is started."},
     };
     return table;
 }
@@ -33,6 +66,19 @@ bool takesNoArguments(const std::vector<std::string>& arguments, std::string& er
         return true;
     error = "unexpected argument " + arguments.front();
     return false;
+}
+
+bool checkHelpArguments(const std::vector<std::string>& arguments, std::string& error)
+{
+    if (arguments.size() > 1) {
+        error = "unexpected argument " + arguments[1];
+        return false;
+    }
+    if (!arguments.empty() && !findCommand(arguments.front())) {
+        error = "unknown command " + arguments.front();
+        return false;
+    }
+    return true;
 }
 
 } // namespace plorik::cli

@@ -1,3 +1,4 @@
+#include "CliHelp.h"
 #include "CliOptions.h"
 #include "CliRun.h"
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv)
         return kExitUsage;
     }
     if (options->help) {
-        std::cout << usageText();
+        std::cout << helpText(options->helpTopic);
         return kExitDone;
     }
     try {

@@ -5,6 +5,7 @@
 
 #include "PageLayout.h"
 #include "QtText.h"
+#include "TabOrder.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -46,6 +47,16 @@ void EditorWindow::closeEvent(QCloseEvent* event)
 {
     m_binder.form().setShown(false);
     event->accept();
+}
+
+void EditorWindow::showEvent(QShowEvent* event)
+{
+    // The layout is complete once the window is first shown.
+    if (!m_tabOrderSet) {
+        setTabOrderFromLayout(this);
+        m_tabOrderSet = true;
+    }
+    QWidget::showEvent(event);
 }
 
 void placeRemaining(WidgetBinder& binder, QGridLayout* grid, int row)

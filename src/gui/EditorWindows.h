@@ -24,9 +24,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     WidgetBinder m_binder;
+    bool m_tabOrderSet = false;
 };
 
 std::unique_ptr<EditorWindow> makeCockpitEditor(Form& form);

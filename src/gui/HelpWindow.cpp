@@ -2,6 +2,8 @@
 
 #include "QtText.h"
 
+#include "session/ProgramFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -16,9 +18,12 @@ namespace plorik::gui {
 QStringList helpFolders(const std::filesystem::path& programDir)
 {
     QStringList folders;
-    folders << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    folders << QDir(programFolder).filePath(QStringLiteral("help"));
     folders << QDir(QString::fromStdString(programDir.string())).filePath(QStringLiteral("help"));
-    folders << QStringLiteral(PLORIK_HELP_DIR);
+    for (const std::filesystem::path& shipped : shippedDataFolders(programFolder.toStdString()))
+        folders << QString::fromStdString((shipped / "help").string());
+    folders.removeDuplicates();
     return folders;
 }
 

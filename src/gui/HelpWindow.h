@@ -12,7 +12,7 @@ class QTextBrowser;
 namespace plorik::gui {
 
 // The folders searched for the help pages, in order: "help" beside the program, "help" in the
-// program folder, then the pages of the source tree.
+// program folder, then the installed pages (share/plorik/help) and those of the source tree.
 QStringList helpFolders(const std::filesystem::path& programDir);
 // The page of a help topic: "" for the contents, else the topic's own page ("introduction",
 // "how-to-use-help"). Empty when no folder has it.

@@ -5,6 +5,7 @@
 #include "PageLayout.h"
 #include "Pages.h"
 #include "QtText.h"
+#include "TabOrder.h"
 
 #include "windows/MainWindowControls.h"
 #include "windows/WindowForms.h"
@@ -38,7 +39,9 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent), m_bin
     buildMenus();
     buildToolBar();
     setStatusBar(qobject_cast<QStatusBar*>(m_binder.widget(ui::StatusBar, this)));
+    statusBar()->setAccessibleName(tr("Status bar"));
     m_clipboard = new ClipboardTools(m_binder, this);
+    setTabOrderFromLayout(central);
     resize(1180, 760);
 }
 
@@ -47,6 +50,22 @@ MainWindow::~MainWindow()
     // The clipboard tools follow the focus, which moves while the widgets go: they must go before
     // the binder they report to.
     delete m_clipboard;
+}
+
+void MainWindow::showProgramFolder(const QString& folder)
+{
+    auto* label = statusBar()->findChild<QLabel*>(QStringLiteral("ProgramFolderText"));
+    if (!label) {
+        label = new QLabel(statusBar());
+        label->setObjectName(QStringLiteral("ProgramFolderText"));
+        statusBar()->addPermanentWidget(label);
+    }
+    // A long path is shortened in its middle, so the status bar's own text keeps its room.
+    const QString text = tr("Program folder: %1").arg(folder);
+    label->setText(
+        label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->fontMetrics().averageCharWidth() * 60));
+    label->setToolTip(text);
+    label->setAccessibleName(text);
 }
 
 QWidget* MainWindow::buildFrame()
@@ -80,6 +99,7 @@ QWidget* MainWindow::buildFrame()
     setWidthInCharacters(craftId, 22);
     grid->addWidget(craftId, 1, 3);
     QWidget* craftName = m_binder.widget(ui::CraftnameBox2, frame);
+    craftName->setAccessibleName(tr("Craft name"));
     grid->addWidget(craftName, 1, 4);
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(5, 12);
@@ -88,11 +108,16 @@ QWidget* MainWindow::buildFrame()
     auto* version = m_binder.widget<QPlainTextEdit>(ui::GameVersionBox, frame);
     version->setFixedHeight(version->fontMetrics().lineSpacing() * 2 + 10);
     version->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidthInCharacters(version, 40);
+    // The game's identity takes the room the window has, down to a width that fits a 1280 pixel
+    // wide screen (or 200 % scaling on a 2560 pixel one).
+    setWidthInCharacters(version, 24);
+    version->setMaximumWidth(QWIDGETSIZE_MAX);
     grid->addWidget(version, 0, 7);
     grid->addWidget(m_binder.caption(ui::GameDirBox, frame), 1, 6);
     QWidget* gameDir = m_binder.widget(ui::GameDirBox, frame);
-    setWidthInCharacters(gameDir, 40);
+    setWidthInCharacters(gameDir, 24);
+    gameDir->setMaximumWidth(QWIDGETSIZE_MAX);
+    grid->setColumnStretch(7, 2);
     grid->addWidget(gameDir, 1, 7);
     return frame;
 }

@@ -22,6 +22,9 @@ public:
 
     WidgetBinder& binder() { return m_binder; }
     QTabWidget* pages() const { return m_pages; }
+    // Says at the right end of the status bar which program folder is in use; the status bar's own
+    // text (progress, notes of the display) stays on the left.
+    void showProgramFolder(const QString& folder);
 
 signals:
     // The window was closed (by the user or by the program's end).

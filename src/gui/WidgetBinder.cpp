@@ -51,6 +51,23 @@ QStringList itemsOf(const Control& control)
     return items;
 }
 
+// What assistive tools read out for a control: its caption without the mnemonic "&" ("&&" stays one
+// "&"); a control without a caption goes by its tool tip, else by its page.
+QString accessibleName(const Control& control)
+{
+    const std::string& caption = control.caption();
+    const QString text = toQt(!caption.empty()                 ? caption
+                              : !control.design().hint.empty() ? control.design().hint
+                                                               : control.design().page);
+    QString name;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        name += text[i];
+    }
+    return name.trimmed();
+}
+
 // Row 0 and column 0 of a grid are its fixed headings, as in a string grid.
 bool fixedCell(int row, int column)
 {
@@ -80,6 +97,7 @@ QWidget* WidgetBinder::widget(ControlKey key, QWidget* parent)
     if (!bound.object) {
         QWidget* made = create(bound, parent);
         made->setObjectName(toQt(bound.control->key()));
+        made->setAccessibleName(accessibleName(*bound.control));
         if (!bound.control->design().hint.empty())
             made->setToolTip(toQt(bound.control->design().hint));
         bound.object = made;
@@ -312,6 +330,9 @@ QWidget* WidgetBinder::createGrid(Binding& bound, QWidget* parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Tab goes on to the next control (the hex grid alone has hundreds of cells); the arrow keys
+    // move between cells.
+    table->setTabKeyNavigation(false);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(table, &QTableWidget::itemChanged, this, [this, key](QTableWidgetItem* item) {
         const auto row = static_cast<std::size_t>(item->row());

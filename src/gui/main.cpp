@@ -1,26 +1,76 @@
 #include "MainWindow.h"
 #include "QtPrompter.h"
+#include "QtText.h"
 #include "WindowSet.h"
 
+#include "session/ProgramFolder.h"
 #include "session/Session.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
+#include <QMessageBox>
 
 #include <filesystem>
+
+namespace {
+
+std::string environment(const char* name)
+{
+    return QFile::encodeName(qEnvironmentVariable(name)).toStdString();
+}
+
+// --program-dir, else the current folder when it holds a data.txt, else the per-user folder.
+plorik::ProgramFolder chooseFolder(const QString& given)
+{
+    plorik::ProgramFolderRequest request;
+    request.given = QFile::encodeName(given).toStdString();
+    request.current = std::filesystem::current_path();
+    request.xdgDataHome = environment("XDG_DATA_HOME");
+    request.home = environment("HOME");
+    request.shippedDataFile =
+        plorik::findShippedDataFile(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    plorik::ProgramFolder chosen = plorik::chooseProgramFolder(request);
+    // The session names its files from this folder; later directory changes must not move it.
+    chosen.path = std::filesystem::absolute(chosen.path);
+    return chosen;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("PLORIK"));
+    QApplication::setDesktopFileName(QStringLiteral("plorik"));
     // The windows end the program themselves (closing the main window, "E&xit", a failed start).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // The program's own files (data.txt, plorik.ini, the backup images) lie in the folder it starts in.
-    const std::filesystem::path programDir = std::filesystem::current_path();
-    plorik::gui::QtPrompter prompter(programDir);
-    plorik::Session session(programDir, prompter);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("PLORIK, the craft table editor for XvT and XWA."));
+    parser.addHelpOption();
+    const QCommandLineOption programDirOption(
+        QStringLiteral("program-dir"),
+        QStringLiteral("The program folder (data.txt, plorik.ini, PLORIKbackup). Default: the current folder when "
+                       "it holds a data.txt, else $XDG_DATA_HOME/plorik or ~/.local/share/plorik."),
+        QStringLiteral("DIR"));
+    parser.addOption(programDirOption);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An SHP craft file to load at start."),
+                                 QStringLiteral("[FILE]"));
+    parser.process(application);
+
+    plorik::ProgramFolder folder;
+    try {
+        folder = chooseFolder(parser.value(programDirOption));
+    } catch (const std::exception& failure) {
+        QMessageBox::critical(nullptr, QStringLiteral("PLORIK"), plorik::gui::toQt(failure.what()));
+        return 1;
+    }
+    plorik::gui::QtPrompter prompter(folder.path);
+    plorik::Session session(folder.path, prompter);
     plorik::gui::WindowSet windows(session);
+    windows.mainWindow().showProgramFolder(QFile::decodeName(QByteArray::fromStdString(folder.path.string())));
     prompter.setWindow(&windows.mainWindow());
     prompter.setRepaint([&windows] { windows.syncAll(); });
     QObject::connect(&windows, &plorik::gui::WindowSet::finished, &application,
@@ -28,8 +78,8 @@ int main(int argc, char** argv)
 
     // The window is on screen before the start-up asks or tells anything.
     windows.mainWindow().show();
-    const QStringList arguments = QApplication::arguments();
-    session.start(arguments.size() > 1 ? QFile::encodeName(arguments.at(1)).toStdString() : std::string());
+    const QStringList files = parser.positionalArguments();
+    session.start(files.isEmpty() ? std::string() : QFile::encodeName(files.first()).toStdString());
     windows.afterCommand();
     if (session.ended() || windows.isFinished())
         return session.ended() ? session.exitCode() : 0;

@@ -223,13 +223,37 @@ TEST(CliUsage, BadCommandLinesExitWithTwoBeforeTheStartUp)
     EXPECT_EQ(runCli({"--program-dir"}).exit, 2);
 }
 
-TEST(CliUsage, HelpPrintsTheUsage)
+TEST(CliUsage, HelpPrintsTheUsageWithoutStartingUp)
 {
-    const CliOutput result = runCli({"--help"});
-    EXPECT_EQ(result.exit, 0);
-    EXPECT_EQ(result.out.rfind("usage: plorik-cli ", 0), 0u);
-    EXPECT_NE(result.out.find("\n  identify "), std::string::npos);
-    EXPECT_EQ(result.err, "");
+    // An unconfigured game: a start-up that ran would show its tip.
+    const CliGame cli(GameBuilder(Family::Xvt).unconfigured());
+    const struct {
+        std::vector<std::string> words;
+        const char* begins;
+        const char* holds;
+    } cases[] = {
+        {{"--help"}, "usage: plorik-cli [--program-dir DIR]", "\n  identify "},
+        {{"help"}, "usage: plorik-cli [--program-dir DIR]", "\n  --program-dir DIR\n"},
+        {{"help", "show"}, "usage: plorik-cli [OPTIONS] show SLOT\n", "KEY[ROW]"},
+        {{"show", "--help"}, "usage: plorik-cli [OPTIONS] show SLOT\n", "KEY[ROW]"},
+        {{"write", "3", "--set", "SpeedBox=1", "--help"}, "usage: plorik-cli [OPTIONS] write SLOT [--set", "@N"},
+        {{"help", "help"}, "usage: plorik-cli [OPTIONS] help [COMMAND]\n", "Nothing is started."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.words.front() + " " + c.words.back());
+        const CliOutput result = cli.run(c.words);
+        EXPECT_EQ(result.exit, 0);
+        EXPECT_EQ(result.out.rfind(c.begins, 0), 0u) << result.out;
+        EXPECT_NE(result.out.find(c.holds), std::string::npos) << result.out;
+        EXPECT_EQ(result.err, "");
+    }
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"help", "frobnicate"}, {"help", "show", "x"}}) {
+        const CliOutput result = cli.run(words);
+        EXPECT_EQ(result.exit, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err.find("PLORIK tip:"), std::string::npos);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 int runMainWindowTest(int argc, char** argv);
 int runPrompterAndHelpTest(int argc, char** argv);
 int runScreenshotTest(int argc, char** argv);
+int runKeyboardTest(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     int failures = 0;
     failures += runMainWindowTest(argc, argv);
     failures += runPrompterAndHelpTest(argc, argv);
+    failures += runKeyboardTest(argc, argv);
     failures += runScreenshotTest(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -33,6 +33,7 @@ void ScreenshotTest::grabEveryPage()
             Running run(family, configured);
             const QString prefix =
                 QDir(folder).filePath(QString::fromLatin1(name) + (configured ? QString() : QStringLiteral("-first")));
+            run.window().showProgramFolder(QString::fromStdString(run.game.programDir.string()));
             run.window().resize(1280, 800);
             if (configured) {
                 // The hex view with a whole craft entry in it.
