@@ -75,6 +75,18 @@ GameBuilder& GameBuilder::withCraftBytes(std::int32_t slot, std::string key, std
     return *this;
 }
 
+GameBuilder& GameBuilder::withPilotFiles()
+{
+    m_pilotFiles = true;
+    return *this;
+}
+
+GameBuilder& GameBuilder::executableSize(std::size_t bytes)
+{
+    m_exeSize = bytes;
+    return *this;
+}
+
 GameBuilder& GameBuilder::cutFile(std::string name, std::size_t lines)
 {
     m_cuts[std::move(name)] = lines;
@@ -120,6 +132,8 @@ BuiltGame GameBuilder::build(const std::filesystem::path& root) const
     writeDescriptions(game.gameDir);
     writeShipList(game.gameDir);
     writeOptLists(game.gameDir);
+    if (m_pilotFiles)
+        writePilotFiles(game.gameDir);
     return game;
 }
 

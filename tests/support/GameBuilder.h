@@ -69,6 +69,11 @@ public:
     // the generated values.
     GameBuilder& withCraftBytes(std::int32_t slot, std::string key, std::vector<std::uint8_t> bytes,
                                 std::int64_t offset = 0);
+    // Writes pilot files into the game folder (pilotFileNames(), *.plt in mixed case).
+    GameBuilder& withPilotFiles();
+    // Writes an executable of `bytes` bytes (default: just large enough for the demo's tables).
+    GameBuilder& executableSize(std::size_t bytes);
+    static std::vector<std::string> pilotFileNames();
     // Keeps only the first `lines` lines of a game text or list file, named as the game names it
     // ("strings.txt", "specdesc.txt", "ivfiles\spec3640.lst", ...).
     GameBuilder& cutFile(std::string name, std::size_t lines);
@@ -148,6 +153,8 @@ private:
     void writeDescriptions(const std::filesystem::path& gameDir) const;
     void writeShipList(const std::filesystem::path& gameDir) const;
     void writeOptLists(const std::filesystem::path& gameDir) const;
+    void writePilotFiles(const std::filesystem::path& gameDir) const;
+    void writeWeaponBlock(std::vector<std::uint8_t>& exe) const;
     // Writes `lines` with CR LF to gameDir / path, cut as cutFile asked for `name`.
     void writeGameText(const std::filesystem::path& gameDir, const std::string& name, const std::string& path,
                        const std::vector<std::string>& lines) const;
@@ -163,6 +170,8 @@ private:
     bool m_configured = true;
     bool m_oneLineSettings = false;
     bool m_backupImage = false;
+    bool m_pilotFiles = false;
+    std::size_t m_exeSize = 0;
     std::string m_exeName;
     std::optional<std::vector<std::string>> m_shortNames;
     bool m_keysChanged = false;

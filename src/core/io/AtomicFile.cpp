@@ -35,6 +35,13 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
     }
 }
 
+void copyFileContent(const std::filesystem::path& source, const std::filesystem::path& target,
+                     const std::filesystem::path& scratch)
+{
+    const std::string content = FileHandle::openRegular(source, FileHandle::Access::Read).readAll();
+    replaceFileContent(target, content, scratch);
+}
+
 void checkReplaceable(const std::filesystem::path& target, const std::filesystem::path& scratch)
 {
     FileHandle::openRegular(target, FileHandle::Access::Read);

@@ -12,6 +12,11 @@ namespace plorik {
 void replaceFileContent(const std::filesystem::path& target, const std::string& content,
                         const std::filesystem::path& scratch);
 
+// Copies `source` whole over `target` the same way: through `scratch` and an atomic rename, so the
+// target is the old file or the complete copy. Throws FileError naming the file that failed.
+void copyFileContent(const std::filesystem::path& source, const std::filesystem::path& target,
+                     const std::filesystem::path& scratch);
+
 // Checks, without changing anything, that replaceFileContent could replace `target`: it is a
 // regular file that may be written, and `scratch` can be created (it is made and removed again).
 // Throws FileError naming what stands in the way.

@@ -107,6 +107,15 @@ private:
     void pasteShipTypeOnly();
     void refreshAfterPaste();
 
+    // The Images menu and the ZT files (SessionImages.cpp).
+    void wireImageCommands();
+    void createBackupImage();
+    void restoreFromImage();
+    void restoreSingleSlot();
+    void saveSingleZt();
+    void makeZtPackage();
+    void showProgress(const std::string& text);
+
     void selectExeFile();
     void about();
     void showCockpitEditor();

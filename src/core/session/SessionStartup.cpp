@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include "backup/BackupImage.h"
 #include "common/Errors.h"
 #include "craft/CraftNumberItems.h"
 #include "craft/CraftTable.h"
@@ -159,7 +160,9 @@ void Session::setImagesMenu()
     if (!m_profile)
         return;
     std::error_code error;
-    const bool imageExists = std::filesystem::is_directory(backupFolder(), error);
+    // A version name that cannot name an image folder has no image; its backup says why.
+    const bool imageExists =
+        !BackupImage::nameRefusal(m_versionName) && std::filesystem::is_directory(backupFolder(), error);
     Form& main = *m_main;
     if (imageExists) {
         main[ui::Backup1].setEnabled(false);

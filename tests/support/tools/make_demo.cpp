@@ -28,7 +28,8 @@ int main(int argc, char** argv)
     try {
         const std::filesystem::path root = std::filesystem::absolute(argv[1]);
         std::filesystem::remove_all(root);
-        const plorik::testing::GameBuilder builder(family == "xwa" ? Family::Xwa : Family::Xvt);
+        plorik::testing::GameBuilder builder(family == "xwa" ? Family::Xwa : Family::Xvt);
+        builder.withPilotFiles();
         const auto game = builder.build(root);
         // A ship file to try "Open Ship.." with at once: slot 3's craft under names of its own.
         const std::vector<std::uint8_t> entry = builder.craftEntry(3);

@@ -1,0 +1,171 @@
+#include "backup/ImageCommands.h"
+
+#include "backup/ImageRegions.h"
+#include "common/Errors.h"
+#include "io/AtomicFile.h"
+#include "io/BinaryFile.h"
+#include "io/FileHandle.h"
+#include "io/GamePath.h"
+
+#include <optional>
+
+namespace plorik {
+
+namespace {
+
+constexpr const char* kNothingWritten = "\r\rNothing was written.";
+
+// Bytes of the image to put back into the executable; `region` names them in messages.
+struct RestorePatch {
+    std::string region;
+    std::int64_t offset = 0;
+    std::string bytes;
+};
+
+std::string readImageFile(const BackupImage& image, const ImageBlock& block)
+{
+    return FileHandle::openRegular(image.file(block.fileName()), FileHandle::Access::Read).readAll();
+}
+
+std::string readImagePart(const BackupImage& image, const ImageBlock& block, std::int64_t at, std::int64_t length)
+{
+    const BinaryFile file(image.file(block.fileName()), BinaryFile::Mode::Read);
+    const std::vector<std::uint8_t> bytes = file.readExactlyAt(at, static_cast<std::size_t>(length));
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::uint16_t wordAt(const std::string& bytes, std::size_t at)
+{
+    return static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[at]) |
+                                      (static_cast<std::uint8_t>(bytes[at + 1]) << 8));
+}
+
+std::string listed(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : ", ") + names[i];
+    return text;
+}
+
+// Everything a restore writes into the executable, read from the image and checked before the first
+// byte is written.
+class RestorePlan {
+public:
+    explicit RestorePlan(const ImageContext& context) : m_context(context) {}
+
+    BinaryFile& openExecutable()
+    {
+        m_exe.emplace(m_context.executable, BinaryFile::Mode::ReadWrite);
+        return *m_exe;
+    }
+    void add(RestorePatch patch) { m_patches.push_back(std::move(patch)); }
+    void checkRegions() const
+    {
+        for (const RestorePatch& patch : m_patches)
+            checkInside(*m_exe, patch.offset, static_cast<std::int64_t>(patch.bytes.size()), patch.region);
+    }
+
+    // Writes every patch; a failure names what was written before it, `written` included.
+    void write(std::vector<std::string> written)
+    {
+        try {
+            for (const RestorePatch& patch : m_patches) {
+                m_exe->writeAt(patch.offset, std::span(reinterpret_cast<const std::uint8_t*>(patch.bytes.data()),
+                                                       patch.bytes.size()));
+                written.push_back(patch.region);
+            }
+        } catch (const PlorikError& failure) {
+            const std::string what = written.empty() ? std::string(kNothingWritten)
+                                                     : "\r\rWritten before the failure: " + listed(written) + ".";
+            throw PlorikError(failure.what() + what);
+        }
+    }
+
+private:
+    const ImageContext& m_context;
+    std::optional<BinaryFile> m_exe;
+    std::vector<RestorePatch> m_patches;
+};
+
+// Runs the planning steps; whatever stops them has written nothing, and says so.
+template <class Steps> void planOrRefuse(Steps&& steps)
+{
+    try {
+        steps();
+    } catch (const PlorikError& failure) {
+        throw PlorikError(failure.what() + std::string(kNothingWritten));
+    }
+}
+
+std::vector<std::string> restoreTextFiles(const ImageContext& context)
+{
+    std::vector<std::string> restored;
+    for (const ImageTextFile& file : context.image.textFiles()) {
+        const std::filesystem::path target = resolveGamePath(context.gameDir, file.gameName);
+        try {
+            copyFileContent(context.image.file(file.imageName), target, target.parent_path() / "temp.tmp");
+            restored.push_back(file.gameName);
+        } catch (const PlorikError&) {
+            // The game's own three texts end their warnings with "!.", the list files with ".".
+            context.prompter.message(
+                {"PLORIK warning:", "\"" + file.gameName + "\" could not be restored" + (file.alwaysTaken ? "!." : "."),
+                 MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+        }
+    }
+    return restored;
+}
+
+} // namespace
+
+void restoreFromImage(const ImageContext& context)
+{
+    context.status("Restoring from backup image... 0% complete");
+    RestorePlan plan(context);
+    planOrRefuse([&] {
+        for (const ImageBlock& block : context.image.blocks())
+            plan.add({blockDescription(block.kind) + " (" + block.fileName() + ")", block.offset,
+                      readImageFile(context.image, block)});
+        plan.openExecutable();
+        plan.checkRegions();
+    });
+    plan.write(restoreTextFiles(context));
+}
+
+void restoreSingleSlot(const ImageContext& context, std::int32_t slot)
+{
+    context.status("Restoring from backup image... 0% complete");
+    const VersionProfile& profile = context.profile;
+    const BackupImage& image = context.image;
+    const std::int64_t index = slot - 1;
+    const std::string slotText = " of slot " + std::to_string(slot);
+    RestorePlan plan(context);
+    planOrRefuse([&] {
+        const BinaryFile& exe = plan.openExecutable();
+        const std::int64_t entryLength = profile.entryLength();
+        const ImageBlock craft = *image.block(ImageBlockKind::CraftTable);
+        plan.add({"the craft entry" + slotText, craft.offset + index * entryLength,
+                  readImagePart(image, craft, index * entryLength, entryLength)});
+        if (const auto shipTypes = image.block(ImageBlockKind::ShipTypeBlock)) {
+            const std::int64_t length = profile.held(Key::ShipTypeLen);
+            plan.add({"the ship type entry" + slotText, shipTypes->offset + index * length,
+                      readImagePart(image, *shipTypes, index * length, length)});
+        }
+        if (const auto species = image.block(ImageBlockKind::SpeciesTable)) {
+            // Entry k holds the slot whose species number is k + 1: the entries that name this slot,
+            // in the image or now, are the slot's own.
+            const std::int64_t length = 2 * std::int64_t{profile.slotCount()};
+            const std::string kept = readImagePart(image, *species, 0, length);
+            const std::string now = readRegion(exe, species->offset, length, blockDescription(species->kind));
+            for (std::size_t at = 0; at + 1 < kept.size(); at += 2) {
+                if (wordAt(kept, at) == slot || wordAt(now, at) == slot)
+                    plan.add({"species table entry " + std::to_string(at / 2 + 1),
+                              species->offset + static_cast<std::int64_t>(at), kept.substr(at, 2)});
+            }
+        }
+        plan.checkRegions();
+    });
+    plan.write({});
+}
+
+} // namespace plorik

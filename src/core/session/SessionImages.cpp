@@ -1,0 +1,105 @@
+#include "session/Session.h"
+
+#include "backup/ImageCommands.h"
+#include "exchange/ZtCommands.h"
+#include "windows/MainWindowControls.h"
+#include "windows/WeaponEditorControls.h"
+
+namespace plorik {
+
+void Session::wireImageCommands()
+{
+    Form& main = *m_main;
+    const auto command = [this](void (Session::*handler)()) {
+        return [this, handler] { run([this, handler] { (this->*handler)(); }); };
+    };
+    main.onPress(ui::Backup1, command(&Session::createBackupImage));
+    main.onPress(ui::Recreatefromimage1, command(&Session::restoreFromImage));
+    main.onPress(ui::Recreatesingleslot1, command(&Session::restoreSingleSlot));
+    main.onPress(ui::SaveasZT1, command(&Session::saveSingleZt));
+    main.onPress(ui::ZTpackage1, command(&Session::makeZtPackage));
+    // "Make XWA ZT Package" has no command: "Make ZT Package" makes the X-Wing Alliance packages.
+}
+
+void Session::showProgress(const std::string& text)
+{
+    (*m_main)[ui::StatusBar].setText(text);
+    m_prompter.repaint();
+}
+
+namespace {
+
+// The image of the session's version, or nullopt when the version's name cannot name its folder (an
+// error box says why).
+std::optional<BackupImage> imageOf(const Session& session, Prompter& prompter)
+{
+    if (const auto refusal = BackupImage::nameRefusal(session.versionName())) {
+        prompter.message({"PLORIK error:", *refusal + "\r\rNothing was written.", MessageIcon::Error,
+                          MessageButtons::Ok, Answer::Ok});
+        return std::nullopt;
+    }
+    return std::optional<BackupImage>(std::in_place, session.programDir(), session.versionName(), *session.profile());
+}
+
+ImageContext imageContext(const Session& session, const BackupImage& image, Prompter& prompter,
+                          std::function<void(const std::string&)> status)
+{
+    return {*session.profile(), image, session.gameDir(), session.executablePath(), prompter, std::move(status)};
+}
+
+} // namespace
+
+void Session::createBackupImage()
+{
+    const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
+    if (!image)
+        return;
+    const std::size_t weaponNames = (*m_weapons)[ui::weapons::WeaponList].items().size();
+    plorik::createBackupImage(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }),
+                              weaponNames);
+    (*m_main)[ui::Backup1].setEnabled(false);
+    showProgress("Done.");
+}
+
+void Session::restoreFromImage()
+{
+    const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
+    if (!image)
+        return;
+    plorik::restoreFromImage(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }));
+    // The restored tables and texts show at once; the slot's notes in the status bar give way to "Done.".
+    readAndShowSlot();
+    showProgress("Done.");
+}
+
+void Session::restoreSingleSlot()
+{
+    const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
+    if (!image)
+        return;
+    plorik::restoreSingleSlot(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }),
+                              currentSlot());
+    readAndShowSlot();
+    showProgress("Done.");
+}
+
+void Session::saveSingleZt()
+{
+    if (!m_profile)
+        return;
+    saveSingleSlotZt({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
+                      [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text()},
+                     currentSlot());
+}
+
+void Session::makeZtPackage()
+{
+    const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
+    if (!image)
+        return;
+    makeZtPackages({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
+                    [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text()},
+                   *image);
+}
+
+} // namespace plorik
