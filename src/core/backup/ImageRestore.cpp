@@ -56,6 +56,7 @@ public:
 
     BinaryFile& openExecutable()
     {
+        refuseLinkOutside(m_context.executable, resolveGamePath(m_context.gameDir));
         m_exe.emplace(m_context.executable, BinaryFile::Mode::ReadWrite);
         return *m_exe;
     }
@@ -71,8 +72,10 @@ public:
     {
         try {
             for (const RestorePatch& patch : m_patches) {
-                m_exe->writeAt(patch.offset, std::span(reinterpret_cast<const std::uint8_t*>(patch.bytes.data()),
-                                                       patch.bytes.size()));
+                m_exe->writeRegion(
+                    patch.offset,
+                    std::span(reinterpret_cast<const std::uint8_t*>(patch.bytes.data()), patch.bytes.size()),
+                    patch.region);
                 written.push_back(patch.region);
             }
         } catch (const PlorikError& failure) {

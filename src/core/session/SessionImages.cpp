@@ -66,6 +66,9 @@ void Session::restoreFromImage()
     const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
     if (!image)
         return;
+    const auto lock = lockGameFolder();
+    if (!lock)
+        return;
     plorik::restoreFromImage(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }));
     // The restored tables and texts show at once; the slot's notes in the status bar give way to "Done.".
     readAndShowSlot();
@@ -76,6 +79,9 @@ void Session::restoreSingleSlot()
 {
     const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
     if (!image)
+        return;
+    const auto lock = lockGameFolder();
+    if (!lock)
         return;
     plorik::restoreSingleSlot(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }),
                               currentSlot());
