@@ -1,10 +1,12 @@
 // Writers under injected faults, a second PLORIK and links out of the game folder: a file rewritten
 // through a scratch file is the old or the new one, no scratch file stays, the user is told, and
 // nothing is written through a link or while another PLORIK writes.
-#include "WriteFixture.h"
+#include "DemoEditions.h"
+#include "ImageFixture.h"
 
-#include "io/FileFaults.h"
 #include "io/FolderLock.h"
+
+#include <functional>
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -13,40 +15,128 @@ namespace {
 
 struct Writer {
     const char* name;
-    Family family;
+    std::function<GameBuilder()> builder;
     std::int32_t slot;
+    // What the game holds before the command: a backup image, slots written since, an older image.
+    std::function<void(WriteGame&)> setup;
     std::vector<std::pair<ControlKey, std::string>> edits;
     ControlKey press;
-    std::vector<std::string> answers;
+    // The answers, given the game's folder (ZT files are saved beside the program and the game).
+    std::function<std::vector<std::string>(const std::filesystem::path&)> answers;
 };
+
+std::function<GameBuilder()> demo(Family family)
+{
+    return [family] { return GameBuilder(family); };
+}
+
+std::vector<std::string> noAnswers(const std::filesystem::path&)
+{
+    return {};
+}
+
+std::vector<std::string> saveAsPatch(const std::filesystem::path& root)
+{
+    return {"file:" + (root / "patch.zt").string()};
+}
+
+// A backup image, then slots 2 and 9 written anew: the restores have text files and blocks to undo.
+void imageThenEdits(WriteGame& game, std::int32_t slot)
+{
+    backUpAndRestart(game, 2);
+    for (const std::int32_t edited : {2, 9}) {
+        game.form().userEdit(ui::CraftNoBox, std::to_string(edited));
+        ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Undone " + std::to_string(edited)));
+        ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "9"));
+        game.write();
+    }
+    game.form().userEdit(ui::CraftNoBox, std::to_string(slot));
+    ASSERT_EQ(game.messages(), std::vector<std::string>{});
+}
+
+// An image taken earlier, taken again now: every file of it is replaced.
+void olderImage(WriteGame& game)
+{
+    std::filesystem::create_directories(imageFolder(game));
+    for (const auto& [name, content] : expectedImage(game))
+        writeFile(imageFolder(game) / name, "older " + name);
+}
 
 const Writer kWriters[] = {
     {"Write XvT",
-     Family::Xvt,
+     demo(Family::Xvt),
      2,
+     nullptr,
      {{ui::CraftNameBox, "Faulty"}, {ui::DBOPTFile, "FAULT.opt"}, {ui::SystemHitsBox, "9"}},
      ui::Button3,
-     {}},
+     noAnswers},
     {"Write XWA",
-     Family::Xwa,
+     demo(Family::Xwa),
      12,
+     nullptr,
      {{ui::CraftNameBox, "Faulty"}, {ui::CrewBox, "Nine"}, {ui::SystemHitsBox, "9"}},
      ui::Button3,
-     {}},
+     noAnswers},
+    {"Create Backup Image XvT", demo(Family::Xvt), 1, olderImage, {}, ui::Backup1, noAnswers},
+    {"Create Backup Image XWA",
+     [] { return GameBuilder(Family::Xwa).withPilotFiles(); },
+     1,
+     olderImage,
+     {},
+     ui::Backup1,
+     noAnswers},
+    {"Recreate from Image XvT",
+     demo(Family::Xvt),
+     9,
+     [](WriteGame& game) { imageThenEdits(game, 9); },
+     {},
+     ui::Recreatefromimage1,
+     noAnswers},
+    {"Recreate from Image XWA",
+     demo(Family::Xwa),
+     9,
+     [](WriteGame& game) { imageThenEdits(game, 9); },
+     {},
+     ui::Recreatefromimage1,
+     noAnswers},
+    {"Recreate Single Slot XWA",
+     demo(Family::Xwa),
+     2,
+     [](WriteGame& game) { imageThenEdits(game, 2); },
+     {},
+     ui::Recreatesingleslot1,
+     noAnswers},
+    {"Save as Single ZT XvT", demo(Family::Xvt), 5, nullptr, {{ui::Memo1, "A comment."}}, ui::SaveasZT1, saveAsPatch},
+    // Two packages, one per edition of X-Wing Alliance 2.02.
+    {"Make ZT Package XWA 2.02",
+     [] { return GameBuilder(Family::Xwa).withDataFile(xwa202DataFile(false)); },
+     2,
+     [](WriteGame& game) { imageThenEdits(game, 2); },
+     {{ui::Memo1, "A comment."}},
+     ui::ZTpackage1,
+     saveAsPatch},
 };
 
 void prepare(WriteGame& game, const Writer& writer)
 {
     game.startAt(writer.slot);
+    if (writer.setup)
+        writer.setup(game);
     for (const auto& [key, text] : writer.edits)
         ASSERT_TRUE(game.form().userEdit(key, text));
+    game.prompter.clearRecords();
 }
 
 void press(WriteGame& game, const Writer& writer)
 {
-    for (const std::string& answer : writer.answers)
+    for (const std::string& answer : writer.answers(game.dir.path()))
         game.prompter.addAnswer(answer);
     game.form().userPress(writer.press);
+}
+
+bool isScratch(const std::string& name)
+{
+    return name.ends_with(".tmp");
 }
 
 } // namespace
@@ -55,36 +145,42 @@ TEST(WriteUnderFaults, EveryRewrittenFileIsOldOrNewAndTheUserIsTold)
 {
     using Step = FileFaults::Step;
     for (const Writer& writer : kWriters) {
-        // What a write that does not fail leaves.
-        WriteGame clean{GameBuilder(writer.family)};
+        // What the command leaves when nothing fails: everything beside the executable, in the program
+        // folder (the image) and beside it (ZT files) too.
+        WriteGame clean{writer.builder()};
         prepare(clean, writer);
-        const auto before = snapshot(clean.game.gameDir);
+        const auto before = snapshot(clean.dir.path());
         press(clean, writer);
-        const auto after = snapshot(clean.game.gameDir);
-        ASSERT_EQ(clean.messages(), std::vector<std::string>{});
+        const auto after = snapshot(clean.dir.path());
+        for (const auto& record : clean.prompter.records())
+            ASSERT_NE(record.message.icon, MessageIcon::Error) << record.message.text;
+        ASSERT_NE(changedFiles(before, after), std::set<std::string>{});
+        const std::string exe = "game/" + clean.game.exeName;
 
         for (const Step step : {Step::Open, Step::Create, Step::Read, Step::Write, Step::Close, Step::Rename}) {
             for (int nth = 1;; ++nth) {
                 SCOPED_TRACE(std::string(writer.name) + ", step " + std::to_string(static_cast<int>(step)) + ", call " +
                              std::to_string(nth));
-                WriteGame game{GameBuilder(writer.family)};
+                WriteGame game{writer.builder()};
                 prepare(game, writer);
                 FileFaults::arm(step, nth, 3);
                 press(game, writer);
                 const bool fired = !FileFaults::pending();
                 FileFaults::disarm();
                 if (!fired)
-                    break; // the write makes fewer calls of this step
+                    break; // the command makes fewer calls of this step
                 ASSERT_FALSE(game.prompter.records().empty());
                 EXPECT_EQ(game.prompter.records().back().message.icon, MessageIcon::Error);
-                for (const auto& [name, content] : snapshot(game.game.gameDir)) {
-                    if (name == game.game.exeName)
+                for (const auto& [name, content] : snapshot(game.dir.path())) {
+                    EXPECT_FALSE(isScratch(name)) << name;
+                    if (name == exe)
                         continue; // patched in place: its regions are named in the message
+                    if (name == "program/plorik.ini")
+                        continue; // names this game's own folder
                     EXPECT_TRUE((before.contains(name) && content == before.at(name)) ||
                                 (after.contains(name) && content == after.at(name)))
                         << name;
                 }
-                EXPECT_FALSE(std::filesystem::exists(game.path("temp.tmp")));
             }
         }
     }
@@ -107,9 +203,13 @@ TEST(WriteUnderFaults, AShortWriteNamesTheRegionWrittenInPart)
 TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
 {
     WriteGame game{GameBuilder(Family::Xvt)};
-    game.startAt(3);
+    // The slot differs from the image, so a restore that went ahead would show.
+    backUpAndRestart(game, 3);
     ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "9"));
+    game.write();
+    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "8"));
     ASSERT_TRUE(game.form().userPress(ui::Copyship1));
+    game.prompter.clearRecords();
     const auto before = snapshot(game.game.gameDir);
     {
         const auto held = FolderLock::tryLock(game.game.gameDir);
@@ -117,12 +217,16 @@ TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
         game.write();
         game.prompter.addAnswer("yes");
         game.form().userPress(ui::Pasteship1);
+        game.form().userPress(ui::Recreatefromimage1);
+        game.form().userPress(ui::Recreatesingleslot1);
     }
     const std::string refused = "PLORIK error:|The game folder is in use by another PLORIK.\r\rNothing was written.";
-    ASSERT_EQ(game.messages().size(), 3u);
+    ASSERT_EQ(game.messages().size(), 5u);
     EXPECT_EQ(game.messages()[0], refused);
     EXPECT_EQ(game.messages()[1].rfind("Confirm paste action:|", 0), 0u);
     EXPECT_EQ(game.messages()[2], refused);
+    EXPECT_EQ(game.messages()[3], refused);
+    EXPECT_EQ(game.messages()[4], refused);
     EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
     game.prompter.clearRecords();
     game.write();
