@@ -6,7 +6,9 @@
 
 #include "io/FolderLock.h"
 
+#include <cctype>
 #include <functional>
+#include <iterator>
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -141,52 +143,63 @@ bool isScratch(const std::string& name)
 
 } // namespace
 
-TEST(WriteUnderFaults, EveryRewrittenFileIsOldOrNewAndTheUserIsTold)
+// One writer of the table per test, so that each runs on its own.
+class WriteUnderFaults : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(WriteUnderFaults, EveryRewrittenFileIsOldOrNewAndTheUserIsTold)
 {
     using Step = FileFaults::Step;
-    for (const Writer& writer : kWriters) {
-        // What the command leaves when nothing fails: everything beside the executable, in the program
-        // folder (the image) and beside it (ZT files) too.
-        WriteGame clean{writer.builder()};
-        prepare(clean, writer);
-        const auto before = snapshot(clean.dir.path());
-        press(clean, writer);
-        const auto after = snapshot(clean.dir.path());
-        for (const auto& record : clean.prompter.records())
-            ASSERT_NE(record.message.icon, MessageIcon::Error) << record.message.text;
-        ASSERT_NE(changedFiles(before, after), std::set<std::string>{});
-        const std::string exe = "game/" + clean.game.exeName;
+    const Writer& writer = kWriters[GetParam()];
+    // What the command leaves when nothing fails: everything beside the executable, in the program
+    // folder (the image) and beside it (ZT files) too.
+    WriteGame clean{writer.builder()};
+    prepare(clean, writer);
+    const auto before = snapshot(clean.dir.path());
+    press(clean, writer);
+    const auto after = snapshot(clean.dir.path());
+    for (const auto& record : clean.prompter.records())
+        ASSERT_NE(record.message.icon, MessageIcon::Error) << record.message.text;
+    ASSERT_NE(changedFiles(before, after), std::set<std::string>{});
+    const std::string exe = "game/" + clean.game.exeName;
 
-        for (const Step step : {Step::Open, Step::Create, Step::Read, Step::Write, Step::Close, Step::Rename}) {
-            for (int nth = 1;; ++nth) {
-                SCOPED_TRACE(std::string(writer.name) + ", step " + std::to_string(static_cast<int>(step)) + ", call " +
-                             std::to_string(nth));
-                WriteGame game{writer.builder()};
-                prepare(game, writer);
-                FileFaults::arm(step, nth, 3);
-                press(game, writer);
-                const bool fired = !FileFaults::pending();
-                FileFaults::disarm();
-                if (!fired)
-                    break; // the command makes fewer calls of this step
-                ASSERT_FALSE(game.prompter.records().empty());
-                EXPECT_EQ(game.prompter.records().back().message.icon, MessageIcon::Error);
-                for (const auto& [name, content] : snapshot(game.dir.path())) {
-                    EXPECT_FALSE(isScratch(name)) << name;
-                    if (name == exe)
-                        continue; // patched in place: its regions are named in the message
-                    if (name == "program/plorik.ini")
-                        continue; // names this game's own folder
-                    EXPECT_TRUE((before.contains(name) && content == before.at(name)) ||
-                                (after.contains(name) && content == after.at(name)))
-                        << name;
-                }
+    for (const Step step : {Step::Open, Step::Create, Step::Read, Step::Write, Step::Close, Step::Rename}) {
+        for (int nth = 1;; ++nth) {
+            SCOPED_TRACE(std::string(writer.name) + ", step " + std::to_string(static_cast<int>(step)) + ", call " +
+                         std::to_string(nth));
+            WriteGame game{writer.builder()};
+            prepare(game, writer);
+            FileFaults::arm(step, nth, 3);
+            press(game, writer);
+            const bool fired = !FileFaults::pending();
+            FileFaults::disarm();
+            if (!fired)
+                break; // the command makes fewer calls of this step
+            ASSERT_FALSE(game.prompter.records().empty());
+            EXPECT_EQ(game.prompter.records().back().message.icon, MessageIcon::Error);
+            for (const auto& [name, content] : snapshot(game.dir.path())) {
+                EXPECT_FALSE(isScratch(name)) << name;
+                if (name == exe)
+                    continue; // patched in place: its regions are named in the message
+                if (name == "program/plorik.ini")
+                    continue; // names this game's own folder
+                EXPECT_TRUE((before.contains(name) && content == before.at(name)) ||
+                            (after.contains(name) && content == after.at(name)))
+                    << name;
             }
         }
     }
 }
 
-TEST(WriteUnderFaults, AShortWriteNamesTheRegionWrittenInPart)
+INSTANTIATE_TEST_SUITE_P(Writers, WriteUnderFaults, ::testing::Range<std::size_t>(0, std::size(kWriters)),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) {
+                             std::string name;
+                             for (const char c : std::string(kWriters[info.param].name))
+                                 if (std::isalnum(static_cast<unsigned char>(c)))
+                                     name += c;
+                             return name;
+                         });
+
+TEST(ShortWrite, NamesTheRegionWrittenInPart)
 {
     WriteGame game{GameBuilder(Family::Xvt)};
     prepare(game, kWriters[0]);
