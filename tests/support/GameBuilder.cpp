@@ -81,6 +81,12 @@ GameBuilder& GameBuilder::cutFile(std::string name, std::size_t lines)
     return *this;
 }
 
+GameBuilder& GameBuilder::executableSize(std::size_t bytes)
+{
+    m_exeSize = bytes;
+    return *this;
+}
+
 std::string GameBuilder::shortName(std::int32_t slot) const
 {
     if (m_shortNames) {

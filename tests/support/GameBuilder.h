@@ -72,6 +72,8 @@ public:
     // Keeps only the first `lines` lines of a game text or list file, named as the game names it
     // ("strings.txt", "specdesc.txt", "ivfiles\spec3640.lst", ...).
     GameBuilder& cutFile(std::string name, std::size_t lines);
+    // Writes an executable of this many bytes (default: 64 KB for XvT, 128 KB for XWA).
+    GameBuilder& executableSize(std::size_t bytes);
 
     // Writes root/program and root/game; returns where everything lies.
     BuiltGame build(const std::filesystem::path& root) const;
@@ -170,6 +172,7 @@ private:
     std::int32_t m_slots = 0;
     std::vector<CraftPatch> m_patches;
     std::map<std::string, std::size_t> m_cuts;
+    std::size_t m_exeSize = 0;
 };
 
 // A fresh folder under the system's temporary folder, removed with the object.
