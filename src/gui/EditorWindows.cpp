@@ -1,6 +1,5 @@
 #include "EditorWindows.h"
 
-#include "windows/CockpitEditorControls.h"
 #include "windows/WeaponEditorControls.h"
 
 #include "PageLayout.h"
@@ -73,22 +72,6 @@ void placeRemaining(WidgetBinder& binder, QGridLayout* grid, int row)
             addField(binder, grid, row++, key);
         }
     }
-}
-
-std::unique_ptr<EditorWindow> makeCockpitEditor(Form& form)
-{
-    auto window = std::make_unique<EditorWindow>(form);
-    WidgetBinder& binder = window->binder();
-    window->setObjectName(QStringLiteral("CockpitEditor"));
-    auto* layout = new QVBoxLayout(window.get());
-    auto* group = binder.widget<QGroupBox>(ui::cockpit::IntFileGroup, window.get());
-    layout->addWidget(group, 1);
-    auto* grid = new QGridLayout(group);
-    placeRemaining(binder, grid, 0);
-    grid->setRowStretch(grid->rowCount(), 1);
-    grid->setColumnStretch(1, 1);
-    window->resize(560, 400);
-    return window;
 }
 
 std::unique_ptr<EditorWindow> makeWeaponEditor(Form& form)
