@@ -81,20 +81,28 @@ QGroupBox* singleViews(WidgetBinder& binder, QWidget* parent)
 QGroupBox* partsColumn(WidgetBinder& binder, QWidget* parent)
 {
     auto* group = new QGroupBox(parent);
-    auto* grid = new QGridLayout(group);
-    grid->addWidget(binder.caption(c::CockpitPartsBox, group), 0, 0, 1, 2);
+    auto* rows = new QVBoxLayout(group);
+    rows->addWidget(binder.caption(c::CockpitPartsBox, group));
     QWidget* parts = binder.widget(c::CockpitPartsBox, group);
     setWidthInCharacters(parts, 26);
-    grid->addWidget(parts, 1, 0, 1, 2);
-    addField(binder, grid, 2, c::PartXBox, 0, 7);
-    addField(binder, grid, 3, c::PartYBox, 0, 7);
-    grid->addWidget(binder.widget(c::VariableCaption, group), 4, 0, 1, 2);
+    rows->addWidget(parts);
+    auto* position = new QHBoxLayout;
+    rows->addLayout(position);
+    for (ControlKey key : {c::PartXBox, c::PartYBox}) {
+        QWidget* box = binder.widget(key, group);
+        setWidthInCharacters(box, 7);
+        position->addWidget(binder.caption(key, group));
+        position->addWidget(box);
+        position->addSpacing(12);
+    }
+    position->addStretch(1);
+    rows->addWidget(binder.widget(c::VariableCaption, group));
     QWidget* variable = binder.widget(c::VariableBox, group);
     setWidthInCharacters(variable, 18);
-    grid->addWidget(variable, 5, 0, 1, 2);
-    grid->addWidget(binder.widget(c::SaveCPButton, group), 6, 0, 1, 2);
-    grid->setRowStretch(7, 1);
-    grid->setColumnStretch(2, 1);
+    rows->addWidget(variable, 0, Qt::AlignLeft);
+    rows->addSpacing(8);
+    rows->addWidget(binder.widget(c::SaveCPButton, group), 0, Qt::AlignLeft);
+    rows->addStretch(1);
     return group;
 }
 

@@ -187,9 +187,11 @@ void CockpitEditor::choosePart()
 std::vector<FilePatch> CockpitEditor::savePatches() const
 {
     std::vector<FilePatch> patches;
-    const auto checkedName = [this](const ControlSpec& box) {
+    // A record's name area holds 8 characters and its 0 byte; the panel's has no code byte, so
+    // even a code word is a name there.
+    const auto checkedName = [this](const ControlSpec& box, bool codeWords) {
         const std::string& text = control(box).text();
-        if (!isImageCodeWord(text) && text.size() > kImageNameLength)
+        if ((!codeWords || !isImageCodeWord(text)) && text.size() > kImageNameLength)
             throw Refusal{"\"" + std::string(box.caption) + "\" holds \"" + text + "\" (" +
                           std::to_string(text.size()) + " characters); an image name has at most 8 characters." +
                           kNothingWritten};
@@ -197,12 +199,12 @@ std::vector<FilePatch> CockpitEditor::savePatches() const
     };
     for (std::size_t record = 0; record < kImageRecordCount; ++record) {
         const ControlSpec& box = *ui_c::kImageRecords[record].name.box;
-        patches.push_back(
-            {"\"" + std::string(box.caption) + "\"", imageRecordOffset(record) + 1, imageNameBytes(checkedName(box))});
+        patches.push_back({"\"" + std::string(box.caption) + "\"", imageRecordOffset(record) + 1,
+                           imageNameBytes(checkedName(box, true))});
     }
     if (const auto offset = panelOffset()) {
         // The panel has no code byte: whatever the box holds is its name.
-        const std::string name = checkedName(ui_c::PanelBox);
+        const std::string name = checkedName(ui_c::PanelBox, false);
         std::vector<std::uint8_t> bytes(name.begin(), name.end());
         bytes.push_back(0);
         patches.push_back({"\"Panel:\"", *offset, bytes});

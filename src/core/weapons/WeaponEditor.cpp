@@ -196,9 +196,10 @@ void WeaponEditor::commit(const Plan& plan)
         if (plan.listContent) {
             replaceFileContent(equipmentList(), *plan.listContent, resolveGamePath(m_context.gameDir, "temp.tmp"));
             written.push_back(kEquipmentList);
-            // A list shorter than the index took the model as its new last line.
+            // A list shorter than the index took the model as its new last line: the box shows
+            // where it went, as the record will.
             Control& index = control(ui_w::WpnIndexBox);
-            if ((readNumber(index.text()) & 0xFFFF) != plan.modelIndex)
+            if (index.text() != std::to_string(plan.modelIndex))
                 index.setText(std::to_string(plan.modelIndex));
         }
         BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
