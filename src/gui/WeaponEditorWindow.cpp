@@ -38,32 +38,22 @@ std::unique_ptr<EditorWindow> makeWeaponEditor(Form& form)
     for (ControlKey key : {w::PowerBox, w::WpnSpeedBox, w::TimeToLiveBox, w::WpnUnknownBox})
         addField(binder, grid, row++, key, 0, 10);
     // The wide boxes span the unit column too, so the units stay beside their boxes.
-    const auto wide = [&](ControlKey key, QLayoutItem* content) {
+    const auto wide = [&](ControlKey key, std::initializer_list<std::pair<ControlKey, int>> boxes) {
+        auto* line = new QHBoxLayout;
+        for (const auto& [box, characters] : boxes) {
+            QWidget* widget = binder.widget(box, group);
+            setWidthInCharacters(widget, characters);
+            line->addWidget(widget);
+        }
+        line->addStretch(1);
         grid->addWidget(binder.caption(key, group), row, 0);
-        grid->addItem(content, row++, 1, 1, 3);
+        grid->addLayout(line, row++, 1, 1, 3);
     };
-    auto* category = new QHBoxLayout;
-    QWidget* categories = binder.widget(w::CategoryList, group);
-    setWidthInCharacters(categories, 24);
-    QWidget* number = binder.widget(w::CategoryNumberBox, group);
-    setWidthInCharacters(number, 5);
-    category->addWidget(categories);
-    category->addWidget(number);
-    category->addStretch(1);
-    wide(w::CategoryList, category);
-    QWidget* opt = binder.widget(w::WpnOptBox, group);
-    setWidthInCharacters(opt, 30);
-    auto* optRow = new QHBoxLayout;
-    optRow->addWidget(opt);
-    optRow->addStretch(1);
-    wide(w::WpnOptBox, optRow);
+    // The category list with its number beside it.
+    wide(w::CategoryList, {{w::CategoryList, 24}, {w::CategoryNumberBox, 5}});
+    wide(w::WpnOptBox, {{w::WpnOptBox, 30}});
     addField(binder, grid, row++, w::WpnIndexBox, 0, 10);
-    QWidget* types = binder.widget(w::WpnTypeList, group);
-    setWidthInCharacters(types, 24);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(types);
-    typeRow->addStretch(1);
-    wide(w::WpnTypeList, typeRow);
+    wide(w::WpnTypeList, {{w::WpnTypeList, 24}});
     placeRemaining(binder, grid, row);
     grid->setRowStretch(grid->rowCount(), 1);
     grid->setColumnStretch(3, 1);
