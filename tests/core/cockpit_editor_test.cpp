@@ -302,6 +302,14 @@ TEST(CockpitEditor, SaveRefusesBeforeWritingAnything)
          {"PLORIK|Read beyond end of file",
           "PLORIK error:|\"Panel:\" (bytes 4400 to 4406) lies outside CP640\\SHORT.int, which has 4400 bytes. "
           "Nothing was written."}},
+        {"shorter than the name records",
+         [](CockpitGame& g) {
+             writeFile(g.path("CP640/TINY.int"), std::string(100, '\x01'));
+             g.cockpit().userEdit(c::CockpitFileBox, "TINY");
+         },
+         {"PLORIK|Read beyond end of file",
+          "PLORIK error:|\"Normal: bottom right\" (bytes 109 to 114) lies outside CP640\\TINY.int, which has 100 "
+          "bytes. Nothing was written."}},
         {"write-protected",
          [](CockpitGame& g) {
              std::filesystem::permissions(g.path(kCpit1), std::filesystem::perms::owner_write,
@@ -312,8 +320,8 @@ TEST(CockpitEditor, SaveRefusesBeforeWritingAnything)
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
         CockpitGame game;
-        const auto before = snapshot(game.game.gameDir);
         each.edit(game);
+        const auto before = snapshot(game.game.gameDir);
         game.cockpit().userPress(c::SaveCPButton);
         const std::vector<std::string> shown = game.messages();
         ASSERT_EQ(shown.size(), each.messages.size());
