@@ -1,7 +1,7 @@
 # The two commands of the README: `make run` opens PLORIK on the demo game, `make test` runs every
 # test. Each installs what it needs first. `make install PREFIX=...` and `make package` build and
 # install PLORIK or its Debian package; `make screenshots` renders the README's pictures.
-.PHONY: run run-xwa test build bootstrap install package screenshots clean
+.PHONY: run run-xwa test build bootstrap install package screenshots bench fuzz clean
 
 PREFIX ?= /usr/local
 
@@ -30,5 +30,13 @@ package: build
 screenshots: build
 	scripts/screenshots "$(CURDIR)/build"
 
+bench: bootstrap
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPLORIK_BENCH=ON -DPLORIK_GUI=OFF -DPLORIK_TESTS=OFF
+	cmake --build build-bench -j$$(nproc) --target plorik-bench
+	build-bench/plorik-bench
+
+fuzz: bootstrap
+	scripts/fuzz all 60
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-bench build-fuzz

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace plorik::bench {
+
+// Times an operation and, in the same iteration, its floor: the least work that gives the same
+// result (reading the same bytes once, copying the same files with the system's copy). Each
+// iteration's time is the operation's; the counters give the floor and the ratio of the two.
+// Register the benchmark with ->UseManualTime().
+template <class Operation, class Floor> void againstFloor(benchmark::State& state, Operation&& operation, Floor&& floor)
+{
+    using Clock = std::chrono::steady_clock;
+    double operationTotal = 0;
+    double floorTotal = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        operation();
+        const auto middle = Clock::now();
+        floor();
+        const auto end = Clock::now();
+        const double seconds = std::chrono::duration<double>(middle - start).count();
+        operationTotal += seconds;
+        floorTotal += std::chrono::duration<double>(end - middle).count();
+        state.SetIterationTime(seconds);
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["floor_ms"] = iterations > 0 ? floorTotal / iterations * 1000 : 0;
+    state.counters["ratio"] = floorTotal > 0 ? operationTotal / floorTotal : 0;
+}
+
+} // namespace plorik::bench

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "GameBuilder.h"
+
+#include "session/ScriptedPrompter.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace plorik::fuzzing {
+
+// A demo game built once per fuzzing process in a temporary folder. Each input takes the place of
+// one of its files (or of a file of its own); put() remembers the original, and restore() puts every
+// original back before the next input, so one input's writes never reach the next.
+class FuzzGame {
+public:
+    explicit FuzzGame(testing::Family family);
+
+    const testing::BuiltGame& game() const { return m_game; }
+    const std::filesystem::path& root() const { return m_dir.path(); }
+    // Writes `data` as the file at `path` (absolute, inside root()).
+    void put(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size);
+    void restore();
+
+private:
+    testing::TempDir m_dir;
+    testing::BuiltGame m_game;
+    std::map<std::filesystem::path, std::string> m_originals; // empty string: the file did not exist
+};
+
+// Answers every question with its first choice (Yes, OK), every input box with "5" and every file
+// choice with `file`, so that an input reaches as far into the code as it can.
+class AnsweringPrompter : public ScriptedPrompter {
+public:
+    explicit AnsweringPrompter(std::string file = {}) : m_file(std::move(file)) {}
+
+protected:
+    std::string askFallback(const std::string& kind, const std::string&, const std::string&) override
+    {
+        if (kind == "input")
+            return "text:5";
+        if (kind == "file")
+            return "file:" + m_file;
+        return "yes";
+    }
+
+private:
+    std::string m_file;
+};
+
+} // namespace plorik::fuzzing
