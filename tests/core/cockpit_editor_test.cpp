@@ -310,6 +310,14 @@ TEST(CockpitEditor, SaveRefusesBeforeWritingAnything)
          {"PLORIK|Read beyond end of file",
           "PLORIK error:|\"Normal: bottom right\" (bytes 109 to 114) lies outside CP640\\TINY.int, which has 100 "
           "bytes. Nothing was written."}},
+        {"a link out of the game folder",
+         [](CockpitGame& g) {
+             const std::filesystem::path outside = g.dir.path() / "CPIT1.int";
+             std::filesystem::rename(g.path(kCpit1), outside);
+             std::filesystem::create_symlink(outside, g.path(kCpit1));
+             g.cockpit().userEdit(c::HudBox, "LINKED");
+         },
+         {"PLORIK|A link to a file outside the game folder"}},
         {"write-protected",
          [](CockpitGame& g) {
              std::filesystem::permissions(g.path(kCpit1), std::filesystem::perms::owner_write,

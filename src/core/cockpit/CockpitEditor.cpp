@@ -243,25 +243,20 @@ void CockpitEditor::save()
         error("PLORIK error:", refusal.text);
         return;
     }
+    // Opened for writing before anything is written, so a write-protected file stops the save here.
+    refuseLinkOutside(*file, resolveGamePath(m_context.gameDir));
     BinaryFile out(*file, BinaryFile::Mode::ReadWrite);
-    if (const auto outside = patchOutside(patches, out.size(), folderName() + "\\" + name + ".int")) {
+    const std::string shownName = folderName() + "\\" + name + ".int";
+    if (const auto outside = patchOutside(patches, out.size(), shownName)) {
         error("PLORIK error:", *outside + kNothingWritten);
         return;
     }
-    std::size_t written = 0;
+    // Names, panel and part go in with one positioned write, read back.
+    const FilePatch whole = spanOf(patches, out, shownName);
     try {
-        for (; written < patches.size(); ++written)
-            out.writeAt(patches[written].offset, patches[written].bytes);
+        out.writeRegion(whole.offset, whole.bytes, whole.what);
     } catch (const PlorikError& failure) {
-        std::string text = failure.what();
-        if (written == 0)
-            throw PlorikError(text + kNothingWritten);
-        text += " Written before the failure:";
-        for (std::size_t i = 0; i < written; ++i) {
-            if (i == 0 || patches[i].what != patches[i - 1].what)
-                text += (i == 0 ? " " : ", ") + patches[i].what;
-        }
-        throw PlorikError(text + ".");
+        throw PlorikError(std::string(failure.what()) + "\r\r" + shownName + " may be written in part.");
     }
 }
 

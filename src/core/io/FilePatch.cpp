@@ -1,5 +1,9 @@
 #include "io/FilePatch.h"
 
+#include "io/BinaryFile.h"
+
+#include <algorithm>
+
 namespace plorik {
 
 std::vector<std::uint8_t> littleEndianBytes(std::uint32_t value, std::size_t width)
@@ -21,6 +25,22 @@ std::optional<std::string> patchOutside(const std::vector<FilePatch>& patches, s
                ") lies outside " + file + ", which has " + std::to_string(size) + " bytes.";
     }
     return std::nullopt;
+}
+
+FilePatch spanOf(const std::vector<FilePatch>& patches, const BinaryFile& file, std::string what)
+{
+    if (patches.empty())
+        return {std::move(what), 0, {}};
+    std::int64_t start = patches.front().offset;
+    std::int64_t end = start;
+    for (const FilePatch& patch : patches) {
+        start = std::min(start, patch.offset);
+        end = std::max(end, patch.offset + static_cast<std::int64_t>(patch.bytes.size()));
+    }
+    std::vector<std::uint8_t> span = file.readExactlyAt(start, static_cast<std::size_t>(end - start));
+    for (const FilePatch& patch : patches)
+        std::copy(patch.bytes.begin(), patch.bytes.end(), span.begin() + (patch.offset - start));
+    return {std::move(what), start, std::move(span)};
 }
 
 } // namespace plorik

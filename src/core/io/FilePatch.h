@@ -7,6 +7,8 @@
 
 namespace plorik {
 
+class BinaryFile;
+
 // Bytes to put into a file patched in place; `what` names them in messages ("\"Hud:\"").
 struct FilePatch {
     std::string what;
@@ -21,5 +23,10 @@ std::vector<std::uint8_t> littleEndianBytes(std::uint32_t value, std::size_t wid
 // patch lies inside it.
 std::optional<std::string> patchOutside(const std::vector<FilePatch>& patches, std::int64_t size,
                                         const std::string& file);
+
+// The patches as one patch named `what` over the whole span they cover, the bytes between them as
+// `file` holds them now, so that they go into the file with one positioned write. Every patch must
+// lie inside the file.
+FilePatch spanOf(const std::vector<FilePatch>& patches, const BinaryFile& file, std::string what);
 
 } // namespace plorik

@@ -21,7 +21,10 @@ void Session::wireCockpitEditor()
     };
     cockpit.onChange(c::CockpitFileBox, command(&CockpitEditor::load));
     cockpit.onChange(c::CockpitPartsBox, command(&CockpitEditor::choosePart));
-    cockpit.onPress(c::SaveCPButton, command(&CockpitEditor::save));
+    cockpit.onPress(c::SaveCPButton, command([this](CockpitEditor& editor) {
+                        if (const auto lock = lockGameFolder())
+                            editor.save();
+                    }));
     std::vector<c::ImageNameBox> names;
     for (const c::ImageRecordBoxes& record : c::kImageRecords)
         names.push_back(record.name);

@@ -20,7 +20,14 @@ void Session::wireWeaponEditor()
     };
     weapons.onChange(w::WeaponList, command(&WeaponEditor::show));
     weapons.onChange(w::CategoryList, command(&WeaponEditor::categoryChosen));
-    weapons.onPress(w::WriteWpnButton, command(&WeaponEditor::write));
+    weapons.onPress(w::WriteWpnButton, [this] {
+        run([this] {
+            if (!m_weaponEditor)
+                return;
+            if (const auto lock = lockGameFolder())
+                m_weaponEditor->write();
+        });
+    });
 }
 
 void Session::createWeaponEditor()

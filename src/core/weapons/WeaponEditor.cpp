@@ -154,21 +154,24 @@ void WeaponEditor::categoryChosen()
 WeaponEditor::Plan WeaponEditor::plan(std::int32_t weapon)
 {
     // Opened for writing now, so a write-protected or missing executable stops the write here.
+    refuseLinkOutside(m_context.executable, resolveGamePath(m_context.gameDir));
     const BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
-    const std::int64_t block = m_context.profile.held(Key::WeaponOffset);
+    const std::int64_t blockStart = m_context.profile.held(Key::WeaponOffset);
     const std::string ofWeapon = " of weapon " + std::to_string(weapon);
     Plan plan;
+    std::vector<FilePatch> block;
     for (WeaponField field : kWeaponFields) {
         std::string text = control(boxOf(field)).text();
         if (field == WeaponField::Category)
             text = text.substr(0, 3);
         const auto value = static_cast<std::uint32_t>(readNumber(text));
-        plan.executable.push_back({"the " + std::string(weaponFieldName(field)) + ofWeapon,
-                                   block + weaponFieldPlace(field, xwa(), weapon).offset, littleEndianBytes(value, 2)});
+        block.push_back({"the " + std::string(weaponFieldName(field)) + ofWeapon,
+                         blockStart + weaponFieldPlace(field, xwa(), weapon).offset, littleEndianBytes(value, 2)});
     }
+    std::vector<FilePatch> record;
+    const std::string ofRecord = "the OPT record" + ofWeapon;
     if (hasOptRecords()) {
-        const std::int64_t record = optRecordOffset(weapon);
-        const std::string what = "the OPT record" + ofWeapon;
+        const std::int64_t at = optRecordOffset(weapon);
         const std::string& model = control(ui_w::WpnOptBox).text();
         if (!isNoModel(model)) {
             const std::int64_t index = readNumber(control(ui_w::WpnIndexBox).text()) & 0xFFFF;
@@ -176,22 +179,33 @@ WeaponEditor::Plan WeaponEditor::plan(std::int32_t weapon)
             checkReplaceable(equipmentList(), resolveGamePath(m_context.gameDir, "temp.tmp"));
             plan.listContent = list.content;
             plan.modelIndex = list.placedAt;
-            plan.executable.push_back({what, record + WeaponOptRecord::kModel,
-                                       littleEndianBytes(static_cast<std::uint32_t>(list.placedAt), 2)});
+            record.push_back({ofRecord, at + WeaponOptRecord::kModel,
+                              littleEndianBytes(static_cast<std::uint32_t>(list.placedAt), 2)});
         }
         const auto type = static_cast<std::uint32_t>(control(ui_w::WpnTypeList).index());
-        plan.executable.push_back({what, record + WeaponOptRecord::kType, littleEndianBytes(type, 1)});
+        record.push_back({ofRecord, at + WeaponOptRecord::kType, littleEndianBytes(type, 1)});
         const std::uint32_t enabled = control(ui_w::WpnEnabledBox).checked() ? 3 : 2;
-        plan.executable.push_back({what, record + WeaponOptRecord::kEnabled, littleEndianBytes(enabled, 1)});
+        record.push_back({ofRecord, at + WeaponOptRecord::kEnabled, littleEndianBytes(enabled, 1)});
     }
-    if (const auto outside = patchOutside(plan.executable, exe.size(), m_context.executable.filename().string()))
-        throw Refusal{*outside};
+    // Each region is written as one, with the bytes between its fields as they are now: the
+    // weapon's values in the block, and its OPT record.
+    const std::string exeName = m_context.executable.filename().string();
+    const std::pair<std::string, const std::vector<FilePatch>*> regions[] = {
+        {"the values" + ofWeapon + " in the weapon block", &block}, {ofRecord, &record}};
+    for (const auto& [region, fields] : regions) {
+        if (fields->empty())
+            continue;
+        if (const auto outside = patchOutside(*fields, exe.size(), exeName))
+            throw Refusal{*outside};
+        plan.regions.push_back(spanOf(*fields, exe, region));
+    }
     return plan;
 }
 
 void WeaponEditor::commit(const Plan& plan)
 {
     std::vector<std::string> written;
+    std::string writing; // a region patched in place, which a failure may leave written in part
     try {
         if (plan.listContent) {
             replaceFileContent(equipmentList(), *plan.listContent, resolveGamePath(m_context.gameDir, "temp.tmp"));
@@ -203,12 +217,25 @@ void WeaponEditor::commit(const Plan& plan)
                 index.setText(std::to_string(plan.modelIndex));
         }
         BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
-        for (const FilePatch& patch : plan.executable)
-            exe.writeAt(patch.offset, patch.bytes);
+        for (const FilePatch& region : plan.regions) {
+            writing = region.what;
+            exe.writeRegion(region.offset, region.bytes, region.what);
+            written.push_back(region.what);
+            writing.clear();
+        }
     } catch (const PlorikError& failure) {
-        if (written.empty())
-            throw PlorikError(std::string(failure.what()) + kNothingWritten);
-        throw PlorikError(std::string(failure.what()) + " Written before the failure: " + written.front() + ".");
+        std::string report = failure.what();
+        if (!writing.empty())
+            report += "\r\r" + writing + " may be written in part.";
+        if (written.empty() && writing.empty())
+            report += kNothingWritten;
+        else if (!written.empty()) {
+            report += "\r\rWritten before the failure: " + written.front();
+            for (std::size_t i = 1; i < written.size(); ++i)
+                report += ", " + written[i];
+            report += ".";
+        }
+        throw PlorikError(report);
     }
 }
 

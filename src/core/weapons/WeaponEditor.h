@@ -36,7 +36,7 @@ public:
 
 private:
     struct Plan {
-        std::vector<FilePatch> executable;
+        std::vector<FilePatch> regions;         // the weapon's values in the block; its OPT record (XWA)
         std::optional<std::string> listContent; // the list file's new content
         std::int64_t modelIndex = 0;            // where the model went in the list
     };
