@@ -158,6 +158,7 @@ void GameBuilder::writeExecutable(const std::filesystem::path& path) const
         std::copy(entry.begin(), entry.end(), exe.begin() + craftOffset + (slot - 1) * entryLength);
     }
     writeShipTypes(exe);
+    writeWeapons(exe);
     if (layout.has("SPECNOOFFSET")) {
         // Entry k holds the slot whose species is k (0 for none).
         const std::int64_t start = layout.value("SPECNOOFFSET");

@@ -126,6 +126,7 @@ BuiltGame GameBuilder::build(const std::filesystem::path& root) const
     writeDescriptions(game.gameDir);
     writeShipList(game.gameDir);
     writeOptLists(game.gameDir);
+    writeCockpits(game.gameDir);
     return game;
 }
 
