@@ -1,8 +1,8 @@
-// The backup image and the ZT package on a 5 MB executable with a 230 x 980-byte craft table,
-// against their floors: the package against reading the compared blocks of both sides once, the
-// backup against copying the same files with the system's file copy.
+// The backup image and the ZT package on a 5 MB executable with a 230 x 980-byte craft table, against
+// their floors: the package against reading the compared blocks of both sides once, the backup against
+// copying the same files with the system's file copy.
 #include "AgainstFloor.h"
-#include "GameBuilder.h"
+#include "FullSizeGame.h"
 
 #include "backup/ImageCommands.h"
 #include "exchange/ZtCommands.h"
@@ -19,16 +19,6 @@ namespace {
 using namespace plorik;
 using namespace plorik::testing;
 
-constexpr std::size_t kExecutableSize = 5 * 1024 * 1024;
-
-GameBuilder largeGame()
-{
-    GameBuilder builder(Family::Xwa);
-    builder.withKey("ENTRYLENGTH", "980").withKey("CraftOffset", "$100000").executableSize(kExecutableSize);
-    builder.withPilotFiles();
-    return builder;
-}
-
 std::string readWhole(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -43,16 +33,19 @@ std::string readPart(std::ifstream& in, std::int64_t offset, std::size_t length)
     return bytes;
 }
 
-// A started session on the large game, with what the image commands need.
+// A started session on a game of real size, with pilot files, and what the image commands need.
 struct LargeGame {
-    TempDir dir;
-    BuiltGame game = largeGame().build(dir.path());
+    bench::FullSizeGame full{2};
+    BuiltGame& game = full.game;
+    TempDir& dir = full.dir;
     ScriptedPrompter prompter;
     Session session{game.programDir, prompter};
     std::unique_ptr<BackupImage> image;
 
     LargeGame()
     {
+        for (const std::string& pilot : GameBuilder::pilotFileNames())
+            writeFile(game.gameDir / pilot, std::string(70000, static_cast<char>(pilot.size())));
         session.start();
         image = std::make_unique<BackupImage>(session.programDir(), session.versionName(), *session.profile());
     }
@@ -98,8 +91,9 @@ void package(benchmark::State& state)
     createBackupImage(large.context(), large.weaponNames());
     // Every 7th byte of the craft table changed: about 32000 records.
     {
+        const std::int64_t table = large.image->block(ImageBlockKind::CraftTable)->offset;
         std::fstream exe(large.game.executable(), std::ios::binary | std::ios::in | std::ios::out);
-        for (std::int64_t at = 0x100000; at < 0x100000 + 230 * 980; at += 7) {
+        for (std::int64_t at = table; at < table + 230 * 980; at += 7) {
             exe.seekp(at);
             exe.put('\x7F');
         }

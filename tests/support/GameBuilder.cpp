@@ -81,15 +81,15 @@ GameBuilder& GameBuilder::withPilotFiles()
     return *this;
 }
 
-GameBuilder& GameBuilder::executableSize(std::size_t bytes)
-{
-    m_exeSize = bytes;
-    return *this;
-}
-
 GameBuilder& GameBuilder::cutFile(std::string name, std::size_t lines)
 {
     m_cuts[std::move(name)] = lines;
+    return *this;
+}
+
+GameBuilder& GameBuilder::executableSize(std::size_t bytes)
+{
+    m_exeSize = bytes;
     return *this;
 }
 
@@ -132,6 +132,7 @@ BuiltGame GameBuilder::build(const std::filesystem::path& root) const
     writeDescriptions(game.gameDir);
     writeShipList(game.gameDir);
     writeOptLists(game.gameDir);
+    writeCockpits(game.gameDir);
     if (m_pilotFiles)
         writePilotFiles(game.gameDir);
     return game;

@@ -17,6 +17,8 @@
 namespace plorik {
 
 enum class ShipFileVersion;
+class CockpitEditor;
+class WeaponEditor;
 
 // One running editor: the program folder, the settings, the profile, the current slot, and the
 // forms of its three windows. Every command of every window runs here; the window, the command
@@ -73,6 +75,11 @@ private:
     };
 
     void wireHandlers();
+    void wireCockpitEditor();
+    void wireWeaponEditor();
+    // The editor windows' own start-up, after the main window's.
+    void createCockpitEditor();
+    void createWeaponEditor();
     void startUp(const std::string& shipFileArgument);
     void fillTargetTypes();
     void startUnconfigured();
@@ -156,6 +163,8 @@ private:
     std::array<std::string, kUnknownRows> m_freeValuesShown;
     std::optional<std::string> m_slotNotShown;
     std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
+    std::unique_ptr<CockpitEditor> m_cockpitEditor;
+    std::unique_ptr<WeaponEditor> m_weaponEditor;
 };
 
 } // namespace plorik
