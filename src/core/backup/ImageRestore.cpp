@@ -67,11 +67,14 @@ public:
             checkInside(*m_exe, patch.offset, static_cast<std::int64_t>(patch.bytes.size()), patch.region);
     }
 
-    // Writes every patch; a failure names what was written before it, `written` included.
+    // Writes every patch; a failure names what was written before it, `written` included, and the
+    // region it stopped in, which may hold part of its bytes.
     void write(std::vector<std::string> written)
     {
+        std::string writing;
         try {
             for (const RestorePatch& patch : m_patches) {
+                writing = patch.region;
                 m_exe->writeRegion(
                     patch.offset,
                     std::span(reinterpret_cast<const std::uint8_t*>(patch.bytes.data()), patch.bytes.size()),
@@ -79,9 +82,12 @@ public:
                 written.push_back(patch.region);
             }
         } catch (const PlorikError& failure) {
-            const std::string what = written.empty() ? std::string(kNothingWritten)
-                                                     : "\r\rWritten before the failure: " + listed(written) + ".";
-            throw PlorikError(failure.what() + what);
+            std::string report = failure.what();
+            if (!writing.empty())
+                report += "\r\r" + writing + " may be written in part.";
+            if (!written.empty())
+                report += "\r\rWritten before the failure: " + listed(written) + ".";
+            throw PlorikError(report);
         }
     }
 
