@@ -164,10 +164,11 @@ Message question(MessageButtons buttons)
     return {"PLORIK query:", "Write it?\rSure?", MessageIcon::Question, buttons, Answer::Yes};
 }
 
-TEST(CliPrompter, UsesTheGivenAnswersInOrderAndLogsEveryBox)
+TEST(CliPrompter, UsesTheGivenAnswersOfEachKindInOrderAndLogsEveryBox)
 {
     std::ostringstream log;
-    CliPrompter prompter({"no", "text:Falcon", "file:"}, nullptr, log);
+    // Each kind of question takes the next answer of its kind, whatever order the kinds come in.
+    CliPrompter prompter({"file:", "text:Falcon", "no"}, nullptr, log);
     prompter.message({"PLORIK error:", "Bad.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
     EXPECT_EQ(prompter.message(question(MessageButtons::YesNo)), Answer::No);
     EXPECT_EQ(prompter.input("Name", "New name:", ""), "Falcon");

@@ -197,7 +197,8 @@ TEST(WriteFileFaults, AFailingWriteLeavesTheFileAsItWas)
     }
     // A failure while writing names what was written before it.
     const Message shown = theError(game);
-    EXPECT_NE(shown.text.find("\r\rWritten before the failure: the executable, ivfiles\\spec3640.lst, "
+    EXPECT_NE(shown.text.find("\r\rWritten before the failure: the craft entry of slot 2, the ship type entry of slot "
+                              "2, ivfiles\\spec3640.lst, "
                               "specdesc.txt, fronttxt.txt."),
               std::string::npos)
         << shown.text;
@@ -216,7 +217,8 @@ TEST(WriteFileFaults, AFailingRenameLeavesTheFileAsItWasAndNamesWhatWasWritten)
     game.write();
     FileFaults::disarm();
     const Message shown = theError(game);
-    EXPECT_NE(shown.text.find("Written before the failure: the executable, ivfiles\\spec3640.lst, specdesc.txt, "
+    EXPECT_NE(shown.text.find("Written before the failure: the craft entry of slot 2, the ship type entry of slot 2, "
+                              "ivfiles\\spec3640.lst, specdesc.txt, "
                               "fronttxt.txt."),
               std::string::npos)
         << shown.text;

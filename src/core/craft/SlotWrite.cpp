@@ -152,20 +152,23 @@ bool SlotWrite::askSlotLink()
 void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>& pilots)
 {
     std::vector<std::string> written;
+    std::string writing; // a region patched in place, which a failure may leave written in part
     try {
         for (const auto& file : pilots) {
             const std::uint8_t known = 1;
-            BinaryFile(file, BinaryFile::Mode::ReadWrite).writeAt(plan.pilotOffset, std::span(&known, 1));
-            written.push_back(file.filename().string());
+            writing = "the pilot file " + file.filename().string();
+            BinaryFile(file, BinaryFile::Mode::ReadWrite).writeRegion(plan.pilotOffset, std::span(&known, 1), writing);
+            written.push_back(writing);
         }
         {
             BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
-            for (const ExecutablePatch& patch : plan.executable)
-                exe.writeAt(patch.offset, patch.bytes);
-            if (plan.slotLink)
-                exe.writeAt(plan.slotLink->offset, plan.slotLink->bytes);
-            written.push_back("the executable");
+            for (const ExecutablePatch* patch : regionsOf(plan)) {
+                writing = patch->region;
+                exe.writeRegion(patch->offset, patch->bytes, patch->region);
+                written.push_back(patch->region);
+            }
         }
+        writing.clear();
         if (plan.optList) {
             replaceFileContent(plan.optList->path, plan.optList->content, scratch());
             written.push_back(plan.optList->name);
@@ -183,10 +186,25 @@ void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>
             }
         }
     } catch (const PlorikError& failure) {
-        if (written.empty())
-            throw PlorikError(std::string(failure.what()) + kNothingWritten);
-        throw PlorikError(std::string(failure.what()) + "\r\rWritten before the failure: " + listed(written) + ".");
+        std::string report = failure.what();
+        if (!writing.empty())
+            report += "\r\r" + writing + " may be written in part.";
+        if (written.empty() && writing.empty())
+            report += kNothingWritten;
+        else if (!written.empty())
+            report += "\r\rWritten before the failure: " + listed(written) + ".";
+        throw PlorikError(report);
     }
+}
+
+std::vector<const ExecutablePatch*> SlotWrite::regionsOf(const WritePlan& plan)
+{
+    std::vector<const ExecutablePatch*> regions;
+    for (const ExecutablePatch& patch : plan.executable)
+        regions.push_back(&patch);
+    if (plan.slotLink)
+        regions.push_back(&*plan.slotLink);
+    return regions;
 }
 
 } // namespace plorik

@@ -68,6 +68,7 @@ private:
     std::vector<std::filesystem::path> askPilotFiles(const WritePlan& plan);
     bool askSlotLink();
     void commit(WritePlan& plan, const std::vector<std::filesystem::path>& pilots);
+    static std::vector<const ExecutablePatch*> regionsOf(const WritePlan& plan);
 
     void refuse(const std::string& text);
     void notify(const std::string& caption, const std::string& text, MessageIcon icon);

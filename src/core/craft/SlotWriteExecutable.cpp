@@ -33,6 +33,29 @@ bool isOptListFile(const std::string& name, bool xwa)
     return false;
 }
 
+// The fields of one region become one patch of the whole span they cover, the bytes between them
+// as they stand now, so that each region is written with one positioned write.
+void mergeRegions(std::vector<ExecutablePatch>& patches, const BinaryFile& exe)
+{
+    std::vector<ExecutablePatch> merged;
+    for (ExecutablePatch& patch : patches) {
+        if (merged.empty() || merged.back().region != patch.region) {
+            merged.push_back(std::move(patch));
+            continue;
+        }
+        ExecutablePatch& whole = merged.back();
+        const std::int64_t start = std::min(whole.offset, patch.offset);
+        const std::int64_t end =
+            std::max(whole.offset + std::int64_t(whole.bytes.size()), patch.offset + std::int64_t(patch.bytes.size()));
+        std::vector<std::uint8_t> span = exe.readExactlyAt(start, static_cast<std::size_t>(end - start));
+        for (const ExecutablePatch* part : {&whole, &patch})
+            std::copy(part->bytes.begin(), part->bytes.end(), span.begin() + (part->offset - start));
+        whole.offset = start;
+        whole.bytes = std::move(span);
+    }
+    patches = std::move(merged);
+}
+
 } // namespace
 
 void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
@@ -42,6 +65,7 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
     const std::int32_t slot = slotNumber();
     const std::string ofSlot = " of slot " + std::to_string(slot);
     // Opened for writing now, so a write-protected or missing executable stops the write here.
+    refuseLinkOutside(m_context.executable, resolveGamePath(m_context.gameDir));
     const BinaryFile exe(m_context.executable, BinaryFile::Mode::ReadWrite);
 
     const auto& buffer = gathered.bytes();
@@ -89,6 +113,7 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
     }
     planFreeValues(plan);
     checkRegions(plan, exe.size());
+    mergeRegions(plan.executable, exe);
     planSlotLink(plan, exe);
 
     if (control(ui::Known).checked()) {

@@ -40,8 +40,13 @@ void checkReplaceable(const std::filesystem::path& target, const std::filesystem
     FileHandle::openRegular(target, FileHandle::Access::Read);
     refuseWriteProtected(target);
     FileHandle probe = FileHandle::createScratch(scratch);
-    probe.close();
     std::error_code error;
+    try {
+        probe.close();
+    } catch (const FileError&) {
+        std::filesystem::remove(scratch, error);
+        throw;
+    }
     std::filesystem::remove(scratch, error);
     if (error)
         throw FileError(scratch.string(), error.message());

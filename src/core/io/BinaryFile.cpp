@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace plorik {
@@ -24,6 +25,18 @@ void refuseWriteProtected(const std::filesystem::path& path)
     const auto permissions = std::filesystem::status(path, error).permissions();
     if (!error && (permissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
         throw FileError(path.string(), "The file is write-protected");
+}
+
+void refuseLinkOutside(const std::filesystem::path& path, const std::filesystem::path& folder)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)))
+        return;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
+    const std::filesystem::path inside = std::filesystem::weakly_canonical(folder, error);
+    const auto [end, unused] = std::mismatch(inside.begin(), inside.end(), target.begin(), target.end());
+    if (error || end != inside.end())
+        throw FileError(path.string(), "A link to a file outside the game folder; PLORIK writes nothing through it");
 }
 
 BinaryFile::BinaryFile(const std::filesystem::path& path, Mode mode) : m_file(openFor(path, mode))
@@ -50,6 +63,18 @@ void BinaryFile::writeAt(std::int64_t offset, std::span<const std::uint8_t> byte
     if (offset < 0 || offset + static_cast<std::int64_t>(bytes.size()) > size())
         throw FileError(path().string(), "Write beyond end of file at offset " + std::to_string(offset));
     m_file.writeAt(offset, bytes);
+}
+
+void BinaryFile::writeRegion(std::int64_t offset, std::span<const std::uint8_t> bytes, const std::string& region)
+{
+    try {
+        writeAt(offset, bytes);
+    } catch (const FileError& failure) {
+        throw FileError(path().string(), failure.reason() + " while writing " + region);
+    }
+    const std::vector<std::uint8_t> back = readAt(offset, bytes.size());
+    if (!std::equal(back.begin(), back.end(), bytes.begin(), bytes.end()))
+        throw FileError(path().string(), region + " reads back otherwise than it was written");
 }
 
 } // namespace plorik

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace plorik {
@@ -30,11 +31,20 @@ public:
     // throws FileError and writes nothing.
     void writeAt(std::int64_t offset, std::span<const std::uint8_t> bytes);
 
+    // Writes one region (a craft entry, a ship type entry, ...) in a single positioned write, reads
+    // it back and compares: a short write or a region that reads back otherwise is an error naming
+    // `region`.
+    void writeRegion(std::int64_t offset, std::span<const std::uint8_t> bytes, const std::string& region);
+
     const std::filesystem::path& path() const { return m_file.path(); }
 
 private:
     FileHandle m_file;
 };
+
+// Throws FileError when `path` is a symbolic link to a file outside `folder`: PLORIK writes nothing
+// through such a link.
+void refuseLinkOutside(const std::filesystem::path& path, const std::filesystem::path& folder);
 
 // Throws FileError when a file is write-protected (its owner may not write it); checked before a
 // file is written or replaced, so root does not override a modder's protection either.

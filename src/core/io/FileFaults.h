@@ -15,6 +15,8 @@ public:
     // first. One fault is armed at a time; it fires once.
     static void arm(Step step, int nth, std::size_t partialBytes = 0);
     static void disarm();
+    // Whether the armed fault has not fired yet (the operation made fewer calls of its step).
+    static bool pending() { return armed().has_value(); }
 
     // Called by the file layer before each step: true when this call is to fail. For Write, the
     // bytes to write before failing come in `partialBytes`.

@@ -1,5 +1,6 @@
 #include "session/ScriptedPrompter.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -38,11 +39,20 @@ std::string ScriptedPrompter::askFallback(const std::string&, const std::string&
     return {};
 }
 
+// Each kind of question takes the next answer of its kind ("text:" for an input box, "file:" for
+// a file choice, a word for a message box), so a script lists the answers of each kind in the order
+// they are asked, whatever comes between.
 std::string ScriptedPrompter::nextAnswer(const std::string& kind, const std::string& caption, const std::string& text)
 {
-    if (!m_answers.empty()) {
-        std::string answer = m_answers.front();
-        m_answers.pop_front();
+    const auto ofKind = [&kind](const std::string& answer) {
+        const bool typed = answer.rfind("text:", 0) == 0;
+        const bool file = answer.rfind("file:", 0) == 0;
+        return kind == "input" ? typed : kind == "file" ? file : !typed && !file;
+    };
+    const auto found = std::find_if(m_answers.begin(), m_answers.end(), ofKind);
+    if (found != m_answers.end()) {
+        std::string answer = *found;
+        m_answers.erase(found);
         return answer;
     }
     return askFallback(kind, caption, text);

@@ -17,7 +17,8 @@ public:
         std::string answer; // "ok", "yes", ..., the text typed, or the file chosen
     };
 
-    // Answers: "yes", "no", "cancel", "ok", "text:VALUE", "file:PATH" ("file:" cancels).
+    // Answers: "yes", "no", "cancel", "ok", "text:VALUE", "file:PATH" ("file:" cancels). Each kind
+    // of question takes the next answer of its kind.
     void addAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
     const std::vector<Record>& records() const { return m_records; }
     void clearRecords() { m_records.clear(); }

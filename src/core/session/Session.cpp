@@ -91,6 +91,14 @@ void Session::error(const std::string& text, const std::string& caption)
     m_prompter.message({caption, text, MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
 }
 
+std::optional<FolderLock> Session::lockGameFolder()
+{
+    std::optional<FolderLock> lock = FolderLock::tryLock(resolveGamePath(m_gameDir));
+    if (!lock)
+        error("The game folder is in use by another PLORIK.\r\rNothing was written.");
+    return lock;
+}
+
 void Session::endNow(int code)
 {
     throw ProgramEnd{code};

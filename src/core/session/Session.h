@@ -5,6 +5,7 @@
 #include "form/Form.h"
 #include "inspect/OptInspection.h"
 #include "inspect/ValueSearch.h"
+#include "io/FolderLock.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
 
@@ -121,6 +122,9 @@ private:
     void setCockpitEditorAvailable(bool available);
 
     void error(const std::string& text, const std::string& caption = "PLORIK error:");
+    // The game folder, locked against another PLORIK writing it for as long as the result lives;
+    // nullopt (after an error box) when another holds it.
+    std::optional<FolderLock> lockGameFolder();
     // The program ends: at once (the command stops here), or once the start-up has run on. Either
     // way finish() records it; the window closes and the command line stops.
     void endNow(int code);

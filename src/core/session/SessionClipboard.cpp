@@ -3,6 +3,7 @@
 #include "common/Errors.h"
 #include "craft/CraftTable.h"
 #include "io/BinaryFile.h"
+#include "io/GamePath.h"
 #include "windows/MainWindowControls.h"
 
 namespace plorik {
@@ -22,8 +23,10 @@ struct Copy {
 };
 
 // Every region is checked before the first byte is written; then each is copied.
-void copyRegions(const std::filesystem::path& executable, const std::vector<Copy>& copies)
+void copyRegions(const std::filesystem::path& executable, const std::filesystem::path& gameFolder,
+                 const std::vector<Copy>& copies)
 {
+    refuseLinkOutside(executable, gameFolder);
     BinaryFile exe(executable, BinaryFile::Mode::ReadWrite);
     const std::int64_t size = exe.size();
     for (const Copy& copy : copies) {
@@ -36,7 +39,7 @@ void copyRegions(const std::filesystem::path& executable, const std::vector<Copy
         }
     }
     for (const Copy& copy : copies)
-        exe.writeAt(copy.to, exe.readExactlyAt(copy.from, copy.length));
+        exe.writeRegion(copy.to, exe.readExactlyAt(copy.from, copy.length), copy.region);
 }
 
 } // namespace
@@ -65,6 +68,9 @@ void Session::pasteShip()
          MessageIcon::Question, MessageButtons::YesNo, Answer::No});
     if (answer != Answer::Yes)
         return;
+    const auto lock = lockGameFolder();
+    if (!lock)
+        return;
     const CraftTable table(*m_profile);
     const std::int32_t from = *m_clipboardSlot;
     const std::int32_t to = currentSlot();
@@ -73,7 +79,7 @@ void Session::pasteShip()
     if (!m_profile->absent(Key::ShipTypeStart))
         copies.push_back({"the ship type entry of slot " + std::to_string(from), table.shipTypeEntryOffset(from),
                           table.shipTypeEntryOffset(to), kPastedShipTypeBytes});
-    copyRegions(executablePath(), copies);
+    copyRegions(executablePath(), resolveGamePath(m_gameDir), copies);
     refreshAfterPaste();
 }
 
@@ -90,9 +96,12 @@ void Session::pasteShipTypeOnly()
          MessageIcon::Question, MessageButtons::YesNo, Answer::No});
     if (answer != Answer::Yes)
         return;
+    const auto lock = lockGameFolder();
+    if (!lock)
+        return;
     const CraftTable table(*m_profile);
     const std::int32_t from = *m_clipboardSlot;
-    copyRegions(executablePath(),
+    copyRegions(executablePath(), resolveGamePath(m_gameDir),
                 {{"the ship type entry of slot " + std::to_string(from), table.shipTypeEntryOffset(from),
                   table.shipTypeEntryOffset(currentSlot()), kWholeShipTypeBytes}});
     refreshAfterPaste();

@@ -13,6 +13,9 @@ void Session::writeSlot()
                                 "can be read.\r\rNothing was written.");
         return;
     }
+    const auto lock = lockGameFolder();
+    if (!lock)
+        return;
     SlotWrite(WriteContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(), m_prompter,
                            m_shipListSeparator, m_freeValuesShown})
         .run();
