@@ -11,4 +11,11 @@ public:
     using PlorikError::PlorikError;
 };
 
+// A write into a model file that failed once its bytes had begun to go out: its text says which
+// region may be written in part.
+class PartlyWritten : public PlorikError {
+public:
+    using PlorikError::PlorikError;
+};
+
 } // namespace plorik

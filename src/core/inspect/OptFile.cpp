@@ -162,6 +162,15 @@ void OptFile::expectNode(std::int64_t node, std::int32_t type, std::int64_t leng
                               "); it was changed since. Select the mesh again.\r\rNothing was written.");
 }
 
+void OptFile::patch(std::int64_t offset, const std::vector<std::uint8_t>& bytes, const std::string& region)
+{
+    try {
+        m_file.writeRegion(offset, bytes, region);
+    } catch (const PlorikError& failure) {
+        throw PartlyWritten(std::string(failure.what()) + "\r\rThe " + region + " may be written in part.");
+    }
+}
+
 void OptFile::writeMeshDescriptor(std::int64_t boxOffset, std::int32_t type, const std::array<float, 12>& box)
 {
     expectNode(boxOffset - kCollisionBoxAt, kMeshDescriptorNode, kDescriptorNodeLength);
@@ -170,7 +179,7 @@ void OptFile::writeMeshDescriptor(std::int64_t boxOffset, std::int32_t type, con
     putInt32(bytes, 0, static_cast<std::uint32_t>(type));
     for (std::size_t k = 0; k < box.size(); ++k)
         putInt32(bytes, 8 + 4 * k, std::bit_cast<std::uint32_t>(box[k]));
-    m_file.writeAt(boxOffset - 8, bytes);
+    patch(boxOffset - 8, bytes, "mesh type and collision box at offset " + std::to_string(boxOffset - 8));
 }
 
 void OptFile::writeHardpoint(std::int64_t offset, const OptHardpointValues& values)
@@ -180,7 +189,7 @@ void OptFile::writeHardpoint(std::int64_t offset, const OptHardpointValues& valu
     putInt32(bytes, 0, static_cast<std::uint32_t>(values.type));
     for (std::size_t axis = 0; axis < 3; ++axis)
         putInt32(bytes, 4 + 4 * axis, std::bit_cast<std::uint32_t>(values.position[axis]));
-    m_file.writeAt(offset, bytes);
+    patch(offset, bytes, "hardpoint at offset " + std::to_string(offset));
 }
 
 } // namespace plorik

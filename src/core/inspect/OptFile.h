@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 namespace plorik {
@@ -54,7 +55,8 @@ public:
 
     // Write the mesh type in front of the collision box at `boxOffset`, and the box; a hardpoint's
     // type and position at `offset`. Both check first that a node of their type still stands there
-    // and that everything lies inside the file; a refusal writes nothing.
+    // and that everything lies inside the file; a refusal writes nothing. Each is one positioned
+    // write read back; a failure in it says that its region may be written in part.
     void writeMeshDescriptor(std::int64_t boxOffset, std::int32_t type, const std::array<float, 12>& box);
     void writeHardpoint(std::int64_t offset, const OptHardpointValues& values);
 
@@ -62,6 +64,7 @@ private:
     bool holds(std::int64_t offset, std::int64_t length) const;
     std::vector<std::uint8_t> bytesAt(std::int64_t offset, std::int64_t length) const;
     void expectNode(std::int64_t node, std::int32_t type, std::int64_t length) const;
+    void patch(std::int64_t offset, const std::vector<std::uint8_t>& bytes, const std::string& region);
 
     BinaryFile m_file;
     std::int64_t m_size;

@@ -3,6 +3,7 @@
 #include "craft/Placeholders.h"
 #include "inspect/InspectionError.h"
 #include "inspect/OptFile.h"
+#include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/StrictNumber.h"
 #include "windows/MainWindowControls.h"
@@ -83,6 +84,7 @@ void OptInspection::forgetMesh()
 void OptInspection::refill(Form& form, const std::string& gameDir)
 {
     forget();
+    m_folder = resolveGamePath(gameDir);
     form[ui::MeshList].setItems({});
     const std::string& name = form[ui::DBOPTFile].text();
     std::optional<std::filesystem::path> path;
@@ -180,8 +182,7 @@ void OptInspection::writeMeshType(Form& form)
         const std::size_t axis = k % kAxes + 1;
         box[k] = converted(grid.cell(row, axis), grid.cell(row, 0) + " " + grid.cell(0, axis));
     }
-    OptFile(*m_file, BinaryFile::Mode::ReadWrite).writeMeshDescriptor(*m_boxOffset, type, box);
-    selectMesh(form);
+    patch(form, [&](OptFile& file) { file.writeMeshDescriptor(*m_boxOffset, type, box); });
 }
 
 void OptInspection::writeHardpoint(Form& form)
@@ -195,9 +196,29 @@ void OptInspection::writeHardpoint(Form& form)
         throw InspectionError("Select a hardpoint type first. Nothing was written.");
     for (std::size_t axis = 0; axis < kAxes; ++axis)
         values.position[axis] = converted(form[kPosition[axis]].text(), "Hardpoint " + form[kPosition[axis]].caption());
-    OptFile(*m_file, BinaryFile::Mode::ReadWrite)
-        .writeHardpoint(m_hardpointOffsets[static_cast<std::size_t>(hardpoint)], values);
-    selectMesh(form);
+    const std::int64_t offset = m_hardpointOffsets[static_cast<std::size_t>(hardpoint)];
+    patch(form, [&](OptFile& file) { file.writeHardpoint(offset, values); });
+}
+
+void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write)
+{
+    try {
+        refuseLinkOutside(*m_file, m_folder);
+        OptFile file(*m_file, BinaryFile::Mode::ReadWrite);
+        write(file);
+    } catch (const InspectionError&) {
+        throw; // a refusal, which says so
+    } catch (const PartlyWritten&) {
+        throw;
+    } catch (const PlorikError& failure) {
+        throw PlorikError(std::string(failure.what()) + "\r\rNothing was written.");
+    }
+    try {
+        selectMesh(form);
+    } catch (const PlorikError& failure) {
+        throw PlorikError(std::string(failure.what()) +
+                          "\r\rThe OPT file was written; the mesh could not be shown again.");
+    }
 }
 
 } // namespace plorik

@@ -4,11 +4,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace plorik {
+
+class OptFile;
 
 // The Opt page's "Opt Information: " group: the craft's OPT model file, its meshes, the selected
 // mesh's information, collision box and hardpoints, and the two writes back into the file.
@@ -32,7 +35,11 @@ public:
 private:
     void forget();
     void forgetMesh();
+    // Opens the file shown for writing, runs `write` and shows the mesh again. A failure before the
+    // first byte says that nothing was written.
+    void patch(Form& form, const std::function<void(OptFile&)>& write);
 
+    std::filesystem::path m_folder; // the game folder, which the file must not leave through a link
     std::optional<std::filesystem::path> m_file;
     std::int64_t m_base = 0;
     std::vector<std::int64_t> m_meshOffsets;

@@ -24,8 +24,17 @@ void Session::wireInspectionCommands()
     };
     main.onChange(ui::MeshList, inspection([this] { m_opt.selectMesh(*m_main); }));
     main.onChange(ui::HardpointList, inspection([this] { m_opt.selectHardpoint(*m_main); }));
-    main.onPress(ui::WriteMeshTypeButton, inspection([this] { m_opt.writeMeshType(*m_main); }));
-    main.onPress(ui::WriteHardpointButton, inspection([this] { m_opt.writeHardpoint(*m_main); }));
+    // The two writes patch the model file in the game folder: refused while another PLORIK holds it.
+    main.onPress(ui::WriteMeshTypeButton, inspection([this] {
+                     const auto lock = lockGameFolder();
+                     if (lock)
+                         m_opt.writeMeshType(*m_main);
+                 }));
+    main.onPress(ui::WriteHardpointButton, inspection([this] {
+                     const auto lock = lockGameFolder();
+                     if (lock)
+                         m_opt.writeHardpoint(*m_main);
+                 }));
     main.onPress(ui::AddNewOpt1, inspection([this] {
                      (*m_main)[ui::optlistfile].setText(kUnknownOptList);
                      m_prompter.message(
