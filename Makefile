@@ -39,4 +39,4 @@ fuzz: bootstrap
 	scripts/fuzz all 60
 
 clean:
-	rm -rf build build-asan build-bench build-fuzz
+	rm -rf build build-asan build-sanitize build-bench build-fuzz

@@ -12,23 +12,23 @@
 
 namespace plorik::fuzzing {
 
-// A demo game built once per fuzzing process in a temporary folder. Each input takes the place of
-// one of its files (or of a file of its own); put() remembers the original, and restore() puts every
-// original back before the next input, so one input's writes never reach the next.
+// A demo game built once per fuzzing process in a temporary folder. An input takes the place of
+// one of its files (or of a file of its own) with put(); restore() then puts the whole folder back
+// as it was built, so that what one input changed never reaches the next.
 class FuzzGame {
 public:
     explicit FuzzGame(testing::Family family);
 
     const testing::BuiltGame& game() const { return m_game; }
     const std::filesystem::path& root() const { return m_dir.path(); }
-    // Writes `data` as the file at `path` (absolute, inside root()).
+    // Writes `data` as the file at `path` (absolute, inside root()), whatever stood there.
     void put(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size);
     void restore();
 
 private:
     testing::TempDir m_dir;
     testing::BuiltGame m_game;
-    std::map<std::filesystem::path, std::string> m_originals; // empty string: the file did not exist
+    std::map<std::filesystem::path, std::string> m_built; // every file of the folder as built
 };
 
 // Answers every question with its first choice (Yes, OK), every input box with "5" and every file
