@@ -24,10 +24,11 @@ struct SteppedGame {
     BuiltGame game;
     ScriptedPrompter prompter;
     std::unique_ptr<Session> session;
+    int models = 0; // the slots whose model file exists
 
-    // With `models`, every slot that names a model gets one of 5 MB (hard links of one file, to
+    // With `withModels`, every slot that names a model gets one of 5 MB (hard links of one file, to
     // spare the disk); without, no model file exists.
-    SteppedGame(Family family, bool models) : builder(family), game(builder.build(dir.path()))
+    SteppedGame(Family family, bool withModels) : builder(family), game(builder.build(dir.path()))
     {
         const std::filesystem::path big = dir.path() / "big.opt";
         writeFile(big, demoModel(1).mesh({{OptVertexNode{kVerticesIn5Mb}}}).bytes());
@@ -36,10 +37,11 @@ struct SteppedGame {
             if (!model)
                 continue;
             std::filesystem::remove(*model);
-            if (models && !std::filesystem::exists(*model)) {
+            if (withModels && !std::filesystem::exists(*model)) {
                 std::filesystem::create_directories(model->parent_path());
                 std::filesystem::create_hard_link(big, *model);
             }
+            models += std::filesystem::exists(*model) ? 1 : 0;
         }
         session = std::make_unique<Session>(game.programDir, prompter);
         session->start();
@@ -58,6 +60,7 @@ void stepWithLargeModels(benchmark::State& state, Family family)
     SteppedGame without(family, false);
     if (!withModels.session->mainForm()[ui::OptInfoGroup].enabled())
         state.SkipWithError("slot 1's model was not found");
+    state.counters["slots_with_models"] = withModels.models;
     bench::againstFloor(
         state, [&] { withModels.stepThroughEverySlot(); }, [&] { without.stepThroughEverySlot(); });
 }

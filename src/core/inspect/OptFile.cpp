@@ -64,9 +64,11 @@ std::vector<std::uint8_t> OptFile::bytesAt(std::int64_t offset, std::int64_t len
 
 OptFile::Header OptFile::readHeader() const
 {
-    if (!holds(0, kMeshPointersAt))
+    // One read takes the header and as many mesh pointers as a file can have; the counts are
+    // checked against what it gave.
+    const std::vector<std::uint8_t> header = m_file.readAt(0, kMeshPointersAt + std::size_t{kMostMeshes} * 4);
+    if (header.size() < kMeshPointersAt)
         throw InspectionError("The OPT file has " + std::to_string(m_size) + " bytes, too few for its header.");
-    const std::vector<std::uint8_t> header = bytesAt(0, kMeshPointersAt);
     Header read;
     read.base = std::int64_t{int32At(header, kGlobalOffsetAt)} - 8;
     const std::int32_t count = int32At(header, kMeshCountAt);
@@ -75,11 +77,10 @@ OptFile::Header OptFile::readHeader() const
     if (count > kMostMeshes)
         throw RangeError("The OPT file gives " + std::to_string(count) + " meshes; an OPT file holds at most " +
                          std::to_string(kMostMeshes) + ".");
-    if (!holds(kMeshPointersAt, std::int64_t{count} * 4))
+    if (header.size() < kMeshPointersAt + std::size_t{static_cast<std::uint32_t>(count)} * 4)
         throw InspectionError("The OPT file ends inside its list of " + std::to_string(count) + " mesh pointers.");
-    const std::vector<std::uint8_t> pointers = bytesAt(kMeshPointersAt, std::int64_t{count} * 4);
     for (std::size_t mesh = 0; mesh < static_cast<std::size_t>(count); ++mesh)
-        read.meshOffsets.push_back(int32At(pointers, mesh * 4) - read.base);
+        read.meshOffsets.push_back(int32At(header, kMeshPointersAt + mesh * 4) - read.base);
     return read;
 }
 
