@@ -1,8 +1,7 @@
 #pragma once
 
+#include "AnsweringPrompter.h"
 #include "GameBuilder.h"
-
-#include "session/ScriptedPrompter.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +10,8 @@
 #include <string>
 
 namespace plorik::fuzzing {
+
+using testing::AnsweringPrompter;
 
 // A demo game built once per fuzzing process in a temporary folder. An input takes the place of
 // one of its files (or of a file of its own) with put(); restore() then puts the whole folder back
@@ -29,26 +30,6 @@ private:
     testing::TempDir m_dir;
     testing::BuiltGame m_game;
     std::map<std::filesystem::path, std::string> m_built; // every file of the folder as built
-};
-
-// Answers every question with its first choice (Yes, OK), every input box with "5" and every file
-// choice with `file`, so that an input reaches as far into the code as it can.
-class AnsweringPrompter : public ScriptedPrompter {
-public:
-    explicit AnsweringPrompter(std::string file = {}) : m_file(std::move(file)) {}
-
-protected:
-    std::string askFallback(const std::string& kind, const std::string&, const std::string&) override
-    {
-        if (kind == "input")
-            return "text:5";
-        if (kind == "file")
-            return "file:" + m_file;
-        return "yes";
-    }
-
-private:
-    std::string m_file;
 };
 
 } // namespace plorik::fuzzing

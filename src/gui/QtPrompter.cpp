@@ -132,6 +132,8 @@ std::optional<std::string> QtPrompter::chooseFile(const FileChoice& choice, bool
     QFileDialog dialog(m_window, toQt(choice.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!choice.directory.empty())
+        dialog.setDirectory(QFile::decodeName(QByteArray::fromStdString(choice.directory)));
     const QStringList filters = qtFileFilter(choice.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

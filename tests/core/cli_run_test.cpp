@@ -69,7 +69,8 @@ TEST(CliRun, TheResultHoldsEveryAddressedWindowInOrder)
     const std::string& out = result.out;
     const std::size_t main = out.find(R"("windows":{"main":{"CraftNoBox":{"text":"4",)");
     const std::size_t weapons = out.find(R"(},"weapons":{"WeaponList":{"text":"Ion cannon","enabled":true,"items":[)");
-    const std::size_t cockpit = out.find(R"(},"cockpit":{"IntFileGroup":{"text":"","enabled":true}}},"messages":[])");
+    const std::size_t cockpit =
+        out.find(R"(},"cockpit":{"IntFileGroup":{"text":"","enabled":true},"CockpitFileBox":{"text":"CPIT1",)");
     ASSERT_NE(main, std::string::npos) << out.substr(0, 300);
     ASSERT_NE(weapons, std::string::npos);
     ASSERT_NE(cockpit, std::string::npos) << "windows are listed once, in the order first addressed";
@@ -80,7 +81,7 @@ TEST(CliRun, TheResultHoldsEveryAddressedWindowInOrder)
     EXPECT_EQ(text.exit, 0) << text.err;
     EXPECT_EQ(text.out.rfind("[main]\nCraftNoBox\t4\n", 0), 0u) << text.out.substr(0, 100);
     EXPECT_NE(text.out.find("\n[weapons]\nWeaponList\tIon cannon\n"), std::string::npos);
-    EXPECT_NE(text.out.find("\n[cockpit]\nIntFileGroup\t\n"), std::string::npos);
+    EXPECT_NE(text.out.find("\n[cockpit]\nIntFileGroup\t\nCockpitFileBox\tCPIT1\n"), std::string::npos);
 }
 
 // Each refused step stops the run with status 2 and its line; the step before it stays done and the
@@ -174,7 +175,11 @@ TEST(CliControls, EachWindowListsItsOwnControlsAndContextItemsTheirBox)
     EXPECT_EQ(weapons.exit, 0) << weapons.err;
     EXPECT_EQ(weapons.out.rfind("WeaponList\tlistbox\t\tWeapon:\nWriteWpnButton\tbutton\t\tWrite Wpn.\n", 0), 0u)
         << weapons.out;
-    EXPECT_EQ(cli.run({"controls", "--window", "cockpit"}).out, "IntFileGroup\tgroup\t\t&INT file editor\n");
+    const CliOutput cockpit = cli.run({"controls", "--window", "cockpit"});
+    EXPECT_EQ(cockpit.out.rfind("IntFileGroup\tgroup\t\t&INT file editor\nCockpitFileBox\tcombobox\t\tCockpit:\n", 0),
+              0u)
+        << cockpit.out;
+    EXPECT_NE(cockpit.out.find("\nPanelBrowse\tmenuitem\t\t&Browse..\tPanelBox\n"), std::string::npos);
 
     const CliOutput main = cli.run({"controls", "--window=main"});
     EXPECT_EQ(main.out, cli.run({"controls"}).out);

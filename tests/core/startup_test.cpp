@@ -268,7 +268,7 @@ TEST(Startup, TheWeaponEditorListsComeFromTheSectionOfTheFamily)
     EXPECT_EQ(xvtWeapons[ui::weapons::WeaponList].items().at(5), "Blaster");
     EXPECT_EQ(xvtWeapons[ui::weapons::WeaponList].index(), 0);
     EXPECT_EQ(xvtWeapons[ui::weapons::CategoryList].items(),
-              (std::vector<std::string>{"Laser", "Ion", "Warhead", "Bomb", "Special"}));
+              (std::vector<std::string>{"0  Laser", "1  Ion", "2  Warhead", "3  Bomb", "4  Special"}));
     for (ControlKey key : {ui::weapons::WpnEnabledBox, ui::weapons::WpnOptBox, ui::weapons::WpnIndexBox})
         EXPECT_FALSE(xvtWeapons[key].enabled()) << key;
 

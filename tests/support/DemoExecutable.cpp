@@ -144,7 +144,7 @@ void GameBuilder::writeExecutable(const std::filesystem::path& path) const
 {
     const DemoLayout layout(m_entry);
     const std::int32_t slots = layout.slots();
-    std::vector<std::uint8_t> exe(layout.xwa() ? 0x20000 : 0x10000);
+    std::vector<std::uint8_t> exe(m_exeSize != 0 ? m_exeSize : layout.xwa() ? 0x20000 : 0x10000);
     for (std::size_t p = 0; p < exe.size(); ++p)
         exe[p] = static_cast<std::uint8_t>((p * 13 + 5) & 0xFF);
     const std::string& signature = m_entry.signature;
@@ -158,6 +158,7 @@ void GameBuilder::writeExecutable(const std::filesystem::path& path) const
         std::copy(entry.begin(), entry.end(), exe.begin() + craftOffset + (slot - 1) * entryLength);
     }
     writeShipTypes(exe);
+    writeWeapons(exe);
     if (layout.has("SPECNOOFFSET")) {
         // Entry k holds the slot whose species is k (0 for none).
         const std::int64_t start = layout.value("SPECNOOFFSET");

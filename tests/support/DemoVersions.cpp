@@ -28,6 +28,7 @@ std::string VersionEntry::render() const
 VersionEntry demoXvtEntry()
 {
     VersionEntry entry{"PLORIK Demo XvT", 256, "PLORIK DEMO XVT", {}};
+    key(entry, "INTPANOFFSET", "4400");
     key(entry, "WEAPONOFFSET", "$8000");
     key(entry, "CRAFTOFFSET", "$1000");
     key(entry, "ENTRYLENGTH", "240");

@@ -82,6 +82,12 @@ GameBuilder& GameBuilder::cutFile(std::string name, std::size_t lines)
     return *this;
 }
 
+GameBuilder& GameBuilder::executableSize(std::size_t bytes)
+{
+    m_exeSize = bytes;
+    return *this;
+}
+
 std::string GameBuilder::shortName(std::int32_t slot) const
 {
     if (m_shortNames) {
@@ -122,6 +128,7 @@ BuiltGame GameBuilder::build(const std::filesystem::path& root) const
     writeShipList(game.gameDir);
     writeOptLists(game.gameDir);
     writeDemoModels(*this, game.gameDir);
+    writeCockpits(game.gameDir);
     return game;
 }
 

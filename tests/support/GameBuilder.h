@@ -10,6 +10,8 @@
 namespace plorik::testing {
 
 enum class Family { Xvt, Xwa };
+// The fields of a weapon in the weapon block, in their order there.
+enum class WeaponValue { Power, Speed, TimeToLive, Unknown, Category };
 
 // One entry of [XVT VERSIONS] in data.txt.
 struct VersionEntry {
@@ -72,6 +74,8 @@ public:
     // Keeps only the first `lines` lines of a game text or list file, named as the game names it
     // ("strings.txt", "specdesc.txt", "ivfiles\spec3640.lst", ...).
     GameBuilder& cutFile(std::string name, std::size_t lines);
+    // Writes an executable of this many bytes (default: 64 KB for XvT, 128 KB for XWA).
+    GameBuilder& executableSize(std::size_t bytes);
 
     // Writes root/program and root/game; returns where everything lies.
     BuiltGame build(const std::filesystem::path& root) const;
@@ -133,6 +137,22 @@ public:
     std::int32_t optListLength(std::int32_t list) const;
     std::string optName(std::int32_t list, std::int32_t index) const;
 
+    // XvT cockpit files (DemoCockpits.cpp), named "CP640\\CPIT1" and the like: CP640 holds CPIT1 to
+    // CPIT3, MapView, mapfront and the too short SHORT; CP480 holds CPIT1 and CP320 CPIT2. The name
+    // boxes show cockpitName, the value boxes cockpitValue, the panel cockpitPanel.
+    static constexpr std::int64_t kDemoPanelOffset = 4400;
+    std::string cockpitName(const std::string& cockpit, std::size_t record) const;
+    std::uint16_t cockpitValue(const std::string& cockpit, std::size_t record) const;
+    std::string cockpitPanel(const std::string& cockpit) const;
+    std::string cockpitBytes(const std::string& cockpit) const; // the whole file
+
+    // The weapon block and the XWA weapon OPT records (DemoWeapons.cpp), by weapon index.
+    std::int32_t weaponsInDemo() const;
+    std::int64_t weaponValue(WeaponValue field, std::int32_t weapon) const;
+    std::int32_t weaponEnabledByte(std::int32_t weapon) const;
+    std::int32_t weaponCraftType(std::int32_t weapon) const;
+    std::int32_t weaponModelIndex(std::int32_t weapon) const;
+
 private:
     struct CraftPatch {
         std::int32_t slot;
@@ -148,6 +168,8 @@ private:
     void writeDescriptions(const std::filesystem::path& gameDir) const;
     void writeShipList(const std::filesystem::path& gameDir) const;
     void writeOptLists(const std::filesystem::path& gameDir) const;
+    void writeCockpits(const std::filesystem::path& gameDir) const;
+    void writeWeapons(std::vector<std::uint8_t>& exe) const;
     // Writes `lines` with CR LF to gameDir / path, cut as cutFile asked for `name`.
     void writeGameText(const std::filesystem::path& gameDir, const std::string& name, const std::string& path,
                        const std::vector<std::string>& lines) const;
@@ -170,6 +192,7 @@ private:
     std::int32_t m_slots = 0;
     std::vector<CraftPatch> m_patches;
     std::map<std::string, std::size_t> m_cuts;
+    std::size_t m_exeSize = 0;
 };
 
 // A fresh folder under the system's temporary folder, removed with the object.

@@ -27,6 +27,8 @@ struct FileChoice {
     int filterIndex = 1; // 1-based, as the filter lists them
     // A save dialog that asks before it replaces an existing file.
     bool confirmOverwrite = false;
+    // The folder the dialog starts in ("" for the toolkit's choice).
+    std::string directory;
 };
 
 std::string_view iconName(MessageIcon icon);

@@ -8,6 +8,8 @@
 #include "text/LineReader.h"
 #include "windows/MainWindowControls.h"
 
+#include <algorithm>
+
 namespace plorik::display {
 
 namespace {
@@ -43,7 +45,11 @@ void showNames(const DisplayContext& context)
 {
     const VersionProfile& profile = context.profile;
     const std::int32_t slot = context.slotNumber();
-    const std::vector<std::string> strings = readAllLines(context.gameFile("strings.txt"));
+    // Only the lines up to the last one shown are read: strings.txt holds every text of the game.
+    std::int64_t last = std::max(GameLines::gender(profile, slot), GameLines::plural(profile, slot));
+    if (context.xwa() && !profile.absent(Key::ShortNamesLine))
+        last = std::max(last, GameLines::shortName(profile, slot));
+    const std::vector<std::string> strings = readFirstLines(context.gameFile("strings.txt"), last);
     const auto gender = stringsLine(strings, GameLines::gender(profile, slot));
     showGender(context, gender);
     const bool named = !context.xwa() || slot <= kLastNamedXwaSlot;

@@ -19,4 +19,13 @@ std::optional<std::string> readLineNumber(const std::filesystem::path& file, std
     return reader.readLine();
 }
 
+std::vector<std::string> readFirstLines(const std::filesystem::path& file, std::int64_t count)
+{
+    LineReader reader(file);
+    std::vector<std::string> lines;
+    for (std::int64_t line = 0; line < count && !reader.atEnd(); ++line)
+        lines.push_back(reader.readLine());
+    return lines;
+}
+
 } // namespace plorik

@@ -1,9 +1,11 @@
 #include "session/Session.h"
 
+#include "cockpit/CockpitEditor.h"
 #include "common/Errors.h"
 #include "io/GamePath.h"
 #include "profile/LookupSections.h"
 #include "profile/ProfileKey.h"
+#include "weapons/WeaponEditor.h"
 #include "windows/MainWindowControls.h"
 #include "windows/WindowForms.h"
 
@@ -58,6 +60,8 @@ void Session::wireHandlers()
     main.onPress(ui::Pasteshiptypeonly1, command(&Session::pasteShipTypeOnly));
     wireInspectionCommands();
     // "&Topic", "&Tutorial" and the last tool button have no command.
+    wireCockpitEditor();
+    wireWeaponEditor();
 }
 
 void Session::run(const std::function<void()>& command)

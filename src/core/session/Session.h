@@ -19,6 +19,8 @@
 namespace plorik {
 
 enum class ShipFileVersion;
+class CockpitEditor;
+class WeaponEditor;
 
 // One running editor: the program folder, the settings, the profile, the current slot, and the
 // forms of its three windows. Every command of every window runs here; the window, the command
@@ -76,6 +78,11 @@ private:
 
     void wireHandlers();
     void wireInspectionCommands();
+    void wireCockpitEditor();
+    void wireWeaponEditor();
+    // The editor windows' own start-up, after the main window's.
+    void createCockpitEditor();
+    void createWeaponEditor();
     void startUp(const std::string& shipFileArgument);
     void fillTargetTypes();
     void startUnconfigured();
@@ -154,6 +161,8 @@ private:
     std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
     OptInspection m_opt;                         // the Opt page's model file and what it showed
     ValueSearch m_search;                        // the match list of "Find", kept across slots
+    std::unique_ptr<CockpitEditor> m_cockpitEditor;
+    std::unique_ptr<WeaponEditor> m_weaponEditor;
 };
 
 } // namespace plorik

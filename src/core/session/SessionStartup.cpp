@@ -18,8 +18,10 @@ void Session::start(const std::string& shipFileArgument)
 {
     run([&] { startUp(shipFileArgument); });
     // The editor windows are made whatever became of the main window's start-up.
-    if (!m_ended && m_profile)
-        run([this] { fillWeaponEditorLists(); });
+    if (!m_ended) {
+        run([this] { createCockpitEditor(); });
+        run([this] { createWeaponEditor(); });
+    }
     if (m_pendingEnd && !m_ended)
         finish(*m_pendingEnd);
 }

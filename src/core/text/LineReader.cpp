@@ -21,9 +21,10 @@ LineReader LineReader::fromText(std::string text)
 std::string LineReader::readLine()
 {
     m_lastStart = m_pos;
-    std::size_t end = m_pos;
-    while (end < m_text.size() && m_text[end] != '\n' && m_text[end] != '\r')
-        ++end;
+    // The line ends at the first CR or LF: find the LF, then a CR before it.
+    const std::string_view rest = std::string_view(m_text).substr(m_pos);
+    const std::size_t lf = std::min(rest.find('\n'), rest.size());
+    const std::size_t end = m_pos + std::min(rest.substr(0, lf).find('\r'), lf);
     m_lastLine.assign(m_text, m_pos, std::min(end - m_pos, kMaxLine));
     m_pos = end;
     if (m_pos < m_text.size() && m_text[m_pos] == '\r')
@@ -46,7 +47,8 @@ std::string_view LineReader::rest() const
 bool LineReader::findLine(std::string_view text)
 {
     while (!atEnd()) {
-        const std::string line = readLine();
+        readLine();
+        const std::string& line = m_lastLine;
         if (line.compare(0, text.size(), text) == 0 && line.size() >= text.size())
             return !atEnd();
     }

@@ -39,8 +39,8 @@ inline constexpr ControlSpec WpnSpeedBox{
 inline constexpr ControlSpec TimeToLiveBox{
     .key = "TimeToLiveBox", .kind = ControlKind::TextBox, .caption = "Time to live:", .unit = "Sec."};
 inline constexpr ControlSpec WpnUnknownBox{.key = "WpnUnknownBox", .kind = ControlKind::TextBox, .caption = "Unknown:"};
-inline constexpr ControlSpec CategoryList{
-    .key = "CategoryList", .kind = ControlKind::DropDownList, .caption = "Category:"};
+// The category's text shows the stored number until a category is chosen.
+inline constexpr ControlSpec CategoryList{.key = "CategoryList", .kind = ControlKind::ComboBox, .caption = "Category:"};
 inline constexpr ControlSpec CategoryNumberBox{.key = "CategoryNumberBox", .kind = ControlKind::TextBox};
 inline constexpr ControlSpec WpnOptBox{.key = "WpnOptBox", .kind = ControlKind::TextBox, .caption = "OPT:"};
 inline constexpr ControlSpec WpnIndexBox{.key = "WpnIndexBox", .kind = ControlKind::TextBox, .caption = "Index:"};

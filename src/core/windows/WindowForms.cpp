@@ -25,8 +25,25 @@ std::unique_ptr<Form> buildMainWindowForm()
 
 std::unique_ptr<Form> buildCockpitEditorForm()
 {
-    static constexpr const ControlSpec* kControls[] = {&ui::cockpit::IntFileGroup};
-    return formOf(ui::cockpit::kCockpitEditorCaption, kControls);
+    namespace c = ui::cockpit;
+    static constexpr const ControlSpec* kHead[] = {&c::IntFileGroup, &c::CockpitFileBox, &c::ResolutionList,
+                                                   &c::NormalRingLabel, &c::HighRingLabel};
+    static constexpr const ControlSpec* kParts[] = {&c::CockpitPartsBox, &c::PartXBox,    &c::PartYBox,
+                                                    &c::VariableCaption, &c::VariableBox, &c::SaveCPButton};
+    auto form = formOf(c::kCockpitEditorCaption, kHead);
+    // Each name box before its menu items.
+    const auto addName = [&form](const c::ImageNameBox& name) {
+        for (const ControlSpec* control : {name.box, name.browse, name.impMirror, name.rebMirror, name.standard})
+            form->add(*control);
+    };
+    for (const c::ImageRecordBoxes& record : c::kImageRecords) {
+        addName(record.name);
+        form->add(*record.value);
+    }
+    addName(c::kPanelName);
+    for (const ControlSpec* control : kParts)
+        form->add(*control);
+    return form;
 }
 
 std::unique_ptr<Form> buildWeaponEditorForm()

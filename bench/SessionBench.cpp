@@ -1,0 +1,119 @@
+// The main window's work on a full-size XWA game and on one of half its size, each against its
+// floor: reading the same files once, or copying them with the system's copy.
+#include "AgainstFloor.h"
+#include "AnsweringPrompter.h"
+#include "FullSizeGame.h"
+
+#include "session/Session.h"
+#include "windows/MainWindowControls.h"
+#include "windows/MainWindowMenus.h"
+
+namespace {
+
+using namespace plorik;
+using plorik::bench::FullSizeGame;
+
+int scaleOf(const benchmark::State& state)
+{
+    return static_cast<int>(state.range(0));
+}
+
+// Everything a slot display reads: the executable and the game's text files.
+std::vector<std::filesystem::path> displayedFiles(const FullSizeGame& full)
+{
+    std::vector<std::filesystem::path> files = full.textFiles;
+    files.push_back(full.game.executable());
+    return files;
+}
+
+struct RunningGame {
+    explicit RunningGame(int scale) : full(scale), session(full.game.programDir, prompter) { session.start(); }
+    Form& form() { return session.mainForm(); }
+
+    FullSizeGame full;
+    testing::AnsweringPrompter prompter;
+    Session session;
+};
+
+void startUp(benchmark::State& state)
+{
+    FullSizeGame full(scaleOf(state));
+    bench::againstFloor(
+        state,
+        [&] {
+            testing::AnsweringPrompter prompter;
+            Session session(full.game.programDir, prompter);
+            session.start();
+        },
+        [&] {
+            bench::readFiles(displayedFiles(full));
+            bench::readFolder(full.game.programDir);
+        });
+}
+
+void showSlot(benchmark::State& state)
+{
+    RunningGame running(scaleOf(state));
+    std::int32_t slot = 1;
+    bench::againstFloor(
+        state,
+        [&] {
+            slot = slot % running.full.game.slots + 1;
+            running.form().userEdit(ui::CraftNoBox, std::to_string(slot));
+        },
+        [&] { bench::readFiles(displayedFiles(running.full)); });
+}
+
+void stepThroughEverySlot(benchmark::State& state)
+{
+    RunningGame running(scaleOf(state));
+    bench::againstFloor(
+        state,
+        [&] {
+            for (std::int32_t slot = 0; slot < running.full.game.slots; ++slot)
+                running.form().userPress(ui::NextSlotButton);
+        },
+        [&] { bench::readFiles(displayedFiles(running.full)); });
+}
+
+// "Write" with every text file rewritten, against reading and copying those files once.
+void writeSlot(benchmark::State& state)
+{
+    RunningGame running(scaleOf(state));
+    running.form().userEdit(ui::CraftNoBox, "7");
+    const auto copies = running.full.dir.path() / "copies";
+    bench::againstFloor(
+        state, [&] { running.form().userPress(ui::Button3); },
+        [&] {
+            bench::readFiles(displayedFiles(running.full));
+            std::filesystem::create_directories(copies);
+            for (const auto& file : running.full.textFiles)
+                std::filesystem::copy_file(file, copies / file.filename(),
+                                           std::filesystem::copy_options::overwrite_existing);
+        });
+}
+
+// "Save Ship as.." and "Open Ship..": one slot's bytes and names out and back in.
+void saveAndLoadShip(benchmark::State& state)
+{
+    RunningGame running(scaleOf(state));
+    const auto ship = running.full.dir.path() / "bench.shp";
+    running.prompter.setFile(ship.string());
+    running.form().userEdit(ui::CraftNoBox, "9");
+    bench::againstFloor(
+        state,
+        [&] {
+            std::filesystem::remove(ship);
+            running.form().userPress(ui::Saveshipas1);
+            running.form().userPress(ui::Openship1);
+        },
+        [&] { bench::readFiles(displayedFiles(running.full)); });
+}
+
+} // namespace
+
+BENCHMARK(startUp)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(showSlot)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(stepThroughEverySlot)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(writeSlot)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(saveAndLoadShip)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
