@@ -198,10 +198,10 @@ TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
         game.session->weaponForm().userPress(ui::weapons::WriteWpnButton);
     }
     const std::string refused = "PLORIK error:|The game folder is in use by another PLORIK.\r\rNothing was written.";
-    ASSERT_EQ(game.messages().size(), 5u);
+    ASSERT_EQ(game.messages().size(), 7u);
     EXPECT_EQ(game.messages()[0], refused);
     EXPECT_EQ(game.messages()[1].rfind("Confirm paste action:|", 0), 0u);
-    for (std::size_t i = 2; i < 5; ++i)
+    for (std::size_t i = 2; i < 7; ++i)
         EXPECT_EQ(game.messages()[i], refused) << i;
     EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
     game.prompter.clearRecords();
