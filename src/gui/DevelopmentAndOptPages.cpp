@@ -120,7 +120,7 @@ QWidget* buildOptPage(WidgetBinder& binder)
     info->addWidget(meshes, 1, 0, 5, 1);
 
     auto* meshInfo = binder.widget<QPlainTextEdit>(ui::MeshInfoBox, group);
-    meshInfo->setFixedHeight(meshInfo->fontMetrics().lineSpacing() * 4 + 12);
+    meshInfo->setFixedHeight(meshInfo->fontMetrics().lineSpacing() * 7 + 12); // its six lines and a spare
     info->addWidget(binder.caption(ui::MeshInfoBox, group), 0, 1);
     info->addWidget(meshInfo, 1, 1);
     auto* hitzone = binder.widget<QTableWidget>(ui::HitzoneGrid, group);

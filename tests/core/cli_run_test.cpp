@@ -28,22 +28,30 @@ std::string joined(const std::vector<std::string>& words)
 TEST(CliRun, StepsRunInTheOrderGivenOnTheWindowsHandlers)
 {
     const CliGame cli{GameBuilder(Family::Xvt)};
-    const std::vector<std::pair<std::vector<std::string>, std::string>> runs = {
-        {{"--slot", "5", "--press", "+"}, "6"},
-        {{"--press", "+", "--slot", "5"}, "5"},
-        {{"--slot=80", "--press=NextSlotButton"}, "1"},
-        {{"--slot", "1", "--press", "&-"}, "80"},
+    struct Run {
+        std::vector<std::string> steps;
+        std::string slot;
+        std::string messages;
+    };
+    const std::vector<Run> runs = {
+        {{"--slot", "5", "--press", "+"}, "6", ""},
+        {{"--press", "+", "--slot", "5"}, "5", ""},
+        {{"--slot=80", "--press=NextSlotButton"}, "1", ""},
+        {{"--slot", "1", "--press", "&-"}, "80", ""},
         // A context-menu command through its box, then a caption of the main window again.
         {{"--slot", "5", "--press", "DBOPTFile:Add New Opt", "--window", "weapons", "--window", "main", "--press", "+"},
-         "6"},
+         "6",
+         "PLORIK note: The OPT list file has now been set to unknown. This will force PLORIK to assign a new opt entry "
+         "for this craft. In this way you can enable a craft that does not have a proper opt index, like the BOP "
+         "*tienew crafts.\n"},
     };
-    for (const auto& [steps, slot] : runs) {
+    for (const auto& [steps, slot, messages] : runs) {
         SCOPED_TRACE(joined(steps));
         std::vector<std::string> arguments = {"--json", "run"};
         arguments.insert(arguments.end(), steps.begin(), steps.end());
         const CliOutput result = cli.run(arguments);
         EXPECT_EQ(result.exit, 0) << result.err;
-        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.err, messages);
         EXPECT_EQ(slotOf(result), slot);
     }
 }

@@ -1,3 +1,4 @@
+#include "DemoOptFiles.h"
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
@@ -124,16 +125,19 @@ TEST(DisplayShipType, WithoutShipTypesItsControlsAreOff)
 TEST(DisplayOptGroup, IsOnOnlyWhileTheCraftsModelFileExists)
 {
     for (const Family family : {Family::Xvt, Family::Xwa}) {
-        StartedGame started{GameBuilder(family)};
+        const GameBuilder builder(family);
+        StartedGame started{builder};
+        EXPECT_TRUE(started.control(ui::OptInfoGroup).enabled()); // the demo's model of slot 1
+        const std::filesystem::path model = *modelPath(builder, started.game.gameDir, 1);
+        std::filesystem::remove(model);
+        started.form().userPress(ui::NextSlotButton);
+        started.form().userPress(ui::PrevSlotButton);
         EXPECT_FALSE(started.control(ui::OptInfoGroup).enabled());
-        // Put the model file in place, in its folder, and show the slot again.
-        const std::string model = started.control(ui::DBOPTFile).text();
-        std::string path = model;
-        std::replace(path.begin(), path.end(), '\\', '/');
-        std::filesystem::create_directories((started.game.gameDir / path).parent_path());
-        writeFile(started.game.gameDir / path, "OPT");
+        // Put a model file (without meshes) in place and show the slot again.
+        writeFile(model, OptFileBuilder().bytes());
         started.form().userPress(ui::NextSlotButton);
         started.form().userPress(ui::PrevSlotButton);
         EXPECT_TRUE(started.control(ui::OptInfoGroup).enabled()) << model;
+        EXPECT_TRUE(started.messages().empty());
     }
 }

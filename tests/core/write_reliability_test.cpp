@@ -32,6 +32,9 @@ struct Writer {
     Window window = Window::Main;
     // The game file patched in place, whose regions a failure names ("" for the executable).
     std::string patched = "";
+    // Clicks in lists before the edits; grid cells (row, column, text) after them.
+    std::vector<std::pair<ControlKey, int>> picks = {};
+    std::vector<std::tuple<std::size_t, std::size_t, std::string>> cells = {};
 };
 
 std::function<GameBuilder()> demo(Family family)
@@ -149,6 +152,27 @@ const Writer kWriters[] = {
      ui::weapons::WriteWpnButton,
      noAnswers,
      Window::Weapons},
+    {"Write Mesh Type",
+     demo(Family::Xvt),
+     1,
+     nullptr,
+     {},
+     ui::WriteMeshTypeButton,
+     noAnswers,
+     Window::Main,
+     "xvtparts0.opt",
+     {{ui::MeshList, 1}, {ui::MeshTypeBox, 17}},
+     {{1, 2, "-3.5"}, {4, 3, "1e4"}}},
+    {"Write Hardpoint",
+     demo(Family::Xwa),
+     2,
+     nullptr,
+     {{ui::HardpointX, "-7.25"}, {ui::HardpointZ, "0.5"}},
+     ui::WriteHardpointButton,
+     noAnswers,
+     Window::Main,
+     "FlightModels/gear1.opt",
+     {{ui::MeshList, 0}, {ui::HardpointList, 2}, {ui::HardpointTypeBox, 9}}},
 };
 
 Form& windowOf(WriteGame& game, const Writer& writer)
@@ -166,8 +190,12 @@ void prepare(WriteGame& game, const Writer& writer)
     game.startAt(writer.slot);
     if (writer.setup)
         writer.setup(game);
+    for (const auto& [key, index] : writer.picks)
+        ASSERT_TRUE(game.form().userPick(key, index));
     for (const auto& [key, text] : writer.edits)
         ASSERT_TRUE(windowOf(game, writer).userEdit(key, text));
+    for (const auto& [row, column, text] : writer.cells)
+        ASSERT_TRUE(game.form().userEditCell(ui::HitzoneGrid, row, column, text));
     game.prompter.clearRecords();
 }
 
@@ -268,6 +296,8 @@ TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
     game.write();
     ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "8"));
     ASSERT_TRUE(game.form().userPress(ui::Copyship1));
+    ASSERT_TRUE(game.form().userPick(ui::MeshList, 0));
+    ASSERT_TRUE(game.form().userPick(ui::HardpointList, 0));
     game.prompter.clearRecords();
     const auto before = snapshot(game.game.gameDir);
     {
@@ -276,6 +306,8 @@ TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
         game.write();
         game.prompter.addAnswer("yes");
         game.form().userPress(ui::Pasteship1);
+        game.form().userPress(ui::WriteMeshTypeButton);
+        game.form().userPress(ui::WriteHardpointButton);
         ASSERT_TRUE(game.session->cockpitForm().userEdit(ui::cockpit::HudBox, "LOCKED"));
         game.session->cockpitForm().userPress(ui::cockpit::SaveCPButton);
         ASSERT_TRUE(game.session->weaponForm().userEdit(ui::weapons::PowerBox, "4321"));
@@ -284,10 +316,10 @@ TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
         game.form().userPress(ui::Recreatesingleslot1);
     }
     const std::string refused = "PLORIK error:|The game folder is in use by another PLORIK.\r\rNothing was written.";
-    ASSERT_EQ(game.messages().size(), 7u);
+    ASSERT_EQ(game.messages().size(), 9u);
     EXPECT_EQ(game.messages()[0], refused);
     EXPECT_EQ(game.messages()[1].rfind("Confirm paste action:|", 0), 0u);
-    for (std::size_t i = 2; i < 7; ++i)
+    for (std::size_t i = 2; i < 9; ++i)
         EXPECT_EQ(game.messages()[i], refused) << i;
     EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
     game.prompter.clearRecords();

@@ -2,6 +2,7 @@
 
 #include "DemoCraft.h"
 #include "DemoLayout.h"
+#include "DemoOptFiles.h"
 
 #include <algorithm>
 #include <fstream>
@@ -132,6 +133,7 @@ BuiltGame GameBuilder::build(const std::filesystem::path& root) const
     writeDescriptions(game.gameDir);
     writeShipList(game.gameDir);
     writeOptLists(game.gameDir);
+    writeDemoModels(*this, game.gameDir);
     writeCockpits(game.gameDir);
     if (m_pilotFiles)
         writePilotFiles(game.gameDir);

@@ -19,4 +19,10 @@ inline constexpr const char* kNotEditable = "**Not editable**";
 inline constexpr const char* kUnnamedCode = "Unkown";
 inline constexpr const char* kNotLookedUp = "Unknown";
 
+// Whether an "OPT File:" text names a model: not one of the texts shown when the craft has none.
+inline bool isModelName(std::string_view text)
+{
+    return text != kNoModelList && text != kNoModelLine && text != kNoValue;
+}
+
 } // namespace plorik

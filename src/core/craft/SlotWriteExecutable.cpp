@@ -23,12 +23,6 @@ std::vector<std::uint8_t> littleEndian(std::uint32_t value, std::size_t width)
     return bytes;
 }
 
-// The texts the display shows in "OPT File:" when the craft has no model: not model names.
-bool isModelName(const std::string& text)
-{
-    return text != kNoModelList && text != kNoModelLine && text != kNoValue;
-}
-
 // The list files a ship type entry can name; nothing else is ever taken for a file name.
 bool isOptListFile(const std::string& name, bool xwa)
 {

@@ -72,6 +72,35 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
     return result;
 }
 
+std::optional<std::filesystem::path> resolveInsideGameDir(std::string_view dir, std::string_view name)
+{
+    // ".." is taken back here, not by the file system, so that "link\..\x" cannot leave the folder
+    // through a link either.
+    std::vector<std::string_view> kept;
+    std::size_t pos = 0;
+    while (pos <= name.size()) {
+        std::size_t next = pos;
+        while (next < name.size() && !isSeparator(name[next]))
+            ++next;
+        const std::string_view part = name.substr(pos, next - pos);
+        if (part == "..") {
+            if (kept.empty())
+                return std::nullopt;
+            kept.pop_back();
+        } else if (!part.empty() && part != ".") {
+            kept.push_back(part);
+        }
+        pos = next + 1;
+    }
+    std::string relative;
+    for (const std::string_view part : kept) {
+        if (!relative.empty())
+            relative.push_back('/');
+        relative.append(part);
+    }
+    return resolveGamePath(dir, relative);
+}
+
 SplitPath splitChosenPath(std::string_view path)
 {
     // The search starts at the second-last character, so a trailing separator is not taken.

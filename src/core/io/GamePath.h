@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,11 @@ namespace plorik {
 // folder (the games came from a case-insensitive file system). Components that do not exist in any
 // case are kept as given, so errors name them.
 std::filesystem::path resolveGamePath(std::string_view dir, std::string_view name = {});
+
+// As resolveGamePath, for a name that must stay inside `dir`: nullopt when its ".." components climb
+// above the folder ("..\x", "a\..\..\x"); "." and ".." are resolved in the name itself first. A
+// leading separator counts like a doubled one, so the name is always relative to the folder.
+std::optional<std::filesystem::path> resolveInsideGameDir(std::string_view dir, std::string_view name);
 
 // Splits a chosen file's path at its last separator ("\" or "/"): the folder part ends with that
 // separator, the file part is the rest.

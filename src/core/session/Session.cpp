@@ -59,6 +59,7 @@ void Session::wireHandlers()
     main.onPress(ui::Pasteship1, command(&Session::pasteShip));
     main.onPress(ui::Pasteshiptypeonly1, command(&Session::pasteShipTypeOnly));
     wireImageCommands();
+    wireInspectionCommands();
     // "&Topic", "&Tutorial" and the last tool button have no command.
     wireCockpitEditor();
     wireWeaponEditor();

@@ -3,6 +3,8 @@
 #include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
+#include "inspect/OptInspection.h"
+#include "inspect/ValueSearch.h"
 #include "io/FolderLock.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
@@ -75,6 +77,7 @@ private:
     };
 
     void wireHandlers();
+    void wireInspectionCommands();
     void wireCockpitEditor();
     void wireWeaponEditor();
     // The editor windows' own start-up, after the main window's.
@@ -96,6 +99,8 @@ private:
     // With `keepShipType` the "Ship Type:" list keeps its item (a ship file is being loaded).
     void showSlot(bool keepShipType = false);
     void slotNotShown(const std::string& step, const std::string& reason);
+    // The Opt page's model information, last of every display.
+    void refillOptInformation();
     void nextSlot();
     void previousSlot();
     void craftNumberChanged();
@@ -163,6 +168,8 @@ private:
     std::array<std::string, kUnknownRows> m_freeValuesShown;
     std::optional<std::string> m_slotNotShown;
     std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
+    OptInspection m_opt;                         // the Opt page's model file and what it showed
+    ValueSearch m_search;                        // the match list of "Find", kept across slots
     std::unique_ptr<CockpitEditor> m_cockpitEditor;
     std::unique_ptr<WeaponEditor> m_weaponEditor;
 };

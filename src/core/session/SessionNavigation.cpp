@@ -4,7 +4,6 @@
 #include "craft/CraftTable.h"
 #include "craft/HexView.h"
 #include "craft/SlotDisplay.h"
-#include "inspect/OptInformation.h"
 #include "text/NumberRule.h"
 #include "windows/MainWindowControls.h"
 
@@ -34,7 +33,7 @@ void Session::showSlot(bool keepShipType)
     }
     m_slotNotShown.reset();
     // The model information comes last: its failures leave the slot fully shown.
-    refreshOptInformation(*m_main, m_gameDir);
+    refillOptInformation();
 }
 
 void Session::slotNotShown(const std::string& step, const std::string& reason)

@@ -1,0 +1,224 @@
+#include "inspect/OptInspection.h"
+
+#include "craft/Placeholders.h"
+#include "inspect/InspectionError.h"
+#include "inspect/OptFile.h"
+#include "io/BinaryFile.h"
+#include "io/GamePath.h"
+#include "text/StrictNumber.h"
+#include "windows/MainWindowControls.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace plorik {
+
+namespace {
+
+// The group and everything in it: off together, so that nothing in it takes a click or a press
+// while the model file is missing.
+constexpr ControlKey kGroup[] = {
+    ui::OptInfoGroup, ui::MeshList,      ui::MeshInfoBox,         ui::HitzoneGrid,
+    ui::MeshTypeBox,  ui::HardpointList, ui::HardpointTypeBox,    ui::HardpointX,
+    ui::HardpointY,   ui::HardpointZ,    ui::WriteMeshTypeButton, ui::WriteHardpointButton};
+constexpr ControlKey kPosition[] = {ui::HardpointX, ui::HardpointY, ui::HardpointZ};
+constexpr std::size_t kBoxRows = 4;
+// A type that its list does not hold.
+constexpr const char* kUnlistedType = "Unknown";
+constexpr std::size_t kAxes = 3;
+
+// General number format, 7 significant digits.
+std::string shown(float value)
+{
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 7);
+    return std::string(text, result.ptr);
+}
+
+float converted(const std::string& text, const std::string& field)
+{
+    if (const auto value = parseSingle(text))
+        return *value;
+    throw PlorikError("\"" + text + "\" is not a valid floating point value (" + field + ").\r\rNothing was written.");
+}
+
+// The item of a type list for a type read from the file, or -1 when the list has none.
+int itemOf(const Control& list, std::int32_t type)
+{
+    return type >= 0 && static_cast<std::size_t>(type) < list.items().size() ? type : -1;
+}
+
+std::string itemText(const Control& list, std::int32_t type)
+{
+    const int item = itemOf(list, type);
+    return item < 0 ? std::string(kUnlistedType) : list.items()[static_cast<std::size_t>(item)];
+}
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        if (!text.empty())
+            text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
+} // namespace
+
+void OptInspection::forget()
+{
+    m_file.reset();
+    m_base = 0;
+    m_meshOffsets.clear();
+    forgetMesh();
+}
+
+void OptInspection::forgetMesh()
+{
+    m_boxOffset.reset();
+    m_hardpointOffsets.clear();
+}
+
+void OptInspection::refill(Form& form, const std::string& gameDir)
+{
+    forget();
+    m_folder = resolveGamePath(gameDir);
+    form[ui::MeshList].setItems({});
+    const std::string& name = form[ui::DBOPTFile].text();
+    std::optional<std::filesystem::path> path;
+    if (isModelName(name))
+        path = resolveInsideGameDir(gameDir, name);
+    std::error_code error;
+    const bool exists = path && std::filesystem::is_regular_file(*path, error);
+    for (ControlKey key : kGroup)
+        form[key].setEnabled(exists);
+    if (!exists)
+        return;
+    const OptFile::Header header = OptFile(*path, BinaryFile::Mode::Read).readHeader();
+    m_file = path;
+    m_base = header.base;
+    m_meshOffsets = header.meshOffsets;
+    std::vector<std::string> items;
+    for (std::size_t mesh = 0; mesh < m_meshOffsets.size(); ++mesh)
+        items.push_back(std::to_string(mesh));
+    form[ui::MeshList].setItems(std::move(items));
+}
+
+void OptInspection::selectMesh(Form& form)
+{
+    const int mesh = form[ui::MeshList].index();
+    if (!m_file || mesh < 0 || static_cast<std::size_t>(mesh) >= m_meshOffsets.size())
+        return;
+    forgetMesh();
+    const std::int64_t offset = m_meshOffsets[static_cast<std::size_t>(mesh)];
+    Control& info = form[ui::MeshInfoBox];
+    Control& hardpoints = form[ui::HardpointList];
+    Control& meshType = form[ui::MeshTypeBox];
+    Control& box = form[ui::HitzoneGrid];
+    // What belonged to the mesh shown before goes first, so that a mesh without a descriptor, or one
+    // that cannot be read, shows no other mesh's values.
+    hardpoints.setItems({});
+    meshType.setIndex(-1);
+    for (std::size_t row = 1; row <= kBoxRows; ++row) {
+        for (std::size_t axis = 1; axis <= kAxes; ++axis)
+            box.setCell(row, axis, "");
+    }
+    std::vector<std::string> lines = {"Mesh info:", "Mesh offset: " + std::to_string(offset)};
+    info.setText(joinLines(lines));
+
+    const std::vector<OptChild> children =
+        OptFile(*m_file, BinaryFile::Mode::Read).readMesh(offset, m_base, static_cast<std::size_t>(mesh));
+    std::vector<std::string> hardpointItems;
+    for (const OptChild& child : children) {
+        switch (child.kind) {
+        case OptChild::Kind::Vertices:
+            lines.push_back("Vertices: " + std::to_string(child.value));
+            lines.push_back("VX Offset: " + std::to_string(child.node + OptFile::kVerticesAt));
+            break;
+        case OptChild::Kind::MeshDescriptor:
+            meshType.setIndex(itemOf(meshType, child.value));
+            lines.push_back("Mesh type:" + itemText(meshType, child.value));
+            m_boxOffset = child.node + OptFile::kCollisionBoxAt;
+            lines.push_back("Mesh hitzone Offset: " + std::to_string(*m_boxOffset));
+            for (std::size_t k = 0; k < child.box.size(); ++k)
+                box.setCell(k / kAxes + 1, k % kAxes + 1, shown(child.box[k]));
+            break;
+        case OptChild::Kind::Hardpoint:
+            hardpointItems.push_back(itemText(form[ui::HardpointTypeBox], child.value));
+            m_hardpointOffsets.push_back(child.node + OptFile::kHardpointAt);
+            break;
+        }
+    }
+    info.setText(joinLines(lines));
+    hardpoints.setItems(std::move(hardpointItems));
+}
+
+void OptInspection::selectHardpoint(Form& form)
+{
+    const int hardpoint = form[ui::HardpointList].index();
+    if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
+        return;
+    const OptHardpointValues values =
+        OptFile(*m_file, BinaryFile::Mode::Read).readHardpoint(m_hardpointOffsets[static_cast<std::size_t>(hardpoint)]);
+    Control& type = form[ui::HardpointTypeBox];
+    type.setIndex(itemOf(type, values.type));
+    for (std::size_t axis = 0; axis < kAxes; ++axis)
+        form[kPosition[axis]].setText(shown(values.position[axis]));
+}
+
+void OptInspection::writeMeshType(Form& form)
+{
+    if (!m_file || !m_boxOffset)
+        throw InspectionError("Select a mesh of this OPT file first. Nothing was written.");
+    const int type = form[ui::MeshTypeBox].index();
+    if (type < 0)
+        throw InspectionError("Select a mesh type first. Nothing was written.");
+    const Control& grid = form[ui::HitzoneGrid];
+    std::array<float, 12> box{};
+    for (std::size_t k = 0; k < box.size(); ++k) {
+        const std::size_t row = k / kAxes + 1;
+        const std::size_t axis = k % kAxes + 1;
+        box[k] = converted(grid.cell(row, axis), grid.cell(row, 0) + " " + grid.cell(0, axis));
+    }
+    patch(form, [&](OptFile& file) { file.writeMeshDescriptor(*m_boxOffset, type, box); });
+}
+
+void OptInspection::writeHardpoint(Form& form)
+{
+    const int hardpoint = form[ui::HardpointList].index();
+    if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
+        throw InspectionError("Select a hardpoint of this mesh first. Nothing was written.");
+    OptHardpointValues values;
+    values.type = form[ui::HardpointTypeBox].index();
+    if (values.type < 0)
+        throw InspectionError("Select a hardpoint type first. Nothing was written.");
+    for (std::size_t axis = 0; axis < kAxes; ++axis)
+        values.position[axis] = converted(form[kPosition[axis]].text(), "Hardpoint " + form[kPosition[axis]].caption());
+    const std::int64_t offset = m_hardpointOffsets[static_cast<std::size_t>(hardpoint)];
+    patch(form, [&](OptFile& file) { file.writeHardpoint(offset, values); });
+}
+
+void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write)
+{
+    try {
+        refuseLinkOutside(*m_file, m_folder);
+        OptFile file(*m_file, BinaryFile::Mode::ReadWrite);
+        write(file);
+    } catch (const InspectionError&) {
+        throw; // a refusal, which says so
+    } catch (const PartlyWritten&) {
+        throw;
+    } catch (const PlorikError& failure) {
+        throw PlorikError(std::string(failure.what()) + "\r\rNothing was written.");
+    }
+    try {
+        selectMesh(form);
+    } catch (const PlorikError& failure) {
+        throw PlorikError(std::string(failure.what()) +
+                          "\r\rThe OPT file was written; the mesh could not be shown again.");
+    }
+}
+
+} // namespace plorik

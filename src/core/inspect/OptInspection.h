@@ -1,0 +1,50 @@
+#pragma once
+
+#include "form/Form.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plorik {
+
+class OptFile;
+
+// The Opt page's "Opt Information: " group: the craft's OPT model file, its meshes, the selected
+// mesh's information, collision box and hardpoints, and the two writes back into the file.
+//
+// It keeps what it read: the file shown (the one the "Mesh:" list came from), its base, the
+// offsets of the meshes, of the shown mesh's collision box and of its hardpoints. A write goes only
+// to an offset read from the file shown now, for the mesh shown now; every refill forgets them.
+class OptInspection {
+public:
+    // At every display of a slot: the file named by "OPT File:" (inside the game folder only). The
+    // group is on while it exists; the "Mesh:" list gets one line per mesh.
+    void refill(Form& form, const std::string& gameDir);
+    // A click in "Mesh:" or "Mesh Hardpoints:".
+    void selectMesh(Form& form);
+    void selectHardpoint(Form& form);
+    // "Write Mesh Type", "Write Hardpoint": every text is converted before the file is opened; then
+    // the mesh is shown again as the file now holds it.
+    void writeMeshType(Form& form);
+    void writeHardpoint(Form& form);
+
+private:
+    void forget();
+    void forgetMesh();
+    // Opens the file shown for writing, runs `write` and shows the mesh again. A failure before the
+    // first byte says that nothing was written.
+    void patch(Form& form, const std::function<void(OptFile&)>& write);
+
+    std::filesystem::path m_folder; // the game folder, which the file must not leave through a link
+    std::optional<std::filesystem::path> m_file;
+    std::int64_t m_base = 0;
+    std::vector<std::int64_t> m_meshOffsets;
+    std::optional<std::int64_t> m_boxOffset;
+    std::vector<std::int64_t> m_hardpointOffsets;
+};
+
+} // namespace plorik
