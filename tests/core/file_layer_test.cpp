@@ -34,8 +34,8 @@ TEST(BinaryFile, PatchesStayInsideTheFileAndShortReadsAreShort)
 
 TEST(AtomicFile, AFailureAtAnyStepLeavesTheOldFileAndNoScratch)
 {
-    for (const FileFaults::Step step :
-         {FileFaults::Step::Create, FileFaults::Step::Write, FileFaults::Step::Close, FileFaults::Step::Rename}) {
+    for (const FileFaults::Step step : {FileFaults::Step::Create, FileFaults::Step::Write, FileFaults::Step::Flush,
+                                        FileFaults::Step::Close, FileFaults::Step::Rename}) {
         SCOPED_TRACE(static_cast<int>(step));
         TempDir dir;
         const auto target = dir.path() / "strings.txt";

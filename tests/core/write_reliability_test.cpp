@@ -232,7 +232,8 @@ TEST_P(WriteUnderFaults, EveryRewrittenFileIsOldOrNewAndTheUserIsTold)
     ASSERT_NE(changedFiles(before, after), std::set<std::string>{}) << writer.name << " writes nothing";
     const std::string patched = "game/" + (writer.patched.empty() ? clean.game.exeName : writer.patched);
 
-    for (const Step step : {Step::Open, Step::Create, Step::Read, Step::Write, Step::Close, Step::Rename}) {
+    for (const Step step :
+         {Step::Open, Step::Create, Step::Read, Step::Write, Step::Flush, Step::Close, Step::Rename}) {
         for (int nth = 1;; ++nth) {
             SCOPED_TRACE(std::string(writer.name) + ", step " + std::to_string(static_cast<int>(step)) + ", call " +
                          std::to_string(nth));

@@ -17,6 +17,8 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
     FileHandle out = FileHandle::createScratch(scratch);
     try {
         out.append(content);
+        // The new content is on the disk before its name is: a crash leaves the old file or the new.
+        out.flush();
         out.close();
     } catch (const FileError&) {
         std::error_code ignored;

@@ -48,6 +48,10 @@ int closeDescriptor(int descriptor)
 {
     return _close(descriptor);
 }
+int syncDescriptor(int descriptor)
+{
+    return _commit(descriptor);
+}
 int openDescriptor(const std::filesystem::path& path, int flags, int mode = 0)
 {
     return _wopen(path.c_str(), flags, mode);
@@ -76,6 +80,10 @@ long long writeSome(int descriptor, const std::uint8_t* from, std::size_t count,
 int closeDescriptor(int descriptor)
 {
     return ::close(descriptor);
+}
+int syncDescriptor(int descriptor)
+{
+    return ::fdatasync(descriptor);
 }
 int openDescriptor(const std::filesystem::path& path, int flags, int mode = 0)
 {
@@ -227,6 +235,14 @@ void FileHandle::append(std::string_view bytes)
 {
     writeAt(m_appendAt, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     m_appendAt += static_cast<std::int64_t>(bytes.size());
+}
+
+void FileHandle::flush()
+{
+    if (FileFaults::fails(FileFaults::Step::Flush))
+        throw FileError(m_path.string(), "Input/output error");
+    if (syncDescriptor(m_descriptor) != 0)
+        throw FileError(m_path.string(), systemReason());
 }
 
 void FileHandle::close()

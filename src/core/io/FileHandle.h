@@ -35,6 +35,8 @@ public:
     void writeAt(std::int64_t offset, std::span<const std::uint8_t> bytes);
     // Writes every byte at the current end of what was written so far (for new files).
     void append(std::string_view bytes);
+    // Puts what was written on the disk (before a scratch file replaces the file it stands for).
+    void flush();
     // Closes now and reports a failure to finish the writes (the destructor cannot).
     void close();
 
