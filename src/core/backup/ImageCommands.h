@@ -20,6 +20,8 @@ struct ImageContext {
     Prompter& prompter;
     // Shows a progress text in the status bar and lets the window repaint.
     std::function<void(const std::string&)> status;
+    // The files that could not be copied (each reported with a warning as the command went on).
+    mutable std::size_t failedCopies = 0;
 };
 
 // "Create Backup Image": reads every block from the executable first (a short or unreadable

@@ -15,6 +15,7 @@ namespace {
 
 void warn(const ImageContext& context, const std::string& text)
 {
+    ++context.failedCopies;
     context.prompter.message({"PLORIK warning:", text, MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
 }
 

@@ -116,6 +116,7 @@ std::vector<std::string> restoreTextFiles(const ImageContext& context)
             copyFileContent(context.image.file(file.imageName), target, target.parent_path() / "temp.tmp");
             restored.push_back(file.gameName);
         } catch (const PlorikError&) {
+            ++context.failedCopies;
             // The game's own three texts end their warnings with "!.", the list files with ".".
             context.prompter.message(
                 {"PLORIK warning:", "\"" + file.gameName + "\" could not be restored" + (file.alwaysTaken ? "!." : "."),

@@ -128,6 +128,7 @@ private:
     void saveSingleZt();
     void makeZtPackage();
     void showProgress(const std::string& text);
+    void showRestoredSlot(std::size_t failedCopies);
 
     void selectExeFile();
     void about();

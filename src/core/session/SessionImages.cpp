@@ -47,7 +47,25 @@ ImageContext imageContext(const Session& session, const BackupImage& image, Prom
     return {*session.profile(), image, session.gameDir(), session.executablePath(), prompter, std::move(status)};
 }
 
+// The status bar's last word on an image command: "Done." only when every file was copied.
+std::string imageCommandEnd(std::size_t failedCopies, const std::string& verb)
+{
+    if (failedCopies == 0)
+        return "Done.";
+    return std::to_string(failedCopies) + (failedCopies == 1 ? " file" : " files") + " could not be " + verb +
+           " (see the warnings); everything else is done.";
+}
+
 } // namespace
+
+// The restored tables and texts show at once; the slot's notes in the status bar give way to the
+// end of the restore, unless the slot could not be shown again, which the status bar then says.
+void Session::showRestoredSlot(std::size_t failedCopies)
+{
+    readAndShowSlot();
+    if (!m_slotNotShown)
+        showProgress(imageCommandEnd(failedCopies, "restored"));
+}
 
 void Session::createBackupImage()
 {
@@ -55,10 +73,11 @@ void Session::createBackupImage()
     if (!image)
         return;
     const std::size_t weaponNames = (*m_weapons)[ui::weapons::WeaponList].items().size();
-    plorik::createBackupImage(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }),
-                              weaponNames);
+    const ImageContext context =
+        imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    plorik::createBackupImage(context, weaponNames);
     (*m_main)[ui::Backup1].setEnabled(false);
-    showProgress("Done.");
+    showProgress(imageCommandEnd(context.failedCopies, "backed up"));
 }
 
 void Session::restoreFromImage()
@@ -69,10 +88,10 @@ void Session::restoreFromImage()
     const auto lock = lockGameFolder();
     if (!lock)
         return;
-    plorik::restoreFromImage(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }));
-    // The restored tables and texts show at once; the slot's notes in the status bar give way to "Done.".
-    readAndShowSlot();
-    showProgress("Done.");
+    const ImageContext context =
+        imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    plorik::restoreFromImage(context);
+    showRestoredSlot(context.failedCopies);
 }
 
 void Session::restoreSingleSlot()
@@ -83,10 +102,10 @@ void Session::restoreSingleSlot()
     const auto lock = lockGameFolder();
     if (!lock)
         return;
-    plorik::restoreSingleSlot(imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); }),
-                              currentSlot());
-    readAndShowSlot();
-    showProgress("Done.");
+    const ImageContext context =
+        imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    plorik::restoreSingleSlot(context, currentSlot());
+    showRestoredSlot(context.failedCopies);
 }
 
 void Session::saveSingleZt()
