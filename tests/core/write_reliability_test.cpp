@@ -52,6 +52,11 @@ std::vector<std::string> saveAsPatch(const std::filesystem::path& root)
     return {"file:" + (root / "patch.zt").string()};
 }
 
+std::vector<std::string> saveAsShip(const std::filesystem::path& root)
+{
+    return {"file:" + (root / "craft.shp").string()};
+}
+
 // A backup image, then slots 2 and 9 written anew: the restores have text files and blocks to undo.
 void imageThenEdits(WriteGame& game, std::int32_t slot)
 {
@@ -119,6 +124,7 @@ const Writer kWriters[] = {
      ui::Recreatesingleslot1,
      noAnswers},
     {"Save as Single ZT XvT", demo(Family::Xvt), 5, nullptr, {{ui::Memo1, "A comment."}}, ui::SaveasZT1, saveAsPatch},
+    {"Save Ship as XWA", demo(Family::Xwa), 7, nullptr, {{ui::Memo1, "A comment."}}, ui::Saveshipas1, saveAsShip},
     // Two packages, one per edition of X-Wing Alliance 2.02.
     {"Make ZT Package XWA 2.02",
      [] { return GameBuilder(Family::Xwa).withDataFile(xwa202DataFile(false)); },
