@@ -10,8 +10,8 @@ namespace plorik::cli {
 
 // A window of the session as the command line names it.
 struct CliWindow {
-    std::string_view name;       // "main", "cockpit", "weapons"
-    const ControlSpec* menuItem; // the main window's menu item that shows it; none for the main window
+    std::string_view name;        // "main", "cockpit", "weapons"
+    const ControlEntry* menuItem; // the main window's menu item that shows it; none for the main window
     Form& (Session::*form)();
 };
 

@@ -26,7 +26,7 @@ QWidget* nameBox(WidgetBinder& binder, const c::ImageNameBox& name, QWidget* par
     QWidget* box = binder.widget(*name.box, parent);
     setWidthInCharacters(box, kNameCharacters);
     auto* menu = new QMenu(box);
-    for (const ControlSpec* item : {name.browse, name.impMirror, name.rebMirror, name.standard})
+    for (const ControlEntry* item : {name.browse, name.impMirror, name.rebMirror, name.standard})
         menu->addAction(binder.action(*item, box));
     box->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(box, &QWidget::customContextMenuRequested, menu,
@@ -42,7 +42,7 @@ QWidget* valueBox(WidgetBinder& binder, const c::ImageRecordBoxes& record, QWidg
 }
 
 // The eight views of one cockpit position around its caption, each name with its value below it.
-QGroupBox* ring(WidgetBinder& binder, const ControlSpec& caption, std::size_t first, QWidget* parent)
+QGroupBox* ring(WidgetBinder& binder, const ControlEntry& caption, std::size_t first, QWidget* parent)
 {
     auto* group = new QGroupBox(parent);
     auto* grid = new QGridLayout(group);

@@ -63,19 +63,19 @@ class FormJsonTest : public ::testing::Test {
 protected:
     FormJsonTest()
     {
-        const auto add = [this](ControlSpec spec) { return std::ref(form.add(spec)); };
-        ControlSpec speed = ui::SpeedBox;
+        const auto add = [this](ControlEntry entry) { return std::ref(form.add(entry)); };
+        ControlEntry speed = ui::SpeedBox;
         speed.text = "\xE9t\xE9";
         add(speed);
         add(ui::Shiplistwrite);
         add({.key = "Radio1", .kind = ControlKind::RadioButton, .caption = "One", .radioGroup = "group"});
         static constexpr std::string_view kTypes[] = {"0  Starfighter", "1  Transport"};
-        ControlSpec type = ui::ComboBox10;
+        ControlEntry type = ui::ComboBox10;
         type.items = kTypes;
         type.index = 1;
         add(type);
         static constexpr std::string_view kSlots[] = {"1", "2"};
-        ControlSpec slots = ui::CraftNoBox;
+        ControlEntry slots = ui::CraftNoBox;
         slots.items = kSlots;
         slots.text = "7";
         add(slots);
@@ -122,7 +122,7 @@ TEST_F(FormJsonTest, TheFormIsKeyedByControlInItsOrder)
 TEST(CliPressTarget, NamesResolveToTheControlAUserWouldClick)
 {
     Form form{"test"};
-    const auto add = [&form](ControlSpec spec, bool enabled = true) { form.add(spec).setEnabled(enabled); };
+    const auto add = [&form](ControlEntry entry, bool enabled = true) { form.add(entry).setEnabled(enabled); };
     add({.key = "PathBox", .caption = "Path:"});
     add({.key = "Browse1", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "PathBox"});
     add({.key = "OtherBox", .caption = "Other:"}, false);

@@ -13,22 +13,22 @@ constexpr std::string_view kNumbers[] = {"1  one", "2  two"};
 constexpr std::string_view kColumns[] = {"", "X", "Y"};
 constexpr std::string_view kRows[] = {"one", "two"};
 constexpr std::size_t kY[] = {2};
-constexpr ControlSpec Box{.key = "Box", .caption = "Box:"};
-constexpr ControlSpec List{.key = "List", .kind = ControlKind::DropDownList, .items = kLetters};
-constexpr ControlSpec Combo{.key = "Combo", .kind = ControlKind::ComboBox, .items = kNumbers};
-constexpr ControlSpec Check{.key = "Check", .kind = ControlKind::CheckBox};
-constexpr ControlSpec Left{.key = "Left", .kind = ControlKind::RadioButton, .radioGroup = "side", .checked = true};
-constexpr ControlSpec Right{.key = "Right", .kind = ControlKind::RadioButton, .radioGroup = "side"};
-constexpr ControlSpec Bar{.key = "Bar", .kind = ControlKind::TrackBar};
-constexpr ControlSpec Press{.key = "Press", .kind = ControlKind::Button};
-constexpr ControlSpec Grid{.key = "Grid",
-                           .kind = ControlKind::Grid,
-                           .rows = 3,
-                           .columns = 3,
-                           .columnHeadings = kColumns,
-                           .rowHeadings = kRows,
-                           .editableColumns = kY};
-constexpr ControlSpec Absent{.key = "NoSuchControl"};
+constexpr ControlEntry Box{.key = "Box", .caption = "Box:"};
+constexpr ControlEntry List{.key = "List", .kind = ControlKind::DropDownList, .items = kLetters};
+constexpr ControlEntry Combo{.key = "Combo", .kind = ControlKind::ComboBox, .items = kNumbers};
+constexpr ControlEntry Check{.key = "Check", .kind = ControlKind::CheckBox};
+constexpr ControlEntry Left{.key = "Left", .kind = ControlKind::RadioButton, .radioGroup = "side", .checked = true};
+constexpr ControlEntry Right{.key = "Right", .kind = ControlKind::RadioButton, .radioGroup = "side"};
+constexpr ControlEntry Bar{.key = "Bar", .kind = ControlKind::TrackBar};
+constexpr ControlEntry Press{.key = "Press", .kind = ControlKind::Button};
+constexpr ControlEntry Grid{.key = "Grid",
+                            .kind = ControlKind::Grid,
+                            .rows = 3,
+                            .columns = 3,
+                            .columnHeadings = kColumns,
+                            .rowHeadings = kRows,
+                            .editableColumns = kY};
+constexpr ControlEntry Absent{.key = "NoSuchControl"};
 
 struct Fixture {
     Form form{"Window"};
@@ -36,10 +36,10 @@ struct Fixture {
 
     Fixture()
     {
-        for (const ControlSpec* spec : {&Box, &List, &Combo, &Check, &Left, &Right, &Bar, &Press, &Grid})
-            form.add(*spec);
-        for (const ControlSpec* spec : {&Box, &List, &Combo, &Check, &Left, &Right, &Bar, &Grid})
-            form.onChange(*spec, [this, spec] { ran.push_back(std::string(spec->key)); });
+        for (const ControlEntry* entry : {&Box, &List, &Combo, &Check, &Left, &Right, &Bar, &Press, &Grid})
+            form.add(*entry);
+        for (const ControlEntry* entry : {&Box, &List, &Combo, &Check, &Left, &Right, &Bar, &Grid})
+            form.onChange(*entry, [this, entry] { ran.push_back(std::string(entry->key)); });
         form.onPress(Press, [this] { ran.push_back("Press"); });
     }
 };
@@ -74,7 +74,7 @@ TEST(Form, UserEditsRunTheHandlerCommandChangesDoNot)
 TEST(Form, DisabledControlsFixedCellsAndWrongKindsTakeNoEdit)
 {
     Fixture f;
-    for (const ControlSpec* key : {&Box, &List, &Check, &Bar, &Press, &Grid})
+    for (const ControlEntry* key : {&Box, &List, &Check, &Bar, &Press, &Grid})
         f.form[*key].setEnabled(false);
     EXPECT_FALSE(f.form.userEdit(Box, "x"));
     EXPECT_FALSE(f.form.userPick(List, 0));

@@ -185,9 +185,9 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
         std::string message; // the last one shown; "" when the load stops without one
     };
     const std::vector<std::string> texts = demoShipTexts(6, "PLORIK Demo XvT");
-    const auto v17 = [&](ShipFileSpec spec) {
-        spec.texts = texts;
-        return shipFileBytes(spec);
+    const auto v17 = [&](ShipFileShape entry) {
+        entry.texts = texts;
+        return shipFileBytes(entry);
     };
     const std::vector<Case> cases = {
         {"empty", "", {}, "PLORIK error:|Bad SHP file format!"},

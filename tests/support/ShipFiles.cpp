@@ -2,16 +2,16 @@
 
 namespace plorik::testing {
 
-std::string shipFileBytes(const ShipFileSpec& spec)
+std::string shipFileBytes(const ShipFileShape& entry)
 {
-    std::string file = spec.before + "[Specs]\r\n" + spec.version + "\r\n";
-    file += static_cast<char>(spec.slot);
+    std::string file = entry.before + "[Specs]\r\n" + entry.version + "\r\n";
+    file += static_cast<char>(entry.slot);
     file += "\r\n";
-    for (const std::string& text : spec.texts)
+    for (const std::string& text : entry.texts)
         file += text + "\r\n";
-    if (spec.binMarker)
+    if (entry.binMarker)
         file += "[Bin]\r\n";
-    return file + spec.binary;
+    return file + entry.binary;
 }
 
 std::vector<std::string> demoShipTexts(std::int32_t slot, const std::string& versionName)

@@ -10,7 +10,7 @@ namespace plorik::testing {
 // the program's reader and writer are checked against an independent layout: optional text before
 // "[Specs]", the version line, the slot byte, the text lines 4 to 17 (as many as given), "[Bin]" and
 // the binary part.
-struct ShipFileSpec {
+struct ShipFileShape {
     std::string before;
     std::string version = "PLORIK craft file V1.7";
     std::uint8_t slot = 3;
@@ -18,7 +18,7 @@ struct ShipFileSpec {
     bool binMarker = true;
     std::string binary;
 };
-std::string shipFileBytes(const ShipFileSpec& spec);
+std::string shipFileBytes(const ShipFileShape& entry);
 
 // The fourteen text lines of a V1.7 file for slot `slot` of a demo game, each distinguishable:
 // comment, OPT file, plural, craft name, craft type, manufacturer, in use by, crew, description,

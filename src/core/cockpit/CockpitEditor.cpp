@@ -189,7 +189,7 @@ std::vector<FilePatch> CockpitEditor::savePatches() const
     std::vector<FilePatch> patches;
     // A record's name area holds 8 characters and its 0 byte; the panel's has no code byte, so
     // even a code word is a name there.
-    const auto checkedName = [this](const ControlSpec& box, bool codeWords) {
+    const auto checkedName = [this](const ControlEntry& box, bool codeWords) {
         const std::string& text = control(box).text();
         if ((!codeWords || !isImageCodeWord(text)) && text.size() > kImageNameLength)
             throw Refusal{"\"" + std::string(box.caption) + "\" holds \"" + text + "\" (" +
@@ -198,7 +198,7 @@ std::vector<FilePatch> CockpitEditor::savePatches() const
         return text;
     };
     for (std::size_t record = 0; record < kImageRecordCount; ++record) {
-        const ControlSpec& box = *ui_c::kImageRecords[record].name.box;
+        const ControlEntry& box = *ui_c::kImageRecords[record].name.box;
         patches.push_back({"\"" + std::string(box.caption) + "\"", imageRecordOffset(record) + 1,
                            imageNameBytes(checkedName(box, true))});
     }

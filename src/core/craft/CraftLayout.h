@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 
 #include "windows/MainWindowControls.h"
 #include <cstddef>
@@ -12,10 +12,10 @@ namespace plorik::layout {
 // WEAPONSTATSSTART (W) and COCKPITPOV (C), shared by the display and the gathering.
 
 struct WeaponRow {
-    const ControlSpec* type;     // the type list
-    std::int32_t typeOffset;     // W + this; a byte for XvT, a word for XWA
-    const ControlSpec* boxes[4]; // Strt, End, Lnk, Seq. (warheads have no Seq.)
-    std::int32_t offsets[4];     // W + these, one byte each
+    const ControlEntry* type;     // the type list
+    std::int32_t typeOffset;      // W + this; a byte for XvT, a word for XWA
+    const ControlEntry* boxes[4]; // Strt, End, Lnk, Seq. (warheads have no Seq.)
+    std::int32_t offsets[4];      // W + these, one byte each
 };
 
 inline constexpr WeaponRow kXvtWeaponRows[] = {
@@ -34,7 +34,7 @@ inline constexpr WeaponRow kXwaWeaponRows[] = {
 };
 
 struct Field {
-    const ControlSpec* control;
+    const ControlEntry* control;
     std::int32_t offset;
 };
 

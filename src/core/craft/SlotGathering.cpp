@@ -41,7 +41,7 @@ std::optional<std::string> SlotGathering::refusal() const
 {
     struct Strength {
         Key key;
-        const ControlSpec* control;
+        const ControlEntry* control;
         double factor;
     };
     const Strength strengths[] = {{Key::ShieldPower, &ui::ShieldPowerBox, shieldFactor()},

@@ -48,7 +48,7 @@ std::optional<std::string> SlotWrite::shipListRefusal() const
     if (!xwa() || !control(ui::Shiplistwrite).enabled() || !control(ui::Shiplistwrite).checked())
         return std::nullopt;
     struct Field {
-        const ControlSpec* control;
+        const ControlEntry* control;
         const char* forbidden;
     };
     for (const Field& field :

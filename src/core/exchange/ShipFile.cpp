@@ -26,7 +26,7 @@ std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::
         file += foldLineBreaks(text);
         file += "\r\n";
     };
-    line(kShipFileSpecs);
+    line(kShipFileMarker);
     line("PLORIK craft file V1.7");
     // The slot byte may itself be a CR or an LF: it is written raw, not folded.
     file += static_cast<char>(static_cast<std::uint8_t>(slot));

@@ -39,7 +39,7 @@ struct ShipFileTexts {
 // blanks, so every field stays one line.
 std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::span<const std::uint8_t> entry);
 
-inline constexpr std::string_view kShipFileSpecs = "[Specs]";
+inline constexpr std::string_view kShipFileMarker = "[Specs]";
 inline constexpr std::string_view kShipFileBin = "[Bin]";
 
 // Where the binary part of a V1.4 to V1.7 file starts: after the first "[Bin]" found from offset 1

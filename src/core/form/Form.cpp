@@ -18,36 +18,36 @@ Control& Form::add(ControlDesign design)
     return added;
 }
 
-Control& Form::add(const ControlSpec& spec)
+Control& Form::add(const ControlEntry& entry)
 {
-    Control& control = add(ControlDesign{.key = std::string(spec.key),
-                                         .kind = spec.kind,
-                                         .caption = std::string(spec.caption),
-                                         .page = std::string(spec.page),
-                                         .unit = std::string(spec.unit),
-                                         .hint = std::string(spec.hint),
-                                         .shortcut = std::string(spec.shortcut),
-                                         .radioGroup = std::string(spec.radioGroup),
-                                         .contextMenuOf = std::string(spec.contextMenuOf),
-                                         .readOnly = spec.readOnly});
-    control.setItems({spec.items.begin(), spec.items.end()});
-    if (spec.rows > 0) {
-        control.setGridSize(spec.rows, spec.columns);
-        for (std::size_t column = 0; column < spec.columnHeadings.size() && column < spec.columns; ++column)
-            control.setCell(0, column, std::string(spec.columnHeadings[column]));
-        for (std::size_t row = 0; row < spec.rowHeadings.size() && row + 1 < spec.rows; ++row)
-            control.setCell(row + 1, 0, std::string(spec.rowHeadings[row]));
-        control.setEditableColumns({spec.editableColumns.begin(), spec.editableColumns.end()});
+    Control& control = add(ControlDesign{.key = std::string(entry.key),
+                                         .kind = entry.kind,
+                                         .caption = std::string(entry.caption),
+                                         .page = std::string(entry.page),
+                                         .unit = std::string(entry.unit),
+                                         .hint = std::string(entry.hint),
+                                         .shortcut = std::string(entry.shortcut),
+                                         .radioGroup = std::string(entry.radioGroup),
+                                         .contextMenuOf = std::string(entry.contextMenuOf),
+                                         .readOnly = entry.readOnly});
+    control.setItems({entry.items.begin(), entry.items.end()});
+    if (entry.rows > 0) {
+        control.setGridSize(entry.rows, entry.columns);
+        for (std::size_t column = 0; column < entry.columnHeadings.size() && column < entry.columns; ++column)
+            control.setCell(0, column, std::string(entry.columnHeadings[column]));
+        for (std::size_t row = 0; row < entry.rowHeadings.size() && row + 1 < entry.rows; ++row)
+            control.setCell(row + 1, 0, std::string(entry.rowHeadings[row]));
+        control.setEditableColumns({entry.editableColumns.begin(), entry.editableColumns.end()});
     }
-    if (spec.kind == ControlKind::TrackBar)
-        control.setRange(spec.minimum, spec.maximum);
+    if (entry.kind == ControlKind::TrackBar)
+        control.setRange(entry.minimum, entry.maximum);
     // A label shows its caption.
-    control.setText(std::string(spec.kind == ControlKind::Label && spec.text.empty() ? spec.caption : spec.text));
-    if (spec.index >= 0)
-        control.setIndex(spec.index);
-    control.setChecked(spec.checked);
-    control.setEnabled(spec.enabled);
-    control.setVisible(spec.visible);
+    control.setText(std::string(entry.kind == ControlKind::Label && entry.text.empty() ? entry.caption : entry.text));
+    if (entry.index >= 0)
+        control.setIndex(entry.index);
+    control.setChecked(entry.checked);
+    control.setEnabled(entry.enabled);
+    control.setVisible(entry.visible);
     return control;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "form/Control.h"
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 
 #include <functional>
 #include <map>
@@ -36,7 +36,7 @@ public:
     }
 
     // A control as its catalogue declares it, in its design-time state.
-    Control& add(const ControlSpec& spec);
+    Control& add(const ControlEntry& entry);
     Control& add(ControlDesign design);
     bool has(ControlKey key) const;
     // Throws std::out_of_range for a control the window does not have.

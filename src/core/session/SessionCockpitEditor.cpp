@@ -32,7 +32,7 @@ void Session::wireCockpitEditor()
     for (const c::ImageNameBox& name : names) {
         const ControlKey box = *name.box;
         cockpit.onPress(*name.browse, command([box](CockpitEditor& editor) { editor.browse(box); }));
-        for (const ControlSpec* word : {name.impMirror, name.rebMirror, name.standard}) {
+        for (const ControlEntry* word : {name.impMirror, name.rebMirror, name.standard}) {
             const std::string_view caption = word->caption;
             cockpit.onPress(*word,
                             command([box, caption](CockpitEditor& editor) { editor.putCodeWord(box, caption); }));

@@ -21,7 +21,7 @@ const FileChoice kSaveShip{"Save current Ship slot as a *.shp file", "*.shp", "P
 bool skipToSpecs(LineReader& text)
 {
     while (!text.atEnd()) {
-        if (text.readLine() == kShipFileSpecs)
+        if (text.readLine() == kShipFileMarker)
             return !text.atEnd();
     }
     return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 
 #include <array>
 
@@ -11,43 +11,43 @@ inline constexpr std::string_view kCockpitEditorCaption = "PLORIK Cockpit editor
 inline constexpr std::string_view kBrowseHint = "Right click to bring up browse funcion";
 inline constexpr std::string_view kResolutionItems[] = {"640", "480", "320"};
 
-inline constexpr ControlSpec IntFileGroup{
+inline constexpr ControlEntry IntFileGroup{
     .key = "IntFileGroup", .kind = ControlKind::Group, .caption = "&INT file editor"};
-inline constexpr ControlSpec CockpitFileBox{
+inline constexpr ControlEntry CockpitFileBox{
     .key = "CockpitFileBox", .kind = ControlKind::ComboBox, .caption = "Cockpit:"};
-inline constexpr ControlSpec ResolutionList{.key = "ResolutionList",
-                                            .kind = ControlKind::DropDownList,
-                                            .caption = "Resolution:",
-                                            .items = kResolutionItems,
-                                            .index = 0};
-inline constexpr ControlSpec NormalRingLabel{
+inline constexpr ControlEntry ResolutionList{.key = "ResolutionList",
+                                             .kind = ControlKind::DropDownList,
+                                             .caption = "Resolution:",
+                                             .items = kResolutionItems,
+                                             .index = 0};
+inline constexpr ControlEntry NormalRingLabel{
     .key = "NormalRingLabel", .kind = ControlKind::Label, .caption = "Normal:"};
-inline constexpr ControlSpec HighRingLabel{.key = "HighRingLabel", .kind = ControlKind::Label, .caption = "High:"};
+inline constexpr ControlEntry HighRingLabel{.key = "HighRingLabel", .kind = ControlKind::Label, .caption = "High:"};
 
 // An image name box with its context menu, and (IMAGE_BOX) the value box beside it: Name##Box,
 // Name##Value, and the menu items Name##Browse, Name##ImpMirror, Name##RebMirror, Name##Standard.
 #define PLORIK_IMAGE_NAME_BOX(Name, Caption)                                                                           \
-    inline constexpr ControlSpec Name##Box{                                                                            \
+    inline constexpr ControlEntry Name##Box{                                                                           \
         .key = #Name "Box", .kind = ControlKind::TextBox, .caption = Caption, .hint = kBrowseHint};                    \
-    inline constexpr ControlSpec Name##Browse{                                                                         \
+    inline constexpr ControlEntry Name##Browse{                                                                        \
         .key = #Name "Browse", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = #Name "Box"};   \
-    inline constexpr ControlSpec Name##ImpMirror{.key = #Name "ImpMirror",                                             \
-                                                 .kind = ControlKind::MenuItem,                                        \
-                                                 .caption = "ImpMirror",                                               \
-                                                 .contextMenuOf = #Name "Box"};                                        \
-    inline constexpr ControlSpec Name##RebMirror{.key = #Name "RebMirror",                                             \
-                                                 .kind = ControlKind::MenuItem,                                        \
-                                                 .caption = "RebMirror",                                               \
-                                                 .contextMenuOf = #Name "Box"};                                        \
-    inline constexpr ControlSpec Name##Standard{                                                                       \
+    inline constexpr ControlEntry Name##ImpMirror{.key = #Name "ImpMirror",                                            \
+                                                  .kind = ControlKind::MenuItem,                                       \
+                                                  .caption = "ImpMirror",                                              \
+                                                  .contextMenuOf = #Name "Box"};                                       \
+    inline constexpr ControlEntry Name##RebMirror{.key = #Name "RebMirror",                                            \
+                                                  .kind = ControlKind::MenuItem,                                       \
+                                                  .caption = "RebMirror",                                              \
+                                                  .contextMenuOf = #Name "Box"};                                       \
+    inline constexpr ControlEntry Name##Standard{                                                                      \
         .key = #Name "Standard", .kind = ControlKind::MenuItem, .caption = "Standard", .contextMenuOf = #Name "Box"};
 #define PLORIK_IMAGE_BOX(Name, Caption)                                                                                \
     PLORIK_IMAGE_NAME_BOX(Name, Caption)                                                                               \
-    inline constexpr ControlSpec Name##Value{.key = #Name "Value",                                                     \
-                                             .kind = ControlKind::TextBox,                                             \
-                                             .caption = Caption " value",                                              \
-                                             .hint = kBrowseHint,                                                      \
-                                             .readOnly = true};
+    inline constexpr ControlEntry Name##Value{.key = #Name "Value",                                                    \
+                                              .kind = ControlKind::TextBox,                                            \
+                                              .caption = Caption " value",                                             \
+                                              .hint = kBrowseHint,                                                     \
+                                              .readOnly = true};
 
 PLORIK_IMAGE_BOX(NormalTop, "Normal: top")
 PLORIK_IMAGE_BOX(NormalTopRight, "Normal: top right")
@@ -75,29 +75,29 @@ PLORIK_IMAGE_NAME_BOX(Panel, "Panel:")
 #undef PLORIK_IMAGE_BOX
 #undef PLORIK_IMAGE_NAME_BOX
 
-inline constexpr ControlSpec CockpitPartsBox{
+inline constexpr ControlEntry CockpitPartsBox{
     .key = "CockpitPartsBox", .kind = ControlKind::ComboBox, .caption = "Cockpit parts:"};
-inline constexpr ControlSpec PartXBox{.key = "PartXBox", .kind = ControlKind::TextBox, .caption = "X"};
-inline constexpr ControlSpec PartYBox{.key = "PartYBox", .kind = ControlKind::TextBox, .caption = "Y"};
+inline constexpr ControlEntry PartXBox{.key = "PartXBox", .kind = ControlKind::TextBox, .caption = "X"};
+inline constexpr ControlEntry PartYBox{.key = "PartYBox", .kind = ControlKind::TextBox, .caption = "Y"};
 // The caption beside the variable box names the chosen part's setting.
-inline constexpr ControlSpec VariableCaption{
+inline constexpr ControlEntry VariableCaption{
     .key = "VariableCaption", .kind = ControlKind::Label, .caption = "Variable"};
-inline constexpr ControlSpec VariableBox{
+inline constexpr ControlEntry VariableBox{
     .key = "VariableBox", .kind = ControlKind::ComboBox, .caption = "Variable", .enabled = false};
-inline constexpr ControlSpec SaveCPButton{.key = "SaveCPButton", .kind = ControlKind::Button, .caption = "Save CP"};
+inline constexpr ControlEntry SaveCPButton{.key = "SaveCPButton", .kind = ControlKind::Button, .caption = "Save CP"};
 
 // A name box and its context menu.
 struct ImageNameBox {
-    const ControlSpec* box;
-    const ControlSpec* browse;
-    const ControlSpec* impMirror;
-    const ControlSpec* rebMirror;
-    const ControlSpec* standard;
+    const ControlEntry* box;
+    const ControlEntry* browse;
+    const ControlEntry* impMirror;
+    const ControlEntry* rebMirror;
+    const ControlEntry* standard;
 };
 // An image name record of the INT file as the window shows it: its name box and its value box.
 struct ImageRecordBoxes {
     ImageNameBox name;
-    const ControlSpec* value;
+    const ControlEntry* value;
 };
 
 #define PLORIK_IMAGE_NAME(Name)                                                                                        \

@@ -2,9 +2,9 @@
 
 namespace plorik::ui {
 
-std::span<const ControlSpec* const> mainWindowControls()
+std::span<const ControlEntry* const> mainWindowControls()
 {
-    static constexpr const ControlSpec* kControls[] = {
+    static constexpr const ControlEntry* kControls[] = {
         // MainWindowFrame
         &CraftNoBox,
         &PrevSlotButton,

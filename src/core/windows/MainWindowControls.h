@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 #include "windows/CockpitPage.h"
 #include "windows/DescriptionsPage.h"
 #include "windows/DevelopmentPage.h"
@@ -18,6 +18,6 @@
 namespace plorik::ui {
 
 // The main window's catalogue: every control, in the order the window is made.
-std::span<const ControlSpec* const> mainWindowControls();
+std::span<const ControlEntry* const> mainWindowControls();
 
 } // namespace plorik::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 #include "windows/MainWindowPages.h"
 
 namespace plorik::ui {
@@ -58,64 +58,64 @@ inline constexpr std::string_view kHardpointTypeItems[] = {"0: None",
 inline constexpr std::string_view kHitzoneColumns[] = {"", "X", "Y", "Z"};
 inline constexpr std::string_view kHitzoneRows[] = {"Span", "Center", "Min", "Max"};
 
-inline constexpr ControlSpec DBOPTFile{.key = "DBOPTFile",
-                                       .kind = ControlKind::TextBox,
-                                       .caption = "OPT File:",
-                                       .page = kOptPage,
-                                       .hint = "The OPT file used in the game",
-                                       .text = "n/a"};
-inline constexpr ControlSpec optlistfile{.key = "optlistfile",
-                                         .kind = ControlKind::TextBox,
-                                         .caption = "OPT List File:",
-                                         .page = kOptPage,
-                                         .readOnly = true,
-                                         .text = "n/a"};
-inline constexpr ControlSpec optindex{.key = "optindex",
-                                      .kind = ControlKind::TextBox,
-                                      .caption = "OPT Index:",
-                                      .page = kOptPage,
-                                      .readOnly = true,
-                                      .text = "n/a"};
-inline constexpr ControlSpec AddNewOpt1{.key = "AddNewOpt1",
-                                        .kind = ControlKind::MenuItem,
-                                        .caption = "Add New Opt",
+inline constexpr ControlEntry DBOPTFile{.key = "DBOPTFile",
+                                        .kind = ControlKind::TextBox,
+                                        .caption = "OPT File:",
                                         .page = kOptPage,
-                                        .contextMenuOf = "DBOPTFile"};
-inline constexpr ControlSpec OptInfoGroup{
+                                        .hint = "The OPT file used in the game",
+                                        .text = "n/a"};
+inline constexpr ControlEntry optlistfile{.key = "optlistfile",
+                                          .kind = ControlKind::TextBox,
+                                          .caption = "OPT List File:",
+                                          .page = kOptPage,
+                                          .readOnly = true,
+                                          .text = "n/a"};
+inline constexpr ControlEntry optindex{.key = "optindex",
+                                       .kind = ControlKind::TextBox,
+                                       .caption = "OPT Index:",
+                                       .page = kOptPage,
+                                       .readOnly = true,
+                                       .text = "n/a"};
+inline constexpr ControlEntry AddNewOpt1{.key = "AddNewOpt1",
+                                         .kind = ControlKind::MenuItem,
+                                         .caption = "Add New Opt",
+                                         .page = kOptPage,
+                                         .contextMenuOf = "DBOPTFile"};
+inline constexpr ControlEntry OptInfoGroup{
     .key = "OptInfoGroup", .kind = ControlKind::Group, .caption = "Opt Information: ", .page = kOptPage};
-inline constexpr ControlSpec MeshList{
+inline constexpr ControlEntry MeshList{
     .key = "MeshList", .kind = ControlKind::ListBox, .caption = "Mesh:", .page = kOptPage};
-inline constexpr ControlSpec MeshInfoBox{
+inline constexpr ControlEntry MeshInfoBox{
     .key = "MeshInfoBox", .kind = ControlKind::Memo, .caption = "Mesh Info:", .page = kOptPage, .readOnly = true};
-inline constexpr ControlSpec HitzoneGrid{.key = "HitzoneGrid",
-                                         .kind = ControlKind::Grid,
-                                         .caption = "Collision Box and Mesh Type:",
-                                         .page = kOptPage,
-                                         .rows = 5,
-                                         .columns = 4,
-                                         .columnHeadings = kHitzoneColumns,
-                                         .rowHeadings = kHitzoneRows};
-inline constexpr ControlSpec MeshTypeBox{.key = "MeshTypeBox",
-                                         .kind = ControlKind::DropDownList,
-                                         .caption = "Mesh type:",
-                                         .page = kOptPage,
-                                         .items = kMeshTypeItems};
-inline constexpr ControlSpec HardpointList{
+inline constexpr ControlEntry HitzoneGrid{.key = "HitzoneGrid",
+                                          .kind = ControlKind::Grid,
+                                          .caption = "Collision Box and Mesh Type:",
+                                          .page = kOptPage,
+                                          .rows = 5,
+                                          .columns = 4,
+                                          .columnHeadings = kHitzoneColumns,
+                                          .rowHeadings = kHitzoneRows};
+inline constexpr ControlEntry MeshTypeBox{.key = "MeshTypeBox",
+                                          .kind = ControlKind::DropDownList,
+                                          .caption = "Mesh type:",
+                                          .page = kOptPage,
+                                          .items = kMeshTypeItems};
+inline constexpr ControlEntry HardpointList{
     .key = "HardpointList", .kind = ControlKind::ListBox, .caption = "Mesh Hardpoints:", .page = kOptPage};
-inline constexpr ControlSpec HardpointTypeBox{.key = "HardpointTypeBox",
-                                              .kind = ControlKind::DropDownList,
-                                              .caption = "Hardpoint type:",
-                                              .page = kOptPage,
-                                              .items = kHardpointTypeItems};
-inline constexpr ControlSpec HardpointX{
+inline constexpr ControlEntry HardpointTypeBox{.key = "HardpointTypeBox",
+                                               .kind = ControlKind::DropDownList,
+                                               .caption = "Hardpoint type:",
+                                               .page = kOptPage,
+                                               .items = kHardpointTypeItems};
+inline constexpr ControlEntry HardpointX{
     .key = "HardpointX", .kind = ControlKind::TextBox, .caption = "X", .page = kOptPage};
-inline constexpr ControlSpec HardpointY{
+inline constexpr ControlEntry HardpointY{
     .key = "HardpointY", .kind = ControlKind::TextBox, .caption = "Y", .page = kOptPage};
-inline constexpr ControlSpec HardpointZ{
+inline constexpr ControlEntry HardpointZ{
     .key = "HardpointZ", .kind = ControlKind::TextBox, .caption = "Z", .page = kOptPage};
-inline constexpr ControlSpec WriteMeshTypeButton{
+inline constexpr ControlEntry WriteMeshTypeButton{
     .key = "WriteMeshTypeButton", .kind = ControlKind::Button, .caption = "Write Mesh Type", .page = kOptPage};
-inline constexpr ControlSpec WriteHardpointButton{
+inline constexpr ControlEntry WriteHardpointButton{
     .key = "WriteHardpointButton", .kind = ControlKind::Button, .caption = "Write Hardpoint", .page = kOptPage};
 
 } // namespace plorik::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 #include "windows/MainWindowPages.h"
 
 namespace plorik::ui {
@@ -30,110 +30,110 @@ inline constexpr std::string_view kShipTypeItems[] = {"0  Fighter",
 inline constexpr std::string_view kFlightModeItems[] = {"Nonflyable", "Flyable", "GunnerFlyable"};
 inline constexpr std::string_view kSkirmishItems[] = {"Skirmish", "NoSkirmish"};
 
-inline constexpr ControlSpec ShieldRechargeBox{.key = "ShieldRechargeBox",
-                                               .kind = ControlKind::TextBox,
-                                               .caption = "Score:",
-                                               .page = kStatisticsPage,
-                                               .text = "n/a"};
-inline constexpr ControlSpec ShieldDechargeBox{.key = "ShieldDechargeBox",
-                                               .kind = ControlKind::TextBox,
-                                               .caption = "Promo Points:",
-                                               .page = kStatisticsPage,
-                                               .text = "n/a"};
-inline constexpr ControlSpec SystemHitsBox{.key = "SystemHitsBox",
-                                           .kind = ControlKind::TextBox,
-                                           .caption = "System Hits:",
-                                           .page = kStatisticsPage,
-                                           .text = "n/a"};
-inline constexpr ControlSpec sensitivitybox{.key = "sensitivitybox",
+inline constexpr ControlEntry ShieldRechargeBox{.key = "ShieldRechargeBox",
+                                                .kind = ControlKind::TextBox,
+                                                .caption = "Score:",
+                                                .page = kStatisticsPage,
+                                                .text = "n/a"};
+inline constexpr ControlEntry ShieldDechargeBox{.key = "ShieldDechargeBox",
+                                                .kind = ControlKind::TextBox,
+                                                .caption = "Promo Points:",
+                                                .page = kStatisticsPage,
+                                                .text = "n/a"};
+inline constexpr ControlEntry SystemHitsBox{.key = "SystemHitsBox",
                                             .kind = ControlKind::TextBox,
-                                            .caption = "Fire Sensitivity:",
+                                            .caption = "System Hits:",
                                             .page = kStatisticsPage,
                                             .text = "n/a"};
-inline constexpr ControlSpec Countersbox{.key = "Countersbox",
-                                         .kind = ControlKind::TextBox,
-                                         .caption = "Counter Measures",
-                                         .page = kStatisticsPage,
-                                         .text = "n/a"};
-inline constexpr ControlSpec PVBox{
-    .key = "PVBox", .kind = ControlKind::TextBox, .caption = "Point Value:", .page = kStatisticsPage, .text = "n/a"};
-inline constexpr ControlSpec HyperDriveRadioB{
-    .key = "HyperDriveRadioB", .kind = ControlKind::CheckBox, .caption = "Hyperdrive", .page = kStatisticsPage};
-inline constexpr ControlSpec ShieldGeneratorRadioB{.key = "ShieldGeneratorRadioB",
-                                                   .kind = ControlKind::CheckBox,
-                                                   .caption = "Shield Generator",
-                                                   .page = kStatisticsPage};
-inline constexpr ControlSpec ShieldPowerBox{.key = "ShieldPowerBox",
-                                            .kind = ControlKind::TextBox,
-                                            .caption = "Shield Power:",
-                                            .page = kStatisticsPage,
-                                            .unit = "SBD",
-                                            .text = "n/a"};
-inline constexpr ControlSpec HullRateBox{.key = "HullRateBox",
-                                         .kind = ControlKind::TextBox,
-                                         .caption = "Hull Rate:",
-                                         .page = kStatisticsPage,
-                                         .unit = "RU",
-                                         .text = "n/a"};
-inline constexpr ControlSpec ExpPowerBox{.key = "ExpPowerBox",
-                                         .kind = ControlKind::TextBox,
-                                         .caption = "Unknown Strength:",
-                                         .page = kStatisticsPage,
-                                         .text = "n/a"};
-inline constexpr ControlSpec SpeedBox{.key = "SpeedBox",
-                                      .kind = ControlKind::TextBox,
-                                      .caption = "Speed:",
-                                      .page = kStatisticsPage,
-                                      .unit = "MGLT",
-                                      .text = "n/a"};
-inline constexpr ControlSpec AccBox{.key = "AccBox",
-                                    .kind = ControlKind::TextBox,
-                                    .caption = "Accel:",
-                                    .page = kStatisticsPage,
-                                    .unit = "MGLT/s.",
-                                    .text = "n/a"};
-inline constexpr ControlSpec Deaccbox{.key = "Deaccbox",
-                                      .kind = ControlKind::TextBox,
-                                      .caption = "Decel:",
-                                      .page = kStatisticsPage,
-                                      .unit = "MGLT/s.",
-                                      .text = "n/a"};
-inline constexpr ControlSpec RollBox{
-    .key = "RollBox", .kind = ControlKind::TextBox, .caption = "Roll:", .page = kStatisticsPage, .text = "n/a"};
-inline constexpr ControlSpec PitchBox{
-    .key = "PitchBox", .kind = ControlKind::TextBox, .caption = "Pitch:", .page = kStatisticsPage, .text = "n/a"};
-inline constexpr ControlSpec ManBox{.key = "ManBox",
-                                    .kind = ControlKind::TextBox,
-                                    .caption = "Manoeuvre:",
-                                    .page = kStatisticsPage,
-                                    .unit = "DPF",
-                                    .readOnly = true,
-                                    .text = "n/a"};
-inline constexpr ControlSpec BeamRechargeBox{.key = "BeamRechargeBox",
+inline constexpr ControlEntry sensitivitybox{.key = "sensitivitybox",
                                              .kind = ControlKind::TextBox,
+                                             .caption = "Fire Sensitivity:",
                                              .page = kStatisticsPage,
-                                             .enabled = false,
-                                             .visible = false};
-inline constexpr ControlSpec ComboBox10{.key = "ComboBox10",
-                                        .kind = ControlKind::DropDownList,
-                                        .caption = "Ship Type:",
-                                        .page = kStatisticsPage,
-                                        .items = kShipTypeItems};
-inline constexpr ControlSpec EnabledBox{
-    .key = "EnabledBox", .kind = ControlKind::CheckBox, .caption = "Enabled Craft", .page = kStatisticsPage};
-inline constexpr ControlSpec ComboBox5{
-    .key = "ComboBox5", .kind = ControlKind::ComboBox, .caption = "Target Type:", .page = kStatisticsPage};
-inline constexpr ControlSpec Playmodebox{.key = "Playmodebox",
-                                         .kind = ControlKind::ComboBox,
-                                         .caption = "Flight Mode:",
+                                             .text = "n/a"};
+inline constexpr ControlEntry Countersbox{.key = "Countersbox",
+                                          .kind = ControlKind::TextBox,
+                                          .caption = "Counter Measures",
+                                          .page = kStatisticsPage,
+                                          .text = "n/a"};
+inline constexpr ControlEntry PVBox{
+    .key = "PVBox", .kind = ControlKind::TextBox, .caption = "Point Value:", .page = kStatisticsPage, .text = "n/a"};
+inline constexpr ControlEntry HyperDriveRadioB{
+    .key = "HyperDriveRadioB", .kind = ControlKind::CheckBox, .caption = "Hyperdrive", .page = kStatisticsPage};
+inline constexpr ControlEntry ShieldGeneratorRadioB{.key = "ShieldGeneratorRadioB",
+                                                    .kind = ControlKind::CheckBox,
+                                                    .caption = "Shield Generator",
+                                                    .page = kStatisticsPage};
+inline constexpr ControlEntry ShieldPowerBox{.key = "ShieldPowerBox",
+                                             .kind = ControlKind::TextBox,
+                                             .caption = "Shield Power:",
+                                             .page = kStatisticsPage,
+                                             .unit = "SBD",
+                                             .text = "n/a"};
+inline constexpr ControlEntry HullRateBox{.key = "HullRateBox",
+                                          .kind = ControlKind::TextBox,
+                                          .caption = "Hull Rate:",
+                                          .page = kStatisticsPage,
+                                          .unit = "RU",
+                                          .text = "n/a"};
+inline constexpr ControlEntry ExpPowerBox{.key = "ExpPowerBox",
+                                          .kind = ControlKind::TextBox,
+                                          .caption = "Unknown Strength:",
+                                          .page = kStatisticsPage,
+                                          .text = "n/a"};
+inline constexpr ControlEntry SpeedBox{.key = "SpeedBox",
+                                       .kind = ControlKind::TextBox,
+                                       .caption = "Speed:",
+                                       .page = kStatisticsPage,
+                                       .unit = "MGLT",
+                                       .text = "n/a"};
+inline constexpr ControlEntry AccBox{.key = "AccBox",
+                                     .kind = ControlKind::TextBox,
+                                     .caption = "Accel:",
+                                     .page = kStatisticsPage,
+                                     .unit = "MGLT/s.",
+                                     .text = "n/a"};
+inline constexpr ControlEntry Deaccbox{.key = "Deaccbox",
+                                       .kind = ControlKind::TextBox,
+                                       .caption = "Decel:",
+                                       .page = kStatisticsPage,
+                                       .unit = "MGLT/s.",
+                                       .text = "n/a"};
+inline constexpr ControlEntry RollBox{
+    .key = "RollBox", .kind = ControlKind::TextBox, .caption = "Roll:", .page = kStatisticsPage, .text = "n/a"};
+inline constexpr ControlEntry PitchBox{
+    .key = "PitchBox", .kind = ControlKind::TextBox, .caption = "Pitch:", .page = kStatisticsPage, .text = "n/a"};
+inline constexpr ControlEntry ManBox{.key = "ManBox",
+                                     .kind = ControlKind::TextBox,
+                                     .caption = "Manoeuvre:",
+                                     .page = kStatisticsPage,
+                                     .unit = "DPF",
+                                     .readOnly = true,
+                                     .text = "n/a"};
+inline constexpr ControlEntry BeamRechargeBox{.key = "BeamRechargeBox",
+                                              .kind = ControlKind::TextBox,
+                                              .page = kStatisticsPage,
+                                              .enabled = false,
+                                              .visible = false};
+inline constexpr ControlEntry ComboBox10{.key = "ComboBox10",
+                                         .kind = ControlKind::DropDownList,
+                                         .caption = "Ship Type:",
                                          .page = kStatisticsPage,
-                                         .text = "n/a",
-                                         .items = kFlightModeItems};
-inline constexpr ControlSpec InSkirmishBox{.key = "InSkirmishBox",
-                                           .kind = ControlKind::ComboBox,
-                                           .caption = "Skirmish Option:",
-                                           .page = kStatisticsPage,
-                                           .text = "n/a",
-                                           .items = kSkirmishItems};
+                                         .items = kShipTypeItems};
+inline constexpr ControlEntry EnabledBox{
+    .key = "EnabledBox", .kind = ControlKind::CheckBox, .caption = "Enabled Craft", .page = kStatisticsPage};
+inline constexpr ControlEntry ComboBox5{
+    .key = "ComboBox5", .kind = ControlKind::ComboBox, .caption = "Target Type:", .page = kStatisticsPage};
+inline constexpr ControlEntry Playmodebox{.key = "Playmodebox",
+                                          .kind = ControlKind::ComboBox,
+                                          .caption = "Flight Mode:",
+                                          .page = kStatisticsPage,
+                                          .text = "n/a",
+                                          .items = kFlightModeItems};
+inline constexpr ControlEntry InSkirmishBox{.key = "InSkirmishBox",
+                                            .kind = ControlKind::ComboBox,
+                                            .caption = "Skirmish Option:",
+                                            .page = kStatisticsPage,
+                                            .text = "n/a",
+                                            .items = kSkirmishItems};
 
 } // namespace plorik::ui

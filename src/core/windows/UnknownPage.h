@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 #include "windows/MainWindowPages.h"
 
 namespace plorik::ui {
@@ -9,12 +9,12 @@ namespace plorik::ui {
 inline constexpr std::string_view kUnknownColumns[] = {"Description:", "Data type:", "value:", "Location:", "Offset:"};
 inline constexpr std::size_t kUnknownValueColumn[] = {2};
 
-inline constexpr ControlSpec StringGrid3{.key = "StringGrid3",
-                                         .kind = ControlKind::Grid,
-                                         .page = kUnknownPage,
-                                         .rows = 10,
-                                         .columns = 5,
-                                         .columnHeadings = kUnknownColumns,
-                                         .editableColumns = kUnknownValueColumn};
+inline constexpr ControlEntry StringGrid3{.key = "StringGrid3",
+                                          .kind = ControlKind::Grid,
+                                          .page = kUnknownPage,
+                                          .rows = 10,
+                                          .columns = 5,
+                                          .columnHeadings = kUnknownColumns,
+                                          .editableColumns = kUnknownValueColumn};
 
 } // namespace plorik::ui

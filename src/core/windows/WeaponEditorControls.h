@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 
 namespace plorik::ui::weapons {
 
@@ -27,24 +27,27 @@ inline constexpr std::string_view kWeaponTypeItems[] = {"0  Fighter",
                                                         "18 Droid",
                                                         "19 Mine"};
 
-inline constexpr ControlSpec WeaponList{.key = "WeaponList", .kind = ControlKind::ListBox, .caption = "Weapon:"};
-inline constexpr ControlSpec WriteWpnButton{
+inline constexpr ControlEntry WeaponList{.key = "WeaponList", .kind = ControlKind::ListBox, .caption = "Weapon:"};
+inline constexpr ControlEntry WriteWpnButton{
     .key = "WriteWpnButton", .kind = ControlKind::Button, .caption = "Write Wpn."};
-inline constexpr ControlSpec WpnPropertiesGroup{
+inline constexpr ControlEntry WpnPropertiesGroup{
     .key = "WpnPropertiesGroup", .kind = ControlKind::Group, .caption = "Wpn. Properties: "};
-inline constexpr ControlSpec WpnEnabledBox{.key = "WpnEnabledBox", .kind = ControlKind::CheckBox, .caption = "Enabled"};
-inline constexpr ControlSpec PowerBox{.key = "PowerBox", .kind = ControlKind::TextBox, .caption = "Power:"};
-inline constexpr ControlSpec WpnSpeedBox{
+inline constexpr ControlEntry WpnEnabledBox{
+    .key = "WpnEnabledBox", .kind = ControlKind::CheckBox, .caption = "Enabled"};
+inline constexpr ControlEntry PowerBox{.key = "PowerBox", .kind = ControlKind::TextBox, .caption = "Power:"};
+inline constexpr ControlEntry WpnSpeedBox{
     .key = "WpnSpeedBox", .kind = ControlKind::TextBox, .caption = "Speed:", .unit = "MGLT"};
-inline constexpr ControlSpec TimeToLiveBox{
+inline constexpr ControlEntry TimeToLiveBox{
     .key = "TimeToLiveBox", .kind = ControlKind::TextBox, .caption = "Time to live:", .unit = "Sec."};
-inline constexpr ControlSpec WpnUnknownBox{.key = "WpnUnknownBox", .kind = ControlKind::TextBox, .caption = "Unknown:"};
+inline constexpr ControlEntry WpnUnknownBox{
+    .key = "WpnUnknownBox", .kind = ControlKind::TextBox, .caption = "Unknown:"};
 // The category's text shows the stored number until a category is chosen.
-inline constexpr ControlSpec CategoryList{.key = "CategoryList", .kind = ControlKind::ComboBox, .caption = "Category:"};
-inline constexpr ControlSpec CategoryNumberBox{.key = "CategoryNumberBox", .kind = ControlKind::TextBox};
-inline constexpr ControlSpec WpnOptBox{.key = "WpnOptBox", .kind = ControlKind::TextBox, .caption = "OPT:"};
-inline constexpr ControlSpec WpnIndexBox{.key = "WpnIndexBox", .kind = ControlKind::TextBox, .caption = "Index:"};
-inline constexpr ControlSpec WpnTypeList{
+inline constexpr ControlEntry CategoryList{
+    .key = "CategoryList", .kind = ControlKind::ComboBox, .caption = "Category:"};
+inline constexpr ControlEntry CategoryNumberBox{.key = "CategoryNumberBox", .kind = ControlKind::TextBox};
+inline constexpr ControlEntry WpnOptBox{.key = "WpnOptBox", .kind = ControlKind::TextBox, .caption = "OPT:"};
+inline constexpr ControlEntry WpnIndexBox{.key = "WpnIndexBox", .kind = ControlKind::TextBox, .caption = "Index:"};
+inline constexpr ControlEntry WpnTypeList{
     .key = "WpnTypeList", .kind = ControlKind::DropDownList, .caption = "Type:", .items = kWeaponTypeItems};
 
 } // namespace plorik::ui::weapons

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlSpec.h"
+#include "form/ControlEntry.h"
 #include "windows/MainWindowPages.h"
 
 namespace plorik::ui {
@@ -9,12 +9,12 @@ namespace plorik::ui {
 inline constexpr std::string_view kWeaponSlotColumns[] = {"", "X", "Y", "Z", "Capacity"};
 inline constexpr std::string_view kWeaponSlotRows[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
 
-inline constexpr ControlSpec wpn{.key = "wpn",
-                                 .kind = ControlKind::Grid,
-                                 .page = kWeaponSlotsPage,
-                                 .rows = 13,
-                                 .columns = 5,
-                                 .columnHeadings = kWeaponSlotColumns,
-                                 .rowHeadings = kWeaponSlotRows};
+inline constexpr ControlEntry wpn{.key = "wpn",
+                                  .kind = ControlKind::Grid,
+                                  .page = kWeaponSlotsPage,
+                                  .rows = 13,
+                                  .columns = 5,
+                                  .columnHeadings = kWeaponSlotColumns,
+                                  .rowHeadings = kWeaponSlotRows};
 
 } // namespace plorik::ui

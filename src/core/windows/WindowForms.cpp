@@ -8,10 +8,10 @@ namespace plorik {
 
 namespace {
 
-std::unique_ptr<Form> formOf(std::string_view caption, std::span<const ControlSpec* const> controls)
+std::unique_ptr<Form> formOf(std::string_view caption, std::span<const ControlEntry* const> controls)
 {
     auto form = std::make_unique<Form>(std::string(caption));
-    for (const ControlSpec* control : controls)
+    for (const ControlEntry* control : controls)
         form->add(*control);
     return form;
 }
@@ -26,14 +26,14 @@ std::unique_ptr<Form> buildMainWindowForm()
 std::unique_ptr<Form> buildCockpitEditorForm()
 {
     namespace c = ui::cockpit;
-    static constexpr const ControlSpec* kHead[] = {&c::IntFileGroup, &c::CockpitFileBox, &c::ResolutionList,
-                                                   &c::NormalRingLabel, &c::HighRingLabel};
-    static constexpr const ControlSpec* kParts[] = {&c::CockpitPartsBox, &c::PartXBox,    &c::PartYBox,
-                                                    &c::VariableCaption, &c::VariableBox, &c::SaveCPButton};
+    static constexpr const ControlEntry* kHead[] = {&c::IntFileGroup, &c::CockpitFileBox, &c::ResolutionList,
+                                                    &c::NormalRingLabel, &c::HighRingLabel};
+    static constexpr const ControlEntry* kParts[] = {&c::CockpitPartsBox, &c::PartXBox,    &c::PartYBox,
+                                                     &c::VariableCaption, &c::VariableBox, &c::SaveCPButton};
     auto form = formOf(c::kCockpitEditorCaption, kHead);
     // Each name box before its menu items.
     const auto addName = [&form](const c::ImageNameBox& name) {
-        for (const ControlSpec* control : {name.box, name.browse, name.impMirror, name.rebMirror, name.standard})
+        for (const ControlEntry* control : {name.box, name.browse, name.impMirror, name.rebMirror, name.standard})
             form->add(*control);
     };
     for (const c::ImageRecordBoxes& record : c::kImageRecords) {
@@ -41,14 +41,14 @@ std::unique_ptr<Form> buildCockpitEditorForm()
         form->add(*record.value);
     }
     addName(c::kPanelName);
-    for (const ControlSpec* control : kParts)
+    for (const ControlEntry* control : kParts)
         form->add(*control);
     return form;
 }
 
 std::unique_ptr<Form> buildWeaponEditorForm()
 {
-    static constexpr const ControlSpec* kControls[] = {
+    static constexpr const ControlEntry* kControls[] = {
         &ui::weapons::WeaponList,        &ui::weapons::WriteWpnButton, &ui::weapons::WpnPropertiesGroup,
         &ui::weapons::WpnEnabledBox,     &ui::weapons::PowerBox,       &ui::weapons::WpnSpeedBox,
         &ui::weapons::TimeToLiveBox,     &ui::weapons::WpnUnknownBox,  &ui::weapons::CategoryList,

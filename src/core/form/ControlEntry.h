@@ -11,7 +11,7 @@ namespace plorik {
 // One control of a window as its catalogue declares it, once: its key (the widget's objectName),
 // kind, caption, page (or menu), unit, hint, shortcut, and its state when the window is made. The
 // catalogue's constant for it is the code's name for the control.
-struct ControlSpec {
+struct ControlEntry {
     std::string_view key;
     ControlKind kind = ControlKind::TextBox;
     std::string_view caption;  // the label beside it, or the button's/menu item's own text
@@ -42,7 +42,7 @@ struct ControlSpec {
 // compile. named() takes a name from outside (the command line, a widget's objectName).
 class ControlKey {
 public:
-    constexpr ControlKey(const ControlSpec& spec) : m_name(spec.key) {}
+    constexpr ControlKey(const ControlEntry& entry) : m_name(entry.key) {}
     static constexpr ControlKey named(std::string_view name) { return ControlKey(name); }
     constexpr std::string_view name() const { return m_name; }
     friend constexpr bool operator==(ControlKey a, ControlKey b) { return a.m_name == b.m_name; }
