@@ -10,12 +10,16 @@ namespace plorik::bench {
 // result (reading the same bytes once, copying the same files with the system's copy). Each
 // iteration's time is the operation's; the counters give the floor and the ratio of the two.
 // Register the benchmark with ->UseManualTime().
-template <class Operation, class Floor> void againstFloor(benchmark::State& state, Operation&& operation, Floor&& floor)
+// `prepare`, when given, runs untimed before each iteration.
+template <class Operation, class Floor, class Prepare = void (*)()>
+void againstFloor(
+    benchmark::State& state, Operation&& operation, Floor&& floor, Prepare&& prepare = [] {})
 {
     using Clock = std::chrono::steady_clock;
     double operationTotal = 0;
     double floorTotal = 0;
     for (auto _ : state) {
+        prepare();
         const auto start = Clock::now();
         operation();
         const auto middle = Clock::now();

@@ -1,13 +1,15 @@
-// The backup image and the ZT package on a 5 MB executable with a 230 x 980-byte craft table, against
-// their floors: the package against reading the compared blocks of both sides once, the backup against
-// copying the same files with the system's file copy.
+// The backup image, both restores and the ZT package on a full-size XWA game (a 5 MB executable with
+// a 230 x 980-byte craft table) and on one of half its size, against their floors: the backup and
+// the full restore against copying the same files with the system's file copy, the single-slot
+// restore against reading the same parts once, the package against reading the compared blocks of
+// both sides once.
 #include "AgainstFloor.h"
+#include "AnsweringPrompter.h"
 #include "FullSizeGame.h"
 
 #include "backup/ImageCommands.h"
 #include "exchange/ZtCommands.h"
 #include "io/GamePath.h"
-#include "session/ScriptedPrompter.h"
 #include "session/Session.h"
 #include "windows/WeaponEditorControls.h"
 
@@ -33,19 +35,21 @@ std::string readPart(std::ifstream& in, std::int64_t offset, std::size_t length)
     return bytes;
 }
 
-// A started session on a game of real size, with pilot files, and what the image commands need.
-struct LargeGame {
-    bench::FullSizeGame full{2};
-    BuiltGame& game = full.game;
-    TempDir& dir = full.dir;
-    ScriptedPrompter prompter;
-    Session session{game.programDir, prompter};
-    std::unique_ptr<BackupImage> image;
+void copyInto(const std::vector<std::filesystem::path>& files, const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    for (const std::filesystem::path& file : files)
+        std::filesystem::copy_file(file, folder / file.filename(), std::filesystem::copy_options::overwrite_existing);
+}
 
-    LargeGame()
+// A started session on a full-size game (scale 2) or a half-size one (scale 1), with pilot files,
+// and what the image commands need.
+struct LargeGame {
+    explicit LargeGame(int scale) : full(scale), session(full.game.programDir, prompter)
     {
         for (const std::string& pilot : GameBuilder::pilotFileNames())
-            writeFile(game.gameDir / pilot, std::string(70000, static_cast<char>(pilot.size())));
+            writeFile(game.gameDir / pilot, std::string(35000 * static_cast<std::size_t>(scale),
+                                                        static_cast<char>(pilot.size())));
         session.start();
         image = std::make_unique<BackupImage>(session.programDir(), session.versionName(), *session.profile());
     }
@@ -54,46 +58,117 @@ struct LargeGame {
     {
         return {*session.profile(), *image, session.gameDir(), session.executablePath(), prompter, [](const auto&) {}};
     }
+    // The game files that the image keeps whole.
+    std::vector<std::filesystem::path> copiedGameFiles() const
+    {
+        std::vector<std::filesystem::path> files;
+        for (const ImageTextFile& text : image->textFiles())
+            files.push_back(resolveGamePath(session.gameDir(), text.gameName));
+        for (const std::string& pilot : GameBuilder::pilotFileNames())
+            files.push_back(game.gameDir / pilot);
+        return files;
+    }
+    // Every file of the image folder.
+    std::vector<std::filesystem::path> imageFiles() const
+    {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(image->folder()))
+            files.push_back(entry.path());
+        return files;
+    }
+
+    bench::FullSizeGame full;
+    BuiltGame& game = full.game;
+    TempDir& dir = full.dir;
+    AnsweringPrompter prompter;
+    Session session;
+    std::unique_ptr<BackupImage> image;
 };
 
-void backup(benchmark::State& state)
+int scaleOf(const benchmark::State& state)
 {
-    LargeGame large;
+    return static_cast<int>(state.range(0));
+}
+
+// The backup over an existing image (every file of the image is replaced, each once it is on the
+// disk) or into a new one (`fresh`: the image folder is removed before each run, and the floor's
+// copies too), against copying the same files with the system's copy.
+void backup(benchmark::State& state, bool fresh)
+{
+    LargeGame large(scaleOf(state));
     const std::size_t weaponNames = large.weaponNames();
     const std::filesystem::path copies = large.dir.path() / "copies";
-    std::filesystem::create_directories(copies);
-    // The files the backup copies whole, and the blocks it takes from the executable.
-    std::vector<std::filesystem::path> files;
-    for (const ImageTextFile& text : large.image->textFiles())
-        files.push_back(resolveGamePath(large.session.gameDir(), text.gameName));
-    for (const std::string& pilot : GameBuilder::pilotFileNames())
-        files.push_back(large.game.gameDir / pilot);
+    const std::vector<std::filesystem::path> files = large.copiedGameFiles();
     std::vector<std::pair<std::int64_t, std::int64_t>> blocks;
     for (const ImageBlock& block : large.image->blocks())
         blocks.emplace_back(block.offset, large.image->takenLength(block.kind, weaponNames));
+    createBackupImage(large.context(), weaponNames);
     bench::againstFloor(
         state, [&] { createBackupImage(large.context(), weaponNames); },
         [&] {
-            for (const std::filesystem::path& file : files)
-                std::filesystem::copy_file(file, copies / file.filename(),
-                                           std::filesystem::copy_options::overwrite_existing);
+            copyInto(files, copies);
             std::ifstream exe(large.game.executable(), std::ios::binary);
             for (const auto& [offset, length] : blocks) {
                 std::ofstream out(copies / ("block" + std::to_string(offset)), std::ios::binary);
                 out << readPart(exe, offset, static_cast<std::size_t>(length));
             }
+        },
+        [&] {
+            if (fresh) {
+                std::filesystem::remove_all(large.image->folder());
+                std::filesystem::remove_all(copies);
+            }
+        });
+}
+
+// "Recreate from Image": every block back into the executable and every kept file back into the game
+// folder, against copying the image's files with the system's copy.
+void restoreWhole(benchmark::State& state)
+{
+    LargeGame large(scaleOf(state));
+    createBackupImage(large.context(), large.weaponNames());
+    const std::filesystem::path copies = large.dir.path() / "copies";
+    const std::vector<std::filesystem::path> files = large.imageFiles();
+    bench::againstFloor(
+        state, [&] { restoreFromImage(large.context()); }, [&] { copyInto(files, copies); });
+}
+
+// "Recreate Single Slot": one slot's craft entry, ship type entry and species entries, against
+// reading those parts of the image and the executable's species table once.
+void restoreOneSlot(benchmark::State& state)
+{
+    LargeGame large(scaleOf(state));
+    createBackupImage(large.context(), large.weaponNames());
+    const BackupImage& image = *large.image;
+    const std::int32_t slot = large.game.slots / 2;
+    const auto entryLength = static_cast<std::size_t>(large.session.profile()->entryLength());
+    const auto craft = image.block(ImageBlockKind::CraftTable);
+    const auto shipTypes = image.block(ImageBlockKind::ShipTypeBlock);
+    const auto species = image.block(ImageBlockKind::SpeciesTable);
+    const auto speciesLength = static_cast<std::size_t>(image.takenLength(ImageBlockKind::SpeciesTable, 0));
+    bench::againstFloor(
+        state, [&] { restoreSingleSlot(large.context(), slot); },
+        [&] {
+            std::ifstream craftFile(image.file(craft->fileName()), std::ios::binary);
+            benchmark::DoNotOptimize(readPart(craftFile, (slot - 1) * static_cast<std::int64_t>(entryLength), entryLength));
+            std::ifstream shipTypeFile(image.file(shipTypes->fileName()), std::ios::binary);
+            benchmark::DoNotOptimize(readPart(shipTypeFile, (slot - 1) * 24, 24));
+            std::ifstream speciesFile(image.file(species->fileName()), std::ios::binary);
+            benchmark::DoNotOptimize(readPart(speciesFile, 0, speciesLength));
+            std::ifstream exe(large.game.executable(), std::ios::binary);
+            benchmark::DoNotOptimize(readPart(exe, species->offset, speciesLength));
         });
 }
 
 void package(benchmark::State& state)
 {
-    LargeGame large;
+    LargeGame large(scaleOf(state));
     createBackupImage(large.context(), large.weaponNames());
-    // Every 7th byte of the craft table changed: about 32000 records.
+    // Every 7th byte of the craft table changed: about 16 000 or 32 000 records.
     {
         const std::int64_t table = large.image->block(ImageBlockKind::CraftTable)->offset;
         std::fstream exe(large.game.executable(), std::ios::binary | std::ios::in | std::ios::out);
-        for (std::int64_t at = table; at < table + 230 * 980; at += 7) {
+        for (std::int64_t at = table; at < table + large.game.slots * 980; at += 7) {
             exe.seekp(at);
             exe.put('\x7F');
         }
@@ -106,11 +181,11 @@ void package(benchmark::State& state)
                             large.prompter,
                             [](const auto&) {},
                             "A comment."};
+    large.prompter.setFile(target.string());
     bench::againstFloor(
         state,
         [&] {
             std::filesystem::remove(target); // an older file would bring a question
-            large.prompter.addAnswer("file:" + target.string());
             makeZtPackages(context, *large.image);
         },
         [&] {
@@ -130,5 +205,8 @@ void package(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(backup)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(package)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(backup, overImage, false)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(backup, newImage, true)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(restoreWhole)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(restoreOneSlot)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(package)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -1,8 +1,11 @@
 // Stepping through every slot when every craft's OPT model is a 5 MB file, against the same stepping
 // with the model files absent: the Opt page's refill at each display must read only the header and
 // the mesh pointers. The "ratio" counter is the time with models over the time without.
+// Then selecting every mesh of a 5 MB model (and of one of half its size and mesh count) in turn,
+// against reading the model file once.
 #include "AgainstFloor.h"
 #include "DemoOptFiles.h"
+#include "FullSizeGame.h"
 #include "GameBuilder.h"
 
 #include "session/ScriptedPrompter.h"
@@ -65,7 +68,53 @@ void stepWithLargeModels(benchmark::State& state, Family family)
         state, [&] { withModels.stepThroughEverySlot(); }, [&] { without.stepThroughEverySlot(); });
 }
 
+// A model of `scale` x 2.5 MB in `scale` x 20 meshes, each with its vertices, a descriptor, four
+// hardpoints and a node of other data.
+OptFileBuilder largeModel(int scale)
+{
+    OptFileBuilder model;
+    const int meshes = 20 * scale;
+    for (int mesh = 0; mesh < meshes; ++mesh) {
+        OptMesh built;
+        built.children.push_back(OptVertexNode{kVerticesIn5Mb / 40});
+        built.children.push_back(OptDescriptorNode{mesh % 10, {}});
+        for (int hardpoint = 0; hardpoint < 4; ++hardpoint)
+            built.children.push_back(OptHardpointNode{hardpoint + 1, {1.0f * mesh, 2.0f, 3.0f}});
+        built.children.push_back(OptOtherNode{21, 64});
+        model.mesh(std::move(built));
+    }
+    return model;
+}
+
+void selectEveryMesh(benchmark::State& state)
+{
+    const int scale = static_cast<int>(state.range(0));
+    TempDir dir;
+    GameBuilder builder(Family::Xwa);
+    const BuiltGame game = builder.build(dir.path());
+    const auto model = modelPath(builder, game.gameDir, 1);
+    std::filesystem::create_directories(model->parent_path());
+    writeFile(*model, largeModel(scale).bytes());
+    ScriptedPrompter prompter;
+    Session session(game.programDir, prompter);
+    session.start();
+    Form& form = session.mainForm();
+    const std::size_t meshes = form[ui::MeshList].items().size();
+    if (meshes != static_cast<std::size_t>(20 * scale))
+        state.SkipWithError("the model's meshes are not listed");
+    state.counters["meshes"] = static_cast<double>(meshes);
+    state.counters["model_mb"] = static_cast<double>(std::filesystem::file_size(*model)) / (1024 * 1024);
+    bench::againstFloor(
+        state,
+        [&] {
+            for (std::size_t mesh = 0; mesh < meshes; ++mesh)
+                form.userPick(ui::MeshList, static_cast<int>(mesh));
+        },
+        [&] { bench::readFiles({*model}); });
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(stepWithLargeModels, xvt, Family::Xvt)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(stepWithLargeModels, xwa, Family::Xwa)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(selectEveryMesh)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);

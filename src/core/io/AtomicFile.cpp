@@ -14,11 +14,15 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
 {
     // A write-protected file is not replaced behind its owner's back.
     refuseWriteProtected(target);
+    // An existing file's new content is on the disk before its name is, so that a crash leaves the
+    // old content or the new. A new file has no old content to keep: it is not waited for.
+    std::error_code absent;
+    const bool replacing = std::filesystem::exists(std::filesystem::symlink_status(target, absent));
     FileHandle out = FileHandle::createScratch(scratch);
     try {
         out.append(content);
-        // The new content is on the disk before its name is: a crash leaves the old file or the new.
-        out.flush();
+        if (replacing)
+            out.flush();
         out.close();
     } catch (const FileError&) {
         std::error_code ignored;

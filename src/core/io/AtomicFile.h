@@ -6,9 +6,9 @@
 
 namespace plorik {
 
-// Replaces a whole file: the content goes into `scratch` first and, once complete, takes the
-// file's place by an atomic rename. The old file is never deleted or truncated before that; on
-// any failure it is left as it was and FileError is thrown.
+// Replaces a whole file: the content goes into `scratch` first and, once complete (and, when the
+// file exists, on the disk), takes the file's place by an atomic rename. The old file is never
+// deleted or truncated before that; on any failure it is left as it was and FileError is thrown.
 void replaceFileContent(const std::filesystem::path& target, const std::string& content,
                         const std::filesystem::path& scratch);
 
