@@ -45,7 +45,7 @@ void copyInto(const std::vector<std::filesystem::path>& files, const std::filesy
 // A started session on a full-size game (scale 2) or a half-size one (scale 1), with pilot files,
 // and what the image commands need.
 struct LargeGame {
-    explicit LargeGame(int scale) : full(scale), session(full.game.programDir, prompter)
+    explicit LargeGame(int scale) : full(Family::Xwa, scale), session(full.game.programDir, prompter)
     {
         for (const std::string& pilot : GameBuilder::pilotFileNames())
             writeFile(game.gameDir / pilot, std::string(35000 * static_cast<std::size_t>(scale),

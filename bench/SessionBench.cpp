@@ -1,5 +1,5 @@
-// The main window's work on a full-size XWA game and on one of half its size, each against its
-// floor: reading the same files once, or copying them with the system's copy.
+// The main window's work on a full-size game of each family and on one of half its size, each
+// against its floor: reading the same files once, or copying them with the system's copy.
 #include "AgainstFloor.h"
 #include "AnsweringPrompter.h"
 #include "FullSizeGame.h"
@@ -12,6 +12,7 @@ namespace {
 
 using namespace plorik;
 using plorik::bench::FullSizeGame;
+using testing::Family;
 
 int scaleOf(const benchmark::State& state)
 {
@@ -27,7 +28,7 @@ std::vector<std::filesystem::path> displayedFiles(const FullSizeGame& full)
 }
 
 struct RunningGame {
-    explicit RunningGame(int scale) : full(scale), session(full.game.programDir, prompter) { session.start(); }
+    RunningGame(Family family, int scale) : full(family, scale), session(full.game.programDir, prompter) { session.start(); }
     Form& form() { return session.mainForm(); }
 
     FullSizeGame full;
@@ -35,9 +36,9 @@ struct RunningGame {
     Session session;
 };
 
-void startUp(benchmark::State& state)
+void startUp(benchmark::State& state, Family family)
 {
-    FullSizeGame full(scaleOf(state));
+    FullSizeGame full(family, scaleOf(state));
     bench::againstFloor(
         state,
         [&] {
@@ -51,9 +52,9 @@ void startUp(benchmark::State& state)
         });
 }
 
-void showSlot(benchmark::State& state)
+void showSlot(benchmark::State& state, Family family)
 {
-    RunningGame running(scaleOf(state));
+    RunningGame running(family, scaleOf(state));
     std::int32_t slot = 1;
     bench::againstFloor(
         state,
@@ -64,9 +65,9 @@ void showSlot(benchmark::State& state)
         [&] { bench::readFiles(displayedFiles(running.full)); });
 }
 
-void stepThroughEverySlot(benchmark::State& state)
+void stepThroughEverySlot(benchmark::State& state, Family family)
 {
-    RunningGame running(scaleOf(state));
+    RunningGame running(family, scaleOf(state));
     bench::againstFloor(
         state,
         [&] {
@@ -77,9 +78,9 @@ void stepThroughEverySlot(benchmark::State& state)
 }
 
 // "Write" with every text file rewritten, against reading and copying those files once.
-void writeSlot(benchmark::State& state)
+void writeSlot(benchmark::State& state, Family family)
 {
-    RunningGame running(scaleOf(state));
+    RunningGame running(family, scaleOf(state));
     running.form().userEdit(ui::CraftNoBox, "7");
     const auto copies = running.full.dir.path() / "copies";
     bench::againstFloor(
@@ -94,9 +95,9 @@ void writeSlot(benchmark::State& state)
 }
 
 // "Save Ship as.." and "Open Ship..": one slot's bytes and names out and back in.
-void saveAndLoadShip(benchmark::State& state)
+void saveAndLoadShip(benchmark::State& state, Family family)
 {
-    RunningGame running(scaleOf(state));
+    RunningGame running(family, scaleOf(state));
     const auto ship = running.full.dir.path() / "bench.shp";
     running.prompter.setFile(ship.string());
     running.form().userEdit(ui::CraftNoBox, "9");
@@ -112,8 +113,13 @@ void saveAndLoadShip(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(startUp)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(showSlot)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(stepThroughEverySlot)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(writeSlot)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(saveAndLoadShip)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);
+// Each at both sizes, in both families.
+#define PLORIK_BENCH_FAMILIES(operation)                                                                       \
+    BENCHMARK_CAPTURE(operation, xvt, Family::Xvt)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond); \
+    BENCHMARK_CAPTURE(operation, xwa, Family::Xwa)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)
+
+PLORIK_BENCH_FAMILIES(startUp);
+PLORIK_BENCH_FAMILIES(showSlot);
+PLORIK_BENCH_FAMILIES(stepThroughEverySlot);
+PLORIK_BENCH_FAMILIES(writeSlot);
+PLORIK_BENCH_FAMILIES(saveAndLoadShip);
