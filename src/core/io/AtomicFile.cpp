@@ -25,8 +25,7 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
             out.flush();
         out.close();
     } catch (const FileError&) {
-        std::error_code ignored;
-        std::filesystem::remove(scratch, ignored);
+        FileHandle::remove(scratch);
         throw;
     }
     std::error_code error;
@@ -35,8 +34,7 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
     else
         std::filesystem::rename(scratch, target, error);
     if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(scratch, ignored);
+        FileHandle::remove(scratch);
         throw FileError(target.string(), error.message());
     }
 }
@@ -53,15 +51,15 @@ void checkReplaceable(const std::filesystem::path& target, const std::filesystem
     FileHandle::openRegular(target, FileHandle::Access::Read);
     refuseWriteProtected(target);
     FileHandle probe = FileHandle::createScratch(scratch);
-    std::error_code error;
     try {
         probe.close();
     } catch (const FileError&) {
-        std::filesystem::remove(scratch, error);
+        FileHandle::remove(scratch);
         throw;
     }
-    std::filesystem::remove(scratch, error);
-    if (error)
+    // A scratch file that cannot be removed is left for the next command's creation to remove
+    // (createScratch does); the check fails, since that creation may fail too.
+    if (const std::error_code error = FileHandle::remove(scratch))
         throw FileError(scratch.string(), error.message());
 }
 

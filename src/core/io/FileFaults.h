@@ -9,7 +9,7 @@ namespace plorik {
 // the new one and tells the user. Nothing arms them in the program, where every check is a no-op.
 class FileFaults {
 public:
-    enum class Step { Open, Create, Read, Write, Flush, Close, Rename };
+    enum class Step { Open, Create, Read, Write, Flush, Close, Rename, Remove };
 
     // The `nth` call (1 = the next one) of `step` fails; for Write, `partialBytes` bytes are written
     // first. One fault is armed at a time; it fires once.

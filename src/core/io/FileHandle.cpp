@@ -136,13 +136,22 @@ FileHandle FileHandle::createScratch(const std::filesystem::path& path)
     std::error_code ignored;
     const auto status = std::filesystem::symlink_status(path, ignored);
     if (std::filesystem::exists(status) && !std::filesystem::is_directory(status))
-        std::filesystem::remove(path, ignored);
+        remove(path);
     if (FileFaults::fails(FileFaults::Step::Create))
         throw FileError(path.string(), "Input/output error");
     const int descriptor = openDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | kNoFollow | kBinary, 0644);
     if (descriptor < 0)
         throw FileError(path.string(), errno == EEXIST ? "Cannot create the scratch file" : systemReason());
     return FileHandle(path, descriptor);
+}
+
+std::error_code FileHandle::remove(const std::filesystem::path& path)
+{
+    if (FileFaults::fails(FileFaults::Step::Remove))
+        return std::make_error_code(std::errc::io_error);
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    return error;
 }
 
 FileHandle::FileHandle(FileHandle&& other) noexcept

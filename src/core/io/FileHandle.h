@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <system_error>
 
 namespace plorik {
 
@@ -19,6 +20,8 @@ public:
     // Creates `path` for writing: a stale file or link of that name is removed first (a link is
     // removed, not followed), then the file is created exclusively. Throws FileError.
     static FileHandle createScratch(const std::filesystem::path& path);
+    // Removes a file or link (never what a link points to); a path that does not exist is no error.
+    static std::error_code remove(const std::filesystem::path& path);
 
     FileHandle(FileHandle&& other) noexcept;
     FileHandle& operator=(FileHandle&& other) noexcept;

@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "io/AtomicFile.h"
+#include "io/FileHandle.h"
 #include "io/GamePath.h"
 #include "text/LineReader.h"
 
@@ -28,9 +29,7 @@ Settings::Loaded Settings::load() const
     loaded.gameDir = file.readLine();
     if (file.atEnd()) {
         loaded.outdated = true;
-        std::error_code error;
-        std::filesystem::remove(path(), error);
-        if (error)
+        if (const std::error_code error = FileHandle::remove(path()))
             throw FileError(path().string(), error.message());
         return loaded;
     }
