@@ -125,6 +125,13 @@ const Writer kWriters[] = {
      noAnswers},
     {"Save as Single ZT XvT", demo(Family::Xvt), 5, nullptr, {{ui::Memo1, "A comment."}}, ui::SaveasZT1, saveAsPatch},
     {"Save Ship as XWA", demo(Family::Xwa), 7, nullptr, {{ui::Memo1, "A comment."}}, ui::Saveshipas1, saveAsShip},
+    // Over an older file, which is replaced only once the new one is on the disk.
+    {"Save Ship as XWA over a file", demo(Family::Xwa), 7,
+     [](WriteGame& game) { writeFile(game.dir.path() / "craft.shp", "[Specs]\r\nAn older ship.\r\n"); },
+     {{ui::Memo1, "A comment."}}, ui::Saveshipas1,
+     [](const std::filesystem::path& root) {
+         return std::vector<std::string>{"file:" + (root / "craft.shp").string(), "yes"};
+     }},
     // Two packages, one per edition of X-Wing Alliance 2.02.
     {"Make ZT Package XWA 2.02",
      [] { return GameBuilder(Family::Xwa).withDataFile(xwa202DataFile(false)); },
