@@ -95,6 +95,7 @@ const Writer kWriters[] = {
      ui::Button3,
      noAnswers},
     {"Create Backup Image XvT", demo(Family::Xvt), 1, olderImage, {}, ui::Backup1, noAnswers},
+    {"Create Backup Image XvT new", demo(Family::Xvt), 1, nullptr, {}, ui::Backup1, noAnswers},
     {"Create Backup Image XWA",
      [] { return GameBuilder(Family::Xwa).withPilotFiles(); },
      1,

@@ -42,17 +42,20 @@ void createBackupImage(const ImageContext& context, std::size_t weaponNames)
         }
     }
     makeFolders(image);
+    // The image is what a restore copies back into the game: each of its files is on the disk before
+    // it takes its place, a new one too.
     const std::filesystem::path scratch = image.folder() / "temp.tmp";
     for (const ImageTextFile& file : image.textFiles()) {
         try {
-            copyFileContent(resolveGamePath(context.gameDir, file.gameName), image.folder() / file.imageName, scratch);
+            copyFileContent(resolveGamePath(context.gameDir, file.gameName), image.folder() / file.imageName, scratch,
+                            Sync::Always);
         } catch (const PlorikError&) {
             warn(context, "\"" + file.gameName + "\" could not be backed up!.");
         }
     }
     for (const auto& [block, bytes] : taken) {
         try {
-            replaceFileContent(image.folder() / block.fileName(), bytes, scratch);
+            replaceFileContent(image.folder() / block.fileName(), bytes, scratch, Sync::Always);
         } catch (const PlorikError& failure) {
             throw PlorikError(std::string(failure.what()) +
                               "\r\rThe backup image is not complete: " + block.fileName() + " could not be written.");
@@ -60,7 +63,7 @@ void createBackupImage(const ImageContext& context, std::size_t weaponNames)
     }
     for (const std::filesystem::path& pilot : pilotFiles(resolveGamePath(context.gameDir))) {
         try {
-            copyFileContent(pilot, image.folder() / pilot.filename(), scratch);
+            copyFileContent(pilot, image.folder() / pilot.filename(), scratch, Sync::Always);
         } catch (const PlorikError&) {
             warn(context, "Pilot file: \"" + pilot.string() + "\" could not be backed up!.");
         }

@@ -10,18 +10,20 @@
 namespace plorik {
 
 void replaceFileContent(const std::filesystem::path& target, const std::string& content,
-                        const std::filesystem::path& scratch)
+                        const std::filesystem::path& scratch, Sync sync)
 {
     // A write-protected file is not replaced behind its owner's back.
     refuseWriteProtected(target);
     // An existing file's new content is on the disk before its name is, so that a crash leaves the
-    // old content or the new. A new file has no old content to keep: it is not waited for.
+    // old content or the new. A new file has no old content to keep: unless asked, it is not waited
+    // for.
     std::error_code absent;
     const bool replacing = std::filesystem::exists(std::filesystem::symlink_status(target, absent));
+    const bool waits = replacing || sync == Sync::Always;
     FileHandle out = FileHandle::createScratch(scratch);
     try {
         out.append(content);
-        if (replacing)
+        if (waits)
             out.flush();
         out.close();
     } catch (const FileError&) {
@@ -40,10 +42,10 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
 }
 
 void copyFileContent(const std::filesystem::path& source, const std::filesystem::path& target,
-                     const std::filesystem::path& scratch)
+                     const std::filesystem::path& scratch, Sync sync)
 {
     const std::string content = FileHandle::openRegular(source, FileHandle::Access::Read).readAll();
-    replaceFileContent(target, content, scratch);
+    replaceFileContent(target, content, scratch, sync);
 }
 
 void checkReplaceable(const std::filesystem::path& target, const std::filesystem::path& scratch)
