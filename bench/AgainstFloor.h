@@ -10,9 +10,10 @@ namespace plorik::bench {
 // result (reading the same bytes once, copying the same files with the system's copy). Each
 // iteration's time is the operation's; the counters give the floor and the ratio of the two.
 // Register the benchmark with ->UseManualTime().
-// `prepare`, when given, runs untimed before each iteration.
+// `prepare`, when given, runs untimed before each iteration. Returns the operation's mean time in
+// seconds.
 template <class Operation, class Floor, class Prepare = void (*)()>
-void againstFloor(
+double againstFloor(
     benchmark::State& state, Operation&& operation, Floor&& floor, Prepare&& prepare = [] {})
 {
     using Clock = std::chrono::steady_clock;
@@ -33,6 +34,7 @@ void againstFloor(
     const double iterations = static_cast<double>(state.iterations());
     state.counters["floor_ms"] = iterations > 0 ? floorTotal / iterations * 1000 : 0;
     state.counters["ratio"] = floorTotal > 0 ? operationTotal / floorTotal : 0;
+    return iterations > 0 ? operationTotal / iterations : 0;
 }
 
 } // namespace plorik::bench
