@@ -191,8 +191,8 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
     };
     const std::vector<Case> cases = {
         {"empty", "", {}, "PLORIK error:|Bad SHP file format!"},
-        {"no [Specs]", "PLORIK craft file V1.7\r\n\x06\r\n", {}, "PLORIK error:|Bad SHP file format!"},
-        {"[Specs] last", "junk\r\n[Specs]\r\n", {}, "PLORIK error:|Bad SHP file format!"},
+        {"no marker line", "PLORIK craft file V1.7\r\n\x06\r\n", {}, "PLORIK error:|Bad SHP file format!"},
+        {"marker line last", "junk\r\n" + kMarkerLine + "\r\n", {}, "PLORIK error:|Bad SHP file format!"},
         {"lower case", v17({.version = "plorik craft file v1.7"}), {}, "PLORIK error:|SHP file version not supported!"},
         {"V1.2", v17({.version = "PLORIK craft file V1.2"}), {}, "PLORIK error:|SHP file version not supported!"},
         {"no [Bin]", v17({.binMarker = false, .binary = "xyz"}), {"no"}, "PLORIK error:|Missing Bin section!"},
@@ -269,8 +269,8 @@ TEST(ShipFileLoad, HostileFilesGiveAMessageAndNeverTouchTheGame)
     const std::string good =
         shipFileBytes({.slot = 5, .texts = demoShipTexts(5, "PLORIK Demo XvT"), .binary = std::string(240, '\x7F')});
     std::vector<std::string> files = {std::string(10000, 'x'), std::string(5000, '\0') + good,
-                                      "[Specs]" + std::string(20000, '\r'), "[Specs]\nPLORIK craft file V1.7\n\r",
-                                      "[Specs]\r\nPLORIK craft file V1.7\r\n\n\r\n" + std::string(10000, 'c')};
+                                      kMarkerLine + std::string(20000, '\r'), kMarkerLine + "\nPLORIK craft file V1.7\n\r",
+                                      kMarkerLine + "\r\nPLORIK craft file V1.7\r\n\n\r\n" + std::string(10000, 'c')};
     for (std::size_t cut = 0; cut < good.size(); cut += 7)
         files.push_back(good.substr(0, cut));
     for (const std::string& file : files) {

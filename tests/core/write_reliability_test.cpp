@@ -128,7 +128,7 @@ const Writer kWriters[] = {
     {"Save Ship as XWA", demo(Family::Xwa), 7, nullptr, {{ui::Memo1, "A comment."}}, ui::Saveshipas1, saveAsShip},
     // Over an older file, which is replaced only once the new one is on the disk.
     {"Save Ship as XWA over a file", demo(Family::Xwa), 7,
-     [](WriteGame& game) { writeFile(game.dir.path() / "craft.shp", "[Specs]\r\nAn older ship.\r\n"); },
+     [](WriteGame& game) { writeFile(game.dir.path() / "craft.shp", "An older ship.\r\n"); },
      {{ui::Memo1, "A comment."}}, ui::Saveshipas1,
      [](const std::filesystem::path& root) {
          return std::vector<std::string>{"file:" + (root / "craft.shp").string(), "yes"};

@@ -4,7 +4,7 @@ namespace plorik::testing {
 
 std::string shipFileBytes(const ShipFileShape& entry)
 {
-    std::string file = entry.before + "[Specs]\r\n" + entry.version + "\r\n";
+    std::string file = entry.before + kMarkerLine + "\r\n" + entry.version + "\r\n";
     file += static_cast<char>(entry.slot);
     file += "\r\n";
     for (const std::string& text : entry.texts)

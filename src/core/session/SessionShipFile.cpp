@@ -16,9 +16,9 @@ namespace {
 const FileChoice kOpenShip{"Open a *.shp file", "*.shp", "PLORIK SHP file |*.shp", 1};
 const FileChoice kSaveShip{"Save current Ship slot as a *.shp file", "*.shp", "PLORIK SHP file |*.shp", 1, true};
 
-// Reads lines up to and including the one that is exactly "[Specs]"; false when there is none, or
-// when nothing follows it.
-bool skipToSpecs(LineReader& text)
+// Reads lines up to and including the one that is exactly the marker line; false when there is
+// none, or when nothing follows it.
+bool skipToMarker(LineReader& text)
 {
     while (!text.atEnd()) {
         if (text.readLine() == kShipFileMarker)
@@ -93,7 +93,7 @@ void Session::loadShipFile(const std::string& path)
     const std::int32_t slots = m_profile->slotCount();
 
     LineReader text = LineReader::fromText(file);
-    if (!skipToSpecs(text)) {
+    if (!skipToMarker(text)) {
         error("Bad SHP file format!");
         return;
     }
@@ -179,7 +179,7 @@ void Session::fillFromShipFile(const std::string& file, ShipFileVersion version)
 {
     Form& main = *m_main;
     LineReader text = LineReader::fromText(file);
-    skipToSpecs(text);
+    skipToMarker(text);
     text.readLine();
     readSlotLine(text);
     main[ui::Memo1].setText(text.readLine());
