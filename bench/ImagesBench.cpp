@@ -51,8 +51,8 @@ struct LargeGame {
     explicit LargeGame(int scale) : full(Family::Xwa, scale), session(full.game.programDir, prompter)
     {
         for (const std::string& pilot : GameBuilder::pilotFileNames())
-            writeFile(game.gameDir / pilot, std::string(35000 * static_cast<std::size_t>(scale),
-                                                        static_cast<char>(pilot.size())));
+            writeFile(game.gameDir / pilot,
+                      std::string(35000 * static_cast<std::size_t>(scale), static_cast<char>(pilot.size())));
         session.start();
         image = std::make_unique<BackupImage>(session.programDir(), session.versionName(), *session.profile());
     }
@@ -120,8 +120,8 @@ void backup(benchmark::State& state, bool fresh)
             std::filesystem::remove_all(copies);
         }
     };
-    const double seconds =
-        bench::againstFloor(state, [&] { createBackupImage(large.context(), weaponNames); }, copy, prepare);
+    const double seconds = bench::againstFloor(
+        state, [&] { createBackupImage(large.context(), weaponNames); }, copy, prepare);
     // A second floor: the same copy with each copied file then put on the disk, as every copy that
     // must outlive a crash is.
     constexpr int kRuns = 20;
@@ -170,7 +170,8 @@ void restoreOneSlot(benchmark::State& state)
         state, [&] { restoreSingleSlot(large.context(), slot); },
         [&] {
             std::ifstream craftFile(image.file(craft->fileName()), std::ios::binary);
-            benchmark::DoNotOptimize(readPart(craftFile, (slot - 1) * static_cast<std::int64_t>(entryLength), entryLength));
+            benchmark::DoNotOptimize(
+                readPart(craftFile, (slot - 1) * static_cast<std::int64_t>(entryLength), entryLength));
             std::ifstream shipTypeFile(image.file(shipTypes->fileName()), std::ios::binary);
             benchmark::DoNotOptimize(readPart(shipTypeFile, (slot - 1) * 24, 24));
             std::ifstream speciesFile(image.file(species->fileName()), std::ios::binary);

@@ -28,7 +28,10 @@ std::vector<std::filesystem::path> displayedFiles(const FullSizeGame& full)
 }
 
 struct RunningGame {
-    RunningGame(Family family, int scale) : full(family, scale), session(full.game.programDir, prompter) { session.start(); }
+    RunningGame(Family family, int scale) : full(family, scale), session(full.game.programDir, prompter)
+    {
+        session.start();
+    }
     Form& form() { return session.mainForm(); }
 
     FullSizeGame full;
@@ -114,8 +117,8 @@ void saveAndLoadShip(benchmark::State& state, Family family)
 } // namespace
 
 // Each at both sizes, in both families.
-#define PLORIK_BENCH_FAMILIES(operation)                                                                       \
-    BENCHMARK_CAPTURE(operation, xvt, Family::Xvt)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond); \
+#define PLORIK_BENCH_FAMILIES(operation)                                                                               \
+    BENCHMARK_CAPTURE(operation, xvt, Family::Xvt)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond);    \
     BENCHMARK_CAPTURE(operation, xwa, Family::Xwa)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMillisecond)
 
 PLORIK_BENCH_FAMILIES(startUp);

@@ -269,7 +269,8 @@ TEST(ShipFileLoad, HostileFilesGiveAMessageAndNeverTouchTheGame)
     const std::string good =
         shipFileBytes({.slot = 5, .texts = demoShipTexts(5, "PLORIK Demo XvT"), .binary = std::string(240, '\x7F')});
     std::vector<std::string> files = {std::string(10000, 'x'), std::string(5000, '\0') + good,
-                                      kMarkerLine + std::string(20000, '\r'), kMarkerLine + "\nPLORIK craft file V1.7\n\r",
+                                      kMarkerLine + std::string(20000, '\r'),
+                                      kMarkerLine + "\nPLORIK craft file V1.7\n\r",
                                       kMarkerLine + "\r\nPLORIK craft file V1.7\r\n\n\r\n" + std::string(10000, 'c')};
     for (std::size_t cut = 0; cut < good.size(); cut += 7)
         files.push_back(good.substr(0, cut));

@@ -127,9 +127,12 @@ const Writer kWriters[] = {
     {"Save as Single ZT XvT", demo(Family::Xvt), 5, nullptr, {{ui::Memo1, "A comment."}}, ui::SaveasZT1, saveAsPatch},
     {"Save Ship as XWA", demo(Family::Xwa), 7, nullptr, {{ui::Memo1, "A comment."}}, ui::Saveshipas1, saveAsShip},
     // Over an older file, which is replaced only once the new one is on the disk.
-    {"Save Ship as XWA over a file", demo(Family::Xwa), 7,
+    {"Save Ship as XWA over a file",
+     demo(Family::Xwa),
+     7,
      [](WriteGame& game) { writeFile(game.dir.path() / "craft.shp", "An older ship.\r\n"); },
-     {{ui::Memo1, "A comment."}}, ui::Saveshipas1,
+     {{ui::Memo1, "A comment."}},
+     ui::Saveshipas1,
      [](const std::filesystem::path& root) {
          return std::vector<std::string>{"file:" + (root / "craft.shp").string(), "yes"};
      }},
@@ -247,7 +250,7 @@ TEST_P(WriteUnderFaults, EveryRewrittenFileIsOldOrNewAndTheUserIsTold)
     const std::string patched = "game/" + (writer.patched.empty() ? clean.game.exeName : writer.patched);
 
     const std::pair<Step, const char*> steps[] = {
-        {Step::Open, "open"},   {Step::Create, "create"}, {Step::Read, "read"},    {Step::Write, "write"},
+        {Step::Open, "open"},   {Step::Create, "create"}, {Step::Read, "read"},     {Step::Write, "write"},
         {Step::Flush, "flush"}, {Step::Close, "close"},   {Step::Rename, "rename"}, {Step::Remove, "remove"}};
     for (const auto& [step, stepName] : steps) {
         int failed = 0;

@@ -9,9 +9,9 @@
 
 namespace plorik {
 
-// An SHP craft file: the marker line (kShipFileMarker), a version line, the slot as one raw byte, sixteen text lines of the
-// slot's fields, "[Bin]", then the craft entry's bytes. The program writes V1.7 and reads V1.0 and
-// V1.3 to V1.7.
+// An SHP craft file: the marker line (kShipFileMarker), a version line, the slot as one raw byte,
+// sixteen text lines of the slot's fields, "[Bin]", then the craft entry's bytes. The program
+// writes V1.7 and reads V1.0 and V1.3 to V1.7.
 enum class ShipFileVersion { V10, V13, V14, V15, V16, V17 };
 
 // The version a line 2 names (compared exactly), or nullopt for any other.
