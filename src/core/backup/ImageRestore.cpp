@@ -2,6 +2,7 @@
 
 #include "backup/ImageRegions.h"
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "io/AtomicFile.h"
 #include "io/BinaryFile.h"
 #include "io/FileHandle.h"
@@ -40,14 +41,6 @@ std::uint16_t wordAt(const std::string& bytes, std::size_t at)
                                       (static_cast<std::uint8_t>(bytes[at + 1]) << 8));
 }
 
-std::string listed(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        text += (i == 0 ? "" : ", ") + names[i];
-    return text;
-}
-
 // Everything a restore writes into the executable, read from the image and checked before the first
 // byte is written.
 class RestorePlan {
@@ -82,12 +75,9 @@ public:
                 written.push_back(patch.region);
             }
         } catch (const PlorikError& failure) {
-            std::string report = failure.what();
-            if (!writing.empty())
-                report += "\r\r" + writing + " may be written in part.";
-            if (!written.empty())
-                report += "\r\rWritten before the failure: " + listed(written) + ".";
-            throw PlorikError(report);
+            // A failure always comes with the region it stopped in: "Nothing was written." never
+            // follows it.
+            throw PlorikError(writeFailureReport(failure.what(), written, writing, ""));
         }
     }
 

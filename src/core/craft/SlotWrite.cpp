@@ -1,6 +1,7 @@
 #include "craft/SlotWrite.h"
 
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "craft/SlotGathering.h"
 #include "gamefiles/ShipListWrite.h"
 #include "io/AtomicFile.h"
@@ -14,14 +15,6 @@ namespace plorik {
 namespace {
 
 constexpr const char* kNothingWritten = "\r\rNothing was written.";
-
-std::string listed(const std::vector<std::string>& names)
-{
-    std::string text;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        text += (i == 0 ? "" : ", ") + names[i];
-    return text;
-}
 
 } // namespace
 
@@ -186,14 +179,7 @@ void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>
             }
         }
     } catch (const PlorikError& failure) {
-        std::string report = failure.what();
-        if (!writing.empty())
-            report += "\r\r" + writing + " may be written in part.";
-        if (written.empty() && writing.empty())
-            report += kNothingWritten;
-        else if (!written.empty())
-            report += "\r\rWritten before the failure: " + listed(written) + ".";
-        throw PlorikError(report);
+        throw PlorikError(writeFailureReport(failure.what(), written, writing, kNothingWritten));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "weapons/WeaponEditor.h"
 
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "craft/CraftTable.h"
 #include "craft/Placeholders.h"
 #include "gamefiles/GameTextWrites.h"
@@ -224,18 +225,7 @@ void WeaponEditor::commit(const Plan& plan)
             writing.clear();
         }
     } catch (const PlorikError& failure) {
-        std::string report = failure.what();
-        if (!writing.empty())
-            report += "\r\r" + writing + " may be written in part.";
-        if (written.empty() && writing.empty())
-            report += kNothingWritten;
-        else if (!written.empty()) {
-            report += "\r\rWritten before the failure: " + written.front();
-            for (std::size_t i = 1; i < written.size(); ++i)
-                report += ", " + written[i];
-            report += ".";
-        }
-        throw PlorikError(report);
+        throw PlorikError(writeFailureReport(failure.what(), written, writing, kNothingWritten));
     }
 }
 
