@@ -17,18 +17,11 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <iterator>
 
 namespace {
 
 using namespace plorik;
 using namespace plorik::testing;
-
-std::string readWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::string readPart(std::ifstream& in, std::int64_t offset, std::size_t length)
 {
@@ -214,11 +207,11 @@ void package(benchmark::State& state)
             for (const ImageBlock& block : large.image->blocks()) {
                 if (block.kind == ImageBlockKind::SpeciesTable)
                     continue;
-                const std::string kept = readWhole(large.image->file(block.fileName()));
+                const std::string kept = readFile(large.image->file(block.fileName()));
                 benchmark::DoNotOptimize(readPart(exe, block.offset, kept.size()));
             }
         });
-    const std::string made = readWhole(target);
+    const std::string made = readFile(target);
     state.counters["records"] =
         made.size() > 16 ? (static_cast<unsigned char>(made[14]) | static_cast<unsigned char>(made[15]) << 8) : 0;
     state.counters["package_bytes"] = static_cast<double>(made.size());
