@@ -2,6 +2,8 @@
 
 #include "Command.h"
 
+#include "text/GameTextUtf8.h"
+
 #include <string_view>
 
 namespace plorik::cli {
@@ -22,6 +24,28 @@ std::optional<std::string> optionValue(const std::vector<std::string>& words, st
         return word.substr(name.size() + 1);
     return std::nullopt;
 }
+
+namespace {
+
+// A typed answer is UTF-8 and stands for the game's single-byte text; a file path stays the
+// system's bytes.
+bool addAnswer(std::vector<std::string>& answers, const std::string& answer, std::string& error)
+{
+    static constexpr std::string_view kTyped = "text:";
+    if (answer.compare(0, kTyped.size(), kTyped) != 0) {
+        answers.push_back(answer);
+        return true;
+    }
+    const GameTextFromUtf8 text = gameTextFromUtf8(std::string_view(answer).substr(kTyped.size()));
+    if (!text.ok()) {
+        error = "--answer " + std::to_string(answers.size() + 1) + ": " + text.refusal() + ". Nothing was written.";
+        return false;
+    }
+    answers.push_back(std::string(kTyped) + text.gameText);
+    return true;
+}
+
+} // namespace
 
 std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, std::string& error)
 {
@@ -54,7 +78,8 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
             }
             options.startWith = *file;
         } else if (std::optional<std::string> answer = optionValue(words, i, "--answer", missing)) {
-            options.answers.push_back(*answer);
+            if (!addAnswer(options.answers, *answer, error))
+                return std::nullopt;
         } else if (missing) {
             error = word + " needs a value";
             return std::nullopt;

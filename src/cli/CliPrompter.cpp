@@ -1,5 +1,7 @@
 #include "CliPrompter.h"
 
+#include "text/GameTextUtf8.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -93,11 +95,20 @@ std::string CliPrompter::askMessage()
 
 std::string CliPrompter::askLine(const std::string& prompt, const std::string& answerPrefix)
 {
-    m_log << prompt << std::flush;
-    std::string line;
-    if (!std::getline(*m_terminal, line))
-        return {};
-    return answerPrefix + withoutLineEnd(line);
+    for (;;) {
+        m_log << prompt << std::flush;
+        std::string line;
+        if (!std::getline(*m_terminal, line))
+            return {};
+        line = withoutLineEnd(line);
+        // A file name stays the system's bytes; typed text is UTF-8 for the game's single bytes.
+        if (answerPrefix != "text:")
+            return answerPrefix + line;
+        const GameTextFromUtf8 text = gameTextFromUtf8(line);
+        if (text.ok())
+            return answerPrefix + text.gameText;
+        m_log << text.refusal() << '\n';
+    }
 }
 
 void CliPrompter::shown(const Record& record)

@@ -1,5 +1,7 @@
 #include "FormSet.h"
 
+#include "text/GameTextUtf8.h"
+
 #include <charconv>
 
 namespace plorik::cli {
@@ -30,7 +32,7 @@ bool pickItem(Form& form, const Control& control, const FormSet& set, std::strin
         }
     }
     if (index < 0 || index >= static_cast<int>(control.items().size())) {
-        error = set.key + " has no item " + set.value;
+        error = set.key + " has no item " + gameTextToUtf8(set.value);
         return false;
     }
     return form.userPick(ControlKey::named(set.key), index);
@@ -47,7 +49,13 @@ std::optional<FormSet> parseFormSet(const std::string& text, std::string& error)
     }
     FormSet set;
     std::string key = text.substr(0, equals);
-    set.value = text.substr(equals + 1);
+    // Typed as UTF-8; the form holds the game's single-byte text.
+    const GameTextFromUtf8 value = gameTextFromUtf8(std::string_view(text).substr(equals + 1));
+    if (!value.ok()) {
+        error = key + ": " + value.refusal() + ". Nothing was written.";
+        return std::nullopt;
+    }
+    set.value = value.gameText;
     const std::size_t bracket = key.find('[');
     if (bracket != std::string::npos) {
         const std::size_t comma = key.find(',', bracket);
@@ -107,7 +115,7 @@ SetOutcome applyFormSet(Form& form, const FormSet& set, std::string& error)
     if (done)
         return SetOutcome::Done;
     if (error.empty())
-        error = set.key + " does not take the value " + set.value;
+        error = set.key + " does not take the value " + gameTextToUtf8(set.value);
     return SetOutcome::NotTaken;
 }
 

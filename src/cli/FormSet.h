@@ -15,7 +15,8 @@ struct FormSet {
     std::string value;
 };
 
-// Reads a --set text; nullopt (with the reason) when it is malformed.
+// Reads a --set text; nullopt (with the reason) when it is malformed, or when its value (UTF-8)
+// holds a character the game's text has no byte for.
 std::optional<FormSet> parseFormSet(const std::string& text, std::string& error);
 
 enum class SetOutcome {

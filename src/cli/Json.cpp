@@ -1,5 +1,7 @@
 #include "Json.h"
 
+#include "text/GameTextUtf8.h"
+
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -8,35 +10,35 @@ namespace plorik::cli {
 
 namespace {
 
+// Escapes first: escaping touches only ASCII, so the game's other bytes pass to the one mapping.
 void appendString(std::string& out, std::string_view text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
-    out.push_back('"');
+    std::string escaped;
+    escaped.reserve(text.size() + 2);
+    escaped.push_back('"');
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         switch (c) {
-        case '"': out += "\\\""; continue;
-        case '\\': out += "\\\\"; continue;
-        case '\b': out += "\\b"; continue;
-        case '\f': out += "\\f"; continue;
-        case '\n': out += "\\n"; continue;
-        case '\r': out += "\\r"; continue;
-        case '\t': out += "\\t"; continue;
+        case '"': escaped += "\\\""; continue;
+        case '\\': escaped += "\\\\"; continue;
+        case '\b': escaped += "\\b"; continue;
+        case '\f': escaped += "\\f"; continue;
+        case '\n': escaped += "\\n"; continue;
+        case '\r': escaped += "\\r"; continue;
+        case '\t': escaped += "\\t"; continue;
         default: break;
         }
         if (byte < 0x20) {
-            out += "\\u00";
-            out.push_back(kHex[byte >> 4]);
-            out.push_back(kHex[byte & 0x0F]);
-        } else if (byte >= 0x80) {
-            // The byte's own code point, two bytes in UTF-8.
-            out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
-            out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+            escaped += "\\u00";
+            escaped.push_back(kHex[byte >> 4]);
+            escaped.push_back(kHex[byte & 0x0F]);
         } else {
-            out.push_back(c);
+            escaped.push_back(c);
         }
     }
-    out.push_back('"');
+    escaped.push_back('"');
+    out += gameTextToUtf8(escaped);
 }
 
 } // namespace

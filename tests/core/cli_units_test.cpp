@@ -201,15 +201,21 @@ TEST(CliPrompter, WithoutATerminalALeftQuestionTakesCancelOrNo)
 TEST(CliPrompter, OnATerminalAsksUntilAnOfferedAnswerIsTyped)
 {
     std::ostringstream log;
-    std::istringstream typed("maybe\nok\n  N \nGold Leader\r\n/tmp/ship.shp\n");
+    // Typed text is UTF-8 for the game's single bytes, asked again when it has no such form; a file
+    // name stays the system's bytes.
+    std::istringstream typed("maybe\nok\n  N \nGold \xC5\x91\n\xC3\x89lan Leader\r\n/tmp/\xC3\xA9.shp\n");
     CliPrompter prompter({"yes"}, &typed, log);
     EXPECT_EQ(prompter.message(question(MessageButtons::YesNo)), Answer::Yes); // from --answer
     EXPECT_EQ(prompter.message(question(MessageButtons::YesNoCancel)), Answer::No);
-    EXPECT_EQ(prompter.input("Name", "New name:", ""), "Gold Leader");
-    EXPECT_EQ(prompter.openFile({"Open ship", "shp", "Ship files|*.shp"}), "/tmp/ship.shp");
+    EXPECT_EQ(prompter.input("Name", "New name:", ""), "\xC9lan Leader");
+    EXPECT_EQ(prompter.openFile({"Open ship", "shp", "Ship files|*.shp"}), "/tmp/\xC3\xA9.shp");
     EXPECT_FALSE(prompter.unanswered());
     const std::string shown = log.str();
     EXPECT_NE(shown.find("PLORIK query:\nWrite it?\nSure?\n[yes/no/cancel]? [yes/no/cancel]? [yes/no/cancel]? "),
+              std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find("text (end of input cancels): \"\xC5\x91\" cannot be stored in the game's text\n"
+                         "text (end of input cancels): "),
               std::string::npos)
         << shown;
     EXPECT_EQ(prompter.records().at(1).answer, "no");
