@@ -27,7 +27,7 @@ const std::vector<Entry>& options()
          "Answers the questions the program asks, in the order asked (repeatable): yes, no, cancel or ok for a "
          "message box, text:VALUE for an input box, file:PATH for a file choice (file: alone cancels it). A "
          "question left without an answer is asked on the terminal, or else answered with Cancel (or No) and the "
-         "exit status is 3. Text (text:VALUE and --set values) is read as UTF-8, as it is printed: a character "
+         "exit status is 3. Text (text:VALUE and --set values) is read as UTF-8, as --json prints it: a character "
          "the game's single-byte text has no byte for is refused before anything runs; a PATH is used as given."},
         {"--json", "Prints the result as one JSON object: command, version, slot, status, programDir, the command's "
                    "own fields, messages and exit."},

@@ -105,6 +105,9 @@ TEST(CliRun, AStepNoUserCouldDoStopsTheRunWithStatusTwo)
         {Family::Xvt, {"--press", "SpeedBox"}, "SpeedBox cannot be pressed"},
         {Family::Xvt, {"--set", "ComboBox10=@99"}, "ComboBox10 has no item @99"},
         {Family::Xvt, {"--set", "CraftnameBox2=x"}, "CraftnameBox2 does not take the value x"},
+        // The value is told back as it was typed, in UTF-8.
+        {Family::Xvt, {"--set", "DisplayBox=Caf\xC3\xA9"}, "DisplayBox has no item Caf\xC3\xA9"},
+        {Family::Xvt, {"--set", "CraftnameBox2=\xC3\x89lan"}, "CraftnameBox2 does not take the value \xC3\x89lan"},
     };
     const CliGame xvt{GameBuilder(Family::Xvt)};
     const CliGame xwa{GameBuilder(Family::Xwa)};
