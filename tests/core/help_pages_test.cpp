@@ -5,6 +5,8 @@
 
 #include "form/Form.h"
 #include "profile/ProfileKey.h"
+#include "windows/CockpitEditorControls.h"
+#include "windows/MainWindowControls.h"
 #include "windows/MainWindowPages.h"
 #include "windows/WindowForms.h"
 
@@ -74,6 +76,23 @@ TEST(HelpPages, NameEveryWindowPageButtonAndMenuItem)
     }
     for (const std::string_view page : ui::kMainWindowPages)
         EXPECT_NE(help.find(page), std::string::npos) << page;
+}
+
+TEST(HelpPages, BoxesAndButtonsCarryTheirToolTips)
+{
+    const auto main = buildMainWindowForm();
+    const auto cockpit = buildCockpitEditorForm();
+    const std::tuple<const Form*, ControlKey, std::string_view> hints[] = {
+        {main.get(), ui::DBOPTFile, "The OPT file used in the game"},
+        {main.get(), ui::FindButton, "Search for the specified value in the current slot"},
+        {main.get(), ui::CompareButton, "Compare the value with entries from last search"},
+        {main.get(), ui::CockpitBox, "Cockpit file string"},
+        {cockpit.get(), ui::cockpit::PanelBox, "Right click to bring up browse funcion"},
+        {cockpit.get(), ui::cockpit::MapBox, "Right click to bring up browse funcion"},
+        {cockpit.get(), ui::cockpit::MapValue, "Right click to bring up browse funcion"},
+    };
+    for (const auto& [form, key, hint] : hints)
+        EXPECT_EQ((*form)[key].design().hint, hint) << (*form)[key].key();
 }
 
 TEST(HelpPages, DescribeEveryKeyOfDataFileAndEveryCliCommand)

@@ -175,6 +175,65 @@ TEST(OptInspection, WritesPatchTheFileInPlaceAndShowWhatItNowHolds)
     }
 }
 
+TEST(OptInspection, ATypeThatItsListDoesNotHoldKeepsItsBytesWhileTheRestIsWritten)
+{
+    // Mesh 1's type 40 is past the 32 mesh types, hardpoint 1 of mesh 0 has type 45 of 40: both stay
+    // as the file has them (the expected bytes keep them).
+    OptGame opt(Family::Xwa, threeMeshes(0));
+    std::string expected = opt.original;
+    ASSERT_TRUE(opt.form().userPick(ui::MeshList, 1));
+    ASSERT_EQ(opt.started.control(ui::MeshTypeBox).index(), -1);
+    for (std::size_t k = 0; k < 12; ++k) {
+        ASSERT_TRUE(opt.form().userEditCell(ui::HitzoneGrid, k / 3 + 1, k % 3 + 1, number(static_cast<int>(k))));
+        putFloat(expected, opt.child(1, 1) + 32 + 4 * static_cast<std::int64_t>(k), static_cast<float>(k));
+    }
+    ASSERT_TRUE(opt.form().userPress(ui::WriteMeshTypeButton));
+    EXPECT_EQ(opt.bytes(), expected);
+
+    ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
+    ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 1));
+    ASSERT_EQ(opt.started.control(ui::HardpointTypeBox).index(), -1);
+    opt.form().userEdit(ui::HardpointX, "1.5");
+    opt.form().userEdit(ui::HardpointY, "-2");
+    opt.form().userEdit(ui::HardpointZ, "8");
+    ASSERT_TRUE(opt.form().userPress(ui::WriteHardpointButton));
+    const std::int64_t hardpoint = opt.child(0, 5) + 24;
+    putFloat(expected, hardpoint + 4, 1.5f);
+    putFloat(expected, hardpoint + 8, -2.0f);
+    putFloat(expected, hardpoint + 12, 8.0f);
+    EXPECT_EQ(opt.bytes(), expected);
+    EXPECT_EQ(opt.started.messages(), std::vector<std::string>{});
+}
+
+TEST(OptInspection, ADisplayThatStoppedLeavesNoModelToWrite)
+{
+    for (const ControlKey button : {ui::WriteMeshTypeButton, ui::WriteHardpointButton}) {
+        SCOPED_TRACE(button);
+        OptGame opt(Family::Xwa, threeMeshes(0));
+        const auto otherModel = *modelPath(opt.builder, opt.started.game.gameDir, 2);
+        const std::string other = readFile(otherModel);
+        // Slot 1's mesh and hardpoint are shown and edited; then slot 2's display stops half-way.
+        ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
+        ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 0));
+        opt.form().userEditCell(ui::HitzoneGrid, 1, 1, "99");
+        opt.form().userEdit(ui::HardpointX, "99");
+        std::filesystem::remove(opt.started.game.gameDir / "specdesc.txt");
+        opt.started.show(2);
+        ASSERT_TRUE(opt.started.session->slotNotShown());
+        EXPECT_TRUE(opt.started.control(ui::MeshList).items().empty());
+        EXPECT_TRUE(opt.started.control(ui::HardpointList).items().empty());
+
+        opt.started.prompter.clearRecords();
+        ASSERT_TRUE(opt.form().userPress(button));
+        ASSERT_EQ(opt.started.messages().size(), 1u);
+        const std::string refusal = opt.started.messages()[0];
+        EXPECT_EQ(refusal.rfind("PLORIK error:|Slot 2 is not fully shown: its display stopped at ", 0), 0u) << refusal;
+        EXPECT_EQ(refusal.substr(refusal.size() - 20), "Nothing was written.");
+        EXPECT_EQ(opt.bytes(), opt.original) << "slot 1's model";
+        EXPECT_EQ(readFile(otherModel), other);
+    }
+}
+
 TEST(OptInspection, AWriteThatCannotBeMadeWritesNothing)
 {
     const std::string selectMesh = "PLORIK error:|Select a mesh of this OPT file first. Nothing was written.";
@@ -195,8 +254,6 @@ TEST(OptInspection, AWriteThatCannotBeMadeWritesNothing)
              opt.started.show(2);
          },
          ui::WriteMeshTypeButton, selectMesh},
-        {"no mesh type", pick(ui::MeshList, 1), ui::WriteMeshTypeButton,
-         "PLORIK error:|Select a mesh type first. Nothing was written."},
         {"a cell that is no number",
          [](OptGame& opt) {
              opt.form().userPick(ui::MeshList, 0);
@@ -212,12 +269,6 @@ TEST(OptInspection, AWriteThatCannotBeMadeWritesNothing)
              opt.started.show(2);
          },
          ui::WriteHardpointButton, selectHardpoint},
-        {"no hardpoint type",
-         [](OptGame& opt) {
-             opt.form().userPick(ui::MeshList, 0);
-             opt.form().userPick(ui::HardpointList, 1);
-         },
-         ui::WriteHardpointButton, "PLORIK error:|Select a hardpoint type first. Nothing was written."},
         {"a position that is no number",
          [](OptGame& opt) {
              opt.form().userPick(ui::MeshList, 0);

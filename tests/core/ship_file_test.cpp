@@ -5,6 +5,9 @@
 #include "WriteFixture.h"
 #include "windows/MainWindowControls.h"
 
+#include <chrono>
+#include <sys/resource.h>
+
 using namespace plorik;
 using namespace plorik::testing;
 
@@ -41,6 +44,14 @@ void open(WriteGame& game, const std::filesystem::path& file, const std::vector<
     for (const std::string& answer : answers)
         game.prompter.addAnswer(answer);
     ASSERT_TRUE(game.form().userPress(ui::Openship1));
+}
+
+// A saved file copied as text: every CR LF became `to` (LF, or CR), a slot byte 10 or 13 too.
+std::string lineEndsChanged(std::string file, const std::string& to)
+{
+    for (std::size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at + to.size()))
+        file.replace(at, 2, to);
+    return file;
 }
 
 } // namespace
@@ -179,15 +190,34 @@ TEST(ShipFileLoad, EachVersionReadsItsOwnLines)
 TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
 {
     struct Case {
-        const char* name;
+        std::string name;
         std::string file;
         std::vector<std::string> answers;
-        std::string message; // the last one shown; "" when the load stops without one
+        std::string message;         // the last one shown; "" when the load stops without one
+        bool checkPassRead = true;   // "Original Craft Slot:" and "Patch Comment:" may show the file's
+        std::int64_t sparseSize = 0; // the file grown (sparse) to this size
     };
     const std::vector<std::string> texts = demoShipTexts(6, "PLORIK Demo XvT");
     const auto v17 = [&](ShipFileShape entry) {
         entry.texts = texts;
         return shipFileBytes(entry);
+    };
+    const auto saved = [](const char* version, std::uint8_t slot) {
+        return shipFileBytes({.version = version,
+                              .slot = slot,
+                              .texts = demoShipTexts(slot, "PLORIK Demo XvT"),
+                              .binary = std::string(120, '\x11') + "\r\n" + std::string(118, '\x22')});
+    };
+    std::string lastLineLf = saved("PLORIK craft file V1.7", 40);
+    lastLineLf.erase(lastLineLf.find("\r\n[Bin]"), 1);
+    const std::string changed = "PLORIK error:|This SHP file's line ends were changed (it was copied as text); its "
+                                "ship data is damaged. Nothing was loaded.";
+    // The entry's 240 bytes after at most 64 KiB of text.
+    const std::int64_t limit = 64 * 1024 + 240;
+    const auto tooLarge = [limit](std::int64_t size) {
+        return "PLORIK error:|This SHP file is " + std::to_string(size) +
+               " bytes long, longer than any ship file of this game (at most " + std::to_string(limit) +
+               " bytes). Nothing was loaded.";
     };
     const std::vector<Case> cases = {
         {"empty", "", {}, "PLORIK error:|Bad SHP file format!"},
@@ -206,11 +236,32 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
          ""},
         {"slot 0 on Yes", v17({.slot = 0, .binary = "ab"}), {"yes"}, "PLORIK error:|Invalid Slot number!"},
         {"slot 200 on Yes", v17({.slot = 200, .binary = "ab"}), {"yes"}, "PLORIK error:|Invalid Slot number!"},
-        {"over-long",
-         v17({.binary = std::string(1002, 'x')}),
+        {"one byte more than the entry",
+         v17({.binary = std::string(241, 'x')}),
          {"no"},
-         "PLORIK error:|The ship data in this SHP file is 1002 bytes long; a craft entry holds at most 1001 "
+         "PLORIK error:|The ship data in this SHP file is 241 bytes long; a craft entry of this game holds 240 "
          "bytes. Nothing was loaded."},
+        {"V1.3 longer than the slot buffer",
+         v17({.version = "PLORIK craft file V1.3", .binary = std::string(1001, 'x')}),
+         {"no"},
+         "PLORIK error:|This SHP file is " + std::to_string(v17({.binary = std::string(1001, 'x')}).size()) +
+             " bytes long; a file of its version is read whole into the slot, which holds at most 1001 bytes. "
+             "Nothing was loaded."},
+        // Copied as text: refused before anything is shown, from the marker line on.
+        {"V1.7 with LF", lineEndsChanged(saved("PLORIK craft file V1.7", 40), "\n"), {}, changed, false},
+        {"V1.7 of slot 10 with LF", lineEndsChanged(saved("PLORIK craft file V1.7", 10), "\n"), {}, changed, false},
+        {"V1.7 of slot 13 with LF", lineEndsChanged(saved("PLORIK craft file V1.7", 13), "\n"), {}, changed, false},
+        {"V1.7 with CR", lineEndsChanged(saved("PLORIK craft file V1.7", 40), "\r"), {}, changed, false},
+        {"V1.5 with LF", lineEndsChanged(saved("PLORIK craft file V1.5", 40), "\n"), {}, changed, false},
+        {"V1.0 with LF", lineEndsChanged(saved("PLORIK craft file V1.0", 40), "\n"), {}, changed, false},
+        {"only line 17 with LF", lastLineLf, {}, changed, false},
+        // Larger than any ship file: refused before it is read.
+        {"one byte over the largest file",
+         std::string(static_cast<std::size_t>(limit) + 1, 'x'),
+         {},
+         tooLarge(limit + 1),
+         false},
+        {"2 GB", "", {}, tooLarge(std::int64_t{2} << 30), false, std::int64_t{2} << 30},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
@@ -218,22 +269,89 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
         game.startAt(9);
         ASSERT_TRUE(game.form().userEdit(ui::Memo1, "before"));
         const auto shownBefore = shownTexts(game);
+        const std::string originalSlot = game.control(ui::OrigSlotBox).text();
         const std::string buffer = bufferText(game, 240);
         const auto before = snapshot(game.game.gameDir);
-        writeFile(game.dir.path() / "bad.shp", each.file);
-        open(game, game.dir.path() / "bad.shp", each.answers);
+        const std::filesystem::path file = game.dir.path() / "bad.shp";
+        writeFile(file, each.file);
+        if (each.sparseSize > 0)
+            std::filesystem::resize_file(file, static_cast<std::uintmax_t>(each.sparseSize));
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const long peakBefore = usage.ru_maxrss;
+        const auto start = std::chrono::steady_clock::now();
+        open(game, file, each.answers);
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        getrusage(RUSAGE_SELF, &usage);
         const std::vector<std::string> shown = game.messages();
         EXPECT_EQ(shown.back(), each.message.empty() ? shown.back() : each.message);
         if (each.message.empty()) {
             EXPECT_EQ(shown.back().rfind("Version difference!|", 0), 0u);
         }
+        if (!each.checkPassRead) {
+            EXPECT_EQ(shown.size(), 2u) << "no question before the refusal";
+            EXPECT_EQ(game.control(ui::OrigSlotBox).text(), originalSlot);
+        }
         EXPECT_EQ(game.session->currentSlot(), 9);
         EXPECT_EQ(game.control(ui::CraftNoBox).text(), "9");
         EXPECT_EQ(bufferText(game, 240), buffer);
         std::vector<std::string> now = shownTexts(game);
-        now[0] = shownBefore[0]; // the comment box shows the file's comment once the check pass read it
+        if (each.checkPassRead)
+            now[0] = shownBefore[0]; // the comment box shows the file's comment once the check pass read it
         EXPECT_EQ(now, shownBefore);
         EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+        // Read no further than the largest ship file: the peak grows by kilobytes, not gigabytes.
+        EXPECT_LT(usage.ru_maxrss - peakBefore, 64 * 1024) << "KB";
+        EXPECT_LT(seconds, 5.0);
+    }
+}
+
+TEST(ShipFileLoad, LineEndsAreJudgedFromTheMarkerLineToTheBinaryPart)
+{
+    // Text before the marker line may end its lines as it likes, and the binary part holds any bytes.
+    WriteGame game{GameBuilder(Family::Xvt)};
+    game.startAt(9);
+    const std::string binary = std::string(120, '\x11') + "\n\r\r\n" + std::string(116, '\x22');
+    const std::string file = shipFileBytes({.slot = 9, .texts = demoShipTexts(9, "PLORIK Demo XvT"), .binary = binary});
+    writeFile(game.dir.path() / "good.shp", "A readme\nwith LF\rand CR\n" + file);
+    open(game, game.dir.path() / "good.shp", {"yes"});
+    EXPECT_EQ(game.messages().back(), "Ship file information:|" + demoShipTexts(9, "PLORIK Demo XvT")[0]);
+    EXPECT_EQ(bufferText(game, 240), binary);
+}
+
+TEST(ShipFileLoad, AFileWithoutAShipTypeLineShowsTheShipTypeOfTheSlotItGoesTo)
+{
+    // Files before V1.6 carry no ship type: moved to another slot by the original-slot question or
+    // by the slot query, "Ship Type:" is that slot's own, and "Write" keeps its ship type entry.
+    struct Case {
+        const char* version;
+        std::uint8_t original;
+        std::vector<std::string> answers;
+        std::int32_t target;
+    };
+    const Case cases[] = {
+        {"PLORIK craft file V1.5", 40, {"yes"}, 40},
+        {"PLORIK craft file V1.4", 9, {"no", "text:30"}, 30},
+        {"PLORIK craft file V1.3", 40, {"yes"}, 40},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.version);
+        WriteGame game{GameBuilder(Family::Xvt)};
+        game.startAt(each.target);
+        const std::string targetType = game.control(ui::ComboBox10).text();
+        const std::string targetEntry = game.exe().substr(static_cast<std::size_t>(game.shipTypeAt(each.target)), 1);
+        game.form().userEdit(ui::CraftNoBox, "9");
+        ASSERT_NE(game.control(ui::ComboBox10).text(), targetType) << "slot 9's ship type differs";
+        const std::vector<std::string> texts = demoShipTexts(each.target, game.game.versionName);
+        writeFile(game.dir.path() / "old.shp",
+                  shipFileBytes({.version = each.version, .slot = each.original, .texts = texts, .binary = "Q"}));
+        game.prompter.clearRecords();
+        open(game, game.dir.path() / "old.shp", each.answers);
+        ASSERT_EQ(game.session->currentSlot(), each.target);
+        EXPECT_EQ(game.control(ui::ComboBox10).text(), targetType);
+        game.strict = false; // what the write asks about the file's texts is not the point
+        game.write({"yes", "yes", "yes"});
+        EXPECT_EQ(game.exe().substr(static_cast<std::size_t>(game.shipTypeAt(each.target)), 1), targetEntry);
     }
 }
 

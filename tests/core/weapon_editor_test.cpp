@@ -175,6 +175,25 @@ TEST(WeaponEditor, XwaPowerKeepsItsUpperWordAndTheRecordFollowsTheBoxes)
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 }
 
+TEST(WeaponEditor, ATypeThatNoItemNamesKeepsItsByteWhileTheOtherFieldsAreWritten)
+{
+    WeaponGame game{GameBuilder(Family::Xwa)};
+    game.startAt(11);
+    const int type = game.builder.weaponCraftType(11);
+    ASSERT_GE(type, 20);
+    ASSERT_EQ(game.weapons()[w::WpnTypeList].index(), -1);
+    std::string expected = game.exe();
+    game.weapons().userEdit(w::PowerBox, "4321");
+    ASSERT_EQ(game.builder.weaponEnabledByte(11), 2);
+    game.weapons().userCheck(w::WpnEnabledBox, true);
+    ASSERT_TRUE(game.weapons().userPress(w::WriteWpnButton));
+    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+    patch(expected, game.block() + 44, word(4321));
+    patch(expected, game.record(11), {3});
+    EXPECT_EQ(differences(game.exe(), expected), std::vector<std::size_t>{});
+    EXPECT_EQ(numberAt(game.exe(), game.record(11) + 3, 1), static_cast<std::uint32_t>(type));
+}
+
 TEST(WeaponEditor, TheModelGoesIntoTheListAtItsIndex)
 {
     const std::vector<std::string> ten = numbered("M", 10);
@@ -244,8 +263,12 @@ TEST(WeaponEditor, WriteRefusesBeforeWritingAnything)
     const std::vector<Case> cases = {
         {"no weapon block", GameBuilder(Family::Xvt).withKey("WEAPONOFFSET", "-1"), 0, [](WeaponGame&) {},
          "PLORIK error:|This game version has no weapon block (WEAPONOFFSET is not set). Nothing was written."},
-        {"no type", GameBuilder(Family::Xwa), 11, [](WeaponGame&) {},
-         "PLORIK|Range check error: no \"Type:\" is chosen for the weapon's OPT record. Nothing was written."},
+        {"an index that is no number", GameBuilder(Family::Xwa), 3,
+         [](WeaponGame& g) {
+             g.weapons().userEdit(w::WpnIndexBox, "abc");
+             g.weapons().userEdit(w::WpnOptBox, "NEW.opt");
+         },
+         "PLORIK error:|\"abc\" is not a valid whole number (Index:). Nothing was written."},
         {"weapon 256", GameBuilder(Family::Xvt).withDataFile(withSection("[WEAPON NAMES]", numbered("W", 300))), 0,
          [](WeaponGame& g) { g.weapons()[w::WeaponList].setIndex(256); },
          "PLORIK|Range check error: weapon 256 is above 255, the last weapon a weapon index can name. Nothing was "

@@ -140,7 +140,9 @@ TEST(SingleSlotZt, HoldsEveryByteOfTheSlotsEntriesAsTheExecutableHoldsThem)
             builder.withKey(key, value);
         WriteGame game{builder};
         game.startAt(each.slot);
-        ASSERT_TRUE(game.form().userEdit(ui::Memo1, "Faster shields!"));
+        // The whole comment, to its last character, as a package holds it.
+        const std::string comment = "Faster shields!\r\nTested on slot " + std::to_string(each.slot) + "!";
+        ASSERT_TRUE(game.form().userEdit(ui::Memo1, comment));
         const std::filesystem::path file = game.dir.path() / "slot.zt";
         ASSERT_TRUE(press(game, ui::SaveasZT1, {"file:" + file.string()}));
         EXPECT_EQ(game.messages(), std::vector<std::string>{"Save current Ship statistics as a *.ZT patching "
@@ -159,7 +161,7 @@ TEST(SingleSlotZt, HoldsEveryByteOfTheSlotsEntriesAsTheExecutableHoldsThem)
         records(game.craftAt(each.slot), entryLength);
         if (each.shipTypes)
             records(game.shipTypeAt(each.slot) - 3, shipTypeLength);
-        expected += "Faster shields";
+        expected += comment;
         EXPECT_EQ(readFile(file), expected);
     }
 }

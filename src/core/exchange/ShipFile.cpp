@@ -1,6 +1,7 @@
 #include "exchange/ShipFile.h"
 
 #include "text/LineBreaks.h"
+#include "text/LineReader.h"
 
 #include <algorithm>
 
@@ -39,6 +40,42 @@ std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::
     line(kShipFileBin);
     file.append(reinterpret_cast<const char*>(entry.data()), entry.size());
     return file;
+}
+
+std::int64_t shipFileSizeLimit(std::int32_t entryLength)
+{
+    return kShipFileTextLimit + entryLength;
+}
+
+bool shipFileLineEndsChanged(std::string_view file, ShipFileVersion version)
+{
+    LineReader text = LineReader::fromText(std::string(file));
+    const auto changed = [&text] {
+        const std::string_view raw = text.lastRawLine();
+        const bool ended = !raw.empty() && (raw.back() == '\n' || raw.back() == '\r');
+        return ended && !raw.ends_with("\r\n");
+    };
+    while (!text.atEnd()) {
+        if (text.readLine() == kShipFileMarker)
+            break;
+    }
+    if (text.atEnd())
+        return false;
+    // The marker line and the version line; then the slot line, one raw byte (a CR or an LF too)
+    // and its line end, and lines 4 to 13, 14 (V1.6) or 17 (V1.7).
+    if (changed())
+        return true;
+    text.readLine();
+    if (changed())
+        return true;
+    text.readChar();
+    const int lines = version == ShipFileVersion::V17 ? 15 : version == ShipFileVersion::V16 ? 12 : 11;
+    for (int line = 0; line < lines && !text.atEnd(); ++line) {
+        text.readLine();
+        if (changed())
+            return true;
+    }
+    return false;
 }
 
 std::optional<std::size_t> shipFileBinaryStart(std::string_view file)

@@ -43,6 +43,18 @@ std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::
 inline constexpr std::string_view kShipFileMarker = "[\x53pecs]";
 inline constexpr std::string_view kShipFileBin = "[Bin]";
 
+// The largest ship file the load reads, for a game whose craft entry is `entryLength` bytes: the
+// entry after a text part of at most kShipFileTextLimit bytes (its seventeen lines, which the
+// reader cuts at 255 characters, and whatever precedes the marker line). A larger file is refused
+// before it is read.
+inline constexpr std::int64_t kShipFileTextLimit = 64 * 1024;
+std::int64_t shipFileSizeLimit(std::int32_t entryLength);
+
+// Whether a text line that `version` has (the marker line to line 13, 14 or 17) ends with an LF or
+// a CR alone: the file was copied as text, its CR LF became LF, and its binary part moved with
+// them. Lines before the marker line, and a last line that the file cuts short, are not judged.
+bool shipFileLineEndsChanged(std::string_view file, ShipFileVersion version);
+
 // Where the binary part of a V1.4 to V1.7 file starts: after the first "[Bin]" found from offset 1
 // on and the two bytes of its line end. nullopt when there is no marker or nothing after it.
 std::optional<std::size_t> shipFileBinaryStart(std::string_view file);

@@ -15,6 +15,12 @@ void putLittleEndian(std::string& bytes, std::uint64_t value, std::size_t width)
         bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
+// A comment as the files carry it: up to its first character 0.
+std::string_view commentText(std::string_view comment)
+{
+    return comment.substr(0, comment.find('\0'));
+}
+
 // The first position from `from` up to `to` at which the two differ, or `to`.
 std::size_t firstDifference(std::string_view a, std::string_view b, std::size_t from, std::size_t to)
 {
@@ -84,7 +90,7 @@ void ZtPackage::compare(std::string_view current, std::string_view kept, std::in
 
 void ZtPackage::addComment(std::string_view comment)
 {
-    m_bytes.append(comment.substr(0, comment.find('\0')));
+    m_bytes.append(commentText(comment));
 }
 
 std::string ZtPackage::content() const
@@ -119,8 +125,7 @@ std::string singleSlotZt(const VersionProfile& profile, const BinaryFile& exe, s
     addBytes(profile.held(Key::CraftOffset) + index * entryLength, entryLength);
     if (shipTypeLength > 0)
         addBytes(profile.held(Key::ShipTypeStart) - 3 + index * shipTypeLength, shipTypeLength);
-    if (!comment.empty())
-        file.append(comment.substr(0, comment.size() - 1));
+    file.append(commentText(comment));
     return file;
 }
 

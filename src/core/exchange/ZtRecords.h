@@ -46,9 +46,9 @@ private:
 
 // A single-slot ZT file: "Z_TIE__.EXE" and two bytes 0, the record count (2 bytes), one record of one
 // byte for each byte of slot `slot`'s craft entry and then of its ship type entry as the executable
-// holds them (offsets keep their three low bytes, the fourth is 0), and `comment` without its last
-// character. A version without a ship type block has the craft entry records only. Throws FileError
-// when the executable does not hold both entries.
+// holds them (offsets keep their three low bytes, the fourth is 0), and the whole comment up to its
+// first character 0, as in a package. A version without a ship type block has the craft entry
+// records only. Throws FileError when the executable does not hold both entries.
 std::string singleSlotZt(const VersionProfile& profile, const BinaryFile& exe, std::int32_t slot,
                          std::string_view comment);
 

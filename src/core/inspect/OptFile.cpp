@@ -172,24 +172,28 @@ void OptFile::patch(std::int64_t offset, const std::vector<std::uint8_t>& bytes,
     }
 }
 
-void OptFile::writeMeshDescriptor(std::int64_t boxOffset, std::int32_t type, const std::array<float, 12>& box)
+void OptFile::writeMeshDescriptor(std::int64_t boxOffset, std::optional<std::int32_t> type,
+                                  const std::array<float, 12>& box)
 {
     expectNode(boxOffset - kCollisionBoxAt, kMeshDescriptorNode, kDescriptorNodeLength);
     // One write from the type to the box's end; the unused field between them keeps its bytes.
     std::vector<std::uint8_t> bytes = bytesAt(boxOffset - 8, 8 + 12 * 4);
-    putInt32(bytes, 0, static_cast<std::uint32_t>(type));
+    if (type)
+        putInt32(bytes, 0, static_cast<std::uint32_t>(*type));
     for (std::size_t k = 0; k < box.size(); ++k)
         putInt32(bytes, 8 + 4 * k, std::bit_cast<std::uint32_t>(box[k]));
     patch(boxOffset - 8, bytes, "mesh type and collision box at offset " + std::to_string(boxOffset - 8));
 }
 
-void OptFile::writeHardpoint(std::int64_t offset, const OptHardpointValues& values)
+void OptFile::writeHardpoint(std::int64_t offset, std::optional<std::int32_t> type,
+                             const std::array<float, 3>& position)
 {
     expectNode(offset - kHardpointAt, kHardpointNode, kHardpointNodeLength);
-    std::vector<std::uint8_t> bytes(16);
-    putInt32(bytes, 0, static_cast<std::uint32_t>(values.type));
+    std::vector<std::uint8_t> bytes = bytesAt(offset, 16);
+    if (type)
+        putInt32(bytes, 0, static_cast<std::uint32_t>(*type));
     for (std::size_t axis = 0; axis < 3; ++axis)
-        putInt32(bytes, 4 + 4 * axis, std::bit_cast<std::uint32_t>(values.position[axis]));
+        putInt32(bytes, 4 + 4 * axis, std::bit_cast<std::uint32_t>(position[axis]));
     patch(offset, bytes, "hardpoint at offset " + std::to_string(offset));
 }
 

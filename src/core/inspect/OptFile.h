@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,11 +55,13 @@ public:
     OptHardpointValues readHardpoint(std::int64_t offset) const;
 
     // Write the mesh type in front of the collision box at `boxOffset`, and the box; a hardpoint's
-    // type and position at `offset`. Both check first that a node of their type still stands there
-    // and that everything lies inside the file; a refusal writes nothing. Each is one positioned
-    // write read back; a failure in it says that its region may be written in part.
-    void writeMeshDescriptor(std::int64_t boxOffset, std::int32_t type, const std::array<float, 12>& box);
-    void writeHardpoint(std::int64_t offset, const OptHardpointValues& values);
+    // type and position at `offset`. Without a type the file's own type stays. Both check first that
+    // a node of their type still stands there and that everything lies inside the file; a refusal
+    // writes nothing. Each is one positioned write read back; a failure in it says that its region
+    // may be written in part.
+    void writeMeshDescriptor(std::int64_t boxOffset, std::optional<std::int32_t> type,
+                             const std::array<float, 12>& box);
+    void writeHardpoint(std::int64_t offset, std::optional<std::int32_t> type, const std::array<float, 3>& position);
 
 private:
     bool holds(std::int64_t offset, std::int64_t length) const;

@@ -48,6 +48,14 @@ int itemOf(const Control& list, std::int32_t type)
     return type >= 0 && static_cast<std::size_t>(type) < list.items().size() ? type : -1;
 }
 
+// The type a list's item gives, or nullopt when none is selected: a type that the list does not
+// hold shows no item, and the file's own type stays.
+std::optional<std::int32_t> chosenType(const Control& list)
+{
+    const int item = list.index();
+    return item < 0 ? std::nullopt : std::optional<std::int32_t>(item);
+}
+
 std::string itemText(const Control& list, std::int32_t type)
 {
     const int item = itemOf(list, type);
@@ -79,6 +87,13 @@ void OptInspection::forgetMesh()
 {
     m_boxOffset.reset();
     m_hardpointOffsets.clear();
+}
+
+void OptInspection::drop(Form& form)
+{
+    forget();
+    form[ui::MeshList].setItems({});
+    form[ui::HardpointList].setItems({});
 }
 
 void OptInspection::refill(Form& form, const std::string& gameDir)
@@ -172,9 +187,7 @@ void OptInspection::writeMeshType(Form& form)
 {
     if (!m_file || !m_boxOffset)
         throw InspectionError("Select a mesh of this OPT file first. Nothing was written.");
-    const int type = form[ui::MeshTypeBox].index();
-    if (type < 0)
-        throw InspectionError("Select a mesh type first. Nothing was written.");
+    const std::optional<std::int32_t> type = chosenType(form[ui::MeshTypeBox]);
     const Control& grid = form[ui::HitzoneGrid];
     std::array<float, 12> box{};
     for (std::size_t k = 0; k < box.size(); ++k) {
@@ -190,14 +203,12 @@ void OptInspection::writeHardpoint(Form& form)
     const int hardpoint = form[ui::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
         throw InspectionError("Select a hardpoint of this mesh first. Nothing was written.");
-    OptHardpointValues values;
-    values.type = form[ui::HardpointTypeBox].index();
-    if (values.type < 0)
-        throw InspectionError("Select a hardpoint type first. Nothing was written.");
+    const std::optional<std::int32_t> type = chosenType(form[ui::HardpointTypeBox]);
+    std::array<float, kAxes> position{};
     for (std::size_t axis = 0; axis < kAxes; ++axis)
-        values.position[axis] = converted(form[kPosition[axis]].text(), "Hardpoint " + form[kPosition[axis]].caption());
+        position[axis] = converted(form[kPosition[axis]].text(), "Hardpoint " + form[kPosition[axis]].caption());
     const std::int64_t offset = m_hardpointOffsets[static_cast<std::size_t>(hardpoint)];
-    patch(form, [&](OptFile& file) { file.writeHardpoint(offset, values); });
+    patch(form, [&](OptFile& file) { file.writeHardpoint(offset, type, position); });
 }
 
 void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write)

@@ -24,6 +24,9 @@ public:
     // At every display of a slot: the file named by "OPT File:" (inside the game folder only). The
     // group is on while it exists; the "Mesh:" list gets one line per mesh.
     void refill(Form& form, const std::string& gameDir);
+    // A slot display that stopped: the file and every offset kept from it are forgotten, and the
+    // lists of its meshes and hardpoints emptied, so that no write reaches another slot's model.
+    void drop(Form& form);
     // A click in "Mesh:" or "Mesh Hardpoints:".
     void selectMesh(Form& form);
     void selectHardpoint(Form& form);

@@ -99,6 +99,8 @@ private:
     // With `keepShipType` the "Ship Type:" list keeps its item (a ship file is being loaded).
     void showSlot(bool keepShipType = false);
     void slotNotShown(const std::string& step, const std::string& reason);
+    // True (after an error box) while the slot is not fully shown.
+    bool refusedWhileNotShown();
     // The Opt page's model information, last of every display.
     void refillOptInformation();
     void nextSlot();

@@ -24,13 +24,18 @@ void Session::wireInspectionCommands()
     };
     main.onChange(ui::MeshList, inspection([this] { m_opt.selectMesh(*m_main); }));
     main.onChange(ui::HardpointList, inspection([this] { m_opt.selectHardpoint(*m_main); }));
-    // The two writes patch the model file in the game folder: refused while another PLORIK holds it.
+    // The two writes patch the model file in the game folder: refused while another PLORIK holds it,
+    // and while the slot is not fully shown (the page may name another slot's model).
     main.onPress(ui::WriteMeshTypeButton, inspection([this] {
+                     if (refusedWhileNotShown())
+                         return;
                      const auto lock = lockGameFolder();
                      if (lock)
                          m_opt.writeMeshType(*m_main);
                  }));
     main.onPress(ui::WriteHardpointButton, inspection([this] {
+                     if (refusedWhileNotShown())
+                         return;
                      const auto lock = lockGameFolder();
                      if (lock)
                          m_opt.writeHardpoint(*m_main);

@@ -40,8 +40,17 @@ void Session::slotNotShown(const std::string& step, const std::string& reason)
 {
     const std::string slot = std::to_string(currentSlot());
     m_slotNotShown = "Slot " + slot + " is not fully shown: its display stopped at " + step + ": " + reason;
+    m_opt.drop(*m_main);
     (*m_main)[ui::StatusBar].setText("Slot " + slot + " is not fully shown (" + step +
                                      " could not be read); \"Write\" is refused until it is.");
+}
+
+bool Session::refusedWhileNotShown()
+{
+    if (!m_slotNotShown)
+        return false;
+    error(*m_slotNotShown + ".\r\rShow the slot again once its files can be read.\r\rNothing was written.");
+    return true;
 }
 
 void Session::displayChoiceChanged()

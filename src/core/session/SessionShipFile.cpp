@@ -55,10 +55,8 @@ void Session::saveShip()
     if (!m_profile)
         return;
     // The text lines come from the pages: a slot not fully shown would mix two slots in one file.
-    if (m_slotNotShown) {
-        error(*m_slotNotShown + ".\r\rShow the slot again once its files can be read.\r\rNothing was written.");
+    if (refusedWhileNotShown())
         return;
-    }
     const auto path = m_prompter.saveFile(kSaveShip);
     if (!path)
         return;
@@ -88,7 +86,18 @@ void Session::loadShipFile(const std::string& path)
               "File..\" and start PLORIK again.");
         return;
     }
-    const std::string file = FileHandle::openRegular(path, FileHandle::Access::Read).readAll();
+    // Its size is checked before it is read: no more than the largest ship file of this game is
+    // ever held in memory.
+    const FileHandle handle = FileHandle::openRegular(path, FileHandle::Access::Read);
+    const std::int64_t limit = shipFileSizeLimit(m_profile->entryLength());
+    std::string file(static_cast<std::size_t>(std::min(handle.size(), limit + 1)), '\0');
+    file.resize(handle.readAt(0, std::span(reinterpret_cast<std::uint8_t*>(file.data()), file.size())));
+    if (std::ssize(file) > limit) {
+        error("This SHP file is " + std::to_string(handle.size()) +
+              " bytes long, longer than any ship file of this game (at most " + std::to_string(limit) +
+              " bytes). Nothing was loaded.");
+        return;
+    }
     Form& main = *m_main;
     const std::int32_t slots = m_profile->slotCount();
 
@@ -102,7 +111,13 @@ void Session::loadShipFile(const std::string& path)
         error("SHP file version not supported!");
         return;
     }
-    std::int32_t target = currentSlot();
+    if (shipFileLineEndsChanged(file, *version)) {
+        error("This SHP file's line ends were changed (it was copied as text); its ship data is damaged. Nothing "
+              "was loaded.");
+        return;
+    }
+    const std::int32_t shown = currentSlot();
+    std::int32_t target = shown;
     if (*version != ShipFileVersion::V10) {
         const std::int32_t original = readSlotLine(text);
         main[ui::OrigSlotBox].setText(std::to_string(original));
@@ -156,10 +171,22 @@ void Session::loadShipFile(const std::string& path)
         }
         start = *binary;
     }
+    // From V1.4 on the binary part is the craft entry alone: longer, it is another game's (or a
+    // damaged) entry. A V1.0 or V1.3 file goes into the slot buffer whole.
     const std::size_t length = file.size() - start;
-    if (length > SlotBuffer::kSize) {
+    const auto entryLength = static_cast<std::size_t>(m_profile->entryLength());
+    if (atLeast(*version, ShipFileVersion::V14) && length > entryLength) {
         error("The ship data in this SHP file is " + std::to_string(length) +
-              " bytes long; a craft entry holds at most 1001 bytes. Nothing was loaded.");
+              " bytes long; a craft entry of this "
+              "game holds " +
+              std::to_string(entryLength) + " bytes. Nothing was loaded.");
+        return;
+    }
+    if (length > SlotBuffer::kSize) {
+        error("This SHP file is " + std::to_string(length) +
+              " bytes long; a file of its version is read whole into "
+              "the slot, which holds at most " +
+              std::to_string(SlotBuffer::kSize) + " bytes. Nothing was loaded.");
         return;
     }
     // A shorter binary part leaves the rest of the buffer: of the slot it goes to.
@@ -171,7 +198,8 @@ void Session::loadShipFile(const std::string& path)
     m_slot = loaded;
     m_slotOffset = offset;
     main[ui::CraftNoBox].setText(std::to_string(target));
-    showSlot(true);
+    // A file without a ship type line that moves to another slot shows that slot's own ship type.
+    showSlot(target == shown);
     fillFromShipFile(file, *version);
 }
 

@@ -10,6 +10,7 @@
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
+#include "text/StrictNumber.h"
 #include "weapons/WeaponStats.h"
 #include "windows/WeaponEditorControls.h"
 
@@ -175,7 +176,12 @@ WeaponEditor::Plan WeaponEditor::plan(std::int32_t weapon)
         const std::int64_t at = optRecordOffset(weapon);
         const std::string& model = control(ui_w::WpnOptBox).text();
         if (!isNoModel(model)) {
-            const std::int64_t index = readNumber(control(ui_w::WpnIndexBox).text()) & 0xFFFF;
+            // The index names the line the model replaces: a text that is no number must not pick line 1.
+            const std::string& typed = control(ui_w::WpnIndexBox).text();
+            const auto number = parseWholeNumber(typed);
+            if (!number)
+                throw Refusal{"\"" + typed + "\" is not a valid whole number (Index:)."};
+            const std::int64_t index = *number & 0xFFFF;
             const OptListContent list = optListWithEntry(equipmentList(), index, model);
             checkReplaceable(equipmentList(), resolveGamePath(m_context.gameDir, "temp.tmp"));
             plan.listContent = list.content;
@@ -183,8 +189,10 @@ WeaponEditor::Plan WeaponEditor::plan(std::int32_t weapon)
             record.push_back({ofRecord, at + WeaponOptRecord::kModel,
                               littleEndianBytes(static_cast<std::uint32_t>(list.placedAt), 2)});
         }
-        const auto type = static_cast<std::uint32_t>(control(ui_w::WpnTypeList).index());
-        record.push_back({ofRecord, at + WeaponOptRecord::kType, littleEndianBytes(type, 1)});
+        // A type byte that no "Type:" item names shows no item and keeps its byte.
+        if (const int type = control(ui_w::WpnTypeList).index(); type >= 0)
+            record.push_back(
+                {ofRecord, at + WeaponOptRecord::kType, littleEndianBytes(static_cast<std::uint32_t>(type), 1)});
         const std::uint32_t enabled = control(ui_w::WpnEnabledBox).checked() ? 3 : 2;
         record.push_back({ofRecord, at + WeaponOptRecord::kEnabled, littleEndianBytes(enabled, 1)});
     }
@@ -236,9 +244,6 @@ void WeaponEditor::write()
         return;
     }
     const std::int32_t weapon = chosenWeapon(kNothingWritten);
-    if (hasOptRecords() && control(ui_w::WpnTypeList).index() < 0)
-        throw RangeError("Range check error: no \"Type:\" is chosen for the weapon's OPT record." +
-                         std::string(kNothingWritten));
     if (const auto outside = outsideBlock(weapon)) {
         refuse(*outside + kNothingWritten);
         return;

@@ -57,8 +57,12 @@ inline constexpr ControlEntry Edit45{
     .key = "Edit45", .kind = ControlKind::TextBox, .caption = "Turret 1 Arc 2:", .page = kCockpitPage, .text = "n/a"};
 inline constexpr ControlEntry Edit46{
     .key = "Edit46", .kind = ControlKind::TextBox, .caption = "Turret 2 Arc 2:", .page = kCockpitPage, .text = "n/a"};
-inline constexpr ControlEntry CockpitBox{
-    .key = "CockpitBox", .kind = ControlKind::TextBox, .caption = "&Cockpit", .page = kCockpitPage, .text = "n/a"};
+inline constexpr ControlEntry CockpitBox{.key = "CockpitBox",
+                                         .kind = ControlKind::TextBox,
+                                         .caption = "&Cockpit",
+                                         .page = kCockpitPage,
+                                         .hint = "Cockpit file string",
+                                         .text = "n/a"};
 inline constexpr ControlEntry INTEditorButton{.key = "INTEditorButton",
                                               .kind = ControlKind::Button,
                                               .caption = "INT Editor..",
