@@ -30,10 +30,12 @@ package: build
 screenshots: build
 	scripts/screenshots "$(CURDIR)/build"
 
+# The core's benchmarks, then the window's on Qt's offscreen platform.
 bench: bootstrap
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPLORIK_BENCH=ON -DPLORIK_GUI=OFF -DPLORIK_TESTS=OFF
-	cmake --build build-bench -j$$(nproc) --target plorik-bench
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DPLORIK_BENCH=ON -DPLORIK_GUI=ON -DPLORIK_TESTS=OFF
+	cmake --build build-bench -j$$(nproc) --target plorik-bench plorik-gui-bench
 	build-bench/plorik-bench
+	QT_QPA_PLATFORM=offscreen build-bench/plorik-gui-bench
 
 fuzz: bootstrap
 	scripts/fuzz all 60

@@ -46,7 +46,8 @@ testing::GameBuilder fullSizeBuilder(testing::Family family, int scale)
 
 } // namespace
 
-FullSizeGame::FullSizeGame(testing::Family family, int scale) : game(fullSizeBuilder(family, scale).build(dir.path()))
+FullSizeGame::FullSizeGame(testing::Family family, int scale)
+    : builder(fullSizeBuilder(family, scale)), game(builder.build(dir.path()))
 {
     const std::size_t lines = static_cast<std::size_t>(scale);
     const char* third = family == testing::Family::Xvt ? "fronttxt.txt" : "shiplist.txt";

@@ -18,6 +18,7 @@ struct FullSizeGame {
     FullSizeGame(testing::Family family, int scale);
 
     testing::TempDir dir;
+    testing::GameBuilder builder;
     testing::BuiltGame game;
     // The game's files that a slot display reads and a slot write rewrites.
     std::vector<std::filesystem::path> textFiles;

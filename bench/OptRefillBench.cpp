@@ -7,6 +7,7 @@
 #include "DemoOptFiles.h"
 #include "FullSizeGame.h"
 #include "GameBuilder.h"
+#include "LargeModel.h"
 
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"
@@ -68,24 +69,6 @@ void stepWithLargeModels(benchmark::State& state, Family family)
         state, [&] { withModels.stepThroughEverySlot(); }, [&] { without.stepThroughEverySlot(); });
 }
 
-// A model of `scale` x 2.5 MB in `scale` x 20 meshes, each with its vertices, a descriptor, four
-// hardpoints and a node of other data.
-OptFileBuilder largeModel(int scale)
-{
-    OptFileBuilder model;
-    const int meshes = 20 * scale;
-    for (int mesh = 0; mesh < meshes; ++mesh) {
-        OptMesh built;
-        built.children.push_back(OptVertexNode{kVerticesIn5Mb / 40});
-        built.children.push_back(OptDescriptorNode{mesh % 10, {}});
-        for (int hardpoint = 0; hardpoint < 4; ++hardpoint)
-            built.children.push_back(OptHardpointNode{hardpoint + 1, {1.0f * mesh, 2.0f, 3.0f}});
-        built.children.push_back(OptOtherNode{21, 64});
-        model.mesh(std::move(built));
-    }
-    return model;
-}
-
 void selectEveryMesh(benchmark::State& state)
 {
     const int scale = static_cast<int>(state.range(0));
@@ -94,7 +77,7 @@ void selectEveryMesh(benchmark::State& state)
     const BuiltGame game = builder.build(dir.path());
     const auto model = modelPath(builder, game.gameDir, 1);
     std::filesystem::create_directories(model->parent_path());
-    writeFile(*model, largeModel(scale).bytes());
+    writeFile(*model, bench::largeModel(scale).bytes());
     ScriptedPrompter prompter;
     Session session(game.programDir, prompter);
     session.start();

@@ -1,9 +1,15 @@
 # What `cmake --install` puts where (GNUInstallDirs), and the Debian package made of it (`cpack`).
+# The package's version is the project's (CPack's default), as are the programs' and the help
+# window's.
+
+set(CPACK_PACKAGE_CONTACT "PLORIK maintainers <maintainers@plorik.invalid>")
+include(cmake/PackageDocuments.cmake)
 
 install(TARGETS plorik-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/data.txt DESTINATION ${PLORIK_INSTALL_DATADIR})
 install(DIRECTORY data/help/ DESTINATION ${PLORIK_INSTALL_DATADIR}/help FILES_MATCHING PATTERN "*.html")
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/plorik-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PLORIK_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PLORIK_DOC_FILES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 if(PLORIK_GUI)
   install(TARGETS plorik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -17,16 +23,18 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME plorik)
 set(CPACK_PACKAGE_VENDOR "PLORIK")
-set(CPACK_PACKAGE_CONTACT "PLORIK maintainers <maintainers@plorik.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the craft tables of X-Wing vs. TIE Fighter and X-Wing Alliance")
+# Debian's lines of the long description stay within 80 columns.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "PLORIK identifies a game executable by the signatures in its data.txt, shows each craft slot's\n"
-       "statistics, weapons, hardpoints, cockpit positions, names and model references, and writes edits\n"
-       "back into the executable and the game's text and list files. plorik is the window program;\n"
-       "plorik-cli runs the same editor from the command line.")
+       "PLORIK identifies a game executable by the signatures in its data.txt, shows\n"
+       "each craft slot's statistics, weapons, hardpoints, cockpit positions, names\n"
+       "and model references, and writes edits back into the executable and the\n"
+       "game's text and list files. plorik is the window program; plorik-cli runs\n"
+       "the same editor from the command line.")
+set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -51,6 +52,10 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), m_browser(new QTextBrow
     buttons->addWidget(back);
     buttons->addWidget(forward);
     buttons->addStretch(1);
+    // The program's version, the project's (PLORIK_VERSION comes from the build).
+    auto* version = new QLabel(QStringLiteral("PLORIK " PLORIK_VERSION), this);
+    version->setObjectName(QStringLiteral("HelpVersion"));
+    buttons->addWidget(version);
     layout->addLayout(buttons);
     layout->addWidget(m_browser);
     m_browser->setOpenExternalLinks(true);
