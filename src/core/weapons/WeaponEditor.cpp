@@ -177,6 +177,7 @@ WeaponEditor::Plan WeaponEditor::plan(std::int32_t weapon)
         if (!isNoModel(model)) {
             const std::int64_t index = readNumber(control(ui_w::WpnIndexBox).text()) & 0xFFFF;
             const OptListContent list = optListWithEntry(equipmentList(), index, model);
+            refuseLinkOutside(equipmentList(), resolveGamePath(m_context.gameDir));
             checkReplaceable(equipmentList(), resolveGamePath(m_context.gameDir, "temp.tmp"));
             plan.listContent = list.content;
             plan.modelIndex = list.placedAt;
