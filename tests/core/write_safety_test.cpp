@@ -117,6 +117,7 @@ std::vector<HostileCase> hostileCases()
          [](WriteGame& g, const auto& outside) { linkOut(g.path("FlightModels"), outside); },
          [](WriteGame& g) {
              return g.session->weaponForm().userEdit(w::PowerBox, "4321") &&
+                    g.session->weaponForm().userEdit(w::WpnOptBox, "NEW.opt") &&
                     g.session->weaponForm().userPress(w::WriteWpnButton);
          },
          [](const WriteGame&) { return std::string("EQUIPMENT0.LST"); }},
