@@ -194,7 +194,8 @@ void package(benchmark::State& state)
                             large.session.dataFilePath(),
                             large.prompter,
                             [](const auto&) {},
-                            "A comment."};
+                            "A comment.",
+                            large.session.protectedFiles()};
     large.prompter.setFile(target.string());
     bench::againstFloor(
         state,

@@ -1,6 +1,7 @@
 #pragma once
 
-// Runs the real plorik-cli as a user runs it: stdin from /dev/null, stdout and stderr captured.
+// Runs the real plorik-cli (or another of the project's programs) as a user runs it: stdin from
+// /dev/null, stdout and stderr captured.
 #include "GameBuilder.h"
 
 #include <gtest/gtest.h>
@@ -21,7 +22,9 @@ struct CliOutput {
     std::string err;
 };
 
-inline CliOutput runCli(const std::vector<std::string>& arguments)
+// Runs `program` in `folder` (the current folder when empty).
+inline CliOutput runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                            const std::filesystem::path& folder = {})
 {
     TempDir capture;
     const std::string outPath = (capture.path() / "out").string();
@@ -31,7 +34,9 @@ inline CliOutput runCli(const std::vector<std::string>& arguments)
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> words{PLORIK_CLI_PATH};
+    if (!folder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    std::vector<std::string> words{program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words)
@@ -40,10 +45,10 @@ inline CliOutput runCli(const std::vector<std::string>& arguments)
 
     CliOutput output;
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, PLORIK_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
-        ADD_FAILURE() << "cannot start " << PLORIK_CLI_PATH;
+        ADD_FAILURE() << "cannot start " << program;
         return output;
     }
     int status = 0;
@@ -52,6 +57,11 @@ inline CliOutput runCli(const std::vector<std::string>& arguments)
     output.out = readFile(outPath);
     output.err = readFile(errPath);
     return output;
+}
+
+inline CliOutput runCli(const std::vector<std::string>& arguments)
+{
+    return runProgram(PLORIK_CLI_PATH, arguments);
 }
 
 // A game built in its own folder, and plorik-cli pointed at its program folder.

@@ -317,7 +317,7 @@ TEST(CockpitEditor, SaveRefusesBeforeWritingAnything)
              std::filesystem::create_symlink(outside, g.path(kCpit1));
              g.cockpit().userEdit(c::HudBox, "LINKED");
          },
-         {"PLORIK|A link to a file outside the game folder"}},
+         {"PLORIK error:|A link to a file outside the game folder"}},
         {"write-protected",
          [](CockpitGame& g) {
              std::filesystem::permissions(g.path(kCpit1), std::filesystem::perms::owner_write,

@@ -23,11 +23,11 @@ TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
     EXPECT_EQ(started.session->exitCode(), 0);
 }
 
-TEST(SelectExeFile, WorksOnAFirstStartAndCutsTheNameTo20)
+TEST(SelectExeFile, WorksOnAFirstStartWithANameOf20Characters)
 {
-    StartedGame started(GameBuilder(Family::Xvt).unconfigured(), {"file:C:\\Games\\XvT\\z_xvt_with_a_long_name.exe"});
+    StartedGame started(GameBuilder(Family::Xvt).unconfigured(), {"file:C:\\Games\\XvT\\z_xvt_long_name_.exe"});
     started.form().userPress(ui::SelectEXEFile1);
-    EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "C:\\Games\\XvT\\\r\nz_xvt_with_a_long_na\r\n");
+    EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "C:\\Games\\XvT\\\r\nz_xvt_long_name_.exe\r\n");
     EXPECT_TRUE(started.session->ended());
 }
 
@@ -41,17 +41,31 @@ TEST(SelectExeFile, CancelChangesNothing)
     EXPECT_EQ(started.prompter.records().size(), 1u);
 }
 
-TEST(SelectExeFile, APathOver255CharactersIsRefusedAndTheSettingsStay)
+// What plorik.ini would not give back the same at the next start is refused before it is touched.
+TEST(SelectExeFile, AChoiceThatPlorikIniCannotKeepIsRefusedAndTheSettingsStay)
 {
-    const std::string longPath = "/" + std::string(250, 'd') + "/Z_XVT__.EXE";
-    StartedGame started(GameBuilder(Family::Xvt), {"file:" + longPath});
-    const std::string before = readFile(started.game.programDir / "plorik.ini");
-    started.form().userPress(ui::SelectEXEFile1);
-    EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
-    ASSERT_EQ(started.prompter.records().size(), 2u);
-    EXPECT_EQ(started.prompter.records()[1].message.icon, MessageIcon::Error);
-    EXPECT_NE(started.prompter.records()[1].message.text.find("255"), std::string::npos);
-    EXPECT_FALSE(started.session->ended());
+    const struct {
+        std::string chosen;
+        std::string said; // in the error
+    } cases[] = {
+        {"/" + std::string(250, 'd') + "/Z_XVT__.EXE", "255"},
+        {"/games/x\nvt/Z_XVT__.EXE", "line break"},
+        {"/games/xvt/Z_XVT__\r.EXE", "line break"},
+        {"C:\\Games\\XvT\\z_xvt_with_a_long_name.exe", "\"z_xvt_with_a_long_name.exe\" has 26 characters; "
+                                                       "plorik.ini keeps at most 20"},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.chosen);
+        StartedGame started(GameBuilder(Family::Xvt), {"file:" + each.chosen});
+        const std::string before = readFile(started.game.programDir / "plorik.ini");
+        started.form().userPress(ui::SelectEXEFile1);
+        EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
+        ASSERT_EQ(started.prompter.records().size(), 2u);
+        EXPECT_EQ(started.prompter.records()[1].message.icon, MessageIcon::Error);
+        EXPECT_NE(started.prompter.records()[1].message.text.find(each.said), std::string::npos)
+            << started.prompter.records()[1].message.text;
+        EXPECT_FALSE(started.session->ended());
+    }
 }
 
 TEST(ShellCommands, ExitAboutAndHelp)

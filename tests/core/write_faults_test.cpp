@@ -138,8 +138,7 @@ TEST(WriteFileFaults, NoScratchFileMeansNothingIsWritten)
 
 TEST(WriteFileFaults, AFolderThatCannotBeWrittenToKeepsItsFiles)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "the folder's permissions do not stop root";
+    // Root too: a write-protected folder is not written into behind its owner's back.
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(2);
     editNames(game);
@@ -169,16 +168,46 @@ TEST(WriteFileFaults, AWriteProtectedFileIsReportedAndNothingIsWritten)
     }
 }
 
-TEST(WriteFileFaults, AWriteProtectedExecutableIsReportedAndLeftAsItWas)
+// A write-protected executable is shown and backed up (both only read it); "Write" refuses it, and a
+// list folder that may not be written, before the first byte.
+TEST(WriteFileFaults, WriteProtectedFilesAndFoldersAreReadButNotWritten)
 {
-    WriteGame game{GameBuilder(Family::Xvt)};
-    game.startAt(2);
-    editNames(game);
-    const auto before = snapshot(game.game.gameDir);
-    std::filesystem::permissions(game.game.executable(), std::filesystem::perms(0444));
-    game.write();
-    theError(game);
-    EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+    const struct {
+        const char* name;
+        const char* protectedPath;
+        std::filesystem::perms mode;
+        bool beforeStart;
+        const char* reason;
+    } cases[] = {
+        {"executable, after the display", "", std::filesystem::perms(0444), false, "The file is write-protected"},
+        {"executable, before the start", "", std::filesystem::perms(0444), true, "The file is write-protected"},
+        {"list folder", "IVFiles", std::filesystem::perms(0555), true, "The folder is write-protected"},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.name);
+        WriteGame game{GameBuilder(Family::Xvt)};
+        const std::filesystem::path target =
+            *each.protectedPath == '\0' ? game.game.executable() : game.path(each.protectedPath);
+        if (each.beforeStart)
+            std::filesystem::permissions(target, each.mode);
+        game.startAt(2);
+        EXPECT_EQ(game.control(ui::CraftNoBox).text(), "2");
+        if (each.beforeStart) {
+            ASSERT_TRUE(game.form().userPress(ui::Backup1));
+            EXPECT_EQ(game.messages(), std::vector<std::string>{});
+            EXPECT_TRUE(std::filesystem::exists(game.game.programDir / "PLORIKbackup" / game.session->versionName() /
+                                                "strings.txt"));
+        }
+        editNames(game);
+        const auto before = snapshot(game.game.gameDir);
+        std::filesystem::permissions(target, each.mode);
+        game.write();
+        const Message shown = theError(game);
+        EXPECT_NE(shown.text.find(each.reason), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find(target.string()), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find("Nothing was written."), std::string::npos) << shown.text;
+        EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
+    }
 }
 
 TEST(WriteFileFaults, AFailingWriteLeavesTheFileAsItWas)

@@ -1,9 +1,16 @@
 // "Write" on games that are not complete or not friendly: it writes the whole slot or nothing, never
 // a part of it with another slot's values, never outside the game folder or past the executable's
 // end, and never a placeholder as a name.
+#include "DemoOptFiles.h"
 #include "WriteFixture.h"
 
+#include "windows/CockpitEditorControls.h"
 #include "windows/MainWindowControls.h"
+#include "windows/WeaponEditorControls.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,7 +59,136 @@ void editSlot(WriteGame& game)
     ASSERT_TRUE(game.form().userEdit(ui::CrewBox, "Matrix crew"));
 }
 
+// Moves a folder out to `outside` and leaves a symbolic link to it in its place.
+void linkOut(const std::filesystem::path& folder, const std::filesystem::path& outside)
+{
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path moved = outside / folder.filename();
+    std::filesystem::rename(folder, moved);
+    std::filesystem::create_directory_symlink(moved, folder);
+}
+
+// A writer facing a hostile game or target: what is done before the start, what the user does, and
+// the text the refusal must name.
+struct HostileCase {
+    std::string name;
+    GameBuilder builder;
+    std::function<void(WriteGame&, const std::filesystem::path& outside)> prepare;
+    std::function<bool(WriteGame&)> act;
+    std::function<std::string(const WriteGame&)> named;
+};
+
+std::vector<HostileCase> hostileCases()
+{
+    namespace c = ui::cockpit;
+    namespace w = ui::weapons;
+    const auto press = [](ControlKey key, std::function<std::string(const WriteGame&)> target) {
+        return [key, target](WriteGame& g) {
+            g.prompter.addAnswer("file:" + target(g));
+            g.prompter.addAnswer("yes"); // the dialog's "replace?" question
+            return g.form().userPress(key);
+        };
+    };
+    const auto optPage = [](WriteGame& g) {
+        return g.form().userPick(ui::MeshList, 0) && g.form().userPick(ui::MeshTypeBox, 5) &&
+               g.form().userPick(ui::HardpointList, 0) && g.form().userPick(ui::HardpointTypeBox, 3);
+    };
+    const auto model = [](const WriteGame& g) { return *modelPath(g.builder, g.game.gameDir, 1); };
+    // "Write" with a new model name, so that the OPT list is written too.
+    const auto writeRenamed = [](WriteGame& g) {
+        editSlot(g);
+        return g.form().userEdit(ui::DBOPTFile, "RENAMED.opt") && g.form().userPress(ui::Button3);
+    };
+    std::vector<HostileCase> cases = {
+        {"Write, IVFiles a link out", GameBuilder(Family::Xvt),
+         [](WriteGame& g, const auto& outside) { linkOut(g.path("IVFiles"), outside); }, writeRenamed,
+         [](const WriteGame&) { return std::string("IVFiles"); }},
+        {"Write, FlightModels a link out", GameBuilder(Family::Xwa),
+         [](WriteGame& g, const auto& outside) { linkOut(g.path("FlightModels"), outside); }, writeRenamed,
+         [](const WriteGame&) { return std::string("FlightModels"); }},
+        {"Save CP, CP640 a link out", GameBuilder(Family::Xvt),
+         [](WriteGame& g, const auto& outside) { linkOut(g.path("CP640"), outside); },
+         [](WriteGame& g) {
+             return g.session->cockpitForm().userEdit(c::HudBox, "LINKED") &&
+                    g.session->cockpitForm().userPress(c::SaveCPButton);
+         },
+         [](const WriteGame&) { return std::string("CP640"); }},
+        {"Write Wpn., FlightModels a link out", GameBuilder(Family::Xwa),
+         [](WriteGame& g, const auto& outside) { linkOut(g.path("FlightModels"), outside); },
+         [](WriteGame& g) {
+             return g.session->weaponForm().userEdit(w::PowerBox, "4321") &&
+                    g.session->weaponForm().userEdit(w::WpnOptBox, "NEW.opt") &&
+                    g.session->weaponForm().userPress(w::WriteWpnButton);
+         },
+         [](const WriteGame&) { return std::string("EQUIPMENT0.LST"); }},
+        {"Write Mesh Type, the model's folder a link out", GameBuilder(Family::Xwa),
+         [model](WriteGame& g, const auto& outside) { linkOut(model(g).parent_path(), outside); },
+         [optPage](WriteGame& g) { return optPage(g) && g.form().userPress(ui::WriteMeshTypeButton); },
+         [model](const WriteGame& g) { return model(g).filename().string(); }},
+        {"Write Hardpoint, the model's folder a link out", GameBuilder(Family::Xwa),
+         [model](WriteGame& g, const auto& outside) { linkOut(model(g).parent_path(), outside); },
+         [optPage](WriteGame& g) { return optPage(g) && g.form().userPress(ui::WriteHardpointButton); },
+         [model](const WriteGame& g) { return model(g).filename().string(); }},
+        {"Create Backup Image, PLORIKbackup a link out", GameBuilder(Family::Xvt),
+         [](WriteGame& g, const auto& outside) { linkOut(g.game.programDir / "PLORIKbackup", outside); },
+         [](WriteGame& g) { return g.form().userPress(ui::Backup1); },
+         [](const WriteGame&) { return std::string("PLORIKbackup"); }},
+    };
+    // The save dialogs' targets that are the game's or the image's own files.
+    const std::vector<std::pair<std::string, std::function<std::string(const WriteGame&)>>> targets = {
+        {"the executable", [](const WriteGame& g) { return g.game.executable().string(); }},
+        {"strings.txt", [](const WriteGame& g) { return g.path("strings.txt").string(); }},
+        {"a list file", [](const WriteGame& g) { return g.path("IVFiles/Spec640.LST").string(); }},
+        {"a file of the image",
+         [](const WriteGame& g) {
+             return (g.game.programDir / "PLORIKbackup" / g.builder.entry().name / "strings.txt").string();
+         }},
+    };
+    for (const auto& [saving, key] :
+         std::vector<std::pair<std::string, ControlKey>>{{"Save Ship as..", ui::Saveshipas1},
+                                                         {"Save as Single ZT..", ui::SaveasZT1},
+                                                         {"Make ZT Package", ui::ZTpackage1}}) {
+        for (const auto& [what, target] : targets) {
+            cases.push_back({saving + " over " + what, GameBuilder(Family::Xvt).withBackupImage(),
+                             [](WriteGame& g, const auto&) {
+                                 writeFile(g.game.programDir / "PLORIKbackup" / g.builder.entry().name / "strings.txt",
+                                           g.file("strings.txt"));
+                             },
+                             press(key, target), target});
+        }
+    }
+    return cases;
+}
+
 } // namespace
+
+// Folder links out of the game or program folder, and save targets that are the game's own files: no
+// writer changes a byte outside the two folders or inside them, and each says what it refused.
+TEST(WriteSafety, HostileTargetsAreRefusedBeforeTheFirstByte)
+{
+    for (HostileCase& each : hostileCases()) {
+        SCOPED_TRACE(each.name);
+        TempDir outside;
+        WriteGame game{each.builder};
+        each.prepare(game, outside.path());
+        game.startAt(1);
+        const auto before =
+            std::array{snapshot(outside.path()), snapshot(game.game.gameDir), snapshot(game.game.programDir)};
+        ASSERT_TRUE(each.act(game));
+        const auto after =
+            std::array{snapshot(outside.path()), snapshot(game.game.gameDir), snapshot(game.game.programDir)};
+        for (std::size_t folder = 0; folder < before.size(); ++folder)
+            EXPECT_EQ(changedFiles(before[folder], after[folder]), std::set<std::string>{}) << folder;
+        const std::string named = each.named(game);
+        const auto& records = game.prompter.records();
+        const auto refusal = std::find_if(records.begin(), records.end(),
+                                          [](const auto& record) { return record.message.icon == MessageIcon::Error; });
+        ASSERT_NE(refusal, records.end()) << ::testing::PrintToString(game.messages());
+        EXPECT_EQ(refusal->message.caption, "PLORIK error:");
+        EXPECT_NE(refusal->message.text.find(named), std::string::npos) << refusal->message.text;
+        EXPECT_NE(refusal->message.text.find("Nothing was written."), std::string::npos) << refusal->message.text;
+    }
+}
 
 TEST(WriteSafety, AMissingOrForeignFileLeavesTheGameUnchangedOrTheWholeSlotWritten)
 {

@@ -271,6 +271,34 @@ TEST(ZtPackage, Xwa202MakesOnePackageForEachEditionShiftedToItsTables)
     }
 }
 
+// The dialog asks about the file it names; the other package's file is asked about too, before either
+// is written.
+TEST(ZtPackage, Xwa202AsksBeforeItReplacesTheInternationalPackage)
+{
+    for (const bool international : {false, true}) {
+        for (const bool replace : {false, true}) {
+            SCOPED_TRACE(std::string(international ? "International" : "US") + (replace ? ", replaced" : ", kept"));
+            WriteGame game{GameBuilder(Family::Xwa).withDataFile(xwa202DataFile(international))};
+            backUpAndRestart(game, 4);
+            const std::filesystem::path chosen = game.dir.path() / "ship.zt";
+            const std::filesystem::path intFile = game.dir.path() / "ship.ztint.zt";
+            writeFile(chosen, "older\r\n");
+            writeFile(intFile, "older\r\n");
+            ASSERT_TRUE(press(game, ui::ZTpackage1, {"file:" + chosen.string(), "yes", replace ? "yes" : "no"}));
+            ASSERT_EQ(game.prompter.records().size(), 4u) << ::testing::PrintToString(game.messages());
+            const Message& asked = game.prompter.records().back().message;
+            EXPECT_EQ(asked.caption, "Save ZT ship patch");
+            EXPECT_EQ(asked.text, "ship.ztint.zt already exists.\rDo you want to replace it?");
+            EXPECT_EQ(asked.buttons, MessageButtons::YesNo);
+            EXPECT_EQ(asked.defaultButton, Answer::No);
+            for (const auto& file : {chosen, intFile}) {
+                const std::string expected = replace ? xwaMask() : "older\r\n";
+                EXPECT_EQ(readFile(file).substr(0, expected.size()), expected) << file;
+            }
+        }
+    }
+}
+
 TEST(ZtPackage, Xwa202WithoutTheOtherEditionsEntryKeepsTheFirstPackageAndSaysWhatIsMissing)
 {
     WriteGame game{GameBuilder(Family::Xwa).withDataFile(xwa202DataFile(false, false))};

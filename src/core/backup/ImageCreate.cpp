@@ -33,6 +33,12 @@ void createBackupImage(const ImageContext& context, std::size_t weaponNames)
 {
     context.status("Creating backup image...");
     const BackupImage& image = context.image;
+    // The image stays in the program folder: a PLORIKbackup that is a link out of it is not written.
+    try {
+        refuseLinkOutside(image.folder(), image.parentFolder().parent_path(), "the program folder");
+    } catch (const FileError& outside) {
+        throw WriteRefused(std::string(outside.what()) + "\r\rNothing was written.");
+    }
     std::vector<std::pair<ImageBlock, std::string>> taken;
     {
         const BinaryFile exe(context.executable, BinaryFile::Mode::Read);

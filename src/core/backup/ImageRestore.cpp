@@ -103,6 +103,7 @@ std::vector<std::string> restoreTextFiles(const ImageContext& context)
     for (const ImageTextFile& file : context.image.textFiles()) {
         const std::filesystem::path target = resolveGamePath(context.gameDir, file.gameName);
         try {
+            refuseLinkOutside(target, resolveGamePath(context.gameDir));
             copyFileContent(context.image.file(file.imageName), target, target.parent_path() / "temp.tmp");
             restored.push_back(file.gameName);
         } catch (const PlorikError&) {

@@ -244,7 +244,12 @@ void CockpitEditor::save()
         return;
     }
     // Opened for writing before anything is written, so a write-protected file stops the save here.
-    refuseLinkOutside(*file, resolveGamePath(m_context.gameDir));
+    try {
+        refuseLinkOutside(*file, resolveGamePath(m_context.gameDir));
+    } catch (const FileError& outside) {
+        error("PLORIK error:", outside.what() + std::string(kNothingWritten));
+        return;
+    }
     BinaryFile out(*file, BinaryFile::Mode::ReadWrite);
     const std::string shownName = folderName() + "\\" + name + ".int";
     if (const auto outside = patchOutside(patches, out.size(), shownName)) {

@@ -26,6 +26,13 @@ private:
     std::string m_reason;
 };
 
+// A command that refuses before it writes anything; its text says so. Shown as the program's own
+// error ("PLORIK error:"), not as a failure.
+class WriteRefused : public PlorikError {
+public:
+    using PlorikError::PlorikError;
+};
+
 // A value that does not fit where it has to go (a key beyond its width, a path too long, ...).
 class RangeError : public PlorikError {
 public:

@@ -4,6 +4,8 @@
 #include "gamefiles/GameTextWrites.h"
 #include "gamefiles/ShipListWrite.h"
 #include "io/AtomicFile.h"
+#include "io/BinaryFile.h"
+#include "io/GamePath.h"
 #include "text/NumberRule.h"
 #include "windows/MainWindowControls.h"
 
@@ -35,11 +37,16 @@ void SlotWrite::planTextFiles(WritePlan& plan)
 
 void SlotWrite::checkFiles(const WritePlan& plan) const
 {
-    if (plan.optList)
+    const std::filesystem::path gameFolder = resolveGamePath(m_context.gameDir);
+    if (plan.optList) {
+        refuseLinkOutside(plan.optList->path, gameFolder);
         checkReplaceable(plan.optList->path, scratch());
+    }
     for (const TextFileStep& step : plan.textFiles) {
-        if (step.file)
+        if (step.file) {
+            refuseLinkOutside(step.file->path, gameFolder);
             checkReplaceable(step.file->path, scratch());
+        }
     }
 }
 

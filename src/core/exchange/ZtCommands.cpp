@@ -7,6 +7,8 @@
 #include "io/BinaryFile.h"
 #include "io/FileHandle.h"
 
+#include <system_error>
+
 namespace plorik {
 
 namespace {
@@ -17,6 +19,17 @@ const FileChoice kSavePackage{"Save ZT ship patch", "*.zt", "ZT patch file |*.zt
 
 constexpr ImageBlockKind kPackageBlocks[] = {ImageBlockKind::CraftTable, ImageBlockKind::ShipTypeBlock,
                                              ImageBlockKind::WeaponBlock};
+
+// False, after an error box that names it, when the chosen file may not be replaced by a ZT file.
+bool mayReplace(const ZtContext& context, const std::filesystem::path& target)
+{
+    const auto refusal = saveTargetRefusal(target, context.protectedFiles, ".zt");
+    if (!refusal)
+        return true;
+    context.prompter.message(
+        {"PLORIK error:", *refusal + "\r\rNothing was written.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+    return false;
+}
 
 void writeZtFile(const std::filesystem::path& target, const std::string& content)
 {
@@ -127,7 +140,7 @@ std::optional<BlockShifts> otherEditionShifts(const ZtContext& context, const Ba
 void saveSingleSlotZt(const ZtContext& context, std::int32_t slot)
 {
     const auto chosen = context.prompter.saveFile(kSaveSingle);
-    if (!chosen)
+    if (!chosen || !mayReplace(context, *chosen))
         return;
     std::string content;
     {
@@ -149,11 +162,22 @@ void makeZtPackages(const ZtContext& context, const BackupImage& image)
     const auto chosen = context.prompter.saveFile(kSavePackage);
     if (!chosen)
         return;
-    context.status("Creating ZT package... 0 % done");
     const std::string first = *chosen + (edition && edition->international ? "int.zt" : "");
+    const std::string second = edition && edition->international ? *chosen : *chosen + "int.zt";
+    if (!mayReplace(context, first) || (edition && !mayReplace(context, second)))
+        return;
+    // The dialog asked about the file it named; the international package's file is asked about here,
+    // in the dialog's own words.
+    std::error_code absent;
+    const std::filesystem::path unasked = *chosen + "int.zt";
+    if (edition && std::filesystem::exists(std::filesystem::symlink_status(unasked, absent)) &&
+        context.prompter.message({kSavePackage.title,
+                                  unasked.filename().string() + " already exists.\rDo you want to replace it?",
+                                  MessageIcon::Warning, MessageButtons::YesNo, Answer::No}) != Answer::Yes)
+        return;
+    context.status("Creating ZT package... 0 % done");
     writePackage(context, image, first, {}, {edition ? 2 : 1, 0});
     if (edition) {
-        const std::string second = edition->international ? *chosen : *chosen + "int.zt";
         const auto shifts = otherEditionShifts(context, image, *edition, first);
         if (!shifts)
             return;

@@ -214,7 +214,11 @@ void OptInspection::writeHardpoint(Form& form)
 void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write)
 {
     try {
-        refuseLinkOutside(*m_file, m_folder);
+        try {
+            refuseLinkOutside(*m_file, m_folder);
+        } catch (const FileError& outside) {
+            throw InspectionError(std::string(outside.what()) + "\r\rNothing was written.");
+        }
         OptFile file(*m_file, BinaryFile::Mode::ReadWrite);
         write(file);
     } catch (const InspectionError&) {

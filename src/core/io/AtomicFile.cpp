@@ -12,8 +12,9 @@ namespace plorik {
 void replaceFileContent(const std::filesystem::path& target, const std::string& content,
                         const std::filesystem::path& scratch, Sync sync)
 {
-    // A write-protected file is not replaced behind its owner's back.
+    // A write-protected file (or folder) is not replaced behind its owner's back.
     refuseWriteProtected(target);
+    refuseFolderWriteProtected(target.parent_path());
     // An existing file's new content is on the disk before its name is, so that a crash leaves the
     // old content or the new. A new file has no old content to keep: unless asked, it is not waited
     // for.
@@ -52,6 +53,8 @@ void checkReplaceable(const std::filesystem::path& target, const std::filesystem
 {
     FileHandle::openRegular(target, FileHandle::Access::Read);
     refuseWriteProtected(target);
+    // The file is replaced by a rename into its folder, which its folder must allow.
+    refuseFolderWriteProtected(target.parent_path());
     FileHandle probe = FileHandle::createScratch(scratch);
     try {
         probe.close();

@@ -23,8 +23,8 @@ void copyFileContent(const std::filesystem::path& source, const std::filesystem:
                      const std::filesystem::path& scratch, Sync sync = Sync::WhenReplacing);
 
 // Checks, without changing anything, that replaceFileContent could replace `target`: it is a
-// regular file that may be written, and `scratch` can be created (it is made and removed again).
-// Throws FileError naming what stands in the way.
+// regular file that may be written, in a folder that may be written, and `scratch` can be created (it is made and
+// removed again). Throws FileError naming what stands in the way.
 void checkReplaceable(const std::filesystem::path& target, const std::filesystem::path& scratch);
 
 // Text lines joined with CR LF after each line.

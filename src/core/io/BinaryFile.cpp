@@ -1,9 +1,14 @@
 #include "io/BinaryFile.h"
 
 #include "common/Errors.h"
+#include "io/GamePath.h"
 
 #include <algorithm>
 #include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace plorik {
 
@@ -27,16 +32,29 @@ void refuseWriteProtected(const std::filesystem::path& path)
         throw FileError(path.string(), "The file is write-protected");
 }
 
-void refuseLinkOutside(const std::filesystem::path& path, const std::filesystem::path& folder)
+void refuseFolderWriteProtected(const std::filesystem::path& folder)
 {
     std::error_code error;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)))
+    const std::filesystem::path place = folder.empty() ? std::filesystem::path(".") : folder;
+    const auto permissions = std::filesystem::status(place, error).permissions();
+    bool writable = error || (permissions & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
+#ifndef _WIN32
+    writable = writable && (error || ::access(place.c_str(), W_OK | X_OK) == 0);
+#endif
+    if (!writable)
+        throw FileError(place.string(), "The folder is write-protected");
+}
+
+void refuseLinkOutside(const std::filesystem::path& path, const std::filesystem::path& folder,
+                       std::string_view folderName)
+{
+    // Every link on the way counts, the file's own and its folders': the real path decides.
+    if (realPathInside(path, folder))
         return;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, error);
-    const std::filesystem::path inside = std::filesystem::weakly_canonical(folder, error);
-    const auto [end, unused] = std::mismatch(inside.begin(), inside.end(), target.begin(), target.end());
-    if (error || end != inside.end())
-        throw FileError(path.string(), "A link to a file outside the game folder; PLORIK writes nothing through it");
+    std::error_code error;
+    const bool fileLink = std::filesystem::is_symlink(std::filesystem::symlink_status(path, error));
+    throw FileError(path.string(), std::string(fileLink ? "A link to a file" : "A link to a folder") + " outside " +
+                                       std::string(folderName) + "; PLORIK writes nothing through it");
 }
 
 BinaryFile::BinaryFile(const std::filesystem::path& path, Mode mode) : m_file(openFor(path, mode))

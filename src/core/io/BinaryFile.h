@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plorik {
@@ -42,9 +43,15 @@ private:
     FileHandle m_file;
 };
 
-// Throws FileError when `path` is a symbolic link to a file outside `folder`: PLORIK writes nothing
-// through such a link.
-void refuseLinkOutside(const std::filesystem::path& path, const std::filesystem::path& folder);
+// Throws FileError when the real path of `path` (every link followed, the file's own and its
+// folders') does not lie inside the real path of `folder`: PLORIK writes nothing through such a link.
+// `folderName` names the folder in the message.
+void refuseLinkOutside(const std::filesystem::path& path, const std::filesystem::path& folder,
+                       std::string_view folderName = "the game folder");
+
+// Throws FileError when a folder is write-protected (its owner may not write it): a file cannot be
+// replaced in it, whoever runs the program.
+void refuseFolderWriteProtected(const std::filesystem::path& folder);
 
 // Throws FileError when a file is write-protected (its owner may not write it); checked before a
 // file is written or replaced, so root does not override a modder's protection either.

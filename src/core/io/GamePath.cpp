@@ -101,6 +101,19 @@ std::optional<std::filesystem::path> resolveInsideGameDir(std::string_view dir, 
     return resolveGamePath(dir, relative);
 }
 
+bool realPathInside(const std::filesystem::path& path, const std::filesystem::path& folder)
+{
+    std::error_code error;
+    const std::filesystem::path inside = std::filesystem::weakly_canonical(folder, error);
+    if (error)
+        return false;
+    const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+    if (error)
+        return false;
+    const auto [end, unused] = std::mismatch(inside.begin(), inside.end(), real.begin(), real.end());
+    return end == inside.end();
+}
+
 SplitPath splitChosenPath(std::string_view path)
 {
     // The search starts at the second-last character, so a trailing separator is not taken.

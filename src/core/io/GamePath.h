@@ -19,6 +19,10 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
 // leading separator counts like a doubled one, so the name is always relative to the folder.
 std::optional<std::filesystem::path> resolveInsideGameDir(std::string_view dir, std::string_view name);
 
+// True when the real path of `path` (every link on the way followed, the file's own and its folders')
+// lies inside the real path of `folder`; false when either cannot be worked out.
+bool realPathInside(const std::filesystem::path& path, const std::filesystem::path& folder);
+
 // Splits a chosen file's path at its last separator ("\" or "/"): the folder part ends with that
 // separator, the file part is the rest.
 struct SplitPath {

@@ -23,8 +23,8 @@ std::string from(const std::string& line, std::size_t start)
 
 bool signatureMatches(const std::filesystem::path& executable, std::int64_t offset, const std::string& signature)
 {
-    // Opened for writing too, as every later command needs: a write-protected executable fails here.
-    BinaryFile exe(executable, BinaryFile::Mode::ReadWrite);
+    // Only read: a write-protected executable is shown and backed up; its writers say why they cannot.
+    const BinaryFile exe(executable, BinaryFile::Mode::Read);
     if (offset >= exe.size())
         return false;
     const std::vector<std::uint8_t> bytes = exe.readExactlyAt(offset, signature.size());

@@ -77,6 +77,8 @@ void Session::run(const std::function<void()>& command)
         // data.txt lacks a section the program cannot do without: it ends at once.
         error(missing.what());
         finish(1);
+    } catch (const WriteRefused& refused) {
+        error(refused.what());
     } catch (const PlorikError& failure) {
         m_prompter.message({"PLORIK", failure.what(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
     } catch (const std::bad_alloc&) {
@@ -141,6 +143,11 @@ std::filesystem::path Session::executablePath() const
 std::filesystem::path Session::backupFolder() const
 {
     return resolveGamePath(m_programDir.string(), "PLORIKbackup\\" + m_versionName);
+}
+
+ProtectedFiles Session::protectedFiles() const
+{
+    return {resolveGamePath(m_gameDir), executablePath(), resolveGamePath(m_programDir.string(), "PLORIKbackup")};
 }
 
 } // namespace plorik

@@ -6,6 +6,7 @@
 #include "inspect/OptInspection.h"
 #include "inspect/ValueSearch.h"
 #include "io/FolderLock.h"
+#include "io/ProtectedFiles.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
 
@@ -65,6 +66,8 @@ public:
     std::filesystem::path dataFilePath() const;
     std::filesystem::path executablePath() const;
     std::filesystem::path backupFolder() const;
+    // What a save dialog's choice may not replace.
+    ProtectedFiles protectedFiles() const;
 
     // Runs one command as the window's event loop would: a program end stops it, and any failure
     // (the program's own errors and every other exception) is shown in the standard error box and

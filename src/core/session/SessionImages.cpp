@@ -113,7 +113,8 @@ void Session::saveSingleZt()
     if (!m_profile)
         return;
     saveSingleSlotZt({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
-                      [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text()},
+                      [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text(),
+                      protectedFiles()},
                      currentSlot());
 }
 
@@ -123,7 +124,8 @@ void Session::makeZtPackage()
     if (!image)
         return;
     makeZtPackages({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
-                    [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text()},
+                    [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text(),
+                    protectedFiles()},
                    *image);
 }
 

@@ -19,9 +19,22 @@ void Session::selectExeFile()
     if (chosen->size() > Settings::kMaxPath)
         throw RangeError("Range check error: the chosen path has " + std::to_string(chosen->size()) +
                          " characters; at most " + std::to_string(Settings::kMaxPath) + " are allowed.");
+    // plorik.ini keeps one line for each and the name cut to its length: what would not read back
+    // the same at the next start is refused.
+    if (chosen->find_first_of("\r\n") != std::string::npos) {
+        error("The chosen path holds a line break, which plorik.ini cannot keep: \"" + *chosen +
+              "\".\r\rChoose an executable whose folder and name have none. The settings were not changed.");
+        return;
+    }
     const SplitPath split = splitChosenPath(*chosen);
+    if (split.file.size() > Settings::kMaxExeName) {
+        error("The executable's name \"" + split.file + "\" has " + std::to_string(split.file.size()) +
+              " characters; plorik.ini keeps at most " + std::to_string(Settings::kMaxExeName) +
+              ".\r\rRename it (Z_XVT__.EXE, xwingalliance.exe) and choose it again. The settings were not changed.");
+        return;
+    }
     (*m_main)[ui::GameDirBox].setText(split.directory);
-    Settings(m_programDir).save(split.directory, split.file.substr(0, Settings::kMaxExeName));
+    Settings(m_programDir).save(split.directory, split.file);
     m_prompter.message({"PLORIK notify:",
                         "You have changed the current EXE file, PLORIK will now shut down. Please restart PLORIK to "
                         "initialize the new settings and start editing on the new exe file.",

@@ -60,6 +60,10 @@ void Session::saveShip()
     const auto path = m_prompter.saveFile(kSaveShip);
     if (!path)
         return;
+    if (const auto refusal = saveTargetRefusal(*path, protectedFiles(), ".shp")) {
+        error(*refusal + "\r\rNothing was written.");
+        return;
+    }
     Form& main = *m_main;
     const ShipFileTexts texts{main[ui::Memo1].text(),          main[ui::DBOPTFile].text(),
                               main[ui::PluralnameBox].text(),  main[ui::CraftNameBox].text(),

@@ -183,6 +183,7 @@ WeaponEditor::Plan WeaponEditor::plan(std::int32_t weapon)
                 throw Refusal{"\"" + typed + "\" is not a valid whole number (Index:)."};
             const std::int64_t index = *number & 0xFFFF;
             const OptListContent list = optListWithEntry(equipmentList(), index, model);
+            refuseLinkOutside(equipmentList(), resolveGamePath(m_context.gameDir));
             checkReplaceable(equipmentList(), resolveGamePath(m_context.gameDir, "temp.tmp"));
             plan.listContent = list.content;
             plan.modelIndex = list.placedAt;

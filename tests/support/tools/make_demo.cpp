@@ -1,6 +1,8 @@
 // Writes a demo game folder and a program folder to open it with:
 //   plorik-make-demo DIR [xvt|xwa]    DIR/program (data.txt, plorik.ini, demo-FAMILY.shp) and DIR/game
 //   plorik-make-demo --version-entries  prints the demo entries of [XVT VERSIONS]
+// DIR is made when missing; an empty DIR is filled; an earlier demo's two folders are replaced.
+// Anything else in DIR is never removed: the demo is refused.
 #include "GameBuilder.h"
 #include "ShipFiles.h"
 
@@ -9,6 +11,59 @@
 
 using plorik::testing::Family;
 
+namespace {
+
+constexpr const char* kUsage = "usage: plorik-make-demo DIR [xvt|xwa]\n"
+                               "       plorik-make-demo --version-entries\n"
+                               "Writes a demo game into DIR/game and a program folder that opens it into DIR/program.\n"
+                               "DIR must be missing, empty or an earlier demo (whose two folders are replaced).\n";
+
+bool isRealFolder(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(std::filesystem::symlink_status(path, error));
+}
+
+// An earlier demo holds nothing but its game and program folders (real folders, not links), and its
+// program folder holds the demo's ship file.
+bool isEarlierDemo(const std::filesystem::path& root)
+{
+    for (const auto& entry : std::filesystem::directory_iterator(root)) {
+        const std::string name = entry.path().filename().string();
+        if ((name != "game" && name != "program") || !isRealFolder(entry.path()))
+            return false;
+    }
+    std::error_code error;
+    const std::filesystem::path program = root / "program";
+    return isRealFolder(program) && (std::filesystem::is_regular_file(program / "demo-xvt.shp", error) ||
+                                     std::filesystem::is_regular_file(program / "demo-xwa.shp", error));
+}
+
+// Makes DIR ready for a new demo; false (after saying why) when it holds anything but an earlier demo.
+bool prepareFolder(const std::filesystem::path& root, const std::string& given)
+{
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(root, error);
+    if (!std::filesystem::exists(status))
+        return true;
+    if (!std::filesystem::is_directory(status)) {
+        std::cerr << "plorik-make-demo: " << given << " is not a folder; nothing was changed\n";
+        return false;
+    }
+    if (std::filesystem::is_empty(root))
+        return true;
+    if (!isEarlierDemo(root)) {
+        std::cerr << "plorik-make-demo: " << given
+                  << " is not empty (nor an earlier demo: only its game and program folders); nothing was changed\n";
+        return false;
+    }
+    std::filesystem::remove_all(root / "game");
+    std::filesystem::remove_all(root / "program");
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     if (argc >= 2 && std::string(argv[1]) == "--version-entries") {
@@ -16,8 +71,12 @@ int main(int argc, char** argv)
                   << plorik::testing::demoXwaEntry().render();
         return 0;
     }
-    if (argc < 2 || argc > 3) {
-        std::cerr << "usage: plorik-make-demo DIR [xvt|xwa]\n";
+    if (argc >= 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (argc < 2 || argc > 3 || std::string(argv[1]).starts_with("-")) {
+        std::cerr << kUsage;
         return 2;
     }
     const std::string family = argc == 3 ? argv[2] : "xvt";
@@ -27,7 +86,8 @@ int main(int argc, char** argv)
     }
     try {
         const std::filesystem::path root = std::filesystem::absolute(argv[1]);
-        std::filesystem::remove_all(root);
+        if (!prepareFolder(root, argv[1]))
+            return 1;
         plorik::testing::GameBuilder builder(family == "xwa" ? Family::Xwa : Family::Xvt);
         builder.withPilotFiles();
         const auto game = builder.build(root);
