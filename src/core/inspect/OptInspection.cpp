@@ -78,6 +78,7 @@ void OptInspection::forget()
 void OptInspection::forgetMesh()
 {
     m_boxOffset.reset();
+    m_shownMesh.reset();
     m_hardpointOffsets.clear();
 }
 
@@ -153,6 +154,7 @@ void OptInspection::selectMesh(Form& form)
     }
     info.setText(joinLines(lines));
     hardpoints.setItems(std::move(hardpointItems));
+    m_shownMesh = mesh;
 }
 
 void OptInspection::selectHardpoint(Form& form)
@@ -170,6 +172,10 @@ void OptInspection::selectHardpoint(Form& form)
 
 void OptInspection::writeMeshType(Form& form)
 {
+    if (m_file && m_shownMesh && !m_boxOffset)
+        throw InspectionError("Mesh " + std::to_string(*m_shownMesh) +
+                              " has no mesh descriptor, so it has no mesh type and collision box to write. "
+                              "Nothing was written.");
     if (!m_file || !m_boxOffset)
         throw InspectionError("Select a mesh of this OPT file first. Nothing was written.");
     const int type = form[ui::MeshTypeBox].index();
