@@ -30,7 +30,8 @@ void saveSingleSlotZt(const ZtContext& context, std::int32_t slot);
 
 // "Make ZT Package": asks for the file and writes the differences between the image and the
 // executable, twice for the two editions of X-Wing Alliance 2.02. Blocks the version lacks are left
-// out. Ends with "Done." in the status bar; throws PlorikError when a package cannot be made.
+// out; a block file of another size than a backup writes is refused (ImageRefusal) before it is
+// read. Ends with "Done." in the status bar; throws PlorikError when a package cannot be made.
 void makeZtPackages(const ZtContext& context, const BackupImage& image);
 
 } // namespace plorik
