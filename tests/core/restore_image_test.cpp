@@ -229,7 +229,7 @@ TEST(RestoreFromImage, AnImageWithoutABlockRestoresEveryBlockItHasAndNamesTheAbs
         editAndWrite(game, 3, "Three", {});
         std::string exe = game.exe();
         put(exe, 118784 + 10, "WEAPONS");
-        put(exe, 114688 + 8, "SPEC");
+        put(exe, 114688 + 8, "KEPT");
         writeFile(game.game.executable(), exe);
         const auto edited = snapshot(game.game.gameDir);
         game.prompter.clearRecords();
