@@ -65,6 +65,9 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
         } else if (word == "--help" || word == "-h") {
             options.help = true;
             return options;
+        } else if (word == "--version") {
+            options.version = true;
+            return options;
         } else if (std::optional<std::string> dir = optionValue(words, i, "--program-dir", missing)) {
             if (dir->empty()) {
                 error = "--program-dir needs a folder";
@@ -117,9 +120,15 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
     return options;
 }
 
+std::string versionText()
+{
+    return std::string("plorik-cli ") + PLORIK_VERSION;
+}
+
 std::string usageText()
 {
     std::string text = "usage: plorik-cli [--program-dir DIR] [--answer A]... [--json] COMMAND [ARGS]...\n"
+                       "       plorik-cli --version\n"
                        "commands:\n";
     for (const CommandInfo& command : commands()) {
         std::string line = "  ";

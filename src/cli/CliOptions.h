@@ -13,6 +13,7 @@ struct CliOptions {
     std::string startWith;  // the file the GUI would get as its first argument; empty: none
     std::vector<std::string> answers;
     bool json = false;
+    bool version = false;  // --version: print plorik-cli's version, do nothing else
     bool help = false;     // --help, `help [COMMAND]` or `COMMAND --help`: print the usage, do nothing else
     std::string helpTopic; // the command whose usage to print; empty: plorik-cli's own
     std::string command;
@@ -27,6 +28,9 @@ std::optional<CliOptions> parseOptions(const std::vector<std::string>& words, st
 // nullopt when words[i] is another word; `missing` tells "--name" given last without its value.
 std::optional<std::string> optionValue(const std::vector<std::string>& words, std::size_t& i, std::string_view name,
                                        bool& missing);
+
+// "plorik-cli VERSION", the version of the build.
+std::string versionText();
 
 // The short usage text printed with a usage error and at the start of the help.
 std::string usageText();

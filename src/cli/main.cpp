@@ -16,6 +16,10 @@ int main(int argc, char** argv)
         std::cerr << "plorik-cli: " << error << '\n' << usageText();
         return kExitUsage;
     }
+    if (options->version) {
+        std::cout << versionText() << '\n';
+        return kExitDone;
+    }
     if (options->help) {
         std::cout << helpText(options->helpTopic);
         return kExitDone;

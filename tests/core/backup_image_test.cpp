@@ -1,6 +1,12 @@
-// "Create Backup Image": the image folder holds every block and file byte for byte, failed copies are
-// reported while the backup goes on, and a backup that cannot read the executable writes nothing.
+// "Create Backup Image": the image folder holds every block and file byte for byte and is there only
+// when complete, failed copies are reported while the backup goes on, and a backup that cannot
+// complete leaves the older image or none.
 #include "ImageFixture.h"
+
+#include "io/FolderLock.h"
+
+#include <functional>
+#include <optional>
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -28,12 +34,15 @@ TEST(BackupImage, HoldsEveryBlockTextListAndPilotFileByteForByte)
         const char* name;
         Family family;
         std::vector<std::pair<std::string, std::string>> keys;
+        std::size_t largePilot = 0; // a pilot file copied in several pieces
+        bool killedBefore = false;  // a backup killed before left its scratch folders: no image
     };
     const Case cases[] = {
         {"XvT", Family::Xvt, {}},
-        {"XWA", Family::Xwa, {}},
+        {"XWA with a pilot file of 2 MB and more", Family::Xwa, {}, (std::size_t{2} << 20) + 4099},
         {"XvT without a weapon block", Family::Xvt, {{"WEAPONOFFSET", "-1"}}},
         {"XWA without ship types", Family::Xwa, {{"Shiptypestart", "-1"}}},
+        {"XvT after a killed backup", Family::Xvt, {}, 0, true},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
@@ -42,9 +51,23 @@ TEST(BackupImage, HoldsEveryBlockTextListAndPilotFileByteForByte)
         for (const auto& [key, value] : each.keys)
             builder.withKey(key, value);
         WriteGame game{builder};
+        if (each.largePilot > 0) {
+            std::string pilot(each.largePilot, '\0');
+            for (std::size_t at = 0; at < pilot.size(); ++at)
+                pilot[at] = static_cast<char>(at * 7 + at / 251);
+            writeFile(game.path("LARGE.PLT"), pilot);
+        }
         // Neither a folder named like a pilot file nor a file of another kind is a pilot file.
         std::filesystem::create_directories(game.path("Folder.plt"));
         writeFile(game.path("notes.plt.txt"), "not a pilot");
+        const std::filesystem::path images = game.game.programDir / "PLORIKbackup";
+        if (each.killedBefore) {
+            for (const char* left : {".plorik-new.tmp", ".plorik-old.tmp"}) {
+                const std::filesystem::path folder = images / (demoXvtEntry().name + left);
+                std::filesystem::create_directories(folder);
+                writeFile(folder / "shipstats4096.bin", "a part");
+            }
+        }
         game.startAt(1);
         expectImagesMenu(game, {true, false});
 
@@ -52,6 +75,10 @@ TEST(BackupImage, HoldsEveryBlockTextListAndPilotFileByteForByte)
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         EXPECT_EQ(status(game), "Done.");
         EXPECT_EQ(snapshot(imageFolder(game)), expectedImage(game));
+        std::vector<std::filesystem::path> inImages;
+        for (const auto& entry : std::filesystem::directory_iterator(images))
+            inImages.push_back(entry.path());
+        EXPECT_EQ(inImages, std::vector<std::filesystem::path>{imageFolder(game)}) << "a scratch folder stays";
         // Only the next start offers the image's commands.
         expectImagesMenu(game, {false, false});
         game.startAt(1);
@@ -64,9 +91,11 @@ TEST(BackupImage, AFileThatCannotBeCopiedIsReportedAndTheBackupGoesOn)
     WriteGame game{GameBuilder(Family::Xwa).withPilotFiles()};
     std::filesystem::remove(game.path("shiplist.txt"));
     game.startAt(1);
-    // An older image in which a pilot file's name is taken by a folder: that copy cannot replace it.
-    std::filesystem::create_directories(imageFolder(game) / "ROOKIE.PLT");
-    ASSERT_TRUE(press(game, ui::Backup1));
+    {
+        // Opened in turn: the executable, five text and list files, "Ace.plt", "ROOKIE.PLT".
+        const ArmedFault armed(FileFaults::Step::Open, 8);
+        ASSERT_TRUE(press(game, ui::Backup1));
+    }
     EXPECT_EQ(game.messages(),
               (std::vector<std::string>{
                   "PLORIK warning:|\"shiplist.txt\" could not be backed up!.",
@@ -95,37 +124,83 @@ TEST(BackupImage, AnExecutableShorterThanABlockStopsTheBackupBeforeAnythingIsWri
     EXPECT_EQ(shown.icon, MessageIcon::Error);
     EXPECT_NE(shown.text.find("the weapon block"), std::string::npos) << shown.text;
     EXPECT_FALSE(std::filesystem::exists(game.game.programDir / "PLORIKbackup"));
-    EXPECT_EQ(status(game), "Creating backup image...");
+    // The status bar names the failure, not the progress it stopped at.
+    EXPECT_EQ(status(game).rfind("Create Backup Image failed: Read beyond end of file: the weapon block lies at", 0),
+              0u)
+        << status(game);
     EXPECT_TRUE(game.control(ui::Backup1).enabled());
 }
 
-TEST(BackupImage, ABlockFileThatCannotBeWrittenLeavesTheOlderOneAndNoScratchFile)
+TEST(BackupImage, ABackupThatCannotCompleteLeavesTheOlderImageOrNoneAndNoScratchFolder)
 {
+    // The image is built beside the image folder and takes its place only when complete: a failure
+    // at any point leaves the image folder as it was (an older image or none) and nothing beside it.
     // XvT copies six text and list files before the first block file.
-    const struct {
+    struct Case {
         const char* name;
-        FileFaults::Step step;
-        std::size_t partial;
-    } faults[] = {{"create", FileFaults::Step::Create, 0},
-                  {"write midway", FileFaults::Step::Write, 100},
-                  {"rename", FileFaults::Step::Rename, 0}};
-    for (const auto& fault : faults) {
-        SCOPED_TRACE(fault.name);
-        WriteGame game{GameBuilder(Family::Xvt)};
-        game.startAt(1);
-        const std::filesystem::path older = imageFolder(game) / "shipstats4096.bin";
-        std::filesystem::create_directories(older.parent_path());
-        writeFile(older, "an older image");
-        {
-            const ArmedFault armed(fault.step, 7, fault.partial);
-            press(game, ui::Backup1);
+        std::optional<FileFaults::Step> step;
+        int nth;
+        std::string named; // in the error
+        std::function<void(WriteGame&)> setup = nullptr;
+    };
+    const Case cases[] = {
+        {"block file cannot be created", FileFaults::Step::Create, 7, "shipstats4096.bin"},
+        {"block file written in part", FileFaults::Step::Write, 7, "shipstats4096.bin"},
+        {"block file not put on the disk", FileFaults::Step::Flush, 7, "shipstats4096.bin"},
+        {"the new image, or the older moved aside, cannot take its place", FileFaults::Step::Rename, 1,
+         "PLORIK Demo XvT"},
+        {"the new image cannot take the older one's place", FileFaults::Step::Rename, 2, "PLORIK Demo XvT"},
+        {"PLORIKbackup is a file", std::nullopt, 0, "Not a directory: \"",
+         [](WriteGame& game) { writeFile(game.game.programDir / "PLORIKbackup", "a file"); }},
+        {"another PLORIK writes the game folder", std::nullopt, 0, "The game folder is in use by another PLORIK."},
+    };
+    for (const bool older : {false, true}) {
+        for (const Case& each : cases) {
+            SCOPED_TRACE(std::string(each.name) + (older ? ", older image" : ", no image"));
+            if ((older && each.setup) || (!older && each.nth == 2))
+                continue; // a file in the images folder's place, a second rename: only one of the two
+            WriteGame game{GameBuilder(Family::Xvt).withPilotFiles()};
+            game.startAt(1);
+            if (older) {
+                std::filesystem::create_directories(imageFolder(game));
+                writeFile(imageFolder(game) / "shipstats4096.bin", "an older image");
+                writeFile(imageFolder(game) / "ROOKIE.PLT", "an older pilot");
+            }
+            if (each.setup)
+                each.setup(game);
+            const auto before = snapshot(game.game.programDir);
+            std::optional<FolderLock> held;
+            if (!each.step && !each.setup)
+                held.emplace(*FolderLock::tryLock(game.game.gameDir));
+            {
+                std::optional<ArmedFault> armed;
+                if (each.step)
+                    armed.emplace(*each.step, each.nth, 100);
+                press(game, ui::Backup1);
+                EXPECT_FALSE(FileFaults::pending());
+            }
+            held.reset();
+            ASSERT_EQ(game.prompter.records().size(), 1u) << ::testing::PrintToString(game.messages());
+            const Message& shown = game.prompter.records().front().message;
+            EXPECT_EQ(shown.icon, MessageIcon::Error);
+            EXPECT_NE(shown.text.find(each.named), std::string::npos) << shown.text;
+            if (each.setup) {
+                EXPECT_NE(shown.text.find((game.game.programDir / "PLORIKbackup").string() + "\""), std::string::npos)
+                    << shown.text;
+            }
+            EXPECT_EQ(changedFiles(before, snapshot(game.game.programDir)), std::set<std::string>{});
+            if (std::filesystem::is_directory(game.game.programDir / "PLORIKbackup")) {
+                for (const auto& entry : std::filesystem::directory_iterator(game.game.programDir / "PLORIKbackup"))
+                    EXPECT_EQ(entry.path(), imageFolder(game)) << "left beside the image";
+            }
+            EXPECT_TRUE(game.control(ui::Backup1).enabled());
+            if (each.step || each.setup) {
+                EXPECT_EQ(status(game).rfind("Create Backup Image failed: ", 0), 0u) << status(game);
+            }
+            EXPECT_NE(status(game), "Done.");
+            game.startAt(1);
+            expectImagesMenu(game, {!older, older});
         }
-        ASSERT_EQ(game.prompter.records().size(), 1u) << ::testing::PrintToString(game.messages());
-        EXPECT_NE(game.prompter.records().front().message.text.find("shipstats4096.bin"), std::string::npos);
-        EXPECT_EQ(readFile(older), "an older image");
-        EXPECT_FALSE(std::filesystem::exists(imageFolder(game) / "temp.tmp"));
-        EXPECT_TRUE(std::filesystem::exists(imageFolder(game) / "spec3640.lst"));
-        EXPECT_NE(status(game), "Done.");
     }
 }
 

@@ -1,4 +1,5 @@
 // plorik-cli run as a user runs it: the real program on a built game, stdin from /dev/null.
+#include "CliOptions.h"
 #include "CliRunner.h"
 
 #include "GameBuilder.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 namespace plorik::testing {
@@ -245,6 +247,14 @@ TEST(CliUsage, HelpPrintsTheUsageWithoutStartingUp)
         EXPECT_EQ(result.exit, 0);
         EXPECT_EQ(result.out.rfind(c.begins, 0), 0u) << result.out;
         EXPECT_NE(result.out.find(c.holds), std::string::npos) << result.out;
+        EXPECT_EQ(result.err, "");
+    }
+    // The version of the build (CMake's project version), and nothing else, whatever follows.
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"--version"}, {"--version", "show", "1"}}) {
+        const CliOutput result = cli.run(words);
+        EXPECT_EQ(result.exit, 0);
+        EXPECT_EQ(result.out, cli::versionText() + "\n");
+        EXPECT_TRUE(std::regex_match(result.out, std::regex("plorik-cli [0-9]+(\\.[0-9]+)+\n"))) << result.out;
         EXPECT_EQ(result.err, "");
     }
     for (const std::vector<std::string>& words :

@@ -247,7 +247,9 @@ TEST(OptInspection, AWriteThatCannotBeMadeWritesNothing)
     const auto pick = [](ControlKey key, int index) { return [=](OptGame& opt) { opt.form().userPick(key, index); }; };
     const std::vector<Refusal> refusals = {
         {"no mesh selected since the refill", [](OptGame&) {}, ui::WriteMeshTypeButton, selectMesh},
-        {"a mesh without a mesh descriptor", pick(ui::MeshList, 2), ui::WriteMeshTypeButton, selectMesh},
+        {"a mesh without a mesh descriptor", pick(ui::MeshList, 2), ui::WriteMeshTypeButton,
+         "PLORIK error:|Mesh 2 has no mesh descriptor, so it has no mesh type and collision box to write. Nothing "
+         "was written."},
         {"the mesh of another slot's file",
          [](OptGame& opt) {
              opt.form().userPick(ui::MeshList, 0);

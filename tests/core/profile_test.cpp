@@ -97,6 +97,21 @@ TEST(ProfileKeys, WordAndByteKeysOutOfRangeAreRefusedNamingKeyAndValue)
     // -1 becomes 1000, which no byte key can hold.
     EXPECT_NE(rangeErrorOf("SHIPTYPELEN = -1\r\n").find("SHIPTYPELEN = 1000"), std::string::npos);
     EXPECT_EQ(rangeErrorOf("SPEED = 65535\r\nLASTCRAFT = 65536\r\nSHIPTYPELEN = 255\r\n"), "no error");
+    // A value beyond 32 bits keeps its size instead of wrapping into the range (4294967297 wrapped is 1).
+    const std::pair<const char*, const char*> beyond32Bits[] = {
+        {"LASTCRAFT = 4294967297\r\n", "the key LASTCRAFT = 4294967297 is out of range (1 to 65536)."},
+        {"LASTCRAFT = $100000002\r\n", "the key LASTCRAFT = 4294967298 is out of range (1 to 65536)."},
+        {"CRAFTOFFSET = 4294971392\r\n",
+         "the key CRAFTOFFSET = 4294971392 is out of range (-2147483648 to 2147483647)."},
+        {"CRAFTOFFSET = -4294967297\r\n",
+         "the key CRAFTOFFSET = -4294967297 is out of range (-2147483648 to 2147483647)."},
+        {"LONGHULLRATING = 4294967296\r\n",
+         "the key LONGHULLRATING = 4294967296 is out of range (-2147483648 to 2147483647)."},
+        {"SPEED = 123456789012345678901234567890\r\n",
+         "the key SPEED = 4611686018427387904 is out of range (0 to 65535)."},
+    };
+    for (const auto& [line, error] : beyond32Bits)
+        EXPECT_EQ(rangeErrorOf(line), std::string("Range check error: ") + error) << line;
 }
 
 TEST(ProfileKeys, LongFlagsKeepOnlyTheLowByte)

@@ -127,58 +127,139 @@ TEST(RestoreSingleSlot, RestoresTheSlotsRecordsAndTheSpeciesEntriesThatNameIt)
     }
 }
 
-TEST(RestoreFromImage, ABlockFileMissingOrBeyondTheExecutableStopsBeforeAnythingIsWritten)
+TEST(RestoreFromImage, ABlockFileOfAnotherSizeOrBeyondTheExecutableStopsBeforeAnythingIsWritten)
 {
+    // A block file's size is the one the backup wrote: shorter, longer or replaced, it is refused
+    // before a byte of it is read, by both restores and by the package made from it.
     struct Case {
         const char* name;
         ControlKey command;
         std::string file;
-        std::function<void(std::string&)> change; // nullptr: the file is removed
-        const char* named;                        // in the error
+        std::function<void(std::string&, const std::string&)> change; // the file's bytes, a ZT file; or 2 GB
+        std::string named;                                            // in the error
     };
+    const auto sized = [](std::size_t bytes) { return " has " + std::to_string(bytes) + " bytes; a backup writes"; };
     const Case cases[] = {
-        {"missing weapon block", ui::Recreatefromimage1, "Weaponstats118784.bin", nullptr, "Weaponstats118784.bin"},
+        {"craft table of 100 bytes", ui::Recreatefromimage1, "shipstats8192.bin",
+         [](std::string& bytes, const std::string&) { bytes.resize(100); }, sized(100)},
+        {"weapon block longer", ui::Recreatefromimage1, "Weaponstats118784.bin",
+         [](std::string& bytes, const std::string&) { bytes += "LONGER"; }, sized(342)},
+        {"ship type block a byte short", ui::Recreatefromimage1, "shiptypeblock",
+         [](std::string& bytes, const std::string&) { bytes.pop_back(); }, "shiptypeblock"},
         {"species table past the end", ui::Recreatefromimage1, "specno114688.bin",
-         [](std::string& bytes) { bytes.append(20000, 'x'); }, "the species table"},
-        {"short craft table", ui::Recreatesingleslot1, "shipstats8192.bin",
-         [](std::string& bytes) { bytes.resize(bytes.size() - 1); }, "shipstats8192.bin"},
-        {"missing species table", ui::Recreatesingleslot1, "specno114688.bin", nullptr, "specno114688.bin"},
+         [](std::string& bytes, const std::string&) { bytes.append(20000, 'x'); }, "(the species table)"},
+        {"short craft table, one slot", ui::Recreatesingleslot1, "shipstats8192.bin",
+         [](std::string& bytes, const std::string&) { bytes.resize(bytes.size() - 1); }, "shipstats8192.bin"},
+        {"longer species table, one slot", ui::Recreatesingleslot1, "specno114688.bin",
+         [](std::string& bytes, const std::string&) { bytes += "xy"; }, "specno114688.bin"},
+        {"a ZT file saved over the craft table, package", ui::ZTpackage1, "shipstats8192.bin",
+         [](std::string& bytes, const std::string& zt) { bytes = zt; }, "shipstats8192.bin"},
+        {"a ZT file saved over the craft table", ui::Recreatefromimage1, "shipstats8192.bin",
+         [](std::string& bytes, const std::string& zt) { bytes = zt; }, "shipstats8192.bin"},
+        // Refused by its size alone: reading it would take 2 GB.
+        {"craft table of 2 GB", ui::Recreatefromimage1, "shipstats8192.bin", nullptr, sized(std::size_t{2} << 30)},
+        {"weapon block of 2 GB, package", ui::ZTpackage1, "Weaponstats118784.bin", nullptr,
+         sized(std::size_t{2} << 30)},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
         WriteGame game{GameBuilder(Family::Xwa)};
         backUpAndRestart(game, 230);
         editAndWrite(game, 230, "Changed", {});
+        const std::filesystem::path zt = game.dir.path() / "slot.zt";
+        ASSERT_TRUE(press(game, ui::SaveasZT1, {"file:" + zt.string()}));
+        const std::string ztFile = readFile(zt);
+        std::filesystem::remove(zt);
         game.prompter.clearRecords();
-        const std::filesystem::path file = imageFolder(game) / each.file;
+        std::filesystem::path file = imageFolder(game) / each.file;
+        for (const auto& entry : std::filesystem::directory_iterator(imageFolder(game)))
+            if (entry.path().filename().string().starts_with(each.file))
+                file = entry.path();
+        std::string bytes = readFile(file);
+        const std::size_t expected = bytes.size();
         if (each.change) {
-            std::string bytes = readFile(file);
-            each.change(bytes);
+            each.change(bytes, ztFile);
             writeFile(file, bytes);
         } else {
-            std::filesystem::remove(file);
+            std::filesystem::resize_file(file, std::uintmax_t{2} << 30); // sparse: no 2 GB on the disk
         }
         const auto before = snapshot(game.game.gameDir);
-        ASSERT_TRUE(press(game, each.command));
-        ASSERT_EQ(game.prompter.records().size(), 1u) << ::testing::PrintToString(game.messages());
-        const Message& shown = game.prompter.records().front().message;
+        const std::filesystem::path package = game.dir.path() / "package.zt";
+        ASSERT_TRUE(press(game, each.command,
+                          each.command == ui::ZTpackage1 ? std::vector<std::string>{"file:" + package.string()}
+                                                         : std::vector<std::string>{}));
+        // The package asks for its file first.
+        const std::size_t asked = each.command == ui::ZTpackage1 ? 1 : 0;
+        ASSERT_EQ(game.prompter.records().size(), asked + 1) << ::testing::PrintToString(game.messages());
+        const Message& shown = game.prompter.records().back().message;
+        EXPECT_EQ(shown.caption, "PLORIK error:");
         EXPECT_EQ(shown.icon, MessageIcon::Error);
+        const std::string named = "The backup image file " + file.filename().string() + " (";
+        EXPECT_NE(shown.text.find(named), std::string::npos) << shown.text;
+        EXPECT_NE(shown.text.find("; a backup writes it with exactly " + std::to_string(expected) + " bytes."),
+                  std::string::npos)
+            << shown.text;
         EXPECT_NE(shown.text.find(each.named), std::string::npos) << shown.text;
-        EXPECT_NE(shown.text.find("Nothing was written."), std::string::npos) << shown.text;
+        if (each.command != ui::ZTpackage1) {
+            EXPECT_NE(shown.text.find("Nothing was written."), std::string::npos) << shown.text;
+        }
         EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
-        EXPECT_NE(status(game), "Done.");
+        EXPECT_FALSE(std::filesystem::exists(package));
+        EXPECT_EQ(status(game).rfind(std::string(each.command == ui::ZTpackage1           ? "Make ZT Package"
+                                                 : each.command == ui::Recreatefromimage1 ? "Recreate from Image"
+                                                                                          : "Recreate Single Slot") +
+                                         " failed: " + named,
+                                     0),
+                  0u)
+            << status(game);
     }
 }
 
-TEST(RestoreFromImage, ABlockFileLongerThanItsBlockIsWrittenWhole)
+TEST(RestoreFromImage, AnImageWithoutABlockRestoresEveryBlockItHasAndNamesTheAbsentOnes)
 {
-    WriteGame game{GameBuilder(Family::Xvt)};
-    backUpAndRestart(game);
-    const std::filesystem::path weapons = imageFolder(game) / "Weaponstats32768.bin";
-    writeFile(weapons, readFile(weapons) + "LONGER");
-    ASSERT_TRUE(press(game, ui::Recreatefromimage1));
-    EXPECT_EQ(status(game), "Done.");
-    EXPECT_EQ(region(game.exe(), 0x8000 + 336, 6), "LONGER");
+    // An image taken before data.txt named the weapon block and the species table: it has neither
+    // file. What it has comes back; the two blocks keep what the game holds now.
+    for (const ControlKey command : {ui::Recreatefromimage1, ui::Recreatesingleslot1}) {
+        SCOPED_TRACE(command.name());
+        WriteGame game{GameBuilder(Family::Xwa)};
+        const auto original = snapshot(game.game.gameDir);
+        backUpAndRestart(game, 3);
+        std::filesystem::remove(imageFolder(game) / "Weaponstats118784.bin");
+        std::filesystem::remove(imageFolder(game) / "specno114688.bin");
+        editAndWrite(game, 3, "Three", {});
+        std::string exe = game.exe();
+        put(exe, 118784 + 10, "WEAPONS");
+        put(exe, 114688 + 8, "KEPT");
+        writeFile(game.game.executable(), exe);
+        const auto edited = snapshot(game.game.gameDir);
+        game.prompter.clearRecords();
+
+        ASSERT_TRUE(press(game, command));
+        // The single slot has nothing in the weapon block.
+        const bool whole = command == ui::Recreatefromimage1;
+        EXPECT_EQ(game.messages(),
+                  std::vector<std::string>{std::string("PLORIK warning:|The backup image has no ") +
+                                           (whole ? "Weaponstats118784.bin (the weapon block), specno114688.bin (the "
+                                                    "species table): it was taken before data.txt named those blocks."
+                                                  : "specno114688.bin (the species table): it was taken before "
+                                                    "data.txt named that block.") +
+                                           " The game keeps what it holds there now; everything the image has is "
+                                           "restored."});
+        EXPECT_EQ(status(game), std::string(whole ? "2 files" : "1 file") +
+                                    " could not be restored (see the warnings); everything else is done.");
+        auto expected = command == ui::Recreatefromimage1 ? original : edited;
+        std::string& restored = expected[game.game.exeName];
+        if (command == ui::Recreatefromimage1) {
+            put(restored, 118784, region(exe, 118784, 336));
+            put(restored, 114688, region(exe, 114688, 460));
+        } else {
+            const std::string& before = original.at(game.game.exeName);
+            put(restored, game.craftAt(3), region(before, game.craftAt(3), game.key("ENTRYLENGTH")));
+            const std::int64_t shipType = game.shipTypeAt(3) - 3;
+            put(restored, shipType, region(before, shipType, game.key("SHIPTYPELEN")));
+        }
+        EXPECT_EQ(changedFiles(expected, snapshot(game.game.gameDir)), std::set<std::string>{});
+    }
 }
 
 TEST(RestoreFromImage, ATextFileThatCannotBeRestoredStaysAsItWasAndTheRestoreGoesOn)

@@ -29,8 +29,8 @@ std::optional<std::string> BackupImage::nameRefusal(const std::string& versionNa
 }
 
 BackupImage::BackupImage(const std::filesystem::path& programDir, const std::string& versionName,
-                         const VersionProfile& profile)
-    : m_profile(profile)
+                         const VersionProfile& profile, std::size_t weaponNames)
+    : m_profile(profile), m_weaponNames(weaponNames)
 {
     if (const auto refusal = nameRefusal(versionName))
         throw PlorikError(*refusal);
@@ -91,13 +91,13 @@ std::optional<ImageBlock> BackupImage::block(ImageBlockKind kind) const
     return std::nullopt;
 }
 
-std::int64_t BackupImage::takenLength(ImageBlockKind kind, std::size_t weaponNames) const
+std::int64_t BackupImage::takenLength(ImageBlockKind kind) const
 {
     const std::int64_t slots = m_profile.slotCount();
     switch (kind) {
     case ImageBlockKind::CraftTable: return slots * m_profile.entryLength();
     case ImageBlockKind::ShipTypeBlock:
-        return (static_cast<std::int64_t>(weaponNames) + 1) * 24 + (slots + 8) * m_profile.held(Key::ShipTypeLen) - 3;
+        return (static_cast<std::int64_t>(m_weaponNames) + 1) * 24 + (slots + 8) * m_profile.held(Key::ShipTypeLen) - 3;
     case ImageBlockKind::WeaponBlock: return kWeaponBlockLength;
     case ImageBlockKind::SpeciesTable: return 2 * slots;
     }

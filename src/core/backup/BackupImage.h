@@ -39,8 +39,10 @@ public:
     // nullopt when it can.
     static std::optional<std::string> nameRefusal(const std::string& versionName);
 
-    // The version name must have passed nameRefusal; throws PlorikError otherwise.
-    BackupImage(const std::filesystem::path& programDir, const std::string& versionName, const VersionProfile& profile);
+    // The version name must have passed nameRefusal; throws PlorikError otherwise. `weaponNames` is
+    // the length of the weapon editor's weapon list, which sets the length of the ship type block.
+    BackupImage(const std::filesystem::path& programDir, const std::string& versionName, const VersionProfile& profile,
+                std::size_t weaponNames);
 
     const std::filesystem::path& folder() const { return m_folder; }
     // The folder PLORIKbackup that holds the images of all versions.
@@ -53,12 +55,13 @@ public:
     // The blocks whose key the profile gives, in the order they are taken.
     std::vector<ImageBlock> blocks() const;
     std::optional<ImageBlock> block(ImageBlockKind kind) const;
-    // How many bytes a backup takes of a block. The ship type block is taken with the weapon model
-    // records after it, one for each of `weaponNames` weapons and one more.
-    std::int64_t takenLength(ImageBlockKind kind, std::size_t weaponNames) const;
+    // How many bytes a backup takes of a block, which is the size of its file in the image. The ship
+    // type block is taken with the weapon model records after it, one for each weapon and one more.
+    std::int64_t takenLength(ImageBlockKind kind) const;
 
 private:
     const VersionProfile& m_profile;
+    std::size_t m_weaponNames;
     std::filesystem::path m_parent;
     std::filesystem::path m_folder;
 };

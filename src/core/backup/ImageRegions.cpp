@@ -2,6 +2,8 @@
 
 #include "common/Errors.h"
 
+#include <system_error>
+
 namespace plorik {
 
 namespace {
@@ -43,6 +45,29 @@ void checkInside(const BinaryFile& exe, std::int64_t offset, std::int64_t length
 {
     if (!inside(exe, offset, length))
         throw PlorikError(what + bytesText(offset, length, exe.size()) + ".");
+}
+
+std::optional<FileHandle> openImageBlock(const BackupImage& image, const ImageBlock& block)
+{
+    const std::filesystem::path path = image.file(block.fileName());
+    std::error_code absent;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, absent)))
+        return std::nullopt;
+    FileHandle file = FileHandle::openRegular(path, FileHandle::Access::Read);
+    const std::int64_t expected = image.takenLength(block.kind);
+    if (file.size() != expected)
+        throw ImageRefusal("The backup image file " + block.fileName() + " (" + blockDescription(block.kind) +
+                           ") has " + std::to_string(file.size()) + " bytes; a backup writes it with exactly " +
+                           std::to_string(expected) + " bytes. The file was changed or replaced since the backup.");
+    return file;
+}
+
+std::string readImageBlock(const BackupImage& image, const ImageBlock& block)
+{
+    const auto file = openImageBlock(image, block);
+    if (!file)
+        throw FileError(image.file(block.fileName()).string(), "File not found");
+    return file->readAll();
 }
 
 } // namespace plorik

@@ -8,6 +8,8 @@
 #include "io/FileHandle.h"
 #include "io/GamePath.h"
 
+#include <span>
+
 #include <optional>
 
 namespace plorik {
@@ -23,16 +25,13 @@ struct RestorePatch {
     std::string bytes;
 };
 
-std::string readImageFile(const BackupImage& image, const ImageBlock& block)
+std::string readPart(const FileHandle& file, std::int64_t at, std::int64_t length)
 {
-    return FileHandle::openRegular(image.file(block.fileName()), FileHandle::Access::Read).readAll();
-}
-
-std::string readImagePart(const BackupImage& image, const ImageBlock& block, std::int64_t at, std::int64_t length)
-{
-    const BinaryFile file(image.file(block.fileName()), BinaryFile::Mode::Read);
-    const std::vector<std::uint8_t> bytes = file.readExactlyAt(at, static_cast<std::size_t>(length));
-    return std::string(bytes.begin(), bytes.end());
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    const std::size_t read = file.readAt(at, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size()));
+    if (read != bytes.size())
+        throw FileError(file.path().string(), "Read beyond end of file");
+    return bytes;
 }
 
 std::uint16_t wordAt(const std::string& bytes, std::size_t at)
@@ -92,9 +91,28 @@ template <class Steps> void planOrRefuse(Steps&& steps)
 {
     try {
         steps();
+    } catch (const ImageRefusal& refused) {
+        throw ImageRefusal(refused.what() + std::string(kNothingWritten));
     } catch (const PlorikError& failure) {
         throw PlorikError(failure.what() + std::string(kNothingWritten));
     }
+}
+
+// The blocks whose key data.txt gives but whose file the image lacks (an image taken before the key
+// was added): what the game holds of them stays, and one warning names them all.
+void warnAbsentBlocks(const ImageContext& context, const std::vector<ImageBlock>& absent)
+{
+    if (absent.empty())
+        return;
+    std::string names;
+    for (const ImageBlock& block : absent)
+        names += (names.empty() ? "" : ", ") + block.fileName() + " (" + blockDescription(block.kind) + ")";
+    context.failedCopies += absent.size();
+    context.prompter.message({"PLORIK warning:",
+                              "The backup image has no " + names + ": it was taken before data.txt named " +
+                                  (absent.size() == 1 ? "that block" : "those blocks") +
+                                  ". The game keeps what it holds there now; everything the image has is restored.",
+                              MessageIcon::Warning, MessageButtons::Ok, Answer::Ok});
 }
 
 std::vector<std::string> restoreTextFiles(const ImageContext& context)
@@ -123,13 +141,18 @@ void restoreFromImage(const ImageContext& context)
 {
     context.status("Restoring from backup image... 0% complete");
     RestorePlan plan(context);
+    std::vector<ImageBlock> absent;
     planOrRefuse([&] {
-        for (const ImageBlock& block : context.image.blocks())
-            plan.add({blockDescription(block.kind) + " (" + block.fileName() + ")", block.offset,
-                      readImageFile(context.image, block)});
+        for (const ImageBlock& block : context.image.blocks()) {
+            if (const auto file = openImageBlock(context.image, block))
+                plan.add({blockDescription(block.kind) + " (" + block.fileName() + ")", block.offset, file->readAll()});
+            else
+                absent.push_back(block);
+        }
         plan.openExecutable();
         plan.checkRegions();
     });
+    warnAbsentBlocks(context, absent);
     plan.write(restoreTextFiles(context));
 }
 
@@ -141,22 +164,35 @@ void restoreSingleSlot(const ImageContext& context, std::int32_t slot)
     const std::int64_t index = slot - 1;
     const std::string slotText = " of slot " + std::to_string(slot);
     RestorePlan plan(context);
+    std::vector<ImageBlock> absent;
     planOrRefuse([&] {
         const BinaryFile& exe = plan.openExecutable();
+        // Each block file the slot's records come from, checked whole; one the image lacks is named.
+        const auto blockFile = [&](const std::optional<ImageBlock>& block) -> std::optional<FileHandle> {
+            if (!block)
+                return std::nullopt;
+            auto file = openImageBlock(image, *block);
+            if (!file)
+                absent.push_back(*block);
+            return file;
+        };
         const std::int64_t entryLength = profile.entryLength();
-        const ImageBlock craft = *image.block(ImageBlockKind::CraftTable);
-        plan.add({"the craft entry" + slotText, craft.offset + index * entryLength,
-                  readImagePart(image, craft, index * entryLength, entryLength)});
-        if (const auto shipTypes = image.block(ImageBlockKind::ShipTypeBlock)) {
+        const auto craft = image.block(ImageBlockKind::CraftTable);
+        if (const auto file = blockFile(craft))
+            plan.add({"the craft entry" + slotText, craft->offset + index * entryLength,
+                      readPart(*file, index * entryLength, entryLength)});
+        const auto shipTypes = image.block(ImageBlockKind::ShipTypeBlock);
+        if (const auto file = blockFile(shipTypes)) {
             const std::int64_t length = profile.held(Key::ShipTypeLen);
             plan.add({"the ship type entry" + slotText, shipTypes->offset + index * length,
-                      readImagePart(image, *shipTypes, index * length, length)});
+                      readPart(*file, index * length, length)});
         }
-        if (const auto species = image.block(ImageBlockKind::SpeciesTable)) {
+        const auto species = image.block(ImageBlockKind::SpeciesTable);
+        if (const auto file = blockFile(species)) {
             // Entry k holds the slot whose species number is k + 1: the entries that name this slot,
             // in the image or now, are the slot's own.
             const std::int64_t length = 2 * std::int64_t{profile.slotCount()};
-            const std::string kept = readImagePart(image, *species, 0, length);
+            const std::string kept = readPart(*file, 0, length);
             const std::string now = readRegion(exe, species->offset, length, blockDescription(species->kind));
             for (std::size_t at = 0; at + 1 < kept.size(); at += 2) {
                 if (wordAt(kept, at) == slot || wordAt(now, at) == slot)
@@ -166,6 +202,7 @@ void restoreSingleSlot(const ImageContext& context, std::int32_t slot)
         }
         plan.checkRegions();
     });
+    warnAbsentBlocks(context, absent);
     plan.write({});
 }
 

@@ -83,8 +83,7 @@ void writePackage(const ZtContext& context, const BackupImage& image, const std:
         const auto block = image.block(kind);
         if (!block)
             continue;
-        const std::string kept =
-            FileHandle::openRegular(image.file(block->fileName()), FileHandle::Access::Read).readAll();
+        const std::string kept = readImageBlock(image, *block);
         const std::string current =
             readRegion(exe, block->offset, static_cast<std::int64_t>(kept.size()), blockDescription(kind));
         package.compare(current, kept, block->offset, shifts.of(kind), progress);

@@ -35,8 +35,9 @@ void saveSingleSlotZt(const ZtContext& context, std::int32_t slot);
 // "Make ZT Package": asks for the file and writes the differences between the image and the
 // executable, twice for the two editions of X-Wing Alliance 2.02 (the dialog asks about the file
 // it names; before anything is written, the other package's file is asked about when it exists).
-// Blocks the version lacks are left out. Ends with "Done." in the status bar; throws PlorikError when a package cannot
-// be made.
+// Blocks the version lacks are left out; a block file of another size than a backup writes is
+// refused (ImageRefusal) before it is read. Ends with "Done." in the status bar; throws PlorikError
+// when a package cannot be made.
 void makeZtPackages(const ZtContext& context, const BackupImage& image);
 
 } // namespace plorik

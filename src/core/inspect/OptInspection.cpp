@@ -86,6 +86,7 @@ void OptInspection::forget()
 void OptInspection::forgetMesh()
 {
     m_boxOffset.reset();
+    m_shownMesh.reset();
     m_hardpointOffsets.clear();
 }
 
@@ -168,6 +169,7 @@ void OptInspection::selectMesh(Form& form)
     }
     info.setText(joinLines(lines));
     hardpoints.setItems(std::move(hardpointItems));
+    m_shownMesh = mesh;
 }
 
 void OptInspection::selectHardpoint(Form& form)
@@ -185,6 +187,10 @@ void OptInspection::selectHardpoint(Form& form)
 
 void OptInspection::writeMeshType(Form& form)
 {
+    if (m_file && m_shownMesh && !m_boxOffset)
+        throw InspectionError("Mesh " + std::to_string(*m_shownMesh) +
+                              " has no mesh descriptor, so it has no mesh type and collision box to write. "
+                              "Nothing was written.");
     if (!m_file || !m_boxOffset)
         throw InspectionError("Select a mesh of this OPT file first. Nothing was written.");
     const std::optional<std::int32_t> type = chosenType(form[ui::MeshTypeBox]);

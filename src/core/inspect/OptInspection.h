@@ -47,6 +47,8 @@ private:
     std::int64_t m_base = 0;
     std::vector<std::int64_t> m_meshOffsets;
     std::optional<std::int64_t> m_boxOffset;
+    // The mesh last shown whole: one without a mesh descriptor has no collision box to write.
+    std::optional<int> m_shownMesh;
     std::vector<std::int64_t> m_hardpointOffsets;
 };
 

@@ -51,7 +51,7 @@ void applyKeyLine(const std::string& line, ProfileLoad& load)
     const std::string key = capitalised(line.substr(0, equals + 1));
     const std::string valueText = line.substr(equals + 1, kValueTextLength);
     if (const auto numeric = keyByLineName(key)) {
-        std::int32_t value = readNumber(valueText);
+        std::int64_t value = readWideNumber(valueText);
         if (value == -1)
             value = kAbsent;
         load.profile.set(*numeric, value);

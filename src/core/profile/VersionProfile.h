@@ -23,8 +23,9 @@ public:
     // count as written, so "-1" (which becomes 1000) marks them absent too.
     bool absent(Key key) const { return keyInfo(key).heldMinusOne ? written(key) == kAbsent : held(key) == kAbsent; }
 
-    // Sets a key from its written value; throws RangeError when it does not fit the key's width.
-    void set(Key key, std::int32_t writtenValue);
+    // Sets a key from its written value; throws RangeError when it does not fit the key's width (a
+    // value beyond 32 bits fits none).
+    void set(Key key, std::int64_t writtenValue);
 
     const std::string& unknownText(std::size_t row, UnknownColumn column) const
     {

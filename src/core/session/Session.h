@@ -134,6 +134,9 @@ private:
     void makeZtPackage();
     void showProgress(const std::string& text);
     void showRestoredSlot(std::size_t failedCopies);
+    // Runs an image command's steps; one that fails leaves its summary in the status bar, not the
+    // progress text it stopped at, and goes on to the error box. Returns whether the steps completed.
+    bool reportFailure(const std::string& command, const std::function<void()>& steps);
 
     void selectExeFile();
     void about();

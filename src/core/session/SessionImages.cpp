@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "backup/ImageCommands.h"
+#include "backup/ImageRegions.h"
 #include "exchange/ZtCommands.h"
 #include "windows/MainWindowControls.h"
 #include "windows/WeaponEditorControls.h"
@@ -31,14 +32,23 @@ namespace {
 
 // The image of the session's version, or nullopt when the version's name cannot name its folder (an
 // error box says why).
-std::optional<BackupImage> imageOf(const Session& session, Prompter& prompter)
+std::optional<BackupImage> imageOf(Session& session, Prompter& prompter)
 {
     if (const auto refusal = BackupImage::nameRefusal(session.versionName())) {
         prompter.message({"PLORIK error:", *refusal + "\r\rNothing was written.", MessageIcon::Error,
                           MessageButtons::Ok, Answer::Ok});
         return std::nullopt;
     }
-    return std::optional<BackupImage>(std::in_place, session.programDir(), session.versionName(), *session.profile());
+    const std::size_t weaponNames = session.weaponForm()[ui::weapons::WeaponList].items().size();
+    return std::optional<BackupImage>(std::in_place, session.programDir(), session.versionName(), *session.profile(),
+                                      weaponNames);
+}
+
+// What the status bar keeps after a command that failed: the command and the first paragraph of its
+// error, which the error box shows whole.
+std::string failureStatus(const std::string& command, const std::string& error)
+{
+    return command + " failed: " + error.substr(0, error.find('\r'));
 }
 
 ImageContext imageContext(const Session& session, const BackupImage& image, Prompter& prompter,
@@ -67,15 +77,34 @@ void Session::showRestoredSlot(std::size_t failedCopies)
         showProgress(imageCommandEnd(failedCopies, "restored"));
 }
 
+bool Session::reportFailure(const std::string& command, const std::function<void()>& steps)
+{
+    try {
+        steps();
+        return true;
+    } catch (const ImageRefusal& refused) {
+        showProgress(failureStatus(command, refused.what()));
+        error(refused.what());
+        return false;
+    } catch (const std::exception& failure) {
+        showProgress(failureStatus(command, failure.what()));
+        throw;
+    }
+}
+
 void Session::createBackupImage()
 {
     const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
     if (!image)
         return;
-    const std::size_t weaponNames = (*m_weapons)[ui::weapons::WeaponList].items().size();
+    // The backup reads the game folder: no other PLORIK may write it under the copy.
+    const auto lock = lockGameFolder();
+    if (!lock)
+        return;
     const ImageContext context =
         imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
-    plorik::createBackupImage(context, weaponNames);
+    if (!reportFailure("Create Backup Image", [&] { plorik::createBackupImage(context); }))
+        return;
     (*m_main)[ui::Backup1].setEnabled(false);
     showProgress(imageCommandEnd(context.failedCopies, "backed up"));
 }
@@ -90,7 +119,8 @@ void Session::restoreFromImage()
         return;
     const ImageContext context =
         imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
-    plorik::restoreFromImage(context);
+    if (!reportFailure("Recreate from Image", [&] { plorik::restoreFromImage(context); }))
+        return;
     showRestoredSlot(context.failedCopies);
 }
 
@@ -104,7 +134,8 @@ void Session::restoreSingleSlot()
         return;
     const ImageContext context =
         imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
-    plorik::restoreSingleSlot(context, currentSlot());
+    if (!reportFailure("Recreate Single Slot", [&] { plorik::restoreSingleSlot(context, currentSlot()); }))
+        return;
     showRestoredSlot(context.failedCopies);
 }
 
@@ -123,10 +154,12 @@ void Session::makeZtPackage()
     const auto image = m_profile ? imageOf(*this, m_prompter) : std::nullopt;
     if (!image)
         return;
-    makeZtPackages({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
-                    [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text(),
-                    protectedFiles()},
-                   *image);
+    reportFailure("Make ZT Package", [&] {
+        makeZtPackages({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
+                        [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text(),
+                        protectedFiles()},
+                       *image);
+    });
 }
 
 } // namespace plorik

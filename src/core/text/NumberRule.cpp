@@ -20,9 +20,15 @@ int digitValue(char c, bool hex)
     return -1;
 }
 
-} // namespace
+// The digits of the number rule: wrapped as unsigned 64-bit arithmetic does (so the low 32 bits are
+// the number's own), or held at `limit` once they pass it (0: no limit).
+struct ReadDigits {
+    std::uint64_t value = 0;
+    std::size_t digits = 0;
+    bool negative = false; // a sign applies: the whole text is the number
+};
 
-std::int32_t readNumber(std::string_view text)
+ReadDigits readDigits(std::string_view text, std::uint64_t limit)
 {
     std::size_t pos = 0;
     while (pos < text.size() && text[pos] == ' ')
@@ -40,23 +46,42 @@ std::int32_t readNumber(std::string_view text)
         hex = true;
         pos += 2;
     }
-    const std::uint32_t base = hex ? 16 : 10;
-    std::uint32_t value = 0; // unsigned arithmetic wraps without undefined behaviour
-    std::size_t digits = 0;
+    const std::uint64_t base = hex ? 16 : 10;
+    ReadDigits read;
     while (pos < text.size()) {
         const int d = digitValue(text[pos], hex);
         if (d < 0)
             break;
-        value = value * base + static_cast<std::uint32_t>(d);
-        ++digits;
+        const auto digit = static_cast<std::uint64_t>(d);
+        if (limit != 0 && read.value > (limit - digit) / base)
+            read.value = limit;
+        else
+            read.value = read.value * base + digit;
+        ++read.digits;
         ++pos;
     }
-    if (digits == 0)
+    read.negative = negative && pos == text.size();
+    return read;
+}
+
+} // namespace
+
+std::int32_t readNumber(std::string_view text)
+{
+    const ReadDigits read = readDigits(text, 0);
+    if (read.digits == 0)
         return 0;
-    const bool wholeText = pos == text.size();
-    if (negative && wholeText)
+    auto value = static_cast<std::uint32_t>(read.value);
+    if (read.negative)
         value = 0u - value;
     return static_cast<std::int32_t>(value);
+}
+
+std::int64_t readWideNumber(std::string_view text)
+{
+    const ReadDigits read = readDigits(text, std::uint64_t{1} << 62);
+    const auto value = static_cast<std::int64_t>(read.value);
+    return read.negative ? -value : value;
 }
 
 double readFloat(std::string_view text)

@@ -11,6 +11,10 @@ namespace plorik {
 // text is the number ("-5" is -5, "-5 apples" is 5). No digits give 0. The result wraps to 32 bits.
 std::int32_t readNumber(std::string_view text);
 
+// The number rule without the wrap: a number beyond 32 bits keeps its value (clamped to 2^62), so a
+// range check refuses it instead of seeing what is left after the wrap. Keys of data.txt are read so.
+std::int64_t readWideNumber(std::string_view text);
+
 // The float rule: the whole text as a decimal floating-point number; anything else gives 0.
 double readFloat(std::string_view text);
 
