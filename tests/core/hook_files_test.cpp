@@ -170,6 +170,9 @@ TEST(HookFiles, TakesEachValueFromTheSourceTheHooksUse)
                                       "FlightModels\\Craft4.opt = FlightModels\\Missing.opt\n");
     writeFile(models / "Craft2.opt", "");
     writeFile(models / "Craft4.ini", "[StatsProfile_Default]\nYaw = 1\n");
+    // The global StatsProfiles list chooses another profile for a model, by its name alone.
+    writeFile(models / "StatsProfiles.txt", "craft5 = Heavy\n");
+    writeFile(models / "Craft5.ini", "[StatsProfile_Default]\nYaw = 1\n[StatsProfile_Heavy]\nRoll = 1\n");
     for (const std::string opt : {"FlightModels\\Craft2.opt", "FlightModels\\Craft3.opt"}) {
         const HookReport report = overridesIn(game, 4, 1, opt);
         const Values expected = {{"CockpitPov.CockpitPovX", "7"},
@@ -190,6 +193,8 @@ TEST(HookFiles, TakesEachValueFromTheSourceTheHooksUse)
     }
     EXPECT_EQ(valuesOf(overridesIn(game, 0, 1, "FlightModels\\Craft4.opt")),
               (Values{{"StatsProfile_Default.Yaw", "256"}}));
+    EXPECT_EQ(valuesOf(overridesIn(game, 0, 1, "FlightModels\\Craft5.opt")),
+              (Values{{"StatsProfile_Heavy.Roll", "256"}}));
     // ExeCraftValues reach slots 1 to 218 only; no model, no overrides.
     EXPECT_TRUE(valuesOf(overridesIn(game, 0, 219, "FlightModels\\Craft1.opt")).count("ExeCraftValues.LaserTypeId2") ==
                 0);

@@ -12,12 +12,12 @@ std::string withoutExtension(const std::string& name)
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-// The global Objects list, as it applies with no mission chosen.
-HookSection objectsList(HookFiles& files)
+// A global list, as it applies with no mission chosen: its own file, else its section of default.ini.
+HookSection globalList(HookFiles& files, const std::string& name)
 {
-    HookSection list = files.readWhole("FlightModels\\Objects.txt");
+    HookSection list = files.readWhole("FlightModels\\" + name + ".txt");
     if (!list.present())
-        list = files.readSection("FlightModels\\default.ini", "Objects");
+        list = files.readSection("FlightModels\\default.ini", name);
     return list;
 }
 
@@ -28,7 +28,7 @@ std::optional<HookModel> hookModelOf(HookFiles& files, const std::string& optFil
     if (!isModelName(optFile) || optFile.empty())
         return std::nullopt;
     HookModel model{withoutExtension(optFile)};
-    const HookSection objects = objectsList(files);
+    const HookSection objects = globalList(files, "Objects");
     if (const auto other = objects.find(model.path + ".opt");
         other && !other->text.empty() && files.exists(other->text))
         model.path = withoutExtension(other->text);
@@ -36,6 +36,10 @@ std::optional<HookModel> hookModelOf(HookFiles& files, const std::string& optFil
         model.cockpitPovProfile = profile->text;
     else if (const auto global = objects.find("CockpitPovProfile"); global && !global->text.empty())
         model.cockpitPovProfile = global->text;
+    // The stats profile list names models without their folder.
+    const std::string bareName = model.path.substr(model.path.find_last_of('\\') + 1);
+    if (const auto profile = globalList(files, "StatsProfiles").find(bareName); profile && !profile->text.empty())
+        model.statsProfile = profile->text;
     return model;
 }
 

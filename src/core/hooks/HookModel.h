@@ -12,6 +12,7 @@ namespace plorik {
 struct HookModel {
     std::string path;
     std::string cockpitPovProfile = "Default"; // the Objects list can choose another
+    std::string statsProfile = "Default";      // and the StatsProfiles list another stats profile
 };
 
 // nullopt when "OPT File:" names no model.

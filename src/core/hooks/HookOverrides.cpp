@@ -67,7 +67,7 @@ private:
 // Each difficulty uses its own profile section when it has one, and then only that one.
 void collectStats(HookFiles& files, const HookModel& model, Collector& collector)
 {
-    const std::string base = "StatsProfile_Default";
+    const std::string base = "StatsProfile_" + model.statsProfile;
     std::vector<std::pair<HookSection, std::vector<std::string>>> sources;
     for (const char* difficulty : kDifficulties) {
         HookSection source = hookSource(files, model.path, base + "_" + difficulty);

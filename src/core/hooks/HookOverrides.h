@@ -15,8 +15,9 @@ struct HookSlot {
     std::int32_t slot = 1;         // 1-based
 };
 
-// The fields the hook files set for the slot when no mission is chosen: the stats profile
-// "Default" on each difficulty, ExeCraftValues, the cockpit view and the turrets.
+// The fields the hook files set for the slot when no mission is chosen: the stats profile (the one
+// the global StatsProfiles list names for the model, else "Default") on each difficulty,
+// ExeCraftValues, the cockpit view and the turrets.
 HookReport findHookOverrides(const HookSlot& slot);
 
 } // namespace plorik
