@@ -121,6 +121,7 @@ HookSection HookFiles::read(const std::string& name, std::string_view section, b
         }
         bool collecting = whole;
         std::size_t kept = 0;
+        bool full = false; // the section has reached kMaxSection: nothing more is kept
         bool sawLf = false;
         bool sawCr = false;
         const auto visit = [&](std::size_t number, const std::string& raw, bool overlong) {
@@ -138,10 +139,11 @@ HookSection HookFiles::read(const std::string& name, std::string_view section, b
             }
             if (!collecting)
                 return;
-            if (kept + line.size() > kMaxSection) {
-                addProblem(name + ", line " + std::to_string(number) + ": the section is longer than " +
-                           std::to_string(kMaxSection) + " characters; PLORIK read only what came before.");
-                collecting = false;
+            if (full || kept + line.size() > kMaxSection) {
+                if (!full)
+                    addProblem(name + ", line " + std::to_string(number) + ": the section is longer than " +
+                               std::to_string(kMaxSection) + " characters; PLORIK read only what came before.");
+                full = true;
                 return;
             }
             kept += line.size();
