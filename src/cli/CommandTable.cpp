@@ -24,7 +24,8 @@ const std::vector<CommandInfo>& commands()
          "Runs the start-up, types SLOT into \"Craft No.\" and prints the whole main window as it then shows the "
          "slot: a line per control, KEY, a tab and its text, then \"(disabled)\", \"checked\" or \"unchecked\" "
          "and a track bar's position where they apply; each grid row as KEY[ROW] and its cells. With --json: "
-         "\"controls\", an object of every control's state."},
+         "\"controls\", an object of every control's state; for an XWA slot also \"overrides\", the fields its "
+         "hook files set in the executable's place."},
         {"write", "SLOT [--set KEY=VALUE]...", "edits slot SLOT and presses \"Write\"", checkWriteArguments, runWrite,
          "Shows SLOT as the show command does, applies each --set in order as a user's edit (its change handler "
          "runs), then presses \"Write\", which writes the slot into the executable and the game's text files.\n"

@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "FormJson.h"
 #include "FormText.h"
+#include "HookJson.h"
 #include "RunSteps.h"
 
 namespace plorik::cli {
@@ -22,6 +23,7 @@ void runRun(CommandContext& context)
         for (const CliWindow* window : windows)
             forms.set(window->name, formStateJson((context.session.*window->form)()));
         context.result.set("windows", std::move(forms));
+        setHookOverrides(context);
         return;
     }
     for (const CliWindow* window : windows) {

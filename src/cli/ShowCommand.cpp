@@ -2,6 +2,7 @@
 
 #include "FormJson.h"
 #include "FormText.h"
+#include "HookJson.h"
 #include "RunSteps.h"
 
 namespace plorik::cli {
@@ -19,9 +20,10 @@ void runShow(CommandContext& context)
 {
     runSteps(context, {RunStep{RunStep::Kind::Slot, context.arguments.front(), {}}});
     const Form& form = context.session.mainForm();
-    if (context.json)
+    if (context.json) {
         context.result.set("controls", formStateJson(form));
-    else
+        setHookOverrides(context);
+    } else
         printForm(form, context.out);
 }
 

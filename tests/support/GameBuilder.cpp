@@ -1,6 +1,7 @@
 #include "GameBuilder.h"
 
 #include "DemoCraft.h"
+#include "DemoHookFiles.h"
 #include "DemoLayout.h"
 #include "DemoOptFiles.h"
 
@@ -135,6 +136,8 @@ BuiltGame GameBuilder::build(const std::filesystem::path& root) const
     writeOptLists(game.gameDir);
     writeDemoModels(*this, game.gameDir);
     writeCockpits(game.gameDir);
+    if (m_xwa)
+        writeDemoHookFiles(game.gameDir);
     if (m_pilotFiles)
         writePilotFiles(game.gameDir);
     return game;

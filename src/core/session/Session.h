@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
+#include "hooks/HookReport.h"
 #include "inspect/OptInspection.h"
 #include "inspect/ValueSearch.h"
 #include "io/FolderLock.h"
@@ -62,6 +63,9 @@ public:
     // Why the slot on screen is not fully shown (its display stopped), or nullopt when it is. The
     // pages may then hold another slot's values, so nothing writes the slot from them.
     const std::optional<std::string>& slotNotShown() const { return m_slotNotShown; }
+    // What the XWA hook files beside the slot's model set in its place (nothing for XvT), found at
+    // every display of a slot.
+    const HookReport& hookOverrides() const { return m_hookOverrides; }
 
     std::filesystem::path dataFilePath() const;
     std::filesystem::path executablePath() const;
@@ -106,6 +110,8 @@ private:
     bool refusedWhileNotShown();
     // The Opt page's model information, last of every display.
     void refillOptInformation();
+    // The hook files' overrides of the slot shown, after its model is known (SessionHooks.cpp).
+    void findHookOverrides();
     void nextSlot();
     void previousSlot();
     void craftNumberChanged();
@@ -178,6 +184,7 @@ private:
     std::optional<std::string> m_slotNotShown;
     std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
     OptInspection m_opt;                         // the Opt page's model file and what it showed
+    HookReport m_hookOverrides;                  // what the hook files set for the slot shown
     ValueSearch m_search;                        // the match list of "Find", kept across slots
     std::unique_ptr<CockpitEditor> m_cockpitEditor;
     std::unique_ptr<WeaponEditor> m_weaponEditor;

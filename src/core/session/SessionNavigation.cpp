@@ -34,6 +34,7 @@ void Session::showSlot(bool keepShipType)
     m_slotNotShown.reset();
     // The model information comes last: its failures leave the slot fully shown.
     refillOptInformation();
+    findHookOverrides();
 }
 
 void Session::slotNotShown(const std::string& step, const std::string& reason)
