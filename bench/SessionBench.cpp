@@ -85,6 +85,11 @@ void writeSlot(benchmark::State& state, Family family)
 {
     RunningGame running(family, scaleOf(state));
     running.form().userEdit(ui::CraftNoBox, "7");
+    // A control left as shown keeps its line: these edits reach every text file, at every write.
+    for (const ControlKey box : {ui::CraftNameBox, ui::CraftTypeBox, ui::Shiplistnamebox}) {
+        if (running.form()[box].enabled())
+            running.form().userEdit(box, running.form()[box].text() + " B");
+    }
     const auto copies = running.full.dir.path() / "copies";
     bench::againstFloor(
         state, [&] { running.form().userPress(ui::Button3); },
