@@ -8,8 +8,6 @@
 #include "text/NumberRule.h"
 #include "windows/MainWindowControls.h"
 
-#include <algorithm>
-
 namespace plorik {
 
 namespace {
@@ -48,7 +46,7 @@ void SlotWrite::checkFiles(const WritePlan& plan) const
 
 std::optional<FileReplacement> SlotWrite::shipListFile()
 {
-    if (!xwa() || !control(ui::Shiplistwrite).checked() || !speciesChosen())
+    if (!xwa() || !control(ui::Shiplistwrite).checked() || !speciesChosen() || !shipListEdited())
         return std::nullopt;
     const auto path = gameFile("shiplist.txt");
     // The line of the species shown keeps every field whose control still shows it.
@@ -61,8 +59,6 @@ std::optional<FileReplacement> SlotWrite::shipListFile()
             }
         }
     }
-    if (!shipListEdited())
-        return std::nullopt;
     const auto keeps = [&](ControlKey key) { return shown && !edited(key); };
     SpeciesLine fields;
     fields.name = keeps(ui::Shiplistnamebox) ? shown->name : control(ui::Shiplistnamebox).text();
