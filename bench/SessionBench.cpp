@@ -85,9 +85,23 @@ void writeSlot(benchmark::State& state, Family family)
 {
     RunningGame running(family, scaleOf(state));
     running.form().userEdit(ui::CraftNoBox, "7");
+    // A control left as shown keeps its line, and a write makes what is shown the new reference: each
+    // write gets edits that reach every text file.
+    std::vector<std::pair<ControlKey, std::string>> boxes;
+    for (const ControlKey box : {ui::CraftNameBox, ui::CraftTypeBox, ui::Shiplistnamebox}) {
+        if (running.form()[box].enabled())
+            boxes.emplace_back(box, running.form()[box].text());
+    }
+    int writes = 0;
     const auto copies = running.full.dir.path() / "copies";
     bench::againstFloor(
-        state, [&] { running.form().userPress(ui::Button3); },
+        state,
+        [&] {
+            const char* suffix = ++writes % 2 == 0 ? " B" : " C";
+            for (const auto& [box, text] : boxes)
+                running.form().userEdit(box, text + suffix);
+            running.form().userPress(ui::Button3);
+        },
         [&] {
             bench::readFiles(displayedFiles(running.full));
             std::filesystem::create_directories(copies);

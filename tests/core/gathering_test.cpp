@@ -142,14 +142,17 @@ TEST(GatherStatistics, LongShieldAndHullKeepAllFourBytesByScaleClass)
     }
 }
 
-TEST(GatherStatistics, CapitalShieldComesBackOnTheClassStep)
+TEST(GatherStatistics, CapitalShieldKeepsItsRawValueUntilEditedThenComesOnTheClassStep)
 {
     for (const Family family : {Family::Xvt, Family::Xwa}) {
-        // Slot 7 is of the capital class; raw 5010 is shown as 1600.
+        // Slot 7 is of the capital class; raw 5010 is shown as 1600, which is not a change.
         GatherRun run{GameBuilder(family).withCraftBytes(7, "SHIELDPOWER", {0x92, 0x13, 0, 0}), 7};
         ASSERT_EQ(run.game.control(ui::ShieldPowerBox).text(), "1600");
         run.write();
-        EXPECT_EQ(run.at("SHIELDPOWER", 0, 2), (Bytes{0x88, 0x13})) << "1600 x 50 / 16 = 5000";
+        EXPECT_EQ(run.at("SHIELDPOWER", 0, 2), (Bytes{0x92, 0x13})) << "kept as shown";
+        ASSERT_TRUE(run.form().userEdit(ui::ShieldPowerBox, "3200"));
+        run.write();
+        EXPECT_EQ(run.at("SHIELDPOWER", 0, 2), (Bytes{0x10, 0x27})) << "3200 x 50 / 16 = 10000";
     }
 }
 

@@ -42,7 +42,7 @@ TEST(WriteCli, ChangesExactlyTheSlotsBytesAndLines)
     const Folders after(game);
     EXPECT_EQ(changedFiles(before.program, after.program), std::set<std::string>{});
     EXPECT_EQ(changedFiles(before.game, after.game),
-              (std::set<std::string>{game.exeName, "fronttxt.txt", "strings.txt", "specdesc.txt"}));
+              (std::set<std::string>{game.exeName, "fronttxt.txt", "strings.txt"}));
 
     // The executable: the fields set and the ship type chosen (the Unknown page shows the ship type
     // byte too, but its unchanged value is not written back over the choice).
@@ -60,15 +60,8 @@ TEST(WriteCli, ChangesExactlyTheSlotsBytesAndLines)
     EXPECT_EQ(after.game.at("fronttxt.txt"), crlfText(front));
     std::vector<std::string> strings = crlfLines(before.game.at("strings.txt"));
     strings.at(10 + 3 - 1) = "f:Cli Craft";
-    strings.at(201 + 3 - 2) = builder.iffName(3);
     EXPECT_EQ(after.game.at("strings.txt"), crlfText(strings));
-    // Slot 3's record is tagged; its texts are written back plain.
-    std::vector<std::string> descriptions = crlfLines(before.game.at("specdesc.txt"));
-    const std::size_t first = builder.descriptionRecordLine(3) - 1;
-    const std::string record[] = {builder.craftType(3), builder.manufacturer(3), builder.inUseBy(3),
-                                  builder.description(3), builder.crew(3)};
-    std::copy(std::begin(record), std::end(record), descriptions.begin() + static_cast<std::ptrdiff_t>(first));
-    EXPECT_EQ(after.game.at("specdesc.txt"), crlfText(descriptions));
+    // The short name and slot 3's tagged description record, not edited, stay as they were.
 }
 
 TEST(WriteCli, ARefusedValueExitsWithOneAndChangesNothing)

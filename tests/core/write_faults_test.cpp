@@ -39,6 +39,7 @@ Message theError(const WriteGame& game)
 void editNames(WriteGame& game)
 {
     ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Renamed"));
+    ASSERT_TRUE(game.form().userEdit(ui::CraftTypeBox, "Retyped"));
     ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
     ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, "RENAMED.opt"));
 }

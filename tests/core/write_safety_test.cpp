@@ -423,6 +423,7 @@ TEST(WriteSafety, LinesCopiedByARewriteStayWholeInAFileWithoutLineEnds)
     const std::string oneLine = "; " + std::string(40000, 'x');
     writeFile(game.path("specdesc.txt"), oneLine);
     game.startAt(12);
+    ASSERT_TRUE(game.form().userEdit(ui::CrewBox, "Two"));
     game.write();
     const std::string written = game.file("specdesc.txt");
     ASSERT_EQ(written.rfind(oneLine + "\r\n!SPEC_12_NAME!", 0), 0u) << written.substr(0, 100);

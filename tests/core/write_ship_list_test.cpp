@@ -45,8 +45,9 @@ TEST(WriteShipList, TheSpeciesLineIsReplacedInPlaceAndEveryOtherLineCopied)
     ASSERT_TRUE(game.form().userEdit(ui::IconBox, "1  ,2  ,3  "));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
+    // Slot 10 showed ship type 17 already: the line keeps its own category word.
     expected[at] =
-        "!SPECIES_10!Citadel Keep,Container,GunnerFlyable,Unknown,NoSkirmish" + builder.separator(10) + "1  ,2  ,3  ";
+        "!SPECIES_10!Citadel Keep,Fighter,GunnerFlyable,Unknown,NoSkirmish" + builder.separator(10) + "1  ,2  ,3  ";
     const std::string written = game.file("shiplist.txt");
     EXPECT_EQ(crlfLines(written), expected);
     EXPECT_EQ(written, crlfText(expected)) << "CR LF after every line";
@@ -73,13 +74,14 @@ TEST(WriteShipList, TheCategoryWordFollowsTheShipType)
         const std::string word = words.contains(index) ? words.at(index) : "Fighter";
         EXPECT_EQ(line.substr(0, line.find(',', line.find(',') + 1)), "!SPECIES_12!Probe," + word) << index;
     }
-    // No ship type chosen at all.
+    // No ship type chosen at all, and none picked: the line keeps its own category word.
     WriteGame none{GameBuilder(Family::Xwa)};
     none.startAt(24);
     ASSERT_EQ(none.control(ui::ComboBox10).index(), -1);
+    ASSERT_TRUE(none.form().userEdit(ui::Shiplistnamebox, "Probe"));
     none.write();
     const std::string line = crlfLines(none.file("shiplist.txt")).at(lineOfSpecies(copiedLines(none), 24));
-    EXPECT_EQ(line.substr(line.find(',') + 1, 8), "Fighter,");
+    EXPECT_EQ(line.substr(0, line.find(',', line.find(',') + 1) + 1), "!SPECIES_24!Probe,Utility,");
 }
 
 TEST(WriteShipList, TheSeparatorIsTheOneOfTheSpeciesShown)

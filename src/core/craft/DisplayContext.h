@@ -28,8 +28,6 @@ struct DisplayContext {
     // The text between the skirmish field and the icon string of the slot's ship list line, kept
     // for the write.
     std::string* shipListSeparator = nullptr;
-    // The texts of the "Unknown" page's "value:" cells as the display left them, kept for the write.
-    std::array<std::string, kUnknownRows>* freeValuesShown = nullptr;
 
     bool xwa() const { return profile.isXwa(); }
     std::int32_t slotNumber() const { return slotOffset / profile.entryLength() + 1; }

@@ -47,8 +47,9 @@ std::optional<std::string> SlotGathering::refusal() const
     const Strength strengths[] = {{Key::ShieldPower, &ui::ShieldPowerBox, shieldFactor()},
                                   {Key::HullRating, &ui::HullRateBox, hullFactor()},
                                   {Key::ExpPower, &ui::ExpPowerBox, 1.0}};
+    // Only what will be stored can be refused: a field left as shown keeps its bytes.
     for (const Strength& strength : strengths) {
-        if (m_profile.absent(strength.key))
+        if (m_profile.absent(strength.key) || !strengthEdited(*strength.control))
             continue;
         const double raw = readFloat(m_form[*strength.control].text()) * strength.factor;
         if (raw < 0 || raw >= kLargestRaw + 1)
@@ -56,7 +57,8 @@ std::optional<std::string> SlotGathering::refusal() const
                    " cannot be stored. Allowed are 0 to " + wholeNumber(kLargestRaw / strength.factor) +
                    " for this craft.";
     }
-    if (!m_profile.absent(Key::Speed) && (number(ui::SpeedBox) < 0 || number(ui::SpeedBox) > kFastestSpeed))
+    if (!m_profile.absent(Key::Speed) && edited(ui::SpeedBox) &&
+        (number(ui::SpeedBox) < 0 || number(ui::SpeedBox) > kFastestSpeed))
         return std::string(ui::SpeedBox.caption) + " " + m_form[ui::SpeedBox].text() +
                " cannot be stored. Allowed are 0 to " + std::to_string(kFastestSpeed) + ".";
     return std::nullopt;
@@ -82,7 +84,7 @@ bool SlotGathering::storeWord(Key key, std::int32_t offset, std::int64_t value)
 
 void SlotGathering::storeNumber(Key key, ControlKey control, std::int32_t width)
 {
-    if (m_profile.absent(key))
+    if (m_profile.absent(key) || !edited(control))
         return;
     if (width == 1)
         storeByte(key, 0, number(control));
@@ -94,7 +96,7 @@ void SlotGathering::storeNumber(Key key, ControlKey control, std::int32_t width)
 // a longer one leaves the stored text as it was.
 void SlotGathering::storeText(Key key, ControlKey control, std::size_t longest)
 {
-    if (m_profile.absent(key))
+    if (m_profile.absent(key) || !edited(control))
         return;
     const std::string& text = m_form[control].text();
     // "n/a" is what the box shows when the game's files have no such text: nothing to store.
@@ -111,7 +113,7 @@ void SlotGathering::storeText(Key key, ControlKey control, std::size_t longest)
 // The whole part of the raw value, split into bytes from the top; two or all four are stored.
 void SlotGathering::storeStrength(Key key, ControlKey control, double factor, bool fourBytes)
 {
-    if (m_profile.absent(key))
+    if (m_profile.absent(key) || !strengthEdited(control))
         return;
     const double raw = readFloat(m_form[control].text()) * factor;
     if (raw < 0 || raw >= kLargestRaw + 1)
@@ -130,11 +132,11 @@ void SlotGathering::gatherSpeeds()
         return static_cast<std::int64_t>(
             roundHalfEven(static_cast<double>(number(control) & 0xFFFF) * kRawPerSpeedUnit));
     };
-    if (!m_profile.absent(Key::Speed))
+    if (!m_profile.absent(Key::Speed) && edited(ui::SpeedBox))
         storeWord(Key::Speed, 0, raw(ui::SpeedBox));
-    if (!m_profile.absent(Key::Acc))
+    if (!m_profile.absent(Key::Acc) && edited(ui::AccBox))
         storeByte(Key::Acc, 0, raw(ui::AccBox));
-    if (!m_profile.absent(Key::Deacc))
+    if (!m_profile.absent(Key::Deacc) && edited(ui::Deaccbox))
         storeByte(Key::Deacc, 0, raw(ui::Deaccbox));
 }
 
@@ -151,14 +153,17 @@ void SlotGathering::gather()
     storeNumber(Key::System, ui::SystemHitsBox, 1);
     storeNumber(Key::Sensitivity, ui::sensitivitybox, 1);
     storeNumber(Key::PointVal, ui::PVBox, 2);
-    storeByte(Key::Hyperdrive, 0, m_form[ui::HyperDriveRadioB].checked() ? 1 : 0);
-    storeByte(Key::ShieldGenerator, 0, m_form[ui::ShieldGeneratorRadioB].checked() ? 1 : 0);
+    for (const auto& [key, control] : {std::pair{Key::Hyperdrive, ui::HyperDriveRadioB},
+                                       std::pair{Key::ShieldGenerator, ui::ShieldGeneratorRadioB}}) {
+        if (edited(control))
+            storeByte(key, 0, m_form[control].checked() ? 1 : 0);
+    }
     storeNumber(Key::CounterMeassures, ui::Countersbox, 1);
     storeText(Key::IntFile, ui::CockpitBox, xwa ? 18 : 7);
     gatherSpeeds();
     storeNumber(Key::Roll, ui::RollBox, 1);
     storeNumber(Key::Pitch, ui::PitchBox, 1);
-    if (!m_profile.absent(Key::GunConvergence))
+    if (!m_profile.absent(Key::GunConvergence) && edited(ui::ComboBox9))
         storeByte(Key::GunConvergence, 0, readLeadingNumber(m_form[ui::ComboBox9].text()));
     if (!m_profile.absent(Key::WeaponStatsStart)) {
         if (xwa)

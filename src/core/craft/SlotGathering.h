@@ -3,7 +3,9 @@
 #include "craft/CraftLayout.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
+#include "form/ShownForm.h"
 #include "profile/VersionProfile.h"
+#include "windows/MainWindowControls.h"
 
 #include <optional>
 #include <span>
@@ -12,11 +14,12 @@
 namespace plorik {
 
 // Turns the edited fields of the Statistics, Weaponry, Wpn. Slots and Cockpit pages back into the
-// bytes of the craft entry. Every other byte of the buffer stays as it was.
+// bytes of the craft entry. A field whose control still shows what the display showed keeps its
+// bytes, as does every other byte of the buffer.
 class SlotGathering {
 public:
-    SlotGathering(const Form& form, const VersionProfile& profile, SlotBuffer& slot)
-        : m_form(form), m_profile(profile), m_slot(slot)
+    SlotGathering(const Form& form, const ShownForm& shown, const VersionProfile& profile, SlotBuffer& slot)
+        : m_form(form), m_shown(shown), m_profile(profile), m_slot(slot)
     {
     }
 
@@ -40,8 +43,12 @@ private:
     double shieldFactor() const;
     double hullFactor() const;
     std::int64_t number(ControlKey control) const;
+    bool edited(ControlKey control) const { return m_shown.changed(m_form, control); }
+    // Shield and hull are shown in units of the ship type's scale class.
+    bool strengthEdited(ControlKey control) const { return edited(control) || edited(ui::ComboBox10); }
 
     const Form& m_form;
+    const ShownForm& m_shown;
     const VersionProfile& m_profile;
     SlotBuffer& m_slot;
 };

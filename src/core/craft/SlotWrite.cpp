@@ -48,36 +48,38 @@ Answer SlotWrite::ask(const std::string& caption, const std::string& text, Messa
     return m_context.prompter.message({caption, text, MessageIcon::Question, buttons, defaultButton});
 }
 
-void SlotWrite::run()
+bool SlotWrite::run()
 {
-    for (const auto& check : {&SlotWrite::valueRefusal, &SlotWrite::freeValueRefusal, &SlotWrite::shipListRefusal}) {
+    for (const auto& check : {&SlotWrite::valueRefusal, &SlotWrite::freeValueRefusal, &SlotWrite::shipListRefusal,
+                              &SlotWrite::lineRefusal}) {
         if (const auto refusal = (this->*check)()) {
             refuse(*refusal);
-            return;
+            return false;
         }
     }
     m_species = std::to_string(readLeadingNumber(control(ui::SpecNo).text())).substr(0, 4);
     if (!chooseSpecies())
-        return;
+        return false;
     if (const auto refusal = speciesRefusal()) {
         refuse(*refusal); // a chosen species number must fit the species table too
-        return;
+        return false;
     }
 
     SlotBuffer gathered = m_context.slot;
-    SlotGathering(m_context.form, m_context.profile, gathered).gather();
+    SlotGathering(m_context.form, m_context.shown, m_context.profile, gathered).gather();
     WritePlan planned;
     try {
         planned = plan(gathered);
     } catch (const PlorikError& failure) {
         refuse(failure.what());
-        return;
+        return false;
     }
     m_context.slot = gathered;
     const std::vector<std::filesystem::path> pilots = askPilotFiles(planned);
     if (planned.slotLink && !askSlotLink())
         planned.slotLink.reset();
     commit(planned, pilots);
+    return true;
 }
 
 WritePlan SlotWrite::plan(const SlotBuffer& gathered)

@@ -5,6 +5,7 @@
 #include "craft/SlotBuffer.h"
 #include "craft/WritePlan.h"
 #include "form/Form.h"
+#include "form/ShownForm.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
 
@@ -26,9 +27,8 @@ struct WriteContext {
     std::filesystem::path executable;
     Prompter& prompter;
     const std::string& shipListSeparator;
-    // The "value:" texts of the "Unknown" page as the display showed them: unchanged rows are not
-    // written.
-    const std::array<std::string, kUnknownRows>& freeValuesShown;
+    // Every control as the display showed it: what still shows the same keeps its bytes and lines.
+    const ShownForm& shown;
 };
 
 // "Write": stores the slot on screen into the executable and brings the game's text and list files
@@ -39,8 +39,9 @@ class SlotWrite {
 public:
     explicit SlotWrite(WriteContext context) : m_context(std::move(context)) {}
 
-    // Throws PlorikError for failures while writing.
-    void run();
+    // Whether the write went through (a notice may have ended it after the files before it). Throws
+    // PlorikError for failures while writing.
+    bool run();
 
 private:
     // Checks (SlotWriteChecks.cpp): a refusal's text, or nullopt.
@@ -48,6 +49,8 @@ private:
     std::optional<std::string> speciesRefusal() const;
     std::optional<std::string> freeValueRefusal() const;
     std::optional<std::string> shipListRefusal() const;
+    std::optional<std::string> lineRefusal() const;
+    bool shipListEdited() const;
     bool chooseSpecies();
 
     // Planning (SlotWriteExecutable.cpp, SlotWriteTextFiles.cpp).
@@ -76,6 +79,7 @@ private:
     std::filesystem::path gameFile(const std::string& name) const;
     std::filesystem::path scratch() const;
     Control& control(ControlKey key) const { return m_context.form[key]; }
+    bool edited(ControlKey key) const { return m_context.shown.changed(m_context.form, key); }
     std::int32_t slotNumber() const { return m_context.slotOffset / m_context.profile.entryLength() + 1; }
     bool xwa() const { return m_context.profile.isXwa(); }
     bool speciesChosen() const;

@@ -4,11 +4,20 @@
 #include "text/NumberRule.h"
 #include "windows/MainWindowControls.h"
 
+#include <algorithm>
+
 namespace plorik {
+
+namespace {
+
+const ControlEntry* const kShipListFields[] = {&ui::Shiplistnamebox, &ui::ComboBox10,    &ui::Playmodebox,
+                                               &ui::Known,           &ui::InSkirmishBox, &ui::IconBox};
+
+} // namespace
 
 std::optional<std::string> SlotWrite::valueRefusal() const
 {
-    return SlotGathering(m_context.form, m_context.profile, m_context.slot).refusal();
+    return SlotGathering(m_context.form, m_context.shown, m_context.profile, m_context.slot).refusal();
 }
 
 std::optional<std::string> SlotWrite::speciesRefusal() const
@@ -31,7 +40,7 @@ std::optional<std::string> SlotWrite::freeValueRefusal() const
     for (std::size_t row = 1; row <= kUnknownRows && row < grid.rowCount(); ++row) {
         const auto type = freeValueType(grid.cell(row, 1));
         const std::string& text = grid.cell(row, 2);
-        if (!type || grid.cell(row, 3).empty() || text == m_context.freeValuesShown[row - 1])
+        if (!type || grid.cell(row, 3).empty() || !m_context.shown.cellChanged(m_context.form, ui::StringGrid3, row, 2))
             continue;
         std::string problem;
         if (!freeValueBytes(*type, text, problem))
@@ -41,11 +50,19 @@ std::optional<std::string> SlotWrite::freeValueRefusal() const
     return std::nullopt;
 }
 
+// Whether the species line has a field to store: a species or a field shown changed.
+bool SlotWrite::shipListEdited() const
+{
+    return edited(ui::SpecNo) || std::any_of(std::begin(kShipListFields), std::end(kShipListFields),
+                                             [&](const ControlEntry* field) { return edited(*field); });
+}
+
 // The ship list line is fields between commas after a "!...!" tag: a field must not hold a comma
 // (nor the name a "!"), and a field that still shows "n/a" has no value to write.
 std::optional<std::string> SlotWrite::shipListRefusal() const
 {
-    if (!xwa() || !control(ui::Shiplistwrite).enabled() || !control(ui::Shiplistwrite).checked())
+    if (!xwa() || !control(ui::Shiplistwrite).enabled() || !control(ui::Shiplistwrite).checked() ||
+        (speciesChosen() && !shipListEdited()))
         return std::nullopt;
     struct Field {
         const ControlEntry* control;
@@ -61,6 +78,26 @@ std::optional<std::string> SlotWrite::shipListRefusal() const
             return std::string(field.control->caption) + " \"" + text +
                    "\" cannot go into shiplist.txt: its fields are " + "separated by \",\"" +
                    (std::string(field.forbidden).size() > 1 ? " and its tags by \"!\"" : "") + ".";
+    }
+    return std::nullopt;
+}
+
+// Every reader of the game's text files keeps the first 255 characters of a line: a longer text
+// would not read back as it was typed. (A line break inside a text is folded into a blank.)
+std::optional<std::string> SlotWrite::lineRefusal() const
+{
+    constexpr std::size_t kLongestLine = 255;
+    for (const ControlEntry* box :
+         {&ui::CraftNameBox, &ui::PluralnameBox, &ui::CraftIDBox, &ui::CraftTypeBox, &ui::ManufactorBox, &ui::UsedByBox,
+          &ui::DescriptionBox, &ui::CrewBox, &ui::Shiplistnamebox, &ui::Playmodebox, &ui::InSkirmishBox, &ui::IconBox,
+          &ui::DBOPTFile}) {
+        if (!edited(*box))
+            continue;
+        const std::string& text = control(*box).text();
+        const std::string name = box->caption.empty() ? std::string(box->key) : std::string(box->caption);
+        if (text.size() > kLongestLine)
+            return name + " holds " + std::to_string(text.size()) +
+                   " characters; a line of the game's text files keeps at most " + std::to_string(kLongestLine) + ".";
     }
     return std::nullopt;
 }

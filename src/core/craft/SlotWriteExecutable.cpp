@@ -74,7 +74,7 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
                                {buffer.begin(), buffer.begin() + profile.entryLength()}});
     planOptList(plan);
 
-    if (!profile.absent(Key::SpecNoOffset) && speciesChosen()) {
+    if (!profile.absent(Key::SpecNoOffset) && speciesChosen() && edited(ui::SpecNo)) {
         const std::int32_t species = readNumber(m_species);
         // The table is written in whole 2-byte records counted from the start of the file.
         const std::int64_t record = table.speciesEntryOffset(species) / 2;
@@ -86,12 +86,13 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
         const std::int64_t base = table.shipTypeBase(slot);
         const std::string region = "the ship type entry" + ofSlot;
         const int shipType = control(ui::ComboBox10).index();
-        if (shipType >= 0) // no item chosen: the stored type stays
+        if (shipType >= 0 && edited(ui::ComboBox10)) // no item chosen: the stored type stays
             plan.executable.push_back({region, base, littleEndian(static_cast<std::uint32_t>(shipType), 1)});
-        plan.executable.push_back({region, base - 3, littleEndian(control(ui::EnabledBox).checked() ? 3 : 2, 1)});
+        if (edited(ui::EnabledBox))
+            plan.executable.push_back({region, base - 3, littleEndian(control(ui::EnabledBox).checked() ? 3 : 2, 1)});
         const std::string listFile = plan.optList ? plan.optListName : control(ui::optlistfile).text();
         const std::int64_t selectorAt = base + (xwa() ? 17 : 21);
-        for (std::int32_t selector = 0; selector < 3; ++selector) {
+        for (std::int32_t selector = 0; selector < 3 && (plan.optList || edited(ui::optlistfile)); ++selector) {
             if (isOptListFile(listFile, true) && listFile == optListFileName(selector, true))
                 plan.executable.push_back({region, selectorAt, littleEndian(static_cast<std::uint32_t>(selector), 2)});
             else if (isOptListFile(listFile, false) && listFile == optListFileName(selector, false))
@@ -99,15 +100,17 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
         }
         const auto optIndex =
             static_cast<std::uint32_t>(plan.optList ? plan.optIndex : readNumber(control(ui::optindex).text()));
+        const bool indexEdited = plan.optList || edited(ui::optindex);
         if (xwa()) {
-            plan.executable.push_back(
-                {region, base + 14,
-                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control(ui::CapWpnSys).text())), 1)});
-            plan.executable.push_back(
-                {region, base + 13,
-                 littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control(ui::ComboBox5).text())), 1)});
-            plan.executable.push_back({region, base + 19, littleEndian(optIndex, 2)});
-        } else {
+            for (const auto& [box, at] : {std::pair{ui::CapWpnSys, 14}, std::pair{ui::ComboBox5, 13}}) {
+                if (edited(box))
+                    plan.executable.push_back(
+                        {region, base + at,
+                         littleEndian(static_cast<std::uint32_t>(readLeadingNumber(control(box).text())), 1)});
+            }
+            if (indexEdited)
+                plan.executable.push_back({region, base + 19, littleEndian(optIndex, 2)});
+        } else if (indexEdited) {
             plan.executable.push_back({region, base + 22, littleEndian(optIndex, 1)});
         }
     }
@@ -133,6 +136,8 @@ void SlotWrite::planOptList(WritePlan& plan)
     // The list entry belongs to the ship type entry, which names the list.
     if (m_context.profile.absent(Key::ShipTypeStart) || !isModelName(control(ui::DBOPTFile).text()))
         return;
+    if (!edited(ui::DBOPTFile) && !edited(ui::optlistfile) && !edited(ui::optindex))
+        return; // the list line shown stays
     std::string listFile = control(ui::optlistfile).text();
     std::int64_t index = readNumber(control(ui::optindex).text());
     if (listFile == kUnknownOptList) {
@@ -164,7 +169,7 @@ void SlotWrite::planFreeValues(WritePlan& plan)
         // edit of the pages whose bytes it covers.
         const auto type = freeValueType(grid.cell(row, 1));
         const std::string& text = grid.cell(row, 2);
-        if (!type || text == m_context.freeValuesShown[row - 1])
+        if (!type || !m_context.shown.cellChanged(m_context.form, ui::StringGrid3, row, 2))
             continue;
         std::string problem;
         const auto bytes = freeValueBytes(*type, text, problem);

@@ -2,6 +2,7 @@
 #include "craft/SlotWrite.h"
 #include "gamefiles/GameLines.h"
 #include "gamefiles/GameTextWrites.h"
+#include "gamefiles/ShipList.h"
 #include "gamefiles/ShipListWrite.h"
 #include "io/AtomicFile.h"
 #include "io/BinaryFile.h"
@@ -52,17 +53,28 @@ void SlotWrite::checkFiles(const WritePlan& plan) const
 
 std::optional<FileReplacement> SlotWrite::shipListFile()
 {
-    if (!xwa() || !control(ui::Shiplistwrite).checked() || !speciesChosen())
+    if (!xwa() || !control(ui::Shiplistwrite).checked() || !speciesChosen() || !shipListEdited())
         return std::nullopt;
-    SpeciesLine fields;
-    fields.name = control(ui::Shiplistnamebox).text();
-    fields.category = shipListCategory(control(ui::ComboBox10).index());
-    fields.playMode = control(ui::Playmodebox).text();
-    fields.known = control(ui::Known).checked() ? "Known" : "Unknown";
-    fields.skirmish = control(ui::InSkirmishBox).text();
-    fields.separator = m_context.shipListSeparator;
-    fields.iconString = control(ui::IconBox).text();
     const auto path = gameFile("shiplist.txt");
+    // The line of the species shown keeps every field whose control still shows it.
+    std::optional<SpeciesLine> shown;
+    if (!edited(ui::SpecNo)) {
+        for (SpeciesLine& line : readSpeciesLines(path)) {
+            if (line.number == m_species) {
+                shown = std::move(line);
+                break;
+            }
+        }
+    }
+    const auto keeps = [&](ControlKey key) { return shown && !edited(key); };
+    SpeciesLine fields;
+    fields.name = keeps(ui::Shiplistnamebox) ? shown->name : control(ui::Shiplistnamebox).text();
+    fields.category = keeps(ui::ComboBox10) ? shown->category : shipListCategory(control(ui::ComboBox10).index());
+    fields.playMode = keeps(ui::Playmodebox) ? shown->playMode : control(ui::Playmodebox).text();
+    fields.known = keeps(ui::Known) ? shown->known : control(ui::Known).checked() ? "Known" : "Unknown";
+    fields.skirmish = keeps(ui::InSkirmishBox) ? shown->skirmish : control(ui::InSkirmishBox).text();
+    fields.separator = m_context.shipListSeparator;
+    fields.iconString = keeps(ui::IconBox) ? shown->iconString : control(ui::IconBox).text();
     return FileReplacement{"shiplist.txt", path,
                            shipListWithSpeciesLine(path, m_species, speciesLineText(m_species, fields))};
 }
@@ -81,12 +93,19 @@ TextFileStep SlotWrite::descriptionsStep()
         return {};
     if (control(ui::CraftTypeBox).text() == kNotEditable)
         return {};
-    DescriptionRecord record;
+    // A record moved to another species is written whole; otherwise each line shown unchanged stays.
+    const bool moved = keyed && edited(ui::SpecNo);
+    RecordLines record;
     ControlKey boxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox, ui::CrewBox};
+    bool anyEdited = false;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const std::string& text = control(boxes[i]).text();
-        record[i] = text == kNoDescription ? std::string() : text;
+        record[i].text = text == kNoDescription ? std::string() : text;
+        record[i].keep = !moved && !edited(boxes[i]);
+        anyEdited = anyEdited || !record[i].keep;
     }
+    if (!anyEdited)
+        return {};
     const auto path = gameFile("specdesc.txt");
     if (keyed)
         return {FileReplacement{"specdesc.txt", path, specDescWithSpeciesRecord(path, m_species, record)}};
@@ -107,6 +126,8 @@ TextFileStep SlotWrite::frontTextStep()
                       "No offset for fronttxt.txt is specified for this XvT version\r\rPlease note that only the "
                       "statistic data and specdesc descriptions could be written!",
                       MessageIcon::Error, true);
+    if (!edited(ui::CraftNameBox))
+        return {};
     const auto path = gameFile("fronttxt.txt");
     return {FileReplacement{"fronttxt.txt", path,
                             frontTextWithName(path, GameLines::longName(m_context.profile, slotNumber()),
@@ -122,16 +143,24 @@ TextFileStep SlotWrite::stringsStep()
                       "as normal.",
                       MessageIcon::Error, true);
     const VersionProfile& profile = m_context.profile;
+    // Each line keeps what still shows as it was read.
+    const auto changedText = [&](ControlKey key) {
+        return edited(key) ? std::optional(control(key).text()) : std::nullopt;
+    };
     SlotStrings strings{GameLines::gender(profile, slot),
                         GameLines::plural(profile, slot),
                         std::nullopt,
-                        !control(ui::MaleRadioB).checked(),
-                        control(ui::CraftNameBox).text(),
-                        control(ui::PluralnameBox).text(),
-                        control(ui::CraftIDBox).text(),
+                        edited(ui::MaleRadioB) || edited(ui::FemaleRadioB)
+                            ? std::optional(!control(ui::MaleRadioB).checked())
+                            : std::nullopt,
+                        changedText(ui::CraftNameBox),
+                        changedText(ui::PluralnameBox),
+                        changedText(ui::CraftIDBox),
                         xwa()};
     if (!profile.absent(Key::ShortNamesLine))
         strings.shortNameLine = GameLines::shortName(profile, slot);
+    if (!strings.female && !strings.craftName && !strings.pluralName && (!strings.shortName || !strings.shortNameLine))
+        return {};
     const auto path = gameFile("strings.txt");
     return {FileReplacement{"strings.txt", path, stringsWithSlotNames(path, strings)}};
 }

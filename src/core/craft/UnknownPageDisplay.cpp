@@ -24,11 +24,6 @@ void showUnknownPage(const DisplayContext& context)
             continue;
         grid.setCell(row, 2, freeValueText(*type, context.exe->readExactlyAt(*position, freeValueWidth(*type))));
     }
-    // What the rows show now: "Write" stores only the values the user changed since.
-    if (context.freeValuesShown) {
-        for (std::size_t row = 1; row <= kUnknownRows; ++row)
-            (*context.freeValuesShown)[row - 1] = row < grid.rowCount() ? grid.cell(row, 2) : std::string();
-    }
 }
 
 } // namespace plorik::display

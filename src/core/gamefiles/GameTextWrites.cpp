@@ -20,10 +20,30 @@ bool isComment(const std::string& line)
     return !line.empty() && line.front() == '/';
 }
 
-void dropFour(TextRewrite& rewrite)
+// Lines 2 to 5 of a record that replaces an old one, each after its old line is read.
+void putLastFour(TextRewrite& rewrite, const RecordLines& record, bool hasOld)
 {
-    for (int i = 0; i < 4; ++i)
+    for (std::size_t i = 1; i < record.size(); ++i) {
+        if (hasOld && record[i].keep && !rewrite.atEnd()) {
+            rewrite.copyLine();
+            continue;
+        }
+        rewrite.put(record[i].text);
         rewrite.dropLine();
+    }
+}
+
+// The old line of a given number (1-based) stays, or `text` replaces it.
+void putOrKeep(TextRewrite& rewrite, std::int64_t line, std::int64_t& read, const std::optional<std::string>& text)
+{
+    copyUpTo(rewrite, line, read);
+    if (text) {
+        rewrite.put(*text);
+        rewrite.dropLine();
+    } else {
+        rewrite.copyLine();
+    }
+    ++read;
 }
 
 } // namespace
@@ -56,7 +76,7 @@ OptListContent optListWithEntry(const std::filesystem::path& list, std::int64_t 
 }
 
 std::optional<std::string> specDescWithSlotRecord(const std::filesystem::path& file, std::int32_t slotIndex,
-                                                  const DescriptionRecord& record)
+                                                  const RecordLines& record)
 {
     TextRewrite rewrite(file);
     std::int64_t counted = 0;
@@ -67,34 +87,45 @@ std::optional<std::string> specDescWithSlotRecord(const std::filesystem::path& f
             ++counted;
     }
     // Comment lines before the record stay; the record's first line is the next other line.
+    bool hasOld = false;
     while (!rewrite.atEnd()) {
         const std::string line = rewrite.dropLine();
-        if (!isComment(line))
+        hasOld = !isComment(line);
+        if (hasOld)
             break;
         rewrite.keepDropped();
     }
-    for (const std::string& text : record)
-        rewrite.put(text);
-    dropFour(rewrite);
+    if (hasOld && record[0].keep)
+        rewrite.keepDropped();
+    else
+        rewrite.put(record[0].text);
+    putLastFour(rewrite, record, hasOld);
     rewrite.copyRest();
     return rewrite.content();
 }
 
 std::string specDescWithSpeciesRecord(const std::filesystem::path& file, const std::string& species,
-                                      const DescriptionRecord& record)
+                                      const RecordLines& record)
 {
     TextRewrite rewrite(file);
     rewrite.copyLine();
+    bool found = false;
     while (!rewrite.atEnd()) {
         const std::string line = rewrite.dropLine();
-        if (!line.empty() && line.front() == '!' && speciesKeyOf(line) == species)
+        found = !line.empty() && line.front() == '!' && speciesKeyOf(line) == species;
+        if (found)
             break;
         rewrite.keepDropped();
     }
     static const char* const kTags[] = {"_NAME!", "_MANU!", "_SIDE!", "_DESC!", "_CREW!"};
-    for (std::size_t i = 0; i < record.size(); ++i)
-        rewrite.put("!SPEC_" + species + kTags[i] + record[i]);
-    dropFour(rewrite);
+    RecordLines tagged = record;
+    for (std::size_t i = 0; i < tagged.size(); ++i)
+        tagged[i].text = "!SPEC_" + species + kTags[i] + record[i].text;
+    if (found && record[0].keep)
+        rewrite.keepDropped();
+    else
+        rewrite.put(tagged[0].text);
+    putLastFour(rewrite, tagged, found);
     rewrite.copyRest();
     return rewrite.content();
 }
@@ -114,9 +145,9 @@ std::string stringsWithSlotNames(const std::filesystem::path& file, const SlotSt
 {
     TextRewrite rewrite(file);
     std::int64_t read = 0;
-    const std::string sex = strings.female ? "f:" : "m:";
 
     copyUpTo(rewrite, strings.genderLine, read);
+    const bool pastEnd = rewrite.atEnd();
     const std::string oldGender = rewrite.dropLine();
     ++read;
     std::string tag;
@@ -127,19 +158,29 @@ std::string stringsWithSlotNames(const std::filesystem::path& file, const SlotSt
     }
     // The tag without its closing "!" starts the plural and short-name tags.
     const std::string stem = tag.empty() ? std::string() : tag.substr(0, tag.size() - 1);
-    rewrite.put(tag + sex + strings.craftName);
-
-    copyUpTo(rewrite, strings.pluralLine, read);
-    rewrite.put(strings.xwa ? stem + "_PLURAL!" + strings.pluralName : strings.pluralName);
-    rewrite.dropLine();
-    ++read;
-
-    if (strings.shortNameLine) {
-        copyUpTo(rewrite, *strings.shortNameLine, read);
-        rewrite.put(strings.xwa ? stem + "_SHORT!" + strings.shortName : strings.shortName);
-        rewrite.dropLine();
-        ++read;
+    if (!strings.female && !strings.craftName) {
+        if (pastEnd)
+            rewrite.put(""); // as a copied line past the end
+        else
+            rewrite.keepDropped();
+    } else {
+        const std::string oldText = oldGender.substr(tag.size());
+        const bool oldSex = oldText.size() >= 2;
+        const std::string sex = strings.female ? (*strings.female ? "f:" : "m:")
+                                : oldSex       ? oldText.substr(0, 2)
+                                               : std::string("m:");
+        const std::string name = strings.craftName ? *strings.craftName : oldSex ? oldText.substr(2) : std::string();
+        rewrite.put(tag + sex + name);
     }
+
+    const auto tagged = [&](const std::optional<std::string>& text, const char* suffix) -> std::optional<std::string> {
+        if (!text || !strings.xwa)
+            return text;
+        return stem + suffix + *text;
+    };
+    putOrKeep(rewrite, strings.pluralLine, read, tagged(strings.pluralName, "_PLURAL!"));
+    if (strings.shortNameLine)
+        putOrKeep(rewrite, *strings.shortNameLine, read, tagged(strings.shortName, "_SHORT!"));
     rewrite.copyRest();
     return rewrite.content();
 }

@@ -2,6 +2,7 @@
 
 #include "gamefiles/SpecDesc.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -23,26 +24,35 @@ OptListContent optListWithEntry(const std::filesystem::path& list, std::int64_t 
 // The lines of a list up to and including its first empty line: where a new entry goes.
 std::int64_t countOptListLines(const std::filesystem::path& list);
 
+// One line of a description record to write: `text`, or with `keep` the old line as it stands
+// (when the record has one).
+struct RecordLine {
+    std::string text;
+    bool keep = false;
+};
+using RecordLines = std::array<RecordLine, 5>;
+
 // specdesc.txt by slot: nullopt when the file has fewer than `slotIndex` records.
 std::optional<std::string> specDescWithSlotRecord(const std::filesystem::path& file, std::int32_t slotIndex,
-                                                  const DescriptionRecord& record);
+                                                  const RecordLines& record);
 // specdesc.txt by species: the record's five tagged lines, in place of the old record or at the end.
 std::string specDescWithSpeciesRecord(const std::filesystem::path& file, const std::string& species,
-                                      const DescriptionRecord& record);
+                                      const RecordLines& record);
 
 // fronttxt.txt with `name` on line `line` (1-based).
 std::string frontTextWithName(const std::filesystem::path& file, std::int64_t line, const std::string& name);
 
 // strings.txt with the gender, plural and (when `shortNameLine` is given) short-name lines of a
-// slot, in file order.
+// slot, in file order. A value not given keeps what the old line holds: a line none of whose values
+// is given stays whole, and the gender line keeps its own "m:" or "F:" when only the name changes.
 struct SlotStrings {
     std::int64_t genderLine;
     std::int64_t pluralLine;
     std::optional<std::int64_t> shortNameLine;
-    bool female;
-    std::string craftName;
-    std::string pluralName;
-    std::string shortName;
+    std::optional<bool> female;
+    std::optional<std::string> craftName;
+    std::optional<std::string> pluralName;
+    std::optional<std::string> shortName;
     bool xwa; // tagged lines: the old gender line's tag is kept for all three
 };
 std::string stringsWithSlotNames(const std::filesystem::path& file, const SlotStrings& strings);

@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
+#include "form/ShownForm.h"
 #include "hooks/HookReport.h"
 #include "inspect/OptInspection.h"
 #include "inspect/ValueSearch.h"
@@ -180,7 +181,7 @@ private:
     std::int32_t m_slotOffset = 0;
     SlotBuffer m_slot;
     std::string m_shipListSeparator;
-    std::array<std::string, kUnknownRows> m_freeValuesShown;
+    ShownForm m_shown; // the main window as the slot's display left it
     std::optional<std::string> m_slotNotShown;
     std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
     OptInspection m_opt;                         // the Opt page's model file and what it showed

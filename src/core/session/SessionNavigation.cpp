@@ -23,7 +23,8 @@ void Session::readAndShowSlot()
 void Session::showSlot(bool keepShipType)
 {
     SlotDisplay display(DisplayContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(),
-                                       dataFilePath(), nullptr, &m_shipListSeparator, &m_freeValuesShown});
+                                       dataFilePath(), nullptr, &m_shipListSeparator});
+    m_shown.forget();
     try {
         display.fillOutForm(keepShipType);
     } catch (const std::exception& failure) {
@@ -35,6 +36,8 @@ void Session::showSlot(bool keepShipType)
     // The model information comes last: its failures leave the slot fully shown.
     refillOptInformation();
     findHookOverrides();
+    // What "Write" compares every control with.
+    m_shown.take(*m_main);
 }
 
 void Session::slotNotShown(const std::string& step, const std::string& reason)

@@ -16,9 +16,16 @@ void Session::writeSlot()
     const auto lock = lockGameFolder();
     if (!lock)
         return;
-    SlotWrite(WriteContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(), m_prompter,
-                           m_shipListSeparator, m_freeValuesShown})
-        .run();
+    SlotWrite write(WriteContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(), m_prompter,
+                                 m_shipListSeparator, m_shown});
+    try {
+        // The files now hold what the controls show: a later edit is measured from here.
+        if (write.run())
+            m_shown.take(*m_main);
+    } catch (...) {
+        m_shown.forget(); // written in part: every control counts as changed
+        throw;
+    }
 }
 
 } // namespace plorik
