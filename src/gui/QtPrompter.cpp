@@ -1,5 +1,6 @@
 #include "QtPrompter.h"
 
+#include "GameTextInput.h"
 #include "HelpWindow.h"
 #include "QtText.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -118,12 +120,16 @@ std::optional<std::string> QtPrompter::input(const std::string& caption, const s
                                              const std::string& initial)
 {
     showState();
-    bool accepted = false;
-    const QString text = QInputDialog::getText(m_window, toQt(caption), messageText(prompt), QLineEdit::Normal,
-                                               toQt(initial), &accepted);
-    if (!accepted)
+    QInputDialog dialog(m_window);
+    dialog.setWindowTitle(toQt(caption));
+    dialog.setLabelText(messageText(prompt));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setTextValue(toQt(initial));
+    if (auto* box = dialog.findChild<QLineEdit*>())
+        keepGameText(box);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return fromQt(text);
+    return fromQt(dialog.textValue());
 }
 
 std::optional<std::string> QtPrompter::chooseFile(const FileChoice& choice, bool save)

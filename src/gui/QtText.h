@@ -13,6 +13,8 @@ inline QString toQt(const std::string& text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Every box refuses characters past the first 256 (GameTextInput.h), so toLatin1 has nothing to
+// replace with "?".
 inline std::string fromQt(const QString& text)
 {
     const QByteArray bytes = text.toLatin1();

@@ -1,5 +1,6 @@
 #include "WidgetBinder.h"
 
+#include "GameTextInput.h"
 #include "QtText.h"
 
 #include <QAction>
@@ -268,7 +269,10 @@ QWidget* WidgetBinder::createValueWidget(Binding& bound, QWidget* parent)
         auto* memo = new QPlainTextEdit(parent);
         memo->setReadOnly(control.design().readOnly);
         memo->setTabChangesFocus(true);
-        connect(memo, &QPlainTextEdit::textChanged, this, [this, key, memo] {
+        const Control* memoControl = bound.control;
+        connect(memo, &QPlainTextEdit::textChanged, this, [this, key, memo, memoControl] {
+            if (refuseOutsideGameText(memo, memoToQt(memoControl->text())))
+                return;
             userDid(key, [&] { m_form.userEdit(ControlKey::named(key), memoFromQt(memo->toPlainText())); });
         });
         return memo;
@@ -286,6 +290,7 @@ QWidget* WidgetBinder::createValueWidget(Binding& bound, QWidget* parent)
     default: {
         auto* box = new QLineEdit(parent);
         box->setReadOnly(control.design().readOnly);
+        keepGameText(box);
         connect(box, &QLineEdit::textEdited, this, [this, key](const QString& text) {
             userDid(key, [&] { m_form.userEdit(ControlKey::named(key), fromQt(text)); });
         });
@@ -312,6 +317,7 @@ QWidget* WidgetBinder::createList(Binding& bound, QWidget* parent)
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr); // typing "12" must mean 12, not the first item that starts with 1
+        keepGameText(combo->lineEdit());
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, key](const QString& text) {
             userDid(key, [&] { m_form.userEdit(ControlKey::named(key), fromQt(text)); });
         });
@@ -334,6 +340,7 @@ QWidget* WidgetBinder::createGrid(Binding& bound, QWidget* parent)
     // move between cells.
     table->setTabKeyNavigation(false);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setItemDelegate(new GameTextDelegate(table));
     connect(table, &QTableWidget::itemChanged, this, [this, key](QTableWidgetItem* item) {
         const auto row = static_cast<std::size_t>(item->row());
         const auto column = static_cast<std::size_t>(item->column());

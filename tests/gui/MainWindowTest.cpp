@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QToolBar>
 #include <QtTest>
 
@@ -47,6 +49,7 @@ private slots:
     void typingACraftNumber();
     void editsReachTheForm();
     void clipboardActsOnTheFocusedBox();
+    void textTheGameCannotHoldIsRefused();
     void editorWindowsFollowTheirForms();
     void exitAndClosingEndTheProgram();
 
@@ -371,6 +374,83 @@ void MainWindowTest::clipboardActsOnTheFocusedBox()
     run.action(ui::Copy1)->trigger();
     QCOMPARE(QApplication::clipboard()->text(), before);
     QVERIFY(!run.action(ui::Paste1)->isEnabled());
+}
+
+void MainWindowTest::textTheGameCannotHoldIsRefused()
+{
+    Running run(Family::Xvt);
+    const std::filesystem::path strings = run.game.gameDir / "strings.txt";
+    std::string expected = testing::readFile(strings);
+    const QString outside = QStringLiteral("ő€");
+
+    // Every box of every window refuses it whole and keeps what it had, its form too.
+    for (QWidget* window : {static_cast<QWidget*>(&run.window()), static_cast<QWidget*>(&run.windows->cockpitEditor()),
+                            static_cast<QWidget*>(&run.windows->weaponEditor())}) {
+        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+            if (box->isReadOnly())
+                continue; // takes no input
+            const QString had = box->text();
+            box->end(false);
+            box->insert(QStringLiteral("x") + outside);
+            QVERIFY2(box->text() == had, qPrintable(box->objectName() + ": " + had + " -> " + box->text()));
+        }
+        for (QPlainTextEdit* memo : window->findChildren<QPlainTextEdit*>()) {
+            const QString had = memo->toPlainText();
+            memo->moveCursor(QTextCursor::End);
+            memo->insertPlainText(QStringLiteral("x") + outside);
+            QVERIFY2(memo->toPlainText() == had, qPrintable(memo->objectName()));
+        }
+        for (QTableWidget* grid : window->findChildren<QTableWidget*>()) {
+            if (grid->rowCount() < 2 || grid->columnCount() < 2 || !(grid->item(1, 1)->flags() & Qt::ItemIsEditable))
+                continue;
+            grid->editItem(grid->item(1, 1));
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            if (!editor)
+                editor = grid->viewport()->findChild<QLineEdit*>();
+            QVERIFY2(editor, qPrintable(grid->objectName()));
+            const QString had = editor->text();
+            editor->insert(outside);
+            QVERIFY2(editor->text() == had, qPrintable(grid->objectName()));
+        }
+        QCOMPARE(formMismatches(window == &run.window()                   ? run.session->mainForm()
+                                : window == &run.windows->cockpitEditor() ? run.session->cockpitForm()
+                                                                          : run.session->weaponForm(),
+                                *window),
+                 QStringList());
+    }
+
+    // Typed and pasted into the name, the character is refused and "Write" stores what the box shows.
+    auto* name = run.find<QLineEdit>(ui::CraftNameBox);
+    // A key that types a character (QTest's own clicks know ASCII alone).
+    const auto type = [name](const QString& character) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+        QApplication::sendEvent(name, &press);
+    };
+    name->selectAll();
+    QTest::keyClicks(name, "El");
+    type(QStringLiteral("ő"));
+    QCOMPARE(name->text(), QStringLiteral("El"));
+    QApplication::clipboard()->setText(QStringLiteral("Elő"));
+    name->selectAll();
+    name->paste();
+    QCOMPARE(name->text(), QStringLiteral("El"));
+    name->end(false);
+    type(QStringLiteral("é"));
+    QCOMPARE(run.session->mainForm()[ui::CraftNameBox].text(), std::string("El\xE9"));
+    QTest::mouseClick(run.find<QPushButton>(ui::Button3), Qt::LeftButton);
+
+    // Slot 1's lines: the eleventh holds the gender, ":" and the name; line 201 the short name, which
+    // XvT takes from the id box.
+    const auto replaceLine = [&expected](int number, std::size_t from, const std::string& text) {
+        std::size_t start = 0;
+        for (int skipped = 1; skipped < number; ++skipped)
+            start = expected.find("\r\n", start) + 2;
+        start += from;
+        expected.replace(start, expected.find("\r\n", start) - start, text);
+    };
+    replaceLine(11, 2, "El\xE9");
+    replaceLine(201, 0, run.session->mainForm()[ui::CraftIDBox].text());
+    QCOMPARE(testing::readFile(strings), expected);
 }
 
 void MainWindowTest::editorWindowsFollowTheirForms()
