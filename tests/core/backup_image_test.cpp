@@ -62,11 +62,9 @@ TEST(BackupImage, HoldsEveryBlockTextListAndPilotFileByteForByte)
         writeFile(game.path("notes.plt.txt"), "not a pilot");
         const std::filesystem::path images = game.game.programDir / "PLORIKbackup";
         if (each.killedBefore) {
-            for (const char* left : {".plorik-new.tmp", ".plorik-old.tmp"}) {
-                const std::filesystem::path folder = images / (demoXvtEntry().name + left);
-                std::filesystem::create_directories(folder);
-                writeFile(folder / "shipstats4096.bin", "a part");
-            }
+            const std::filesystem::path folder = images / (demoXvtEntry().name + ".plorik-new.tmp");
+            std::filesystem::create_directories(folder);
+            writeFile(folder / "shipstats4096.bin", "a part");
         }
         game.startAt(1);
         expectImagesMenu(game, {true, false});
@@ -83,6 +81,27 @@ TEST(BackupImage, HoldsEveryBlockTextListAndPilotFileByteForByte)
         expectImagesMenu(game, {false, false});
         game.startAt(1);
         expectImagesMenu(game, {false, true});
+    }
+}
+
+// A backup killed between its two renames leaves the older image beside the image folder's place;
+// killed after them, beside the new image.
+TEST(BackupImage, AnOlderImageLeftBesideByAKilledBackupIsPutBackOrRemovedAtTheNextStart)
+{
+    for (const bool newImageInPlace : {false, true}) {
+        SCOPED_TRACE(newImageInPlace ? "killed after the swap" : "killed inside the swap");
+        WriteGame game{GameBuilder(Family::Xvt).withPilotFiles()};
+        game.startAt(1);
+        ASSERT_TRUE(press(game, ui::Backup1));
+        const std::map<std::string, std::string> image = snapshot(imageFolder(game));
+        const std::filesystem::path older = imageFolder(game).string() + ".plorik-old.tmp";
+        std::filesystem::rename(imageFolder(game), older);
+        if (newImageInPlace)
+            std::filesystem::copy(older, imageFolder(game));
+        game.startAt(1);
+        expectImagesMenu(game, {false, true});
+        EXPECT_EQ(snapshot(imageFolder(game)), image);
+        EXPECT_FALSE(std::filesystem::exists(older));
     }
 }
 

@@ -34,6 +34,12 @@ struct ImageContext {
 // image. The caller holds the game folder's lock: no writer changes the game under the copy.
 void createBackupImage(const ImageContext& context);
 
+// A backup killed between moving the older image aside and renaming the new one into its place
+// leaves the older image beside a missing image folder: it is renamed back, so it is neither lost to
+// the next backup nor hidden from the restores. Beside a complete image it is only a leftover, and
+// is removed. Called at start-up and before a backup.
+void settleOlderImage(const BackupImage& image);
+
 // "Recreate from Image": reads every block file, checking that it has exactly the size a backup
 // writes and fits the executable, then copies the text and list files back (a failed copy is
 // reported, the game's file stays as it was) and writes the blocks into the executable. A block whose

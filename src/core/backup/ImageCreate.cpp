@@ -69,7 +69,7 @@ void makeScratchFolder(const BackupImage& image, const std::filesystem::path& sc
         throw FileError(parent.string(), taken ? "Not a directory" : error.message());
     }
     removeFolder(scratch);
-    removeFolder(besideImage(image, ".plorik-old.tmp"));
+    settleOlderImage(image);
     if (!std::filesystem::create_directory(scratch, error))
         throw FileError(scratch.string(), error ? error.message() : "The scratch folder could not be made");
 }
@@ -131,6 +131,18 @@ void putInPlace(const BackupImage& image, const std::filesystem::path& scratch)
 }
 
 } // namespace
+
+void settleOlderImage(const BackupImage& image)
+{
+    const std::filesystem::path older = besideImage(image, ".plorik-old.tmp");
+    std::error_code error;
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(older, error)))
+        return;
+    if (std::filesystem::exists(std::filesystem::symlink_status(image.folder(), error)))
+        removeFolder(older);
+    else
+        std::filesystem::rename(older, image.folder(), error); // failing, the menus show no image
+}
 
 void createBackupImage(const ImageContext& context)
 {

@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "backup/BackupImage.h"
+#include "backup/ImageCommands.h"
 #include "common/Errors.h"
 #include "craft/CraftNumberItems.h"
 #include "craft/CraftTable.h"
@@ -163,8 +164,10 @@ void Session::setImagesMenu()
         return;
     std::error_code error;
     // A version name that cannot name an image folder has no image; its backup says why.
-    const bool imageExists =
-        !BackupImage::nameRefusal(m_versionName) && std::filesystem::is_directory(backupFolder(), error);
+    const bool named = !BackupImage::nameRefusal(m_versionName);
+    if (named)
+        settleOlderImage(BackupImage(m_programDir, m_versionName, *m_profile, 0));
+    const bool imageExists = named && std::filesystem::is_directory(backupFolder(), error);
     Form& main = *m_main;
     if (imageExists) {
         main[ui::Backup1].setEnabled(false);
