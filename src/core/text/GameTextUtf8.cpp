@@ -1,4 +1,4 @@
-#include "GameTextUtf8.h"
+#include "text/GameTextUtf8.h"
 
 #include <cstdint>
 
