@@ -213,8 +213,8 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
     const std::string changed = "PLORIK error:|This SHP file's line ends were changed (it was copied as text); its "
                                 "ship data is damaged. Nothing was loaded.";
     // The entry's 240 bytes after at most 64 KiB of text.
-    const std::int64_t limit = 64 * 1024 + 240;
-    const auto tooLarge = [limit](std::int64_t size) {
+    constexpr std::int64_t limit = 64 * 1024 + 240;
+    const auto tooLarge = [](std::int64_t size) {
         return "PLORIK error:|This SHP file is " + std::to_string(size) +
                " bytes long, longer than any ship file of this game (at most " + std::to_string(limit) +
                " bytes). Nothing was loaded.";

@@ -173,9 +173,10 @@ void createBackupImage(const ImageContext& context)
                 warn(context, "\"" + file.gameName + "\" could not be backed up!.");
             }
         }
-        for (const auto& [block, bytes] : taken) {
+        for (const auto& [block, blockBytes] : taken) {
+            const std::string& bytes = blockBytes; // clang 14 lambdas cannot capture a structured binding
             try {
-                writeNewFile(scratch / block.fileName(), [&](FileHandle& out) { out.append(bytes); });
+                writeNewFile(scratch / block.fileName(), [&bytes](FileHandle& out) { out.append(bytes); });
             } catch (const PlorikError& failure) {
                 throw PlorikError(std::string(failure.what()) +
                                   "\r\rThe backup image was not made: " + block.fileName() + " could not be written.");
