@@ -8,10 +8,10 @@
 #include "FullSizeGame.h"
 
 #include "backup/ImageCommands.h"
+#include "controls/WeaponEditorControls.h"
 #include "exchange/ZtCommands.h"
 #include "io/GamePath.h"
 #include "session/Session.h"
-#include "windows/WeaponEditorControls.h"
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -51,7 +51,7 @@ struct LargeGame {
         image = std::make_unique<BackupImage>(session.programDir(), session.versionName(), *session.profile(),
                                               weaponNames());
     }
-    std::size_t weaponNames() { return session.weaponForm()[ui::weapons::WeaponList].items().size(); }
+    std::size_t weaponNames() { return session.weaponForm()[controls::weapons::WeaponList].items().size(); }
     ImageContext context()
     {
         return {*session.profile(), *image, session.gameDir(), session.executablePath(), prompter, [](const auto&) {}};

@@ -9,9 +9,9 @@
 #include "GameBuilder.h"
 #include "LargeModel.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 #include <memory>
 
@@ -54,7 +54,7 @@ struct SteppedGame {
     void stepThroughEverySlot()
     {
         for (std::int32_t slot = 0; slot < game.slots; ++slot)
-            session->mainForm().userPress(ui::NextSlotButton);
+            session->mainForm().userPress(controls::NextSlotButton);
     }
 };
 
@@ -62,7 +62,7 @@ void stepWithLargeModels(benchmark::State& state, Family family)
 {
     SteppedGame withModels(family, true);
     SteppedGame without(family, false);
-    if (!withModels.session->mainForm()[ui::OptInfoGroup].enabled())
+    if (!withModels.session->mainForm()[controls::OptInfoGroup].enabled())
         state.SkipWithError("slot 1's model was not found");
     state.counters["slots_with_models"] = withModels.models;
     bench::againstFloor(
@@ -82,7 +82,7 @@ void selectEveryMesh(benchmark::State& state)
     Session session(game.programDir, prompter);
     session.start();
     Form& form = session.mainForm();
-    const std::size_t meshes = form[ui::MeshList].items().size();
+    const std::size_t meshes = form[controls::MeshList].items().size();
     if (meshes != static_cast<std::size_t>(20 * scale))
         state.SkipWithError("the model's meshes are not listed");
     state.counters["meshes"] = static_cast<double>(meshes);
@@ -91,7 +91,7 @@ void selectEveryMesh(benchmark::State& state)
         state,
         [&] {
             for (std::size_t mesh = 0; mesh < meshes; ++mesh)
-                form.userPick(ui::MeshList, static_cast<int>(mesh));
+                form.userPick(controls::MeshList, static_cast<int>(mesh));
         },
         [&] { bench::readFiles({*model}); });
 }

@@ -4,9 +4,9 @@
 #include "AnsweringPrompter.h"
 #include "FullSizeGame.h"
 
+#include "controls/MainWindowControls.h"
+#include "controls/MainWindowMenus.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
-#include "windows/MainWindowMenus.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ void showSlot(benchmark::State& state, Family family)
         state,
         [&] {
             slot = slot % running.full.game.slots + 1;
-            running.form().userEdit(ui::CraftNoBox, std::to_string(slot));
+            running.form().userEdit(controls::CraftNoBox, std::to_string(slot));
         },
         [&] { bench::readFiles(displayedFiles(running.full)); });
 }
@@ -75,7 +75,7 @@ void stepThroughEverySlot(benchmark::State& state, Family family)
         state,
         [&] {
             for (std::int32_t slot = 0; slot < running.full.game.slots; ++slot)
-                running.form().userPress(ui::NextSlotButton);
+                running.form().userPress(controls::NextSlotButton);
         },
         [&] { bench::readFiles(displayedFiles(running.full)); });
 }
@@ -84,11 +84,11 @@ void stepThroughEverySlot(benchmark::State& state, Family family)
 void writeSlot(benchmark::State& state, Family family)
 {
     RunningGame running(family, scaleOf(state));
-    running.form().userEdit(ui::CraftNoBox, "7");
+    running.form().userEdit(controls::CraftNoBox, "7");
     // A control left as shown keeps its line, and a write makes what is shown the new reference: each
     // write gets edits that reach every text file.
     std::vector<std::pair<ControlKey, std::string>> boxes;
-    for (const ControlKey box : {ui::CraftNameBox, ui::CraftTypeBox, ui::Shiplistnamebox}) {
+    for (const ControlKey box : {controls::CraftNameBox, controls::CraftTypeBox, controls::Shiplistnamebox}) {
         if (running.form()[box].enabled())
             boxes.emplace_back(box, running.form()[box].text());
     }
@@ -100,7 +100,7 @@ void writeSlot(benchmark::State& state, Family family)
             const char* suffix = ++writes % 2 == 0 ? " B" : " C";
             for (const auto& [box, text] : boxes)
                 running.form().userEdit(box, text + suffix);
-            running.form().userPress(ui::Button3);
+            running.form().userPress(controls::WriteButton);
         },
         [&] {
             bench::readFiles(displayedFiles(running.full));
@@ -117,13 +117,13 @@ void saveAndLoadShip(benchmark::State& state, Family family)
     RunningGame running(family, scaleOf(state));
     const auto ship = running.full.dir.path() / "bench.shp";
     running.prompter.setFile(ship.string());
-    running.form().userEdit(ui::CraftNoBox, "9");
+    running.form().userEdit(controls::CraftNoBox, "9");
     bench::againstFloor(
         state,
         [&] {
             std::filesystem::remove(ship);
-            running.form().userPress(ui::Saveshipas1);
-            running.form().userPress(ui::Openship1);
+            running.form().userPress(controls::SaveShipAsItem);
+            running.form().userPress(controls::OpenShipItem);
         },
         [&] { bench::readFiles(displayedFiles(running.full)); });
 }

@@ -3,8 +3,8 @@
 // never a crash or a hang.
 #include "FuzzGame.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 using namespace plorik;
 
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session(fuzz.game().programDir, prompter);
     session.start();
     for (const char* slot : {"2", "12", "80"})
-        session.mainForm().userEdit(ui::CraftNoBox, slot);
+        session.mainForm().userEdit(controls::CraftNoBox, slot);
     fuzz.restore();
     return 0;
 }

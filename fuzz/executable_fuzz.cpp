@@ -2,8 +2,8 @@
 // through, written and pasted. Messages, never a crash, a read or a write outside the file.
 #include "FuzzGame.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 #include <cstring>
 
@@ -51,14 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session(fuzz.game().programDir, prompter);
     session.start();
     Form& main = session.mainForm();
-    main.userPress(ui::Copyship1);
+    main.userPress(controls::CopyShipItem);
     for (const char* slot : {"2", "12", "1"}) {
-        main.userEdit(ui::CraftNoBox, slot);
-        main.userPick(ui::DisplayBox, shape.table);
+        main.userEdit(controls::CraftNoBox, slot);
+        main.userPick(controls::DisplayBox, shape.table);
     }
-    main.userPress(ui::PrevSlotButton);
-    main.userPress(ui::Button3);
-    main.userPress(ui::Pasteship1);
+    main.userPress(controls::PrevSlotButton);
+    main.userPress(controls::WriteButton);
+    main.userPress(controls::PasteShipItem);
     fuzz.restore();
     return 0;
 }

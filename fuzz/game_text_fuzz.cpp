@@ -3,8 +3,8 @@
 // write. Every rewritten file stays a file of whole lines; never a crash or a hang.
 #include "FuzzGame.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 using namespace plorik;
 
@@ -30,11 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     session.start();
     Form& main = session.mainForm();
     for (const char* slot : {"5", "12"}) {
-        main.userEdit(ui::CraftNoBox, slot);
-        main.userEdit(ui::SpecNo, "7");
+        main.userEdit(controls::CraftNoBox, slot);
+        main.userEdit(controls::SpecNo, "7");
     }
-    main.userEdit(ui::CraftNameBox, "Fuzzed\r\nname");
-    main.userPress(ui::Button3);
+    main.userEdit(controls::CraftNameBox, "Fuzzed\r\nname");
+    main.userPress(controls::WriteButton);
     fuzz.restore();
     return 0;
 }

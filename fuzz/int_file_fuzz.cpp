@@ -3,11 +3,11 @@
 // the system's error, never a crash, a hang or a write outside the file's records.
 #include "FuzzGame.h"
 
+#include "controls/CockpitEditorControls.h"
 #include "session/Session.h"
-#include "windows/CockpitEditorControls.h"
 
 using namespace plorik;
-namespace c = plorik::ui::cockpit;
+namespace c = plorik::controls::cockpit;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -4,8 +4,8 @@
 #include "DemoOptFiles.h"
 #include "FuzzGame.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 #include <memory>
 
@@ -15,12 +15,12 @@ namespace {
 
 void clickEverything(Form& form)
 {
-    const std::size_t meshes = form[ui::MeshList].items().size();
+    const std::size_t meshes = form[controls::MeshList].items().size();
     for (std::size_t mesh = 0; mesh < meshes; ++mesh) {
-        form.userPick(ui::MeshList, static_cast<int>(mesh));
-        const std::size_t hardpoints = form[ui::HardpointList].items().size();
+        form.userPick(controls::MeshList, static_cast<int>(mesh));
+        const std::size_t hardpoints = form[controls::HardpointList].items().size();
         for (std::size_t hardpoint = 0; hardpoint < hardpoints; ++hardpoint)
-            form.userPick(ui::HardpointList, static_cast<int>(hardpoint));
+            form.userPick(controls::HardpointList, static_cast<int>(hardpoint));
     }
 }
 
@@ -40,15 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz.put(model, data, size);
     Form& form = session->mainForm();
     // Away and back: the display of slot 1 refills the page from the new file.
-    form.userPress(ui::NextSlotButton);
-    form.userPress(ui::PrevSlotButton);
+    form.userPress(controls::NextSlotButton);
+    form.userPress(controls::PrevSlotButton);
     clickEverything(form);
-    if (!form[ui::MeshList].items().empty()) {
-        form.userPick(ui::MeshList, 0);
-        form.userPress(ui::WriteMeshTypeButton);
-        if (!form[ui::HardpointList].items().empty()) {
-            form.userPick(ui::HardpointList, 0);
-            form.userPress(ui::WriteHardpointButton);
+    if (!form[controls::MeshList].items().empty()) {
+        form.userPick(controls::MeshList, 0);
+        form.userPress(controls::WriteMeshTypeButton);
+        if (!form[controls::HardpointList].items().empty()) {
+            form.userPick(controls::HardpointList, 0);
+            form.userPress(controls::WriteHardpointButton);
         }
     }
     if (std::filesystem::file_size(model) != size)

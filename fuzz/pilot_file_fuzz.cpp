@@ -1,8 +1,8 @@
 // A pilot file as any bytes: "Write" with the craft known reads its byte and asks to mark it.
 #include "FuzzGame.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 using namespace plorik;
 
@@ -14,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session session(fuzz.game().programDir, prompter);
     session.start();
     Form& main = session.mainForm();
-    main.userEdit(ui::CraftNoBox, "12");
-    main.userCheck(ui::Known, true);
-    main.userPress(ui::Button3);
+    main.userEdit(controls::CraftNoBox, "12");
+    main.userCheck(controls::Known, true);
+    main.userPress(controls::WriteButton);
     fuzz.restore();
     return 0;
 }

@@ -2,8 +2,8 @@
 // with Yes: a message or the system's error, never a crash, a hang or a write to the game.
 #include "FuzzGame.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 using namespace plorik;
 
@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::AnsweringPrompter prompter(ship.string());
     Session session(fuzz.game().programDir, prompter);
     session.start();
-    session.mainForm().userPress(ui::Openship1);
+    session.mainForm().userPress(controls::OpenShipItem);
     fuzz.restore();
     return 0;
 }

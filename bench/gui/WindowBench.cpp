@@ -11,8 +11,8 @@
 #include "SettledWindow.h"
 #include "WindowSet.h"
 
+#include "controls/MainWindowControls.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -89,7 +89,7 @@ void countPaints(benchmark::State& state, long paints)
 void craftNumber(benchmark::State& state, Family family)
 {
     RunningWindow running(family);
-    auto* craftNo = running.find<QComboBox>(ui::CraftNoBox);
+    auto* craftNo = running.find<QComboBox>(controls::CraftNoBox);
     const int items = craftNo->count();
     int index = 0;
     long paints = 0;
@@ -121,8 +121,8 @@ void tabChange(benchmark::State& state, Family family)
 void writeOneEdit(benchmark::State& state, Family family)
 {
     RunningWindow running(family);
-    auto* speed = running.find<QLineEdit>(ui::SpeedBox);
-    auto* write = running.find<QPushButton>(ui::Button3);
+    auto* speed = running.find<QLineEdit>(controls::SpeedBox);
+    auto* write = running.find<QPushButton>(controls::WriteButton);
     int value = 100;
     long paints = 0;
     bench::frameTimes(
@@ -147,8 +147,8 @@ void writeOneEdit(benchmark::State& state, Family family)
 void meshClick(benchmark::State& state, Family family)
 {
     RunningWindow running(family);
-    running.showPage(ui::kOptPage);
-    auto* meshes = running.find<QListWidget>(ui::MeshList);
+    running.showPage(controls::kOptPage);
+    auto* meshes = running.find<QListWidget>(controls::MeshList);
     if (meshes->count() < 2) {
         state.SkipWithError("slot 1's model shows no meshes");
         return;

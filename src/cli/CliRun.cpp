@@ -1,6 +1,6 @@
 #include "CliRun.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include "CliPrompter.h"
 #include "Command.h"
@@ -112,7 +112,7 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
     if (options.json) {
         result.set("version", session.versionName());
         result.set("slot", session.profile() ? Json(session.currentSlot()) : Json());
-        result.set("status", session.mainForm()[ui::StatusBar].text());
+        result.set("status", session.mainForm()[controls::StatusBar].text());
         result.set("messages", messagesJson(prompter));
         result.set("exit", status);
         out << result.dump() << '\n';

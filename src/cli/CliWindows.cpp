@@ -1,5 +1,5 @@
 #include "CliWindows.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 namespace plorik::cli {
 
@@ -7,8 +7,8 @@ const std::vector<CliWindow>& cliWindows()
 {
     static const std::vector<CliWindow> windows = {
         {"main", nullptr, &Session::mainForm},
-        {"cockpit", &ui::INTCockpitEditor1, &Session::cockpitForm},
-        {"weapons", &ui::WeaponsEditor1, &Session::weaponForm},
+        {"cockpit", &controls::IntCockpitEditorItem, &Session::cockpitForm},
+        {"weapons", &controls::WeaponsEditorItem, &Session::weaponForm},
     };
     return windows;
 }

@@ -1,5 +1,5 @@
 #include "RunSteps.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include "CliOptions.h"
 #include "PressTarget.h"
@@ -43,7 +43,7 @@ private:
     bool slot(const std::string& text)
     {
         // Without a profile "Craft No." is off and there is no slot; the start-up has said why.
-        if (!m_context.session.mainForm().userEdit(ui::CraftNoBox, text)) {
+        if (!m_context.session.mainForm().userEdit(controls::CraftNoBox, text)) {
             m_context.failed = true;
             return false;
         }

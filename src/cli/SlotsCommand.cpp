@@ -1,13 +1,13 @@
 #include "Command.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 namespace plorik::cli {
 
 // The "Craft No." list as the start-up filled it.
 void runSlots(CommandContext& context)
 {
-    const std::vector<std::string>& items = context.session.mainForm()[ui::CraftNoBox].items();
+    const std::vector<std::string>& items = context.session.mainForm()[controls::CraftNoBox].items();
     if (context.json) {
         context.result.set("items", Json::arrayOf(items));
         return;

@@ -2,8 +2,8 @@
 #include "FormJson.h"
 #include "RunSteps.h"
 
-#include "windows/MainWindowControls.h"
-#include "windows/WindowForms.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WindowForms.h"
 
 namespace plorik::cli {
 
@@ -22,7 +22,7 @@ std::optional<std::vector<RunStep>> writeSteps(const std::vector<std::string>& a
         }
     }
     steps->insert(steps->begin(), RunStep{RunStep::Kind::Slot, arguments.front(), {}});
-    steps->push_back(RunStep{RunStep::Kind::Press, std::string(ui::Button3.key), {}});
+    steps->push_back(RunStep{RunStep::Kind::Press, std::string(controls::WriteButton.key), {}});
     return steps;
 }
 

@@ -1,6 +1,6 @@
 #include "ClipboardTools.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,9 +14,9 @@ namespace plorik::gui {
 
 ClipboardTools::ClipboardTools(WidgetBinder& binder, QObject* parent) : QObject(parent), m_binder(binder)
 {
-    m_binder.setEnabledCondition(ui::CopyTool, [] { return canCopy(focusedTextBox()); });
-    m_binder.setEnabledCondition(ui::CutTool, [] { return canCut(focusedTextBox()); });
-    m_binder.setEnabledCondition(ui::PasteTool, [] { return canPaste(focusedTextBox()); });
+    m_binder.setEnabledCondition(controls::CopyTool, [] { return canCopy(focusedTextBox()); });
+    m_binder.setEnabledCondition(controls::CutTool, [] { return canCut(focusedTextBox()); });
+    m_binder.setEnabledCondition(controls::PasteTool, [] { return canPaste(focusedTextBox()); });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget*) {
         watch(focusedTextBox());
         refreshTools();
@@ -24,11 +24,11 @@ ClipboardTools::ClipboardTools(WidgetBinder& binder, QObject* parent) : QObject(
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &ClipboardTools::refreshTools);
     // The menu items and tool buttons keep their form commands; the clipboard work is done here.
     // (The window has made the actions already; `parent` is only asked for one it has not.)
-    connect(m_binder.action(ui::Cut1, parent), &QAction::triggered, this, &ClipboardTools::cut);
-    connect(m_binder.action(ui::Copy1, parent), &QAction::triggered, this, &ClipboardTools::copy);
-    connect(m_binder.action(ui::CutTool, parent), &QAction::triggered, this, &ClipboardTools::cut);
-    connect(m_binder.action(ui::CopyTool, parent), &QAction::triggered, this, &ClipboardTools::copy);
-    connect(m_binder.action(ui::PasteTool, parent), &QAction::triggered, this, &ClipboardTools::paste);
+    connect(m_binder.action(controls::CutItem, parent), &QAction::triggered, this, &ClipboardTools::cut);
+    connect(m_binder.action(controls::CopyItem, parent), &QAction::triggered, this, &ClipboardTools::copy);
+    connect(m_binder.action(controls::CutTool, parent), &QAction::triggered, this, &ClipboardTools::cut);
+    connect(m_binder.action(controls::CopyTool, parent), &QAction::triggered, this, &ClipboardTools::copy);
+    connect(m_binder.action(controls::PasteTool, parent), &QAction::triggered, this, &ClipboardTools::paste);
 }
 
 QWidget* ClipboardTools::focusedTextBox()
@@ -117,7 +117,7 @@ void ClipboardTools::watch(QWidget* box)
 
 void ClipboardTools::refreshTools()
 {
-    for (ControlKey key : {ui::CopyTool, ui::CutTool, ui::PasteTool})
+    for (ControlKey key : {controls::CopyTool, controls::CutTool, controls::PasteTool})
         m_binder.refresh(key);
 }
 

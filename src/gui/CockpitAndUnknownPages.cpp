@@ -1,7 +1,7 @@
 #include "PageLayout.h"
 
 #include "Pages.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,7 +24,7 @@ QWidget* buildCockpitPage(WidgetBinder& binder)
 
     QGroupBox* views = nullptr;
     QGridLayout* viewGrid = framedGrid(QObject::tr("Points of view"), page, &views);
-    auto* grid = binder.widget<QTableWidget>(ui::StringGrid2, views);
+    auto* grid = binder.widget<QTableWidget>(controls::CockpitPositionsGrid, views);
     fitGrid(grid, 0, 80);
     viewGrid->addWidget(grid, 0, 0);
     viewGrid->setRowStretch(1, 1);
@@ -33,11 +33,11 @@ QWidget* buildCockpitPage(WidgetBinder& binder)
     QGroupBox* turrets = nullptr;
     QGridLayout* turretGrid = framedGrid(QObject::tr("Turrets"), page, &turrets);
     // Turret 1 on the left, turret 2 on the right, one setting per row.
-    ControlKey pairs[][2] = {{ui::Edit37, ui::Edit38},
-                             {ui::Edit39, ui::Edit40},
-                             {ui::ComboBox18, ui::ComboBox19},
-                             {ui::Edit43, ui::Edit44},
-                             {ui::Edit45, ui::Edit46}};
+    ControlKey pairs[][2] = {{controls::Turret1Orient1Box, controls::Turret2Orient1Box},
+                             {controls::Turret1Orient2Box, controls::Turret2Orient2Box},
+                             {controls::Turret1ActivatedList, controls::Turret2ActivatedList},
+                             {controls::Turret1Arc1Box, controls::Turret2Arc1Box},
+                             {controls::Turret1Arc2Box, controls::Turret2Arc2Box}};
     int row = 0;
     for (const auto& [first, second] : pairs) {
         const bool list = row == 2;
@@ -52,11 +52,11 @@ QWidget* buildCockpitPage(WidgetBinder& binder)
 
     auto* cockpit = new QHBoxLayout;
     rows->addLayout(cockpit);
-    cockpit->addWidget(binder.widget(ui::CockpitBox, page));
-    cockpit->insertWidget(0, binder.caption(ui::CockpitBox, page));
-    setWidthInCharacters(binder.widget(ui::CockpitBox, page), 30);
+    cockpit->addWidget(binder.widget(controls::CockpitBox, page));
+    cockpit->insertWidget(0, binder.caption(controls::CockpitBox, page));
+    setWidthInCharacters(binder.widget(controls::CockpitBox, page), 30);
     cockpit->addSpacing(16);
-    cockpit->addWidget(binder.widget(ui::INTEditorButton, page));
+    cockpit->addWidget(binder.widget(controls::INTEditorButton, page));
     cockpit->addStretch(1);
     rows->addStretch(1);
     return page;
@@ -66,7 +66,7 @@ QWidget* buildUnknownPage(WidgetBinder& binder)
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    auto* grid = binder.widget<QTableWidget>(ui::StringGrid3, page);
+    auto* grid = binder.widget<QTableWidget>(controls::FreeValuesGrid, page);
     // Only the values can be edited; the other columns describe where each value lies.
     fitGrid(grid, 0, 110);
     grid->setColumnWidth(0, std::max(grid->columnWidth(0), 260));

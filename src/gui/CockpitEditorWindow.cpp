@@ -1,6 +1,6 @@
 #include "EditorWindows.h"
 
-#include "windows/CockpitEditorControls.h"
+#include "controls/CockpitEditorControls.h"
 
 #include "PageLayout.h"
 
@@ -15,7 +15,7 @@ namespace plorik::gui {
 
 namespace {
 
-namespace c = ui::cockpit;
+namespace c = controls::cockpit;
 
 constexpr int kNameCharacters = 10;
 constexpr int kValueCharacters = 6;

@@ -7,8 +7,8 @@
 #include "QtText.h"
 #include "TabOrder.h"
 
-#include "windows/MainWindowControls.h"
-#include "windows/WindowForms.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WindowForms.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -38,7 +38,7 @@ MainWindow::MainWindow(Form& form, QWidget* parent) : QMainWindow(parent), m_bin
 
     buildMenus();
     buildToolBar();
-    setStatusBar(qobject_cast<QStatusBar*>(m_binder.widget(ui::StatusBar, this)));
+    setStatusBar(qobject_cast<QStatusBar*>(m_binder.widget(controls::StatusBar, this)));
     statusBar()->setAccessibleName(tr("Status bar"));
     m_clipboard = new ClipboardTools(m_binder, this);
     setTabOrderFromLayout(central);
@@ -74,38 +74,38 @@ QWidget* MainWindow::buildFrame()
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    auto* logo = m_binder.widget<QLabel>(ui::LogoImage, frame);
+    auto* logo = m_binder.widget<QLabel>(controls::LogoImage, frame);
     logo->setPixmap(paintLogo(QSize(190, 64)));
     grid->addWidget(logo, 0, 0, 2, 1);
     grid->setColumnMinimumWidth(1, 8);
 
-    grid->addWidget(m_binder.caption(ui::CraftNoBox, frame), 0, 2);
-    QWidget* craftNo = m_binder.widget(ui::CraftNoBox, frame);
+    grid->addWidget(m_binder.caption(controls::CraftNoBox, frame), 0, 2);
+    QWidget* craftNo = m_binder.widget(controls::CraftNoBox, frame);
     setWidthInCharacters(craftNo, 22);
     grid->addWidget(craftNo, 0, 3);
     auto* buttons = new QHBoxLayout;
     grid->addLayout(buttons, 0, 4);
-    for (ControlKey key : {ui::PrevSlotButton, ui::NextSlotButton}) {
+    for (ControlKey key : {controls::PrevSlotButton, controls::NextSlotButton}) {
         QWidget* step = m_binder.widget(key, frame);
         step->setFixedWidth(step->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 36);
         buttons->addWidget(step);
     }
-    buttons->addWidget(m_binder.widget(ui::Button3, frame));
-    buttons->addWidget(m_binder.widget(ui::Shiplistwrite, frame));
+    buttons->addWidget(m_binder.widget(controls::WriteButton, frame));
+    buttons->addWidget(m_binder.widget(controls::Shiplistwrite, frame));
     buttons->addStretch(1);
 
-    grid->addWidget(m_binder.caption(ui::CraftIDBox, frame), 1, 2);
-    QWidget* craftId = m_binder.widget(ui::CraftIDBox, frame);
+    grid->addWidget(m_binder.caption(controls::CraftIDBox, frame), 1, 2);
+    QWidget* craftId = m_binder.widget(controls::CraftIDBox, frame);
     setWidthInCharacters(craftId, 22);
     grid->addWidget(craftId, 1, 3);
-    QWidget* craftName = m_binder.widget(ui::CraftnameBox2, frame);
+    QWidget* craftName = m_binder.widget(controls::TopCraftNameBox, frame);
     craftName->setAccessibleName(tr("Craft name"));
     grid->addWidget(craftName, 1, 4);
     grid->setColumnStretch(4, 1);
     grid->setColumnMinimumWidth(5, 12);
 
-    grid->addWidget(m_binder.caption(ui::GameVersionBox, frame), 0, 6, Qt::AlignTop);
-    auto* version = m_binder.widget<QPlainTextEdit>(ui::GameVersionBox, frame);
+    grid->addWidget(m_binder.caption(controls::GameVersionBox, frame), 0, 6, Qt::AlignTop);
+    auto* version = m_binder.widget<QPlainTextEdit>(controls::GameVersionBox, frame);
     version->setFixedHeight(version->fontMetrics().lineSpacing() * 2 + 10);
     version->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The game's identity takes the room the window has, down to a width that fits a 1280 pixel
@@ -113,8 +113,8 @@ QWidget* MainWindow::buildFrame()
     setWidthInCharacters(version, 24);
     version->setMaximumWidth(QWIDGETSIZE_MAX);
     grid->addWidget(version, 0, 7);
-    grid->addWidget(m_binder.caption(ui::GameDirBox, frame), 1, 6);
-    QWidget* gameDir = m_binder.widget(ui::GameDirBox, frame);
+    grid->addWidget(m_binder.caption(controls::GameDirBox, frame), 1, 6);
+    QWidget* gameDir = m_binder.widget(controls::GameDirBox, frame);
     setWidthInCharacters(gameDir, 24);
     gameDir->setMaximumWidth(QWIDGETSIZE_MAX);
     grid->setColumnStretch(7, 2);
@@ -126,12 +126,12 @@ QTabWidget* MainWindow::buildPages()
 {
     using Builder = QWidget* (*)(WidgetBinder&);
     const std::pair<std::string_view, Builder> builders[] = {
-        {ui::kStatisticsPage, &buildStatisticsPage},   {ui::kDescriptionsPage, &buildDescriptionsPage},
-        {ui::kWeaponryPage, &buildWeaponryPage},       {ui::kWeaponSlotsPage, &buildWeaponSlotsPage},
-        {ui::kDevelopmentPage, &buildDevelopmentPage}, {ui::kOptPage, &buildOptPage},
-        {ui::kCockpitPage, &buildCockpitPage},         {ui::kUnknownPage, &buildUnknownPage},
+        {controls::kStatisticsPage, &buildStatisticsPage},   {controls::kDescriptionsPage, &buildDescriptionsPage},
+        {controls::kWeaponryPage, &buildWeaponryPage},       {controls::kWeaponSlotsPage, &buildWeaponSlotsPage},
+        {controls::kDevelopmentPage, &buildDevelopmentPage}, {controls::kOptPage, &buildOptPage},
+        {controls::kCockpitPage, &buildCockpitPage},         {controls::kUnknownPage, &buildUnknownPage},
     };
-    static_assert(std::size(builders) == ui::kMainWindowPages.size());
+    static_assert(std::size(builders) == controls::kMainWindowPages.size());
     auto* pages = new QTabWidget(this);
     pages->setObjectName(QStringLiteral("Pages"));
     for (const auto& [caption, build] : builders) {

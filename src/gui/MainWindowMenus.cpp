@@ -3,8 +3,8 @@
 #include "QtText.h"
 #include "ToolIcons.h"
 
-#include "windows/MainWindowControls.h"
-#include "windows/WindowForms.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WindowForms.h"
 
 #include <QAction>
 #include <QMenu>
@@ -23,8 +23,9 @@ namespace {
 // The menu items and tool buttons that start a new group: a separator goes before each.
 bool startsGroup(const std::string& key)
 {
-    for (const ControlKey start : {ui::SelectEXEFile1, ui::Exit1, ui::Copyship1, ui::Recreatesingleslot1,
-                                   ui::ZTpackage1, ui::About1, ui::CopyTool, ui::LastTool}) {
+    for (const ControlKey start :
+         {controls::SelectExeFileItem, controls::ExitItem, controls::CopyShipItem, controls::RecreateSingleSlotItem,
+          controls::ZtPackageItem, controls::AboutItem, controls::CopyTool, controls::LastTool}) {
         if (start.name() == key)
             return true;
     }
@@ -33,21 +34,21 @@ bool startsGroup(const std::string& key)
 
 bool isPage(const std::string& caption)
 {
-    const auto& pages = ui::kMainWindowPages;
+    const auto& pages = controls::kMainWindowPages;
     return std::find(pages.begin(), pages.end(), caption) != pages.end();
 }
 
 QIcon toolIcon(const std::string& key, QStyle* style)
 {
-    if (key == ui::OpenShipTool.key)
+    if (key == controls::OpenShipTool.key)
         return style->standardIcon(QStyle::SP_DialogOpenButton);
-    if (key == ui::SaveShipTool.key)
+    if (key == controls::SaveShipTool.key)
         return style->standardIcon(QStyle::SP_DialogSaveButton);
-    if (key == ui::CopyTool.key)
+    if (key == controls::CopyTool.key)
         return QIcon::fromTheme(QStringLiteral("edit-copy"), copyIcon());
-    if (key == ui::CutTool.key)
+    if (key == controls::CutTool.key)
         return QIcon::fromTheme(QStringLiteral("edit-cut"), cutIcon());
-    if (key == ui::PasteTool.key)
+    if (key == controls::PasteTool.key)
         return QIcon::fromTheme(QStringLiteral("edit-paste"), pasteIcon());
     return style->standardIcon(QStyle::SP_FileDialogInfoView);
 }

@@ -1,6 +1,6 @@
 #include "EditorWindows.h"
 
-#include "windows/WeaponEditorControls.h"
+#include "controls/WeaponEditorControls.h"
 
 #include "PageLayout.h"
 
@@ -12,7 +12,7 @@
 
 namespace plorik::gui {
 
-namespace w = ui::weapons;
+namespace w = controls::weapons;
 
 std::unique_ptr<EditorWindow> makeWeaponEditor(Form& form)
 {

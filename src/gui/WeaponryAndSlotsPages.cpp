@@ -1,8 +1,8 @@
 #include "PageLayout.h"
 #include "Pages.h"
 
+#include "controls/MainWindowControls.h"
 #include "craft/CraftLayout.h"
-#include "windows/MainWindowControls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -61,13 +61,13 @@ QGroupBox* loadsAndLasers(WidgetBinder& binder, QWidget* page)
     QGroupBox* group = nullptr;
     QGridLayout* grid = framedGrid(QObject::tr("Loads and lasers"), page, &group);
     int row = 0;
-    addField(binder, grid, row++, ui::WarheadLoad1Box, 0, 8);
-    addField(binder, grid, row++, ui::WarheadLoad2Box, 0, 8);
-    addField(binder, grid, row++, ui::ComboBox9, 0, 26);
-    addField(binder, grid, row++, ui::CapWpnSys, 0, 26);
-    addField(binder, grid, row++, ui::LaserRechargeBox, 0, 8);
-    addField(binder, grid, row++, ui::TurboRange, 0, 8);
-    addField(binder, grid, row++, ui::SupRange, 0, 8);
+    addField(binder, grid, row++, controls::WarheadLoad1Box, 0, 8);
+    addField(binder, grid, row++, controls::WarheadLoad2Box, 0, 8);
+    addField(binder, grid, row++, controls::GunConvergenceList, 0, 26);
+    addField(binder, grid, row++, controls::CapWpnSys, 0, 26);
+    addField(binder, grid, row++, controls::LaserRechargeBox, 0, 8);
+    addField(binder, grid, row++, controls::TurboRange, 0, 8);
+    addField(binder, grid, row++, controls::SupRange, 0, 8);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(3, 1);
     return group;
@@ -77,7 +77,8 @@ QGroupBox* firePriorities(WidgetBinder& binder, QWidget* page)
 {
     QGroupBox* group = nullptr;
     QGridLayout* grid = framedGrid(QObject::tr("Fire priority"), page, &group);
-    ControlKey rows[][2] = {{ui::TrackBar1, ui::TurboFirePri}, {ui::TrackBar2, ui::SupFirePri}};
+    ControlKey rows[][2] = {{controls::TurboFirePriorityBar, controls::TurboFirePri},
+                            {controls::SuperFirePriorityBar, controls::SupFirePri}};
     int row = 0;
     for (const auto& [bar, box] : rows) {
         QWidget* slider = binder.widget(bar, group);
@@ -92,15 +93,15 @@ QGroupBox* firePriorities(WidgetBinder& binder, QWidget* page)
     // What the two ends of the bars mean.
     auto* ends = new QHBoxLayout;
     auto* low = new QVBoxLayout;
-    low->addWidget(binder.widget(ui::MoreLasersLabel, group));
-    low->addWidget(binder.widget(ui::LessOftenLabel, group));
+    low->addWidget(binder.widget(controls::MoreLasersLabel, group));
+    low->addWidget(binder.widget(controls::LessOftenLabel, group));
     auto* high = new QVBoxLayout;
-    for (ControlKey key : {ui::LessLasersLabel, ui::MoreOftenLabel}) {
+    for (ControlKey key : {controls::LessLasersLabel, controls::MoreOftenLabel}) {
         auto* label = binder.widget<QLabel>(key, group);
         label->setAlignment(Qt::AlignRight);
         high->addWidget(label);
     }
-    auto* middle = binder.widget<QLabel>(ui::DoubleClicksLabel, group);
+    auto* middle = binder.widget<QLabel>(controls::DoubleClicksLabel, group);
     middle->setAlignment(Qt::AlignCenter);
     ends->addLayout(low);
     ends->addStretch(1);
@@ -131,7 +132,7 @@ QWidget* buildWeaponSlotsPage(WidgetBinder& binder)
 {
     auto* page = new QWidget;
     auto* layout = new QHBoxLayout(page);
-    auto* grid = binder.widget<QTableWidget>(ui::wpn, page);
+    auto* grid = binder.widget<QTableWidget>(controls::WeaponSlotsGrid, page);
     // The number of weapon slots depends on the game: the grid takes the page's height and scrolls.
     fitGrid(grid, 0, 90);
     grid->setFixedWidth(grid->minimumWidth() + grid->verticalScrollBar()->sizeHint().width());

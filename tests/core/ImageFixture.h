@@ -87,14 +87,14 @@ inline bool press(WriteGame& game, ControlKey key, const std::vector<std::string
 inline void backUpAndRestart(WriteGame& game, std::int32_t slot = 1)
 {
     game.startAt(1);
-    ASSERT_TRUE(press(game, ui::Backup1));
+    ASSERT_TRUE(press(game, controls::CreateBackupImageItem));
     ASSERT_EQ(game.messages(), std::vector<std::string>{});
     game.startAt(slot);
 }
 
 inline std::string status(WriteGame& game)
 {
-    return game.control(ui::StatusBar).text();
+    return game.control(controls::StatusBar).text();
 }
 
 // Arms a fault of the file layer for one scope.

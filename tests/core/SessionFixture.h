@@ -2,9 +2,9 @@
 
 #include "ControlKeyPrinting.h"
 #include "GameBuilder.h"
+#include "controls/MainWindowControls.h"
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -44,7 +44,7 @@ struct StartedGame {
     const Control& control(ControlKey key) { return form()[key]; }
     const std::string& text(ControlKey key) { return form()[key].text(); }
     // Types the slot number into "Craft No.", which reads and shows that slot.
-    void show(std::int32_t slot) { form().userEdit(ui::CraftNoBox, std::to_string(slot)); }
+    void show(std::int32_t slot) { form().userEdit(controls::CraftNoBox, std::to_string(slot)); }
     // "CAPTION|TEXT" of every message shown so far.
     std::vector<std::string> messages() const
     {

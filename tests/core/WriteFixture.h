@@ -3,9 +3,9 @@
 #include "ControlKeyPrinting.h"
 #include "DemoLayout.h"
 #include "GameBuilder.h"
+#include "controls/MainWindowControls.h"
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"
-#include "windows/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ struct WriteGame {
     {
         start();
         if (slot != 1)
-            form().userEdit(ui::CraftNoBox, std::to_string(slot));
+            form().userEdit(controls::CraftNoBox, std::to_string(slot));
         prompter.clearRecords();
         return *this;
     }
@@ -65,7 +65,7 @@ struct WriteGame {
     {
         for (const std::string& answer : answers)
             prompter.addAnswer(answer);
-        form().userPress(ui::Button3);
+        form().userPress(controls::WriteButton);
     }
 
     std::filesystem::path path(const std::string& name) const { return game.gameDir / name; }

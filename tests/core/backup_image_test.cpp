@@ -20,10 +20,10 @@ struct ImagesMenu {
 
 void expectImagesMenu(WriteGame& game, ImagesMenu expected)
 {
-    EXPECT_EQ(game.control(ui::Backup1).enabled(), expected.backup);
-    for (ControlKey key : {ui::Recreatefromimage1, ui::Recreatesingleslot1, ui::ZTpackage1})
+    EXPECT_EQ(game.control(controls::CreateBackupImageItem).enabled(), expected.backup);
+    for (ControlKey key : {controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem})
         EXPECT_EQ(game.control(key).enabled(), expected.restores) << key.name();
-    EXPECT_FALSE(game.control(ui::XWAZTpackage1).enabled());
+    EXPECT_FALSE(game.control(controls::XwaZtPackageItem).enabled());
 }
 
 } // namespace
@@ -69,7 +69,7 @@ TEST(BackupImage, HoldsEveryBlockTextListAndPilotFileByteForByte)
         game.startAt(1);
         expectImagesMenu(game, {true, false});
 
-        ASSERT_TRUE(press(game, ui::Backup1));
+        ASSERT_TRUE(press(game, controls::CreateBackupImageItem));
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         EXPECT_EQ(status(game), "Done.");
         EXPECT_EQ(snapshot(imageFolder(game)), expectedImage(game));
@@ -92,7 +92,7 @@ TEST(BackupImage, AnOlderImageLeftBesideByAKilledBackupIsPutBackOrRemovedAtTheNe
         SCOPED_TRACE(newImageInPlace ? "killed after the swap" : "killed inside the swap");
         WriteGame game{GameBuilder(Family::Xvt).withPilotFiles()};
         game.startAt(1);
-        ASSERT_TRUE(press(game, ui::Backup1));
+        ASSERT_TRUE(press(game, controls::CreateBackupImageItem));
         const std::map<std::string, std::string> image = snapshot(imageFolder(game));
         const std::filesystem::path older = imageFolder(game).string() + ".plorik-old.tmp";
         std::filesystem::rename(imageFolder(game), older);
@@ -113,7 +113,7 @@ TEST(BackupImage, AFileThatCannotBeCopiedIsReportedAndTheBackupGoesOn)
     {
         // Opened in turn: the executable, five text and list files, "Ace.plt", "ROOKIE.PLT".
         const ArmedFault armed(FileFaults::Step::Open, 8);
-        ASSERT_TRUE(press(game, ui::Backup1));
+        ASSERT_TRUE(press(game, controls::CreateBackupImageItem));
     }
     EXPECT_EQ(game.messages(),
               (std::vector<std::string>{
@@ -137,7 +137,7 @@ TEST(BackupImage, AnExecutableShorterThanABlockStopsTheBackupBeforeAnythingIsWri
     std::string exe = game.exe();
     exe.resize(static_cast<std::size_t>(game.key("WEAPONOFFSET") + 335));
     writeFile(game.game.executable(), exe);
-    ASSERT_TRUE(press(game, ui::Backup1));
+    ASSERT_TRUE(press(game, controls::CreateBackupImageItem));
     ASSERT_EQ(game.prompter.records().size(), 1u);
     const Message& shown = game.prompter.records().front().message;
     EXPECT_EQ(shown.icon, MessageIcon::Error);
@@ -147,7 +147,7 @@ TEST(BackupImage, AnExecutableShorterThanABlockStopsTheBackupBeforeAnythingIsWri
     EXPECT_EQ(status(game).rfind("Create Backup Image failed: Read beyond end of file: the weapon block lies at", 0),
               0u)
         << status(game);
-    EXPECT_TRUE(game.control(ui::Backup1).enabled());
+    EXPECT_TRUE(game.control(controls::CreateBackupImageItem).enabled());
 }
 
 TEST(BackupImage, ABackupThatCannotCompleteLeavesTheOlderImageOrNoneAndNoScratchFolder)
@@ -195,7 +195,7 @@ TEST(BackupImage, ABackupThatCannotCompleteLeavesTheOlderImageOrNoneAndNoScratch
                 std::optional<ArmedFault> armed;
                 if (each.step)
                     armed.emplace(*each.step, each.nth, 100);
-                press(game, ui::Backup1);
+                press(game, controls::CreateBackupImageItem);
                 EXPECT_FALSE(FileFaults::pending());
             }
             held.reset();
@@ -212,7 +212,7 @@ TEST(BackupImage, ABackupThatCannotCompleteLeavesTheOlderImageOrNoneAndNoScratch
                 for (const auto& entry : std::filesystem::directory_iterator(game.game.programDir / "PLORIKbackup"))
                     EXPECT_EQ(entry.path(), imageFolder(game)) << "left beside the image";
             }
-            EXPECT_TRUE(game.control(ui::Backup1).enabled());
+            EXPECT_TRUE(game.control(controls::CreateBackupImageItem).enabled());
             if (each.step || each.setup) {
                 EXPECT_EQ(status(game).rfind("Create Backup Image failed: ", 0), 0u) << status(game);
             }
@@ -235,7 +235,7 @@ TEST(BackupImage, AVersionNameThatLeavesTheImagesFolderIsRefused)
         game.startAt(1);
         expectImagesMenu(game, {true, false});
         const auto before = snapshot(game.dir.path());
-        ASSERT_TRUE(press(game, ui::Backup1));
+        ASSERT_TRUE(press(game, controls::CreateBackupImageItem));
         ASSERT_EQ(game.prompter.records().size(), 1u);
         const Message& shown = game.prompter.records().front().message;
         EXPECT_EQ(shown.caption, "PLORIK error:");

@@ -4,7 +4,7 @@
 
 #include "GameBuilder.h"
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // plorik-cli run: steps in order on the session's own handlers, the windows they address, and the
 // steps that stop a run.
 #include "CliRunner.h"
-#include "windows/CockpitEditorControls.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WeaponEditorControls.h"
+#include "controls/CockpitEditorControls.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WeaponEditorControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The command line's own parts, tested without a game. The test program does not link plorik-cli,
 // so their sources are compiled in here, once.
 #include "CliPrompter.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include "FormJson.h"
 #include "Json.h"
@@ -64,18 +64,18 @@ protected:
     FormJsonTest()
     {
         const auto add = [this](ControlEntry entry) { return std::ref(form.add(entry)); };
-        ControlEntry speed = ui::SpeedBox;
+        ControlEntry speed = controls::SpeedBox;
         speed.text = "\xE9t\xE9";
         add(speed);
-        add(ui::Shiplistwrite);
+        add(controls::Shiplistwrite);
         add({.key = "Radio1", .kind = ControlKind::RadioButton, .caption = "One", .radioGroup = "group"});
         static constexpr std::string_view kTypes[] = {"0  Starfighter", "1  Transport"};
-        ControlEntry type = ui::ComboBox10;
+        ControlEntry type = controls::ShipTypeList;
         type.items = kTypes;
         type.index = 1;
         add(type);
         static constexpr std::string_view kSlots[] = {"1", "2"};
-        ControlEntry slots = ui::CraftNoBox;
+        ControlEntry slots = controls::CraftNoBox;
         slots.items = kSlots;
         slots.text = "7";
         add(slots);
@@ -87,8 +87,8 @@ protected:
              .columns = 2,
              .columnHeadings = kColumns,
              .rowHeadings = kRows});
-        add(ui::TrackBar1).get().setPosition(40);
-        add(ui::Button3).get().setEnabled(false);
+        add(controls::TurboFirePriorityBar).get().setPosition(40);
+        add(controls::WriteButton).get().setEnabled(false);
     }
     std::string state(ControlKey key) { return controlStateJson(form[key]).dump(); }
 
@@ -97,16 +97,16 @@ protected:
 
 TEST_F(FormJsonTest, EachKindCarriesOnlyItsOwnFields)
 {
-    EXPECT_EQ(state(ui::SpeedBox), R"({"text":"été","enabled":true})");
-    EXPECT_EQ(state(ui::Shiplistwrite), R"({"text":"","enabled":true,"checked":true})");
+    EXPECT_EQ(state(controls::SpeedBox), R"({"text":"été","enabled":true})");
+    EXPECT_EQ(state(controls::Shiplistwrite), R"({"text":"","enabled":true,"checked":true})");
     EXPECT_EQ(state(ControlKey::named("Radio1")), R"({"text":"","enabled":true,"checked":false})");
-    EXPECT_EQ(state(ui::ComboBox10),
+    EXPECT_EQ(state(controls::ShipTypeList),
               R"({"text":"1  Transport","enabled":true,"items":["0  Starfighter","1  Transport"],"index":1})");
-    EXPECT_EQ(state(ui::HitzoneGrid), R"({"text":"","enabled":true,"cells":[["","X"],["Span",""]]})");
-    EXPECT_EQ(state(ui::TrackBar1), R"({"text":"","enabled":true,"position":40})");
-    EXPECT_EQ(state(ui::Button3), R"({"text":"","enabled":false})");
+    EXPECT_EQ(state(controls::HitzoneGrid), R"({"text":"","enabled":true,"cells":[["","X"],["Span",""]]})");
+    EXPECT_EQ(state(controls::TurboFirePriorityBar), R"({"text":"","enabled":true,"position":40})");
+    EXPECT_EQ(state(controls::WriteButton), R"({"text":"","enabled":false})");
     // Free text in an editable list selects nothing.
-    EXPECT_EQ(state(ui::CraftNoBox), R"({"text":"7","enabled":true,"items":["1","2"],"index":-1})");
+    EXPECT_EQ(state(controls::CraftNoBox), R"({"text":"7","enabled":true,"items":["1","2"],"index":-1})");
 }
 
 TEST_F(FormJsonTest, TheFormIsKeyedByControlInItsOrder)

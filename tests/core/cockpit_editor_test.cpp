@@ -3,14 +3,14 @@
 #include "WriteFixture.h"
 
 #include "cockpit/CockpitParts.h"
-#include "windows/CockpitEditorControls.h"
+#include "controls/CockpitEditorControls.h"
 
 #include <functional>
 #include <set>
 
 using namespace plorik;
 using namespace plorik::testing;
-namespace c = plorik::ui::cockpit;
+namespace c = plorik::controls::cockpit;
 
 namespace {
 

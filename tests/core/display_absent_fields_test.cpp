@@ -1,6 +1,6 @@
 #include "SessionFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -12,40 +12,45 @@ struct KeyControls {
     std::vector<ControlKey> controls;
 };
 
-const std::vector<ControlKey> kCockpitControls = {ui::StringGrid2, ui::Edit37,     ui::Edit38,     ui::Edit39,
-                                                  ui::Edit40,      ui::ComboBox18, ui::ComboBox19, ui::Edit43,
-                                                  ui::Edit44,      ui::Edit45,     ui::Edit46};
+const std::vector<ControlKey> kCockpitControls = {
+    controls::CockpitPositionsGrid, controls::Turret1Orient1Box, controls::Turret2Orient1Box,
+    controls::Turret1Orient2Box,    controls::Turret2Orient2Box, controls::Turret1ActivatedList,
+    controls::Turret2ActivatedList, controls::Turret1Arc1Box,    controls::Turret2Arc1Box,
+    controls::Turret1Arc2Box,       controls::Turret2Arc2Box};
 
 const std::vector<KeyControls> kFieldKeys = {
-    {"SHIELDRECHARGE", {ui::ShieldRechargeBox}},
-    {"SHIELDDECHARGE", {ui::ShieldDechargeBox}},
-    {"LASERRECHARGE", {ui::LaserRechargeBox}},
-    {"SYSTEM", {ui::SystemHitsBox}},
-    {"SENSITIVITY", {ui::sensitivitybox}},
-    {"HYPERDRIVE", {ui::HyperDriveRadioB}},
-    {"SHIELDGENERATOR", {ui::ShieldGeneratorRadioB}},
-    {"COUNTERMEASSURES", {ui::Countersbox}},
-    {"POINTVAL", {ui::PVBox}},
-    {"SHIELDPOWER", {ui::ShieldPowerBox}},
-    {"HULLRATING", {ui::HullRateBox}},
-    {"EXPPOWER", {ui::ExpPowerBox}},
-    {"SPEED", {ui::SpeedBox}},
-    {"ACC", {ui::AccBox}},
-    {"DEACC", {ui::Deaccbox}},
-    {"ROLL", {ui::RollBox}},
-    {"PITCH", {ui::PitchBox}},
-    {"GUNCONVERGENCE", {ui::ComboBox9}},
-    {"INTFILE", {ui::CockpitBox}},
+    {"SHIELDRECHARGE", {controls::ScoreBox}},
+    {"SHIELDDECHARGE", {controls::PromoPointsBox}},
+    {"LASERRECHARGE", {controls::LaserRechargeBox}},
+    {"SYSTEM", {controls::SystemHitsBox}},
+    {"SENSITIVITY", {controls::FireSensitivityBox}},
+    {"HYPERDRIVE", {controls::HyperdriveCheck}},
+    {"SHIELDGENERATOR", {controls::ShieldGeneratorRadioB}},
+    {"COUNTERMEASSURES", {controls::Countersbox}},
+    {"POINTVAL", {controls::PVBox}},
+    {"SHIELDPOWER", {controls::ShieldPowerBox}},
+    {"HULLRATING", {controls::HullRateBox}},
+    {"EXPPOWER", {controls::UnknownStrengthBox}},
+    {"SPEED", {controls::SpeedBox}},
+    {"ACC", {controls::AccBox}},
+    {"DEACC", {controls::Deaccbox}},
+    {"ROLL", {controls::RollBox}},
+    {"PITCH", {controls::PitchBox}},
+    {"GUNCONVERGENCE", {controls::GunConvergenceList}},
+    {"INTFILE", {controls::CockpitBox}},
     {"COCKPITPOV", kCockpitControls},
 };
 
 const std::vector<ControlKey> kWeaponControls = {
-    ui::ComboBox1, ui::ComboBox2, ui::ComboBox3,       ui::ComboBox4,       ui::Edit1, ui::Edit2, ui::Edit3,
-    ui::Edit4,     ui::Edit5,     ui::Edit6,           ui::Edit7,           ui::Edit8, ui::Edit9, ui::Edit10,
-    ui::Edit11,    ui::Edit12,    ui::WarheadLoad1Box, ui::WarheadLoad2Box, ui::wpn};
-const std::vector<ControlKey> kXwaWeaponControls = {ui::ComboBox8, ui::Edit83,    ui::Edit84,   ui::Edit109,
-                                                    ui::Edit110,   ui::Edit111,   ui::Edit112,  ui::TurboRange,
-                                                    ui::SupRange,  ui::TrackBar1, ui::TrackBar2};
+    controls::Laser1List,      controls::Laser2List,      controls::Warhead1List,     controls::Warhead2List,
+    controls::Laser1StartBox,  controls::Laser2StartBox,  controls::Warhead1StartBox, controls::Warhead2StartBox,
+    controls::Laser1EndBox,    controls::Laser2EndBox,    controls::Warhead1EndBox,   controls::Warhead2EndBox,
+    controls::Laser1LinkBox,   controls::Laser2LinkBox,   controls::Warhead1LinkBox,  controls::Warhead2LinkBox,
+    controls::WarheadLoad1Box, controls::WarheadLoad2Box, controls::WeaponSlotsGrid};
+const std::vector<ControlKey> kXwaWeaponControls = {
+    controls::Laser3List,   controls::Laser1SequenceBox,    controls::Laser2SequenceBox,   controls::Laser3StartBox,
+    controls::Laser3EndBox, controls::Laser3LinkBox,        controls::Laser3SequenceBox,   controls::TurboRange,
+    controls::SupRange,     controls::TurboFirePriorityBar, controls::SuperFirePriorityBar};
 
 std::string familyName(Family family)
 {
@@ -99,59 +104,59 @@ TEST(DisplayAbsentFields, WithoutWeaponStatsEveryWeaponFieldIsOff)
     std::vector<ControlKey> xwa = kWeaponControls;
     xwa.insert(xwa.end(), kXwaWeaponControls.begin(), kXwaWeaponControls.end());
     expectEnabled(Family::Xwa, "WEAPONSTATSSTART", "-1", all(xwa, false));
-    expectEnabled(Family::Xwa, "WEAPONSTATSSTART", "900", {{ui::wpn, false}});
+    expectEnabled(Family::Xwa, "WEAPONSTATSSTART", "900", {{controls::WeaponSlotsGrid, false}});
 }
 
 TEST(DisplayAbsentFields, FieldsReachingPastPosition999AreOff)
 {
     // XvT weapons from 985: W+14 is 999 (a byte that fits), W+15 is 1000.
     expectEnabled(Family::Xvt, "WEAPONSTATSSTART", "985",
-                  {{ui::ComboBox1, true},
-                   {ui::ComboBox4, true},
-                   {ui::Edit1, true},
-                   {ui::Edit10, true},
-                   {ui::Edit4, true},
-                   {ui::Edit7, true},
-                   {ui::Edit8, false},
-                   {ui::Edit11, false},
-                   {ui::Edit12, false},
-                   {ui::WarheadLoad1Box, false},
-                   {ui::WarheadLoad2Box, false},
-                   {ui::wpn, false}});
+                  {{controls::Laser1List, true},
+                   {controls::Warhead2List, true},
+                   {controls::Laser1StartBox, true},
+                   {controls::Laser2LinkBox, true},
+                   {controls::Warhead2StartBox, true},
+                   {controls::Warhead1EndBox, true},
+                   {controls::Warhead2EndBox, false},
+                   {controls::Warhead1LinkBox, false},
+                   {controls::Warhead2LinkBox, false},
+                   {controls::WarheadLoad1Box, false},
+                   {controls::WarheadLoad2Box, false},
+                   {controls::WeaponSlotsGrid, false}});
     // XWA weapons from 962: the word at W+36 lies on 998 and 999, the one at W+38 would need 1000.
     expectEnabled(Family::Xwa, "WEAPONSTATSSTART", "962",
-                  {{ui::ComboBox1, true},
-                   {ui::ComboBox3, true},
-                   {ui::ComboBox4, false},
-                   {ui::Edit112, true},
-                   {ui::TurboRange, true},
-                   {ui::SupRange, true},
-                   {ui::TrackBar1, true},
-                   {ui::TrackBar2, true},
-                   {ui::Edit3, false},
-                   {ui::Edit12, false},
-                   {ui::WarheadLoad1Box, false},
-                   {ui::wpn, false}});
+                  {{controls::Laser1List, true},
+                   {controls::Warhead1List, true},
+                   {controls::Warhead2List, false},
+                   {controls::Laser3SequenceBox, true},
+                   {controls::TurboRange, true},
+                   {controls::SupRange, true},
+                   {controls::TurboFirePriorityBar, true},
+                   {controls::SuperFirePriorityBar, true},
+                   {controls::Warhead1StartBox, false},
+                   {controls::Warhead2LinkBox, false},
+                   {controls::WarheadLoad1Box, false},
+                   {controls::WeaponSlotsGrid, false}});
     // Cockpit from 970: C+28 lies on 998 and 999, C+30 would need 1000.
     expectEnabled(Family::Xvt, "COCKPITPOV", "970",
-                  {{ui::StringGrid2, true},
-                   {ui::Edit37, true},
-                   {ui::ComboBox19, true},
-                   {ui::Edit43, false},
-                   {ui::Edit44, false},
-                   {ui::Edit46, false}});
-    expectEnabled(Family::Xvt, "HULLRATING", "998", {{ui::HullRateBox, true}});
-    expectEnabled(Family::Xvt, "HULLRATING", "999", {{ui::HullRateBox, false}});
-    expectEnabled(Family::Xwa, "SHIELDPOWER", "996", {{ui::ShieldPowerBox, true}}); // four bytes: 996 to 999
-    expectEnabled(Family::Xwa, "SHIELDPOWER", "997", {{ui::ShieldPowerBox, false}});
-    expectEnabled(Family::Xvt, "SHIELDPOWER", "998", {{ui::ShieldPowerBox, true}}); // two bytes in XvT
-    expectEnabled(Family::Xvt, "EXPPOWER", "997", {{ui::ExpPowerBox, false}});      // always four bytes
-    expectEnabled(Family::Xvt, "EXPPOWER", "996", {{ui::ExpPowerBox, true}});
-    expectEnabled(Family::Xvt, "SYSTEM", "999", {{ui::SystemHitsBox, true}});
-    expectEnabled(Family::Xwa, "SHIELDRECHARGE", "999", {{ui::ShieldRechargeBox, false}}); // a word in XWA
-    expectEnabled(Family::Xvt, "SHIELDRECHARGE", "999", {{ui::ShieldRechargeBox, true}});
-    expectEnabled(Family::Xwa, "SPEED", "999", {{ui::SpeedBox, false}});
-    expectEnabled(Family::Xvt, "POINTVAL", "999", {{ui::PVBox, false}});
+                  {{controls::CockpitPositionsGrid, true},
+                   {controls::Turret1Orient1Box, true},
+                   {controls::Turret2ActivatedList, true},
+                   {controls::Turret1Arc1Box, false},
+                   {controls::Turret2Arc1Box, false},
+                   {controls::Turret2Arc2Box, false}});
+    expectEnabled(Family::Xvt, "HULLRATING", "998", {{controls::HullRateBox, true}});
+    expectEnabled(Family::Xvt, "HULLRATING", "999", {{controls::HullRateBox, false}});
+    expectEnabled(Family::Xwa, "SHIELDPOWER", "996", {{controls::ShieldPowerBox, true}}); // four bytes: 996 to 999
+    expectEnabled(Family::Xwa, "SHIELDPOWER", "997", {{controls::ShieldPowerBox, false}});
+    expectEnabled(Family::Xvt, "SHIELDPOWER", "998", {{controls::ShieldPowerBox, true}});   // two bytes in XvT
+    expectEnabled(Family::Xvt, "EXPPOWER", "997", {{controls::UnknownStrengthBox, false}}); // always four bytes
+    expectEnabled(Family::Xvt, "EXPPOWER", "996", {{controls::UnknownStrengthBox, true}});
+    expectEnabled(Family::Xvt, "SYSTEM", "999", {{controls::SystemHitsBox, true}});
+    expectEnabled(Family::Xwa, "SHIELDRECHARGE", "999", {{controls::ScoreBox, false}}); // a word in XWA
+    expectEnabled(Family::Xvt, "SHIELDRECHARGE", "999", {{controls::ScoreBox, true}});
+    expectEnabled(Family::Xwa, "SPEED", "999", {{controls::SpeedBox, false}});
+    expectEnabled(Family::Xvt, "POINTVAL", "999", {{controls::PVBox, false}});
 }
 
 TEST(DisplayAbsentFields, LookupSectionsMissingAtDisplayTimeEndTheProgram)
@@ -166,7 +171,7 @@ TEST(DisplayAbsentFields, LookupSectionsMissingAtDisplayTimeEndTheProgram)
         StartedGame started((GameBuilder(c.family)));
         ASSERT_TRUE(started.messages().empty());
         removeSection(started, c.header);
-        started.form().userPress(ui::NextSlotButton);
+        started.form().userPress(controls::NextSlotButton);
         ASSERT_EQ(started.messages().size(), 1u);
         EXPECT_EQ(started.messages()[0], std::string("PLORIK error:|Missing ") + c.header + " section in DATA.TXT");
         EXPECT_EQ(started.prompter.records()[0].message.icon, MessageIcon::Error);
@@ -178,15 +183,15 @@ TEST(DisplayAbsentFields, OnlyTheSectionsTheProfileNeedsAreLookedUp)
 {
     StartedGame xvt((GameBuilder(Family::Xvt)));
     removeSection(xvt, "[XWA WEAPON TYPES]");
-    xvt.form().userPress(ui::NextSlotButton);
+    xvt.form().userPress(controls::NextSlotButton);
     EXPECT_TRUE(xvt.messages().empty());
     EXPECT_FALSE(xvt.session->ended());
 
     StartedGame noConvergence(GameBuilder(Family::Xwa).withDataFile(dataWithKey(Family::Xwa, "GUNCONVERGENCE", "-1")));
     removeSection(noConvergence, "[GUN CONVERGENCE]");
     removeSection(noConvergence, "[WEAPON TYPES]");
-    noConvergence.form().userPress(ui::NextSlotButton);
+    noConvergence.form().userPress(controls::NextSlotButton);
     EXPECT_TRUE(noConvergence.messages().empty());
     EXPECT_FALSE(noConvergence.session->ended());
-    EXPECT_EQ(noConvergence.text(ui::CraftNoBox), "2");
+    EXPECT_EQ(noConvergence.text(controls::CraftNoBox), "2");
 }

@@ -1,7 +1,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -17,15 +17,17 @@ std::string number(std::int64_t value)
 constexpr int kGridOffsets[3][3] = {{4, 2, 0}, {6, 10, 14}, {8, 12, 16}};
 
 const std::pair<ControlKey, int> kTurretBoxes[] = {
-    {ui::Edit37, 18},     {ui::Edit38, 20}, {ui::Edit39, 22}, {ui::Edit40, 24}, {ui::ComboBox18, 26},
-    {ui::ComboBox19, 28}, {ui::Edit43, 30}, {ui::Edit44, 32}, {ui::Edit45, 34}, {ui::Edit46, 36}};
+    {controls::Turret1Orient1Box, 18}, {controls::Turret2Orient1Box, 20},    {controls::Turret1Orient2Box, 22},
+    {controls::Turret2Orient2Box, 24}, {controls::Turret1ActivatedList, 26}, {controls::Turret2ActivatedList, 28},
+    {controls::Turret1Arc1Box, 30},    {controls::Turret2Arc1Box, 32},       {controls::Turret1Arc2Box, 34},
+    {controls::Turret2Arc2Box, 36}};
 
 void expectCockpit(StartedGame& started, const GameBuilder& builder, std::int32_t slot)
 {
     SCOPED_TRACE("slot " + number(slot));
     started.show(slot);
     const EntryFields f(builder, slot);
-    const Control& grid = started.control(ui::StringGrid2);
+    const Control& grid = started.control(controls::CockpitPositionsGrid);
     EXPECT_EQ(grid.cell(0, 1), "X");
     EXPECT_EQ(grid.cell(0, 2), "Z");
     EXPECT_EQ(grid.cell(0, 3), "Y");
@@ -39,7 +41,7 @@ void expectCockpit(StartedGame& started, const GameBuilder& builder, std::int32_
     }
     for (const auto& [key, offset] : kTurretBoxes)
         EXPECT_EQ(started.text(key), number(f.signedWord("COCKPITPOV", offset))) << key;
-    EXPECT_EQ(started.text(ui::CockpitBox), f.text("INTFILE"));
+    EXPECT_EQ(started.text(controls::CockpitBox), f.text("INTFILE"));
 }
 
 } // namespace
@@ -60,13 +62,13 @@ TEST(DisplayCockpit, TurretActivationShowsTheNumberAloneWhateverItIs)
     GameBuilder builder(Family::Xvt);
     StartedGame started(builder);
     started.show(1);
-    EXPECT_EQ(started.text(ui::ComboBox18), "317");
-    EXPECT_EQ(started.text(ui::ComboBox19), "0");
+    EXPECT_EQ(started.text(controls::Turret1ActivatedList), "317");
+    EXPECT_EQ(started.text(controls::Turret2ActivatedList), "0");
     started.show(2);
-    EXPECT_EQ(started.text(ui::ComboBox18), "12"); // no item carries 12
-    EXPECT_EQ(started.text(ui::ComboBox19), "317");
+    EXPECT_EQ(started.text(controls::Turret1ActivatedList), "12"); // no item carries 12
+    EXPECT_EQ(started.text(controls::Turret2ActivatedList), "317");
     started.show(3);
-    EXPECT_EQ(started.text(ui::ComboBox18), "0");
+    EXPECT_EQ(started.text(controls::Turret1ActivatedList), "0");
 }
 
 TEST(DisplayCockpit, TheCockpitNameIsTheTextUpToItsZeroByte)
@@ -74,11 +76,11 @@ TEST(DisplayCockpit, TheCockpitNameIsTheTextUpToItsZeroByte)
     GameBuilder xvt(Family::Xvt);
     StartedGame xvtGame(xvt);
     xvtGame.show(42);
-    EXPECT_EQ(xvtGame.text(ui::CockpitBox), "CPIT42");
+    EXPECT_EQ(xvtGame.text(controls::CockpitBox), "CPIT42");
     GameBuilder xwa(Family::Xwa);
     StartedGame xwaGame(xwa);
     xwaGame.show(230);
-    EXPECT_EQ(xwaGame.text(ui::CockpitBox), "Cockpit230");
+    EXPECT_EQ(xwaGame.text(controls::CockpitBox), "Cockpit230");
     xwaGame.show(1); // a shorter name after a longer one: nothing of the longer one is left
-    EXPECT_EQ(xwaGame.text(ui::CockpitBox), "Cockpit1");
+    EXPECT_EQ(xwaGame.text(controls::CockpitBox), "Cockpit1");
 }

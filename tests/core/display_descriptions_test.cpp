@@ -1,7 +1,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -13,18 +13,18 @@ std::string number(std::int64_t value)
     return std::to_string(value);
 }
 
-const ControlKey kDescriptionBoxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox,
-                                        ui::CrewBox};
+const ControlKey kDescriptionBoxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox,
+                                        controls::DescriptionBox, controls::CrewBox};
 
 void expectDescriptions(StartedGame& started, const GameBuilder& builder, std::int32_t slot)
 {
     SCOPED_TRACE("slot " + number(slot));
     started.show(slot);
-    EXPECT_EQ(started.text(ui::CraftTypeBox), builder.craftType(slot));
-    EXPECT_EQ(started.text(ui::ManufactorBox), builder.manufacturer(slot));
-    EXPECT_EQ(started.text(ui::UsedByBox), builder.inUseBy(slot));
-    EXPECT_EQ(started.text(ui::DescriptionBox), builder.description(slot));
-    EXPECT_EQ(started.text(ui::CrewBox), builder.crew(slot));
+    EXPECT_EQ(started.text(controls::CraftTypeBox), builder.craftType(slot));
+    EXPECT_EQ(started.text(controls::ManufactorBox), builder.manufacturer(slot));
+    EXPECT_EQ(started.text(controls::UsedByBox), builder.inUseBy(slot));
+    EXPECT_EQ(started.text(controls::DescriptionBox), builder.description(slot));
+    EXPECT_EQ(started.text(controls::CrewBox), builder.crew(slot));
 }
 
 void expectAll(StartedGame& started, const std::string& text)
@@ -61,11 +61,11 @@ TEST(DisplayDescriptions, XvtTakesTheFourLinesAfterTheFirstAsTheyComeInsideAReco
     StartedGame started(builder);
     const std::int32_t slot = GameBuilder::kCommentedRecordSlot;
     started.show(slot);
-    EXPECT_EQ(started.text(ui::CraftTypeBox), builder.craftType(slot));
-    EXPECT_EQ(started.text(ui::ManufactorBox), GameBuilder::recordComment());
-    EXPECT_EQ(started.text(ui::UsedByBox), builder.manufacturer(slot));
-    EXPECT_EQ(started.text(ui::DescriptionBox), builder.inUseBy(slot));
-    EXPECT_EQ(started.text(ui::CrewBox), builder.description(slot));
+    EXPECT_EQ(started.text(controls::CraftTypeBox), builder.craftType(slot));
+    EXPECT_EQ(started.text(controls::ManufactorBox), GameBuilder::recordComment());
+    EXPECT_EQ(started.text(controls::UsedByBox), builder.manufacturer(slot));
+    EXPECT_EQ(started.text(controls::DescriptionBox), builder.inUseBy(slot));
+    EXPECT_EQ(started.text(controls::CrewBox), builder.description(slot));
     // The comment does not count: the next record is found where it is.
     expectDescriptions(started, builder, slot + 1);
 }
@@ -129,7 +129,7 @@ TEST(DisplayDescriptions, AnXvtProfileWithASpeciesTableUsesTheKeyedLayout)
     GameBuilder builder(Family::Xvt);
     builder.withKey("SPECNOOFFSET", "$C000");
     StartedGame started(builder);
-    EXPECT_EQ(started.text(ui::SpecNo), "1");
+    EXPECT_EQ(started.text(controls::SpecNo), "1");
     for (const std::int32_t slot : {1, 3, 4, 40, 72})
         expectDescriptions(started, builder, slot);
     started.show(5);
@@ -141,13 +141,13 @@ TEST(DisplayDescriptions, AMissingDescriptionFileStopsTheDisplayWhereItIsRead)
 {
     GameBuilder builder(Family::Xvt);
     StartedGame started(builder);
-    const std::string shieldOfSlot1 = started.text(ui::ShieldPowerBox);
+    const std::string shieldOfSlot1 = started.text(controls::ShieldPowerBox);
     std::filesystem::remove(started.game.gameDir / "specdesc.txt");
     started.show(2);
     ASSERT_EQ(started.prompter.records().size(), 1u);
     EXPECT_NE(started.prompter.records()[0].message.text.find("specdesc.txt"), std::string::npos);
     // The names come before the descriptions, the shield after them.
-    EXPECT_EQ(started.text(ui::CraftNameBox), builder.longName(2));
-    EXPECT_EQ(started.text(ui::ShieldPowerBox), shieldOfSlot1);
+    EXPECT_EQ(started.text(controls::CraftNameBox), builder.longName(2));
+    EXPECT_EQ(started.text(controls::ShieldPowerBox), shieldOfSlot1);
     EXPECT_FALSE(started.session->ended());
 }

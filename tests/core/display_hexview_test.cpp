@@ -2,7 +2,7 @@
 
 #include "EntryFields.h"
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -56,15 +56,16 @@ TEST(DisplayHexView, TheShipslotBlockShowsTheCraftEntryEightBytesARow)
         GameBuilder builder(family);
         const Blocks blocks(builder);
         StartedGame started(builder);
-        EXPECT_EQ(started.text(ui::HexOffsetLabel), "Offset: *");
-        ASSERT_TRUE(started.form().userPick(ui::DisplayBox, kShipslotBlock));
-        const Control& grid = started.control(ui::HexGrid);
+        EXPECT_EQ(started.text(controls::HexOffsetLabel), "Offset: *");
+        ASSERT_TRUE(started.form().userPick(controls::DisplayBox, kShipslotBlock));
+        const Control& grid = started.control(controls::HexGrid);
         EXPECT_EQ(grid.rowCount(), static_cast<std::size_t>(blocks.entryLength / 8 + 2));
-        EXPECT_EQ(started.text(ui::HexOffsetLabel), "offset: " + number(blocks.craftOffset));
+        EXPECT_EQ(started.text(controls::HexOffsetLabel), "offset: " + number(blocks.craftOffset));
         EXPECT_EQ(grid.cell(1, 0), "0");
         expectBytes(grid, builder.craftEntry(1));
         started.show(5);
-        EXPECT_EQ(started.text(ui::HexOffsetLabel), "offset: " + number(blocks.craftOffset + 4 * blocks.entryLength));
+        EXPECT_EQ(started.text(controls::HexOffsetLabel),
+                  "offset: " + number(blocks.craftOffset + 4 * blocks.entryLength));
         expectBytes(grid, builder.craftEntry(5));
         EXPECT_EQ(grid.cell(2, 0), "8");
         EXPECT_EQ(grid.cell(3, 0), "16");
@@ -79,10 +80,10 @@ TEST(DisplayHexView, TheShipTypeBlockShowsTheWholeEntryFromItsFirstByte)
         const Blocks blocks(builder);
         StartedGame started(builder);
         started.show(9);
-        ASSERT_TRUE(started.form().userPick(ui::DisplayBox, kShipTypeBlock));
-        const Control& grid = started.control(ui::HexGrid);
+        ASSERT_TRUE(started.form().userPick(controls::DisplayBox, kShipTypeBlock));
+        const Control& grid = started.control(controls::HexGrid);
         EXPECT_EQ(grid.rowCount(), static_cast<std::size_t>(blocks.shipTypeLength / 8 + 2));
-        EXPECT_EQ(started.text(ui::HexOffsetLabel), "offset: " + number(blocks.shipType(9)));
+        EXPECT_EQ(started.text(controls::HexOffsetLabel), "offset: " + number(blocks.shipType(9)));
         const auto bytes =
             fileBytes(started.game.executable(), blocks.shipType(9), static_cast<std::size_t>(blocks.shipTypeLength));
         EXPECT_EQ(bytes.at(0), builder.enabledMarker(9));
@@ -99,13 +100,13 @@ TEST(DisplayHexView, TheWeaponOptBlockShowsTheSlotsRecordAfterTheShipTypes)
         const Blocks blocks(builder);
         StartedGame started(builder);
         started.show(3);
-        ASSERT_TRUE(started.form().userPick(ui::DisplayBox, kWeaponOptBlock));
-        const Control& grid = started.control(ui::HexGrid);
+        ASSERT_TRUE(started.form().userPick(controls::DisplayBox, kWeaponOptBlock));
+        const Control& grid = started.control(controls::HexGrid);
         EXPECT_EQ(grid.rowCount(), 5u);
-        EXPECT_EQ(started.text(ui::HexOffsetLabel), "offset: " + number(blocks.weaponOpt(3)));
+        EXPECT_EQ(started.text(controls::HexOffsetLabel), "offset: " + number(blocks.weaponOpt(3)));
         expectBytes(grid, fileBytes(started.game.executable(), blocks.weaponOpt(3), 24));
         started.show(4);
-        EXPECT_EQ(started.text(ui::HexOffsetLabel), "offset: " + number(blocks.weaponOpt(4)));
+        EXPECT_EQ(started.text(controls::HexOffsetLabel), "offset: " + number(blocks.weaponOpt(4)));
         expectBytes(grid, fileBytes(started.game.executable(), blocks.weaponOpt(4), 24));
     }
 }
@@ -114,12 +115,12 @@ TEST(DisplayHexView, NothingResetsTheLabelAndLeavesTheGridAsItIs)
 {
     GameBuilder builder(Family::Xvt);
     StartedGame started(builder);
-    started.form().userPick(ui::DisplayBox, kShipslotBlock);
-    started.form().userPick(ui::DisplayBox, kNothing);
-    EXPECT_EQ(started.text(ui::HexOffsetLabel), "Offset: *");
-    expectBytes(started.control(ui::HexGrid), builder.craftEntry(1));
+    started.form().userPick(controls::DisplayBox, kShipslotBlock);
+    started.form().userPick(controls::DisplayBox, kNothing);
+    EXPECT_EQ(started.text(controls::HexOffsetLabel), "Offset: *");
+    expectBytes(started.control(controls::HexGrid), builder.craftEntry(1));
     started.show(2);
-    EXPECT_EQ(started.text(ui::HexOffsetLabel), "Offset: *");
-    expectBytes(started.control(ui::HexGrid), builder.craftEntry(1));
+    EXPECT_EQ(started.text(controls::HexOffsetLabel), "Offset: *");
+    expectBytes(started.control(controls::HexGrid), builder.craftEntry(1));
     EXPECT_TRUE(started.messages().empty());
 }

@@ -1,7 +1,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -15,8 +15,8 @@ std::string number(std::int64_t value)
 
 void expectGender(StartedGame& started, bool female)
 {
-    EXPECT_EQ(started.control(ui::FemaleRadioB).checked(), female);
-    EXPECT_EQ(started.control(ui::MaleRadioB).checked(), !female);
+    EXPECT_EQ(started.control(controls::FemaleRadioB).checked(), female);
+    EXPECT_EQ(started.control(controls::MaleRadioB).checked(), !female);
 }
 
 } // namespace
@@ -28,10 +28,10 @@ TEST(DisplayNames, XvtTakesTheNameFromFrontTextAndTheIdFromTheEntry)
     for (const std::int32_t slot : {1, 2, 4, 7, 12, 69, 74, 80}) {
         SCOPED_TRACE("slot " + number(slot));
         started.show(slot);
-        EXPECT_EQ(started.text(ui::CraftNameBox), builder.longName(slot));
-        EXPECT_EQ(started.text(ui::CraftnameBox2), builder.longName(slot));
-        EXPECT_EQ(started.text(ui::PluralnameBox), builder.pluralName(slot));
-        EXPECT_EQ(started.text(ui::CraftIDBox), builder.iffName(slot));
+        EXPECT_EQ(started.text(controls::CraftNameBox), builder.longName(slot));
+        EXPECT_EQ(started.text(controls::TopCraftNameBox), builder.longName(slot));
+        EXPECT_EQ(started.text(controls::PluralnameBox), builder.pluralName(slot));
+        EXPECT_EQ(started.text(controls::CraftIDBox), builder.iffName(slot));
         expectGender(started, builder.gender(slot) == 'f');
     }
 }
@@ -42,12 +42,12 @@ TEST(DisplayNames, XvtSlotsSeventyToSeventyThreeHaveTheirNamesFurtherDown)
     StartedGame started(builder);
     for (const std::int32_t slot : {70, 71, 72, 73}) {
         started.show(slot);
-        EXPECT_EQ(started.text(ui::CraftNameBox), builder.longName(slot)) << "slot " << slot;
-        EXPECT_EQ(started.text(ui::CraftnameBox2), builder.longName(slot)) << "slot " << slot;
+        EXPECT_EQ(started.text(controls::CraftNameBox), builder.longName(slot)) << "slot " << slot;
+        EXPECT_EQ(started.text(controls::TopCraftNameBox), builder.longName(slot)) << "slot " << slot;
     }
     // Slot 72's name lies on the line that would otherwise be slot 78's.
     started.show(78);
-    EXPECT_EQ(started.text(ui::CraftNameBox), builder.longName(72));
+    EXPECT_EQ(started.text(controls::CraftNameBox), builder.longName(72));
 }
 
 TEST(DisplayNames, OnlyALowerCaseFMeansFemale)
@@ -76,11 +76,11 @@ TEST(DisplayNames, XwaNamesComeFromStringsWithTheShortNameOnTheSlotsOwnLine)
     for (const std::int32_t slot : {1, 2, 7, 100, 217, 218}) {
         SCOPED_TRACE("slot " + number(slot));
         started.show(slot);
-        EXPECT_EQ(started.text(ui::CraftNameBox), builder.craftName(slot));
-        EXPECT_EQ(started.text(ui::CraftnameBox2), builder.craftName(slot));
-        EXPECT_EQ(started.text(ui::PluralnameBox), builder.pluralName(slot));
+        EXPECT_EQ(started.text(controls::CraftNameBox), builder.craftName(slot));
+        EXPECT_EQ(started.text(controls::TopCraftNameBox), builder.craftName(slot));
+        EXPECT_EQ(started.text(controls::PluralnameBox), builder.pluralName(slot));
         // The "Craft No." item of the slot shows the same short name.
-        EXPECT_EQ(started.text(ui::CraftIDBox), builder.shortName(slot));
+        EXPECT_EQ(started.text(controls::CraftIDBox), builder.shortName(slot));
         EXPECT_NE(builder.shortName(slot), builder.iffName(slot));
     }
 }
@@ -93,7 +93,8 @@ TEST(DisplayNames, XwaSlotsPastIndex217HaveNoNames)
         SCOPED_TRACE("slot " + number(slot));
         started.show(218);
         started.show(slot);
-        for (ControlKey key : {ui::CraftNameBox, ui::CraftnameBox2, ui::PluralnameBox, ui::CraftIDBox})
+        for (ControlKey key :
+             {controls::CraftNameBox, controls::TopCraftNameBox, controls::PluralnameBox, controls::CraftIDBox})
             EXPECT_EQ(started.text(key), "n/a") << key;
     }
 }
@@ -103,25 +104,25 @@ TEST(DisplayNames, TheCraftIdFollowsWhichOfItsTwoKeysTheProfileHas)
     GameBuilder builder(Family::Xwa);
     StartedGame noShortNames(GameBuilder(Family::Xwa).withDataFile(dataWithKey(Family::Xwa, "SHORTNAMESLINE", "-1")));
     noShortNames.show(7);
-    EXPECT_EQ(noShortNames.text(ui::CraftIDBox), builder.iffName(7));
-    EXPECT_TRUE(noShortNames.control(ui::CraftIDBox).enabled());
+    EXPECT_EQ(noShortNames.text(controls::CraftIDBox), builder.iffName(7));
+    EXPECT_TRUE(noShortNames.control(controls::CraftIDBox).enabled());
 
     StartedGame noIff(GameBuilder(Family::Xwa).withDataFile(dataWithKey(Family::Xwa, "IFFNAME", "-1")));
     noIff.show(7);
-    EXPECT_EQ(noIff.text(ui::CraftIDBox), builder.shortName(7));
-    EXPECT_TRUE(noIff.control(ui::CraftIDBox).enabled());
+    EXPECT_EQ(noIff.text(controls::CraftIDBox), builder.shortName(7));
+    EXPECT_TRUE(noIff.control(controls::CraftIDBox).enabled());
 
     StartedGame xvtNoIff(GameBuilder(Family::Xvt).withDataFile(dataWithKey(Family::Xvt, "IFFNAME", "-1")));
-    EXPECT_TRUE(xvtNoIff.control(ui::CraftIDBox).enabled()); // SHORTNAMESLINE is still given
+    EXPECT_TRUE(xvtNoIff.control(controls::CraftIDBox).enabled()); // SHORTNAMESLINE is still given
 
     GameBuilder neither(Family::Xvt);
     neither.withKey("IFFNAME", "-1").withKey("SHORTNAMESLINE", "-1");
     StartedGame neitherGame(neither);
-    EXPECT_FALSE(neitherGame.control(ui::CraftIDBox).enabled());
+    EXPECT_FALSE(neitherGame.control(controls::CraftIDBox).enabled());
     GameBuilder neitherXwa(Family::Xwa);
     neitherXwa.withKey("IFFNAME", "-1").withKey("SHORTNAMESLINE", "-1");
     StartedGame neitherXwaGame(neitherXwa);
-    EXPECT_FALSE(neitherXwaGame.control(ui::CraftIDBox).enabled());
+    EXPECT_FALSE(neitherXwaGame.control(controls::CraftIDBox).enabled());
 }
 
 TEST(DisplayNames, XwaLinesPastTheEndOfStringsReadAsEmpty)
@@ -132,23 +133,23 @@ TEST(DisplayNames, XwaLinesPastTheEndOfStringsReadAsEmpty)
     builder.cutFile("strings.txt", 700);
     StartedGame started(builder);
     started.show(100); // short name on line 700
-    EXPECT_EQ(started.text(ui::CraftIDBox), builder.shortName(100));
+    EXPECT_EQ(started.text(controls::CraftIDBox), builder.shortName(100));
     started.show(101);
-    EXPECT_EQ(started.text(ui::CraftIDBox), "");
-    EXPECT_EQ(started.text(ui::CraftNameBox), builder.craftName(101));
+    EXPECT_EQ(started.text(controls::CraftIDBox), "");
+    EXPECT_EQ(started.text(controls::CraftNameBox), builder.craftName(101));
 
     GameBuilder shorter(Family::Xwa);
     shorter.cutFile("strings.txt", 100);
     StartedGame cut(shorter);
     cut.show(90); // gender line 100, plural line 390
-    EXPECT_EQ(cut.text(ui::CraftNameBox), shorter.craftName(90));
-    EXPECT_EQ(cut.text(ui::PluralnameBox), "");
+    EXPECT_EQ(cut.text(controls::CraftNameBox), shorter.craftName(90));
+    EXPECT_EQ(cut.text(controls::PluralnameBox), "");
     cut.show(1);
     cut.show(92);
-    EXPECT_EQ(cut.text(ui::CraftNameBox), "");
-    EXPECT_EQ(cut.text(ui::CraftnameBox2), "");
-    EXPECT_EQ(cut.text(ui::PluralnameBox), "");
-    EXPECT_EQ(cut.text(ui::CraftIDBox), "");
+    EXPECT_EQ(cut.text(controls::CraftNameBox), "");
+    EXPECT_EQ(cut.text(controls::TopCraftNameBox), "");
+    EXPECT_EQ(cut.text(controls::PluralnameBox), "");
+    EXPECT_EQ(cut.text(controls::CraftIDBox), "");
     EXPECT_TRUE(cut.messages().empty());
 }
 
@@ -159,13 +160,13 @@ TEST(DisplayNames, XvtLinesPastTheEndOfTheirFilesReadAsEmpty)
     builder.cutFile("strings.txt", 150).cutFile("fronttxt.txt", 60);
     StartedGame started(builder);
     started.show(40);
-    EXPECT_EQ(started.text(ui::CraftNameBox), builder.longName(40));
-    EXPECT_EQ(started.text(ui::PluralnameBox), builder.pluralName(40));
+    EXPECT_EQ(started.text(controls::CraftNameBox), builder.longName(40));
+    EXPECT_EQ(started.text(controls::PluralnameBox), builder.pluralName(40));
     started.show(51);
-    EXPECT_EQ(started.text(ui::CraftNameBox), "");
-    EXPECT_EQ(started.text(ui::CraftnameBox2), "");
-    EXPECT_EQ(started.text(ui::PluralnameBox), "");
-    EXPECT_EQ(started.text(ui::CraftIDBox), builder.iffName(51));
+    EXPECT_EQ(started.text(controls::CraftNameBox), "");
+    EXPECT_EQ(started.text(controls::TopCraftNameBox), "");
+    EXPECT_EQ(started.text(controls::PluralnameBox), "");
+    EXPECT_EQ(started.text(controls::CraftIDBox), builder.iffName(51));
     EXPECT_TRUE(started.messages().empty());
 
     GameBuilder noGender(Family::Xvt);

@@ -2,7 +2,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <algorithm>
 
@@ -39,24 +39,25 @@ void expectShipType(StartedGame& started, const GameBuilder& builder, Family fam
     SCOPED_TRACE("slot " + number(slot));
     started.show(slot);
     const std::int32_t type = builder.shipType(slot);
-    EXPECT_EQ(started.control(ui::ComboBox10).index(), type <= 20 ? type : -1);
-    EXPECT_EQ(started.control(ui::EnabledBox).checked(), builder.enabledMarker(slot) == 3);
-    EXPECT_EQ(started.text(ui::CapWpnSys), number(builder.weaponSystem(slot)));
-    EXPECT_EQ(started.text(ui::ComboBox5), number(builder.targetType(slot)));
+    EXPECT_EQ(started.control(controls::ShipTypeList).index(), type <= 20 ? type : -1);
+    EXPECT_EQ(started.control(controls::EnabledBox).checked(), builder.enabledMarker(slot) == 3);
+    EXPECT_EQ(started.text(controls::CapWpnSys), number(builder.weaponSystem(slot)));
+    EXPECT_EQ(started.text(controls::TargetTypeList), number(builder.targetType(slot)));
     const std::int32_t selector = builder.optList(slot);
     const std::string path = listPath(family, selector);
-    EXPECT_EQ(started.text(ui::optlistfile), path);
-    EXPECT_EQ(started.text(ui::optindex), number(builder.optIndex(slot)));
+    EXPECT_EQ(started.text(controls::OptListFileBox), path);
+    EXPECT_EQ(started.text(controls::OptIndexBox), number(builder.optIndex(slot)));
     std::string optFile = builder.optName(selector, builder.optIndex(slot));
     if (path == "unknown")
         optFile = "None Assigned";
     else if (builder.optIndex(slot) >= builder.optListLength(selector))
         optFile = "None assigned";
-    EXPECT_EQ(started.text(ui::DBOPTFile), optFile);
+    EXPECT_EQ(started.text(controls::DBOPTFile), optFile);
 }
 
-const ControlKey kShipTypeControls[] = {ui::ComboBox10,  ui::ComboBox11, ui::optindex, ui::DBOPTFile,
-                                        ui::optlistfile, ui::CapWpnSys,  ui::ComboBox5};
+const ControlKey kShipTypeControls[] = {controls::ShipTypeList,  controls::WorkOnList,     controls::OptIndexBox,
+                                        controls::DBOPTFile,     controls::OptListFileBox, controls::CapWpnSys,
+                                        controls::TargetTypeList};
 
 } // namespace
 
@@ -69,9 +70,9 @@ TEST(DisplayShipType, XvtShowsTheSlotsShipTypeEntry)
     for (const std::int32_t slot : {1, 2, 3, 6, 7, 9, 10, 12, 41, 44, 80})
         expectShipType(started, builder, Family::Xvt, slot);
     started.show(41);
-    EXPECT_EQ(started.text(ui::DBOPTFile), "None assigned");
+    EXPECT_EQ(started.text(controls::DBOPTFile), "None assigned");
     started.show(10);
-    EXPECT_EQ(started.text(ui::DBOPTFile), "None Assigned");
+    EXPECT_EQ(started.text(controls::DBOPTFile), "None Assigned");
     EXPECT_TRUE(started.messages().empty());
 }
 
@@ -85,9 +86,9 @@ TEST(DisplayShipType, XwaReadsTheListSelectorAndIndexAsWords)
     for (const std::int32_t slot : {1, 2, 3, 7, 10, 12, 20, 101, 104, 218, 230})
         expectShipType(started, builder, Family::Xwa, slot);
     started.show(3);
-    EXPECT_EQ(started.text(ui::DBOPTFile), builder.optName(0, 260));
+    EXPECT_EQ(started.text(controls::DBOPTFile), builder.optName(0, 260));
     started.show(20);
-    EXPECT_EQ(started.text(ui::optlistfile), "unknown");
+    EXPECT_EQ(started.text(controls::OptListFileBox), "unknown");
     EXPECT_TRUE(started.messages().empty());
 }
 
@@ -97,11 +98,11 @@ TEST(DisplayShipType, AShortenedListShowsNoneAssignedPastItsEnd)
     builder.cutFile("ivfiles\\spec640.lst", 10);
     StartedGame started(builder);
     started.show(3); // list 0, index 2
-    EXPECT_EQ(started.text(ui::DBOPTFile), builder.optName(0, 2));
+    EXPECT_EQ(started.text(controls::DBOPTFile), builder.optName(0, 2));
     started.show(12); // list 0, index 11
-    EXPECT_EQ(started.text(ui::DBOPTFile), "None assigned");
+    EXPECT_EQ(started.text(controls::DBOPTFile), "None assigned");
     started.show(11); // list 2, index 10
-    EXPECT_EQ(started.text(ui::DBOPTFile), builder.optName(2, 10));
+    EXPECT_EQ(started.text(controls::DBOPTFile), builder.optName(2, 10));
 }
 
 TEST(DisplayShipType, WithoutShipTypesItsControlsAreOff)
@@ -110,7 +111,7 @@ TEST(DisplayShipType, WithoutShipTypesItsControlsAreOff)
         SCOPED_TRACE(family == Family::Xwa ? "XWA" : "XvT");
         StartedGame with((GameBuilder(family)));
         for (ControlKey key : kShipTypeControls) {
-            if (key != ui::CapWpnSys || family == Family::Xwa) { // XvT has no weapon system to edit
+            if (key != controls::CapWpnSys || family == Family::Xwa) { // XvT has no weapon system to edit
                 EXPECT_TRUE(with.control(key).enabled()) << key;
             }
         }
@@ -127,17 +128,17 @@ TEST(DisplayOptGroup, IsOnOnlyWhileTheCraftsModelFileExists)
     for (const Family family : {Family::Xvt, Family::Xwa}) {
         const GameBuilder builder(family);
         StartedGame started{builder};
-        EXPECT_TRUE(started.control(ui::OptInfoGroup).enabled()); // the demo's model of slot 1
+        EXPECT_TRUE(started.control(controls::OptInfoGroup).enabled()); // the demo's model of slot 1
         const std::filesystem::path model = *modelPath(builder, started.game.gameDir, 1);
         std::filesystem::remove(model);
-        started.form().userPress(ui::NextSlotButton);
-        started.form().userPress(ui::PrevSlotButton);
-        EXPECT_FALSE(started.control(ui::OptInfoGroup).enabled());
+        started.form().userPress(controls::NextSlotButton);
+        started.form().userPress(controls::PrevSlotButton);
+        EXPECT_FALSE(started.control(controls::OptInfoGroup).enabled());
         // Put a model file (without meshes) in place and show the slot again.
         writeFile(model, OptFileBuilder().bytes());
-        started.form().userPress(ui::NextSlotButton);
-        started.form().userPress(ui::PrevSlotButton);
-        EXPECT_TRUE(started.control(ui::OptInfoGroup).enabled()) << model;
+        started.form().userPress(controls::NextSlotButton);
+        started.form().userPress(controls::PrevSlotButton);
+        EXPECT_TRUE(started.control(controls::OptInfoGroup).enabled()) << model;
         EXPECT_TRUE(started.messages().empty());
     }
 }

@@ -1,7 +1,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -13,7 +13,8 @@ std::string number(std::int64_t value)
     return std::to_string(value);
 }
 
-const ControlKey kShipListControls[] = {ui::Playmodebox, ui::InSkirmishBox, ui::Shiplistnamebox, ui::Known};
+const ControlKey kShipListControls[] = {controls::Playmodebox, controls::InSkirmishBox, controls::Shiplistnamebox,
+                                        controls::Known};
 const std::string kDefaultIcon = "6  ,9  ,13 ,20 ,4  ,13 ,32 ,43 ";
 
 std::vector<std::string> speciesItems(const GameBuilder& builder)
@@ -30,21 +31,21 @@ void expectShipList(StartedGame& started, const GameBuilder& builder, std::int32
     started.show(slot);
     const std::int32_t species = builder.species(slot);
     ASSERT_TRUE(builder.hasShipListLine(species));
-    EXPECT_EQ(started.text(ui::SpecNo), number(species));
-    EXPECT_EQ(started.text(ui::Shiplistnamebox), builder.shipListName(species));
-    EXPECT_EQ(started.text(ui::Playmodebox), builder.playMode(species));
-    EXPECT_EQ(started.control(ui::Known).checked(), builder.known(species) == "Known");
-    EXPECT_EQ(started.text(ui::InSkirmishBox), builder.skirmish(species));
-    EXPECT_EQ(started.text(ui::IconBox), builder.iconString(species));
+    EXPECT_EQ(started.text(controls::SpecNo), number(species));
+    EXPECT_EQ(started.text(controls::Shiplistnamebox), builder.shipListName(species));
+    EXPECT_EQ(started.text(controls::Playmodebox), builder.playMode(species));
+    EXPECT_EQ(started.control(controls::Known).checked(), builder.known(species) == "Known");
+    EXPECT_EQ(started.text(controls::InSkirmishBox), builder.skirmish(species));
+    EXPECT_EQ(started.text(controls::IconBox), builder.iconString(species));
 }
 
 void expectNoShipListLine(StartedGame& started)
 {
-    EXPECT_EQ(started.text(ui::Shiplistnamebox), "n/a");
-    EXPECT_EQ(started.text(ui::Playmodebox), "n/a");
-    EXPECT_EQ(started.text(ui::InSkirmishBox), "n/a");
-    EXPECT_FALSE(started.control(ui::Known).checked());
-    EXPECT_EQ(started.text(ui::IconBox), kDefaultIcon);
+    EXPECT_EQ(started.text(controls::Shiplistnamebox), "n/a");
+    EXPECT_EQ(started.text(controls::Playmodebox), "n/a");
+    EXPECT_EQ(started.text(controls::InSkirmishBox), "n/a");
+    EXPECT_FALSE(started.control(controls::Known).checked());
+    EXPECT_EQ(started.text(controls::IconBox), kDefaultIcon);
 }
 
 } // namespace
@@ -57,9 +58,9 @@ TEST(DisplaySpecies, TheSpeciesIsTheFirstTableEntryHoldingTheSlot)
          {std::pair{1, "1"}, std::pair{7, "7"}, std::pair{4, "40"}, std::pair{40, "4"}, std::pair{20, "21"},
           std::pair{21, "20"}, std::pair{5, "n/a"}, std::pair{6, "6"}, std::pair{200, "200"}}) {
         started.show(slot);
-        EXPECT_EQ(started.text(ui::SpecNo), species) << "slot " << slot;
+        EXPECT_EQ(started.text(controls::SpecNo), species) << "slot " << slot;
     }
-    EXPECT_TRUE(started.control(ui::SpecNo).enabled());
+    EXPECT_TRUE(started.control(controls::SpecNo).enabled());
 }
 
 TEST(DisplaySpecies, TheSpeciesListHoldsEveryTaggedLineOfTheShipList)
@@ -67,10 +68,10 @@ TEST(DisplaySpecies, TheSpeciesListHoldsEveryTaggedLineOfTheShipList)
     GameBuilder builder(Family::Xwa);
     StartedGame started(builder);
     const std::vector<std::string> expected = speciesItems(builder);
-    EXPECT_EQ(started.control(ui::SpecNo).items(), expected);
+    EXPECT_EQ(started.control(controls::SpecNo).items(), expected);
     EXPECT_EQ(expected.at(4), "5  *DontUseMe");
     started.show(9);
-    EXPECT_EQ(started.control(ui::SpecNo).items(), expected); // refilled, not added to
+    EXPECT_EQ(started.control(controls::SpecNo).items(), expected); // refilled, not added to
 }
 
 TEST(DisplaySpecies, XwaShowsTheFieldsOfTheSpeciesLine)
@@ -84,9 +85,9 @@ TEST(DisplaySpecies, XwaShowsTheFieldsOfTheSpeciesLine)
         expectShipList(started, builder, slot);
     for (ControlKey key : kShipListControls)
         EXPECT_TRUE(started.control(key).enabled()) << key;
-    EXPECT_TRUE(started.control(ui::IconBox).enabled());
-    EXPECT_TRUE(started.control(ui::Shiplistwrite).enabled());
-    EXPECT_TRUE(started.control(ui::Shiplistwrite).checked());
+    EXPECT_TRUE(started.control(controls::IconBox).enabled());
+    EXPECT_TRUE(started.control(controls::Shiplistwrite).enabled());
+    EXPECT_TRUE(started.control(controls::Shiplistwrite).checked());
 }
 
 TEST(DisplaySpecies, TheSeparatorEndsAfterTenCharactersAndLongLinesAreCut)
@@ -95,15 +96,15 @@ TEST(DisplaySpecies, TheSeparatorEndsAfterTenCharactersAndLongLinesAreCut)
     StartedGame started(builder);
     ASSERT_EQ(builder.separator(8), "," + std::string(12, '\t'));
     started.show(8);
-    EXPECT_EQ(started.text(ui::IconBox), std::string(3, '\t') + builder.iconString(8));
-    EXPECT_EQ(started.text(ui::Shiplistnamebox), builder.shipListName(8));
+    EXPECT_EQ(started.text(controls::IconBox), std::string(3, '\t') + builder.iconString(8));
+    EXPECT_EQ(started.text(controls::Shiplistnamebox), builder.shipListName(8));
 
     const std::string line = builder.shipListLine(9);
     ASSERT_GT(line.size(), 255u);
     const std::size_t iconStart = line.size() - builder.iconString(9).size();
     started.show(9);
-    EXPECT_EQ(started.text(ui::IconBox), line.substr(iconStart, 255 - iconStart));
-    EXPECT_EQ(started.text(ui::Shiplistnamebox), builder.shipListName(9));
+    EXPECT_EQ(started.text(controls::IconBox), line.substr(iconStart, 255 - iconStart));
+    EXPECT_EQ(started.text(controls::Shiplistnamebox), builder.shipListName(9));
 }
 
 TEST(DisplaySpecies, SlotsWithoutAShipListLineShowTheDefaults)
@@ -113,7 +114,7 @@ TEST(DisplaySpecies, SlotsWithoutAShipListLineShowTheDefaults)
     ASSERT_FALSE(builder.hasShipListLine(13));
     expectShipList(started, builder, 12);
     started.show(13);
-    EXPECT_EQ(started.text(ui::SpecNo), "13");
+    EXPECT_EQ(started.text(controls::SpecNo), "13");
     expectNoShipListLine(started);
     expectShipList(started, builder, 12);
     started.show(5); // no species at all
@@ -127,13 +128,13 @@ TEST(DisplaySpecies, XvtHasNoSpeciesAndNoShipList)
 {
     StartedGame started((GameBuilder(Family::Xvt)));
     started.show(7);
-    EXPECT_FALSE(started.control(ui::SpecNo).enabled());
+    EXPECT_FALSE(started.control(controls::SpecNo).enabled());
     for (ControlKey key : kShipListControls)
         EXPECT_FALSE(started.control(key).enabled()) << key;
-    EXPECT_EQ(started.text(ui::IconBox), "n/a");
-    EXPECT_FALSE(started.control(ui::IconBox).enabled());
-    EXPECT_FALSE(started.control(ui::Shiplistwrite).checked());
-    EXPECT_FALSE(started.control(ui::Shiplistwrite).enabled());
+    EXPECT_EQ(started.text(controls::IconBox), "n/a");
+    EXPECT_FALSE(started.control(controls::IconBox).enabled());
+    EXPECT_FALSE(started.control(controls::Shiplistwrite).checked());
+    EXPECT_FALSE(started.control(controls::Shiplistwrite).enabled());
     EXPECT_TRUE(started.messages().empty());
 }
 
@@ -143,22 +144,22 @@ TEST(DisplaySpecies, AnXvtProfileWithASpeciesTableListsSpeciesButKeepsTheShipLis
     builder.withKey("SPECNOOFFSET", "$C000");
     StartedGame started(builder);
     started.show(4);
-    EXPECT_TRUE(started.control(ui::SpecNo).enabled());
-    EXPECT_EQ(started.text(ui::SpecNo), "40");
-    EXPECT_EQ(started.control(ui::SpecNo).items(), speciesItems(builder));
+    EXPECT_TRUE(started.control(controls::SpecNo).enabled());
+    EXPECT_EQ(started.text(controls::SpecNo), "40");
+    EXPECT_EQ(started.control(controls::SpecNo).items(), speciesItems(builder));
     for (ControlKey key : kShipListControls)
         EXPECT_FALSE(started.control(key).enabled()) << key;
-    EXPECT_EQ(started.text(ui::IconBox), "n/a");
-    EXPECT_FALSE(started.control(ui::Shiplistwrite).checked());
-    EXPECT_FALSE(started.control(ui::Shiplistwrite).enabled());
+    EXPECT_EQ(started.text(controls::IconBox), "n/a");
+    EXPECT_FALSE(started.control(controls::Shiplistwrite).checked());
+    EXPECT_FALSE(started.control(controls::Shiplistwrite).enabled());
 }
 
 TEST(DisplaySpecies, AnXwaProfileWithoutASpeciesTableSwitchesTheSpeciesControlsOff)
 {
     StartedGame started(GameBuilder(Family::Xwa).withDataFile(dataWithKey(Family::Xwa, "SPECNOOFFSET", "-1")));
-    EXPECT_FALSE(started.control(ui::SpecNo).enabled());
+    EXPECT_FALSE(started.control(controls::SpecNo).enabled());
     for (ControlKey key : kShipListControls)
         EXPECT_FALSE(started.control(key).enabled()) << key;
-    EXPECT_EQ(started.text(ui::IconBox), "n/a");
-    EXPECT_FALSE(started.control(ui::Shiplistwrite).enabled());
+    EXPECT_EQ(started.text(controls::IconBox), "n/a");
+    EXPECT_FALSE(started.control(controls::Shiplistwrite).enabled());
 }

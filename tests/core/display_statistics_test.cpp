@@ -1,7 +1,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -40,22 +40,22 @@ TEST(DisplayStatistics, XvtShowsItsByteAndWordFieldsAsWritten)
         SCOPED_TRACE("slot " + number(slot));
         started.show(slot);
         const EntryFields f(builder, slot);
-        EXPECT_EQ(started.text(ui::ShieldRechargeBox), number(f.byte("SHIELDRECHARGE")));
-        EXPECT_EQ(started.text(ui::ShieldDechargeBox), number(f.byte("SHIELDDECHARGE")));
-        EXPECT_EQ(started.text(ui::LaserRechargeBox), number(f.byte("LASERRECHARGE")));
-        EXPECT_EQ(started.text(ui::SystemHitsBox), number(f.byte("SYSTEM")));
-        EXPECT_EQ(started.text(ui::sensitivitybox), number(f.byte("SENSITIVITY")));
-        EXPECT_EQ(started.text(ui::Countersbox), number(f.byte("COUNTERMEASSURES")));
-        EXPECT_EQ(started.control(ui::HyperDriveRadioB).checked(), f.byte("HYPERDRIVE") != 0);
-        EXPECT_EQ(started.control(ui::ShieldGeneratorRadioB).checked(), f.byte("SHIELDGENERATOR") != 0);
-        EXPECT_EQ(started.text(ui::PVBox), number(f.signedWord("POINTVAL")));
-        EXPECT_EQ(started.text(ui::ExpPowerBox), number(f.longWord("EXPPOWER")));
-        EXPECT_EQ(started.text(ui::SpeedBox), speedOf(f.word("SPEED")));
-        EXPECT_EQ(started.text(ui::AccBox), accelOf(f.byte("ACC")));
-        EXPECT_EQ(started.text(ui::Deaccbox), accelOf(f.byte("DEACC")));
-        EXPECT_EQ(started.text(ui::RollBox), number(f.byte("ROLL")));
-        EXPECT_EQ(started.text(ui::PitchBox), number(f.byte("PITCH")));
-        EXPECT_EQ(started.text(ui::ManBox), number(f.byte("ROLL") + 2 * f.byte("PITCH")));
+        EXPECT_EQ(started.text(controls::ScoreBox), number(f.byte("SHIELDRECHARGE")));
+        EXPECT_EQ(started.text(controls::PromoPointsBox), number(f.byte("SHIELDDECHARGE")));
+        EXPECT_EQ(started.text(controls::LaserRechargeBox), number(f.byte("LASERRECHARGE")));
+        EXPECT_EQ(started.text(controls::SystemHitsBox), number(f.byte("SYSTEM")));
+        EXPECT_EQ(started.text(controls::FireSensitivityBox), number(f.byte("SENSITIVITY")));
+        EXPECT_EQ(started.text(controls::Countersbox), number(f.byte("COUNTERMEASSURES")));
+        EXPECT_EQ(started.control(controls::HyperdriveCheck).checked(), f.byte("HYPERDRIVE") != 0);
+        EXPECT_EQ(started.control(controls::ShieldGeneratorRadioB).checked(), f.byte("SHIELDGENERATOR") != 0);
+        EXPECT_EQ(started.text(controls::PVBox), number(f.signedWord("POINTVAL")));
+        EXPECT_EQ(started.text(controls::UnknownStrengthBox), number(f.longWord("EXPPOWER")));
+        EXPECT_EQ(started.text(controls::SpeedBox), speedOf(f.word("SPEED")));
+        EXPECT_EQ(started.text(controls::AccBox), accelOf(f.byte("ACC")));
+        EXPECT_EQ(started.text(controls::Deaccbox), accelOf(f.byte("DEACC")));
+        EXPECT_EQ(started.text(controls::RollBox), number(f.byte("ROLL")));
+        EXPECT_EQ(started.text(controls::PitchBox), number(f.byte("PITCH")));
+        EXPECT_EQ(started.text(controls::ManBox), number(f.byte("ROLL") + 2 * f.byte("PITCH")));
     }
     EXPECT_TRUE(started.messages().empty());
 }
@@ -68,25 +68,25 @@ TEST(DisplayStatistics, XwaReadsScorePromoAndLaserRechargeAsWords)
         SCOPED_TRACE("slot " + number(slot));
         started.show(slot);
         const EntryFields f(builder, slot);
-        EXPECT_EQ(started.text(ui::ShieldRechargeBox), number(f.word("SHIELDRECHARGE")));
-        EXPECT_EQ(started.text(ui::ShieldDechargeBox), number(f.word("SHIELDDECHARGE")));
-        EXPECT_EQ(started.text(ui::LaserRechargeBox), number(f.word("LASERRECHARGE")));
-        EXPECT_EQ(started.text(ui::SystemHitsBox), number(f.byte("SYSTEM")));
-        EXPECT_EQ(started.text(ui::sensitivitybox), number(f.byte("SENSITIVITY")));
-        EXPECT_EQ(started.text(ui::Countersbox), number(f.byte("COUNTERMEASSURES")));
-        EXPECT_EQ(started.control(ui::HyperDriveRadioB).checked(), f.byte("HYPERDRIVE") != 0);
-        EXPECT_EQ(started.control(ui::ShieldGeneratorRadioB).checked(), f.byte("SHIELDGENERATOR") != 0);
-        EXPECT_EQ(started.text(ui::PVBox), number(f.signedWord("POINTVAL")));
-        EXPECT_EQ(started.text(ui::ExpPowerBox), number(f.longWord("EXPPOWER")));
-        EXPECT_EQ(started.text(ui::SpeedBox), speedOf(f.word("SPEED")));
-        EXPECT_EQ(started.text(ui::AccBox), accelOf(f.byte("ACC")));
-        EXPECT_EQ(started.text(ui::Deaccbox), accelOf(f.byte("DEACC")));
-        EXPECT_EQ(started.text(ui::ManBox), number(f.byte("ROLL") + 2 * f.byte("PITCH")));
+        EXPECT_EQ(started.text(controls::ScoreBox), number(f.word("SHIELDRECHARGE")));
+        EXPECT_EQ(started.text(controls::PromoPointsBox), number(f.word("SHIELDDECHARGE")));
+        EXPECT_EQ(started.text(controls::LaserRechargeBox), number(f.word("LASERRECHARGE")));
+        EXPECT_EQ(started.text(controls::SystemHitsBox), number(f.byte("SYSTEM")));
+        EXPECT_EQ(started.text(controls::FireSensitivityBox), number(f.byte("SENSITIVITY")));
+        EXPECT_EQ(started.text(controls::Countersbox), number(f.byte("COUNTERMEASSURES")));
+        EXPECT_EQ(started.control(controls::HyperdriveCheck).checked(), f.byte("HYPERDRIVE") != 0);
+        EXPECT_EQ(started.control(controls::ShieldGeneratorRadioB).checked(), f.byte("SHIELDGENERATOR") != 0);
+        EXPECT_EQ(started.text(controls::PVBox), number(f.signedWord("POINTVAL")));
+        EXPECT_EQ(started.text(controls::UnknownStrengthBox), number(f.longWord("EXPPOWER")));
+        EXPECT_EQ(started.text(controls::SpeedBox), speedOf(f.word("SPEED")));
+        EXPECT_EQ(started.text(controls::AccBox), accelOf(f.byte("ACC")));
+        EXPECT_EQ(started.text(controls::Deaccbox), accelOf(f.byte("DEACC")));
+        EXPECT_EQ(started.text(controls::ManBox), number(f.byte("ROLL") + 2 * f.byte("PITCH")));
     }
     // Slot 100's score is above 255: only a word holds it.
     started.show(100);
-    EXPECT_EQ(started.text(ui::ShieldRechargeBox), "400");
-    EXPECT_EQ(started.text(ui::LaserRechargeBox), "400");
+    EXPECT_EQ(started.text(controls::ScoreBox), "400");
+    EXPECT_EQ(started.text(controls::LaserRechargeBox), "400");
 }
 
 TEST(DisplayStatistics, SpeedDropsItsFractionWhileAccelerationsRound)
@@ -96,13 +96,13 @@ TEST(DisplayStatistics, SpeedDropsItsFractionWhileAccelerationsRound)
     builder.withCraftBytes(3, "SPEED", le16(224)).withCraftBytes(3, "ACC", {226}).withCraftBytes(3, "DEACC", {0});
     StartedGame started(builder);
     started.show(2);
-    EXPECT_EQ(started.text(ui::SpeedBox), "100");
-    EXPECT_EQ(started.text(ui::AccBox), "100");
-    EXPECT_EQ(started.text(ui::Deaccbox), "101");
+    EXPECT_EQ(started.text(controls::SpeedBox), "100");
+    EXPECT_EQ(started.text(controls::AccBox), "100");
+    EXPECT_EQ(started.text(controls::Deaccbox), "101");
     started.show(3);
-    EXPECT_EQ(started.text(ui::SpeedBox), "99");
-    EXPECT_EQ(started.text(ui::AccBox), "100");
-    EXPECT_EQ(started.text(ui::Deaccbox), "0");
+    EXPECT_EQ(started.text(controls::SpeedBox), "99");
+    EXPECT_EQ(started.text(controls::AccBox), "100");
+    EXPECT_EQ(started.text(controls::Deaccbox), "0");
 }
 
 TEST(DisplayStatistics, ShieldAndHullFollowTheScaleClassOfTheShipType)
@@ -124,9 +124,9 @@ TEST(DisplayStatistics, ShieldAndHullFollowTheScaleClassOfTheShipType)
           Case{9, 9, "1600", "320"}, Case{10, 17, "400", "80"}, Case{12, -1, "100", "20"}}) {
         SCOPED_TRACE("slot " + number(c.slot));
         started.show(c.slot);
-        EXPECT_EQ(started.control(ui::ComboBox10).index(), c.shipTypeIndex);
-        EXPECT_EQ(started.text(ui::ShieldPowerBox), c.shield);
-        EXPECT_EQ(started.text(ui::HullRateBox), c.hull);
+        EXPECT_EQ(started.control(controls::ShipTypeList).index(), c.shipTypeIndex);
+        EXPECT_EQ(started.text(controls::ShieldPowerBox), c.shield);
+        EXPECT_EQ(started.text(controls::HullRateBox), c.hull);
     }
 }
 
@@ -160,9 +160,9 @@ TEST(DisplayStatistics, ScaledValuesDropOrRoundTheirFractionsByClass)
         SCOPED_TRACE("slot " + number(c.slot));
         started.show(c.slot);
         if (c.shield) {
-            EXPECT_EQ(started.text(ui::ShieldPowerBox), c.shield);
+            EXPECT_EQ(started.text(controls::ShieldPowerBox), c.shield);
         }
-        EXPECT_EQ(started.text(ui::HullRateBox), c.hull);
+        EXPECT_EQ(started.text(controls::HullRateBox), c.hull);
     }
 }
 
@@ -172,16 +172,16 @@ TEST(DisplayStatistics, LongShieldAndHullUseFourBytesOnlyWhenTheProfileSaysSo)
     wide.withCraftBytes(1, "SHIELDPOWER", {0x10, 0x27, 0x01, 0x00}) // 75536 / 50
         .withCraftBytes(1, "HULLRATING", {0x34, 0x08, 0x01, 0x00}); // 67636 / 105 = 644.15
     StartedGame wideGame(wide);
-    EXPECT_EQ(wideGame.text(ui::ShieldPowerBox), "1510");
-    EXPECT_EQ(wideGame.text(ui::HullRateBox), "644");
+    EXPECT_EQ(wideGame.text(controls::ShieldPowerBox), "1510");
+    EXPECT_EQ(wideGame.text(controls::HullRateBox), "644");
 
     GameBuilder narrow(Family::Xwa);
     narrow.withKey("LONGSHIELDPOWERVALUE", "0").withKey("LONGHULLRATING", "0");
     narrow.withCraftBytes(1, "SHIELDPOWER", {0x10, 0x27, 0xFF, 0xFF})
         .withCraftBytes(1, "HULLRATING", {0x34, 0x08, 0xFF, 0xFF});
     StartedGame narrowGame(narrow);
-    EXPECT_EQ(narrowGame.text(ui::ShieldPowerBox), "200");
-    EXPECT_EQ(narrowGame.text(ui::HullRateBox), "20");
+    EXPECT_EQ(narrowGame.text(controls::ShieldPowerBox), "200");
+    EXPECT_EQ(narrowGame.text(controls::HullRateBox), "20");
 }
 
 TEST(DisplayStatistics, XwaShieldsAndHullsOfEverySlotComeFromTheirLongFields)
@@ -194,9 +194,9 @@ TEST(DisplayStatistics, XwaShieldsAndHullsOfEverySlotComeFromTheirLongFields)
         started.show(slot);
         const EntryFields f(builder, slot);
         ASSERT_GT(f.longWord("SHIELDPOWER"), 65535u);
-        EXPECT_EQ(started.text(ui::ShieldPowerBox), number(f.longWord("SHIELDPOWER") / 50));
-        EXPECT_EQ(started.text(ui::HullRateBox), number((f.longWord("HULLRATING") * 2 + 105) / 210));
-        EXPECT_EQ(started.text(ui::ExpPowerBox), number(f.longWord("EXPPOWER")));
+        EXPECT_EQ(started.text(controls::ShieldPowerBox), number(f.longWord("SHIELDPOWER") / 50));
+        EXPECT_EQ(started.text(controls::HullRateBox), number((f.longWord("HULLRATING") * 2 + 105) / 210));
+        EXPECT_EQ(started.text(controls::UnknownStrengthBox), number(f.longWord("EXPPOWER")));
     }
 }
 
@@ -216,9 +216,9 @@ TEST(DisplayStatistics, WithoutShipTypesTheSlotIndexChoosesTheScaleClass)
                           Case{40, 3, "560", "240"}, Case{41, 4, "2256", "976"}, Case{50, 4, "2400", "1120"}}) {
         SCOPED_TRACE("slot " + number(c.slot));
         started.show(c.slot);
-        EXPECT_EQ(started.control(ui::ComboBox10).index(), c.index);
-        EXPECT_EQ(started.text(ui::ShieldPowerBox), c.shield);
-        EXPECT_EQ(started.text(ui::HullRateBox), c.hull);
+        EXPECT_EQ(started.control(controls::ShipTypeList).index(), c.index);
+        EXPECT_EQ(started.text(controls::ShieldPowerBox), c.shield);
+        EXPECT_EQ(started.text(controls::HullRateBox), c.hull);
     }
 }
 
@@ -231,7 +231,7 @@ TEST(DisplayStatistics, TheScaleBoundsComeFromTheProfile)
     StartedGame started(builder);
     for (const auto& [slot, index] : {std::pair{5, 0}, std::pair{6, 3}, std::pair{10, 3}, std::pair{11, 4}}) {
         started.show(slot);
-        EXPECT_EQ(started.control(ui::ComboBox10).index(), index) << "slot " << slot;
+        EXPECT_EQ(started.control(controls::ShipTypeList).index(), index) << "slot " << slot;
     }
 }
 
@@ -239,24 +239,24 @@ TEST(DisplayStatistics, ManoeuvreFollowsRollAndPitchAsTheyAreTyped)
 {
     StartedGame started((GameBuilder(Family::Xvt)));
     Form& form = started.form();
-    form.userEdit(ui::RollBox, "40");
-    form.userEdit(ui::PitchBox, "30");
-    EXPECT_EQ(started.text(ui::ManBox), "100");
-    form.userEdit(ui::RollBox, "300"); // above 255: counts 0
-    form.userEdit(ui::PitchBox, "10");
-    EXPECT_EQ(started.text(ui::ManBox), "20");
-    form.userEdit(ui::RollBox, "255");
-    form.userEdit(ui::PitchBox, "256");
-    EXPECT_EQ(started.text(ui::ManBox), "255");
-    form.userEdit(ui::RollBox, "12.7"); // the fraction is dropped
-    form.userEdit(ui::PitchBox, "10");
-    EXPECT_EQ(started.text(ui::ManBox), "32");
-    form.userEdit(ui::RollBox, "-5"); // negative numbers count 0
-    EXPECT_EQ(started.text(ui::ManBox), "20");
-    form.userEdit(ui::PitchBox, "-40");
-    EXPECT_EQ(started.text(ui::ManBox), "0");
-    form.userEdit(ui::RollBox, "abc");
-    form.userEdit(ui::PitchBox, "7");
-    EXPECT_EQ(started.text(ui::ManBox), "14");
+    form.userEdit(controls::RollBox, "40");
+    form.userEdit(controls::PitchBox, "30");
+    EXPECT_EQ(started.text(controls::ManBox), "100");
+    form.userEdit(controls::RollBox, "300"); // above 255: counts 0
+    form.userEdit(controls::PitchBox, "10");
+    EXPECT_EQ(started.text(controls::ManBox), "20");
+    form.userEdit(controls::RollBox, "255");
+    form.userEdit(controls::PitchBox, "256");
+    EXPECT_EQ(started.text(controls::ManBox), "255");
+    form.userEdit(controls::RollBox, "12.7"); // the fraction is dropped
+    form.userEdit(controls::PitchBox, "10");
+    EXPECT_EQ(started.text(controls::ManBox), "32");
+    form.userEdit(controls::RollBox, "-5"); // negative numbers count 0
+    EXPECT_EQ(started.text(controls::ManBox), "20");
+    form.userEdit(controls::PitchBox, "-40");
+    EXPECT_EQ(started.text(controls::ManBox), "0");
+    form.userEdit(controls::RollBox, "abc");
+    form.userEdit(controls::PitchBox, "7");
+    EXPECT_EQ(started.text(controls::ManBox), "14");
     EXPECT_TRUE(started.messages().empty());
 }

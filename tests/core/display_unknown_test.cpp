@@ -1,7 +1,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -25,7 +25,7 @@ void addRow(GameBuilder& builder, int row, const std::string& name, const std::s
 
 std::string value(StartedGame& started, std::size_t row)
 {
-    return started.control(ui::StringGrid3).cell(row, 2);
+    return started.control(controls::FreeValuesGrid).cell(row, 2);
 }
 
 } // namespace
@@ -53,7 +53,7 @@ TEST(DisplayUnknown, XvtRowsReadBytesWordsAndLettersFromTheSlotOrItsShipType)
         EXPECT_EQ(value(started, 5), number(f.byteAt(224)));
         EXPECT_EQ(value(started, 8), "C");
     }
-    const Control& grid = started.control(ui::StringGrid3);
+    const Control& grid = started.control(controls::FreeValuesGrid);
     EXPECT_EQ(grid.cell(6, 3), "$Error in data.txt");
     EXPECT_EQ(grid.cell(6, 2), "");
     EXPECT_EQ(grid.cell(7, 1), "Quad");

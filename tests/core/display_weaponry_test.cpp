@@ -1,7 +1,7 @@
 #include "EntryFields.h"
 
 #include "SessionFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -34,10 +34,18 @@ std::string xwaWeaponLine(std::uint32_t code)
     return "no line for " + number(code);
 }
 
-const ControlKey kTurboAndSuperControls[] = {ui::CapWpnSys,       ui::TurboRange,      ui::SupRange,
-                                             ui::TrackBar1,       ui::TrackBar2,       ui::TurboFirePri,
-                                             ui::SupFirePri,      ui::MoreLasersLabel, ui::LessOftenLabel,
-                                             ui::LessLasersLabel, ui::MoreOftenLabel,  ui::DoubleClicksLabel};
+const ControlKey kTurboAndSuperControls[] = {controls::CapWpnSys,
+                                             controls::TurboRange,
+                                             controls::SupRange,
+                                             controls::TurboFirePriorityBar,
+                                             controls::SuperFirePriorityBar,
+                                             controls::TurboFirePri,
+                                             controls::SupFirePri,
+                                             controls::MoreLasersLabel,
+                                             controls::LessOftenLabel,
+                                             controls::LessLasersLabel,
+                                             controls::MoreOftenLabel,
+                                             controls::DoubleClicksLabel};
 
 } // namespace
 
@@ -50,39 +58,32 @@ TEST(DisplayWeaponry, XvtFindsTypeBytesByPositionAndShowsTheSlotBoxes)
         SCOPED_TRACE("slot " + number(slot));
         started.show(slot);
         const EntryFields f(builder, slot);
-        EXPECT_EQ(started.text(ui::ComboBox1), types.at(f.byte("WEAPONSTATSSTART", 0)));
-        EXPECT_EQ(started.text(ui::ComboBox2), types.at(f.byte("WEAPONSTATSSTART", 1)));
-        EXPECT_EQ(started.text(ui::ComboBox3), types.at(f.byte("WEAPONSTATSSTART", 10)));
-        EXPECT_EQ(started.text(ui::ComboBox4), types.at(f.byte("WEAPONSTATSSTART", 11)));
-        EXPECT_EQ(started.text(ui::ComboBox8), "Unknown");
-        const std::pair<ControlKey, int> boxes[] = {{ui::Edit1, 2},
-                                                    {ui::Edit2, 3},
-                                                    {ui::Edit5, 4},
-                                                    {ui::Edit6, 5},
-                                                    {ui::Edit9, 6},
-                                                    {ui::Edit10, 7},
-                                                    {ui::Edit3, 12},
-                                                    {ui::Edit4, 13},
-                                                    {ui::Edit7, 14},
-                                                    {ui::Edit8, 15},
-                                                    {ui::Edit11, 16},
-                                                    {ui::Edit12, 17},
-                                                    {ui::WarheadLoad1Box, 18},
-                                                    {ui::WarheadLoad2Box, 19}};
+        EXPECT_EQ(started.text(controls::Laser1List), types.at(f.byte("WEAPONSTATSSTART", 0)));
+        EXPECT_EQ(started.text(controls::Laser2List), types.at(f.byte("WEAPONSTATSSTART", 1)));
+        EXPECT_EQ(started.text(controls::Warhead1List), types.at(f.byte("WEAPONSTATSSTART", 10)));
+        EXPECT_EQ(started.text(controls::Warhead2List), types.at(f.byte("WEAPONSTATSSTART", 11)));
+        EXPECT_EQ(started.text(controls::Laser3List), "Unknown");
+        const std::pair<ControlKey, int> boxes[] = {
+            {controls::Laser1StartBox, 2},    {controls::Laser2StartBox, 3},    {controls::Laser1EndBox, 4},
+            {controls::Laser2EndBox, 5},      {controls::Laser1LinkBox, 6},     {controls::Laser2LinkBox, 7},
+            {controls::Warhead1StartBox, 12}, {controls::Warhead2StartBox, 13}, {controls::Warhead1EndBox, 14},
+            {controls::Warhead2EndBox, 15},   {controls::Warhead1LinkBox, 16},  {controls::Warhead2LinkBox, 17},
+            {controls::WarheadLoad1Box, 18},  {controls::WarheadLoad2Box, 19}};
         for (const auto& [key, offset] : boxes)
             EXPECT_EQ(started.text(key), number(f.byte("WEAPONSTATSSTART", offset))) << key;
         // XvT has no sequence boxes and no third laser: they keep what they showed.
-        for (ControlKey key : {ui::Edit83, ui::Edit84, ui::Edit109, ui::Edit110, ui::Edit111, ui::Edit112})
+        for (ControlKey key : {controls::Laser1SequenceBox, controls::Laser2SequenceBox, controls::Laser3StartBox,
+                               controls::Laser3EndBox, controls::Laser3LinkBox, controls::Laser3SequenceBox})
             EXPECT_EQ(started.text(key), "-") << key;
     }
     // Code 8 is a boot line, left out of the list but found by its position; code 0 is the first line.
     started.show(8);
-    EXPECT_EQ(started.text(ui::ComboBox1), "8  Test weapon, used at boot");
+    EXPECT_EQ(started.text(controls::Laser1List), "8  Test weapon, used at boot");
     started.show(10);
-    EXPECT_EQ(started.text(ui::ComboBox1), "0  None");
+    EXPECT_EQ(started.text(controls::Laser1List), "0  None");
     started.show(1);
-    EXPECT_EQ(started.text(ui::ComboBox1), "1  Laser");
-    EXPECT_EQ(started.text(ui::ComboBox3), "11 Proton torpedo");
+    EXPECT_EQ(started.text(controls::Laser1List), "1  Laser");
+    EXPECT_EQ(started.text(controls::Warhead1List), "11 Proton torpedo");
 }
 
 TEST(DisplayWeaponry, XvtSwitchesOffTheWeaponSystemAndTheTurboAndSuperSettings)
@@ -103,33 +104,35 @@ TEST(DisplayWeaponry, XwaFindsTypeWordsByCodeAndShowsAllFiveRows)
         SCOPED_TRACE("slot " + number(slot));
         started.show(slot);
         const EntryFields f(builder, slot);
-        EXPECT_EQ(started.text(ui::ComboBox1), xwaWeaponLine(f.word("WEAPONSTATSSTART", 0)));
-        EXPECT_EQ(started.text(ui::ComboBox2), xwaWeaponLine(f.word("WEAPONSTATSSTART", 2)));
-        EXPECT_EQ(started.text(ui::ComboBox8), "0  None");
-        EXPECT_EQ(started.text(ui::ComboBox3), xwaWeaponLine(f.word("WEAPONSTATSSTART", 36)));
-        EXPECT_EQ(started.text(ui::ComboBox4), xwaWeaponLine(f.word("WEAPONSTATSSTART", 38)));
+        EXPECT_EQ(started.text(controls::Laser1List), xwaWeaponLine(f.word("WEAPONSTATSSTART", 0)));
+        EXPECT_EQ(started.text(controls::Laser2List), xwaWeaponLine(f.word("WEAPONSTATSSTART", 2)));
+        EXPECT_EQ(started.text(controls::Laser3List), "0  None");
+        EXPECT_EQ(started.text(controls::Warhead1List), xwaWeaponLine(f.word("WEAPONSTATSSTART", 36)));
+        EXPECT_EQ(started.text(controls::Warhead2List), xwaWeaponLine(f.word("WEAPONSTATSSTART", 38)));
         const std::pair<ControlKey, int> boxes[] = {
-            {ui::Edit1, 6},           {ui::Edit2, 7},     {ui::Edit109, 8},
-            {ui::Edit5, 9},           {ui::Edit6, 10},    {ui::Edit110, 11},
-            {ui::Edit9, 12},          {ui::Edit10, 13},   {ui::Edit111, 14},
-            {ui::Edit83, 15},         {ui::Edit84, 16},   {ui::Edit112, 17},
-            {ui::TurboRange, 20},     {ui::SupRange, 24}, {ui::Edit3, 40},
-            {ui::Edit4, 41},          {ui::Edit7, 42},    {ui::Edit8, 43},
-            {ui::Edit11, 44},         {ui::Edit12, 45},   {ui::WarheadLoad1Box, 46},
-            {ui::WarheadLoad2Box, 47}};
+            {controls::Laser1StartBox, 6},     {controls::Laser2StartBox, 7},     {controls::Laser3StartBox, 8},
+            {controls::Laser1EndBox, 9},       {controls::Laser2EndBox, 10},      {controls::Laser3EndBox, 11},
+            {controls::Laser1LinkBox, 12},     {controls::Laser2LinkBox, 13},     {controls::Laser3LinkBox, 14},
+            {controls::Laser1SequenceBox, 15}, {controls::Laser2SequenceBox, 16}, {controls::Laser3SequenceBox, 17},
+            {controls::TurboRange, 20},        {controls::SupRange, 24},          {controls::Warhead1StartBox, 40},
+            {controls::Warhead2StartBox, 41},  {controls::Warhead1EndBox, 42},    {controls::Warhead2EndBox, 43},
+            {controls::Warhead1LinkBox, 44},   {controls::Warhead2LinkBox, 45},   {controls::WarheadLoad1Box, 46},
+            {controls::WarheadLoad2Box, 47}};
         for (const auto& [key, offset] : boxes)
             EXPECT_EQ(started.text(key), number(f.byte("WEAPONSTATSSTART", offset))) << key;
-        EXPECT_EQ(started.control(ui::TrackBar1).position(), static_cast<int>(f.byte("WEAPONSTATSSTART", 30)));
-        EXPECT_EQ(started.text(ui::TurboFirePri), number(f.byte("WEAPONSTATSSTART", 30)));
-        EXPECT_EQ(started.control(ui::TrackBar2).position(), static_cast<int>(f.byte("WEAPONSTATSSTART", 32)));
-        EXPECT_EQ(started.text(ui::SupFirePri), number(f.byte("WEAPONSTATSSTART", 32)));
+        EXPECT_EQ(started.control(controls::TurboFirePriorityBar).position(),
+                  static_cast<int>(f.byte("WEAPONSTATSSTART", 30)));
+        EXPECT_EQ(started.text(controls::TurboFirePri), number(f.byte("WEAPONSTATSSTART", 30)));
+        EXPECT_EQ(started.control(controls::SuperFirePriorityBar).position(),
+                  static_cast<int>(f.byte("WEAPONSTATSSTART", 32)));
+        EXPECT_EQ(started.text(controls::SupFirePri), number(f.byte("WEAPONSTATSSTART", 32)));
     }
     started.show(1);
-    EXPECT_EQ(started.text(ui::ComboBox1), "281 Heavy laser");
+    EXPECT_EQ(started.text(controls::Laser1List), "281 Heavy laser");
     started.show(3); // 999 is nowhere in the list
-    EXPECT_EQ(started.text(ui::ComboBox8), "Unkown");
+    EXPECT_EQ(started.text(controls::Laser3List), "Unkown");
     started.show(11); // a boot line is found by its code
-    EXPECT_EQ(started.text(ui::ComboBox1), "299 Debug weapon, used at boot");
+    EXPECT_EQ(started.text(controls::Laser1List), "299 Debug weapon, used at boot");
     EXPECT_TRUE(started.messages().empty());
 }
 
@@ -140,11 +143,11 @@ TEST(DisplayWeaponry, TrackBarBoxesShowThePositionEvenWhenItStaysTheSame)
     started.show(2);
     const std::string turbo = number(EntryFields(builder, 2).byte("WEAPONSTATSSTART", 30));
     const std::string super = number(EntryFields(builder, 2).byte("WEAPONSTATSSTART", 32));
-    started.form().userEdit(ui::TurboFirePri, "7");
-    started.form().userEdit(ui::SupFirePri, "8");
+    started.form().userEdit(controls::TurboFirePri, "7");
+    started.form().userEdit(controls::SupFirePri, "8");
     started.show(2);
-    EXPECT_EQ(started.text(ui::TurboFirePri), turbo);
-    EXPECT_EQ(started.text(ui::SupFirePri), super);
+    EXPECT_EQ(started.text(controls::TurboFirePri), turbo);
+    EXPECT_EQ(started.text(controls::SupFirePri), super);
 }
 
 TEST(DisplayWeaponry, GunConvergenceIsFoundByCodeWithinItsSection)
@@ -152,15 +155,15 @@ TEST(DisplayWeaponry, GunConvergenceIsFoundByCodeWithinItsSection)
     for (const Family family : {Family::Xvt, Family::Xwa}) {
         SCOPED_TRACE(family == Family::Xwa ? "XWA" : "XvT");
         StartedGame started((GameBuilder(family)));
-        EXPECT_EQ(started.text(ui::ComboBox9), "1  Close, 300 m");
+        EXPECT_EQ(started.text(controls::GunConvergenceList), "1  Close, 300 m");
         started.show(6);
-        EXPECT_EQ(started.text(ui::ComboBox9), "0  None");
+        EXPECT_EQ(started.text(controls::GunConvergenceList), "0  None");
         started.show(9); // the boot line is not in the list but is found
-        EXPECT_EQ(started.text(ui::ComboBox9), "99 Reserved, used at boot");
+        EXPECT_EQ(started.text(controls::GunConvergenceList), "99 Reserved, used at boot");
         started.show(13); // 7 only appears after the next section's header
-        EXPECT_EQ(started.text(ui::ComboBox9), "7 Unkown");
+        EXPECT_EQ(started.text(controls::GunConvergenceList), "7 Unkown");
         started.show(5);
-        EXPECT_EQ(started.text(ui::ComboBox9), "5  Parallel, no convergence");
+        EXPECT_EQ(started.text(controls::GunConvergenceList), "5  Parallel, no convergence");
         EXPECT_TRUE(started.messages().empty());
     }
 }
@@ -171,7 +174,7 @@ TEST(DisplayWeaponry, XvtHardpointsFillTwelveRowsHeadedFromZero)
     StartedGame started(builder);
     started.show(5);
     const EntryFields f(builder, 5);
-    const Control& grid = started.control(ui::wpn);
+    const Control& grid = started.control(controls::WeaponSlotsGrid);
     ASSERT_GE(grid.rowCount(), 13u);
     EXPECT_EQ(grid.cell(0, 1), "X");
     EXPECT_EQ(grid.cell(0, 2), "Y");
@@ -193,7 +196,7 @@ TEST(DisplayWeaponry, XwaHardpointsFillTwentySixRowsHeadedFromOne)
     StartedGame started(builder);
     started.show(7);
     const EntryFields f(builder, 7);
-    const Control& grid = started.control(ui::wpn);
+    const Control& grid = started.control(controls::WeaponSlotsGrid);
     ASSERT_GE(grid.rowCount(), 27u);
     EXPECT_EQ(grid.cell(0, 4), "Capacity");
     bool negative = false;

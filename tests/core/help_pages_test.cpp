@@ -3,12 +3,12 @@
 #include "Command.h"
 #include "GameBuilder.h"
 
+#include "controls/CockpitEditorControls.h"
+#include "controls/MainWindowControls.h"
+#include "controls/MainWindowPages.h"
+#include "controls/WindowForms.h"
 #include "form/Form.h"
 #include "profile/ProfileKey.h"
-#include "windows/CockpitEditorControls.h"
-#include "windows/MainWindowControls.h"
-#include "windows/MainWindowPages.h"
-#include "windows/WindowForms.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,7 @@ TEST(HelpPages, NameEveryWindowPageButtonAndMenuItem)
             }
         }
     }
-    for (const std::string_view page : ui::kMainWindowPages)
+    for (const std::string_view page : controls::kMainWindowPages)
         EXPECT_NE(help.find(page), std::string::npos) << page;
 }
 
@@ -83,13 +83,13 @@ TEST(HelpPages, BoxesAndButtonsCarryTheirToolTips)
     const auto main = buildMainWindowForm();
     const auto cockpit = buildCockpitEditorForm();
     const std::tuple<const Form*, ControlKey, std::string_view> hints[] = {
-        {main.get(), ui::DBOPTFile, "The OPT file used in the game"},
-        {main.get(), ui::FindButton, "Search for the specified value in the current slot"},
-        {main.get(), ui::CompareButton, "Compare the value with entries from last search"},
-        {main.get(), ui::CockpitBox, "Cockpit file string"},
-        {cockpit.get(), ui::cockpit::PanelBox, "Right click to bring up browse funcion"},
-        {cockpit.get(), ui::cockpit::MapBox, "Right click to bring up browse funcion"},
-        {cockpit.get(), ui::cockpit::MapValue, "Right click to bring up browse funcion"},
+        {main.get(), controls::DBOPTFile, "The OPT file used in the game"},
+        {main.get(), controls::FindButton, "Search for the specified value in the current slot"},
+        {main.get(), controls::CompareButton, "Compare the value with entries from last search"},
+        {main.get(), controls::CockpitBox, "Cockpit file string"},
+        {cockpit.get(), controls::cockpit::PanelBox, "Right click to bring up browse funcion"},
+        {cockpit.get(), controls::cockpit::MapBox, "Right click to bring up browse funcion"},
+        {cockpit.get(), controls::cockpit::MapValue, "Right click to bring up browse funcion"},
     };
     for (const auto& [form, key, hint] : hints)
         EXPECT_EQ((*form)[key].design().hint, hint) << (*form)[key].key();

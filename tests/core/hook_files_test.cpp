@@ -1,11 +1,11 @@
 // The XWA hook files: the values the game takes from them, which source wins, and hostile files.
 #include "GameBuilder.h"
 
+#include "controls/MainWindowControls.h"
 #include "hooks/HookFields.h"
 #include "hooks/HookFiles.h"
 #include "hooks/HookNumber.h"
 #include "hooks/HookOverrides.h"
-#include "windows/MainWindowControls.h"
 
 #include <gtest/gtest.h>
 
@@ -94,9 +94,9 @@ TEST(HookFiles, ConvertsTheExampleFileAsTheGameWould)
     const HookReport report = overridesIn(game);
     EXPECT_EQ(report.summary(),
               "FlightModels\\TestFighter.ini overrides 23 fields of this slot (Statistics, Weaponry, Cockpit)");
-    ASSERT_EQ(report.forControl(ui::StringGrid2).size(), 3u);
-    EXPECT_EQ(report.forControl(ui::SpeedBox).front()->raw, "110");
-    EXPECT_EQ(report.forControl(ui::SpeedBox).front()->line, 4u);
+    ASSERT_EQ(report.forControl(controls::CockpitPositionsGrid).size(), 3u);
+    EXPECT_EQ(report.forControl(controls::SpeedBox).front()->raw, "110");
+    EXPECT_EQ(report.forControl(controls::SpeedBox).front()->line, 4u);
 
     // The speed group cannot give every value: no file value gives 226 (100 gives 225, 101 gives 227).
     for (std::int32_t v = -2000; v <= 2000; ++v)
@@ -189,7 +189,7 @@ TEST(HookFiles, TakesEachValueFromTheSourceTheHooksUse)
                                  {"Turrets.Turret2.OptName", "0"},
                                  {"StatsProfile_Default.ShieldStrength", "25"}};
         EXPECT_EQ(valuesOf(report), expected) << opt;
-        EXPECT_EQ(report.forControl(ui::ComboBox18).front()->raw, "Gun.opt");
+        EXPECT_EQ(report.forControl(controls::Turret1ActivatedList).front()->raw, "Gun.opt");
     }
     EXPECT_EQ(valuesOf(overridesIn(game, 0, 1, "FlightModels\\Craft4.opt")),
               (Values{{"StatsProfile_Default.Yaw", "256"}}));

@@ -41,11 +41,11 @@ TEST_P(LargeInput, AreShownAndRewrittenInProportionToTheirSize)
 
     const auto start = std::chrono::steady_clock::now();
     game.startAt(3);
-    game.form().userPress(ui::NextSlotButton);
+    game.form().userPress(controls::NextSlotButton);
     game.write();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    EXPECT_EQ(game.control(ui::GameVersionBox).text(), game.game.versionName);
+    EXPECT_EQ(game.control(controls::GameVersionBox).text(), game.game.versionName);
     for (const std::string& message : game.messages())
         EXPECT_EQ(message.find("error"), std::string::npos) << message;
     for (const std::string& name : large.files)

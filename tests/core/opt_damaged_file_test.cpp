@@ -8,12 +8,12 @@ namespace {
 // Clicks every mesh and every hardpoint the page lists, as a curious user would.
 void clickEverything(OptGame& opt)
 {
-    const std::size_t meshes = opt.started.control(ui::MeshList).items().size();
+    const std::size_t meshes = opt.started.control(controls::MeshList).items().size();
     for (std::size_t mesh = 0; mesh < meshes; ++mesh) {
-        opt.form().userPick(ui::MeshList, static_cast<int>(mesh));
-        const std::size_t hardpoints = opt.started.control(ui::HardpointList).items().size();
+        opt.form().userPick(controls::MeshList, static_cast<int>(mesh));
+        const std::size_t hardpoints = opt.started.control(controls::HardpointList).items().size();
         for (std::size_t hardpoint = 0; hardpoint < hardpoints; ++hardpoint)
-            opt.form().userPick(ui::HardpointList, static_cast<int>(hardpoint));
+            opt.form().userPick(controls::HardpointList, static_cast<int>(hardpoint));
     }
 }
 
@@ -120,7 +120,7 @@ TEST(OptDamagedFile, PointersCountsAndLoopsThatLieGiveMessages)
         std::string damaged = model;
         damage.apply(damaged);
         opt.put(damaged);
-        EXPECT_EQ(opt.started.control(ui::MeshList).items().size(), damage.meshesListed);
+        EXPECT_EQ(opt.started.control(controls::MeshList).items().size(), damage.meshesListed);
         clickEverything(opt);
         EXPECT_EQ(opt.started.messages(), damage.messages);
         EXPECT_EQ(opt.bytes(), damaged);
@@ -135,8 +135,8 @@ TEST(OptDamagedFile, AMeshListsAtMost256Hardpoints)
         for (std::int32_t i = 0; i < hardpoints; ++i)
             mesh.children.push_back(OptHardpointNode{i % 40, {static_cast<float>(i), 0, 0}});
         OptGame opt(Family::Xvt, OptFileBuilder().mesh(mesh));
-        ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
-        const Control& list = opt.started.control(ui::HardpointList);
+        ASSERT_TRUE(opt.form().userPick(controls::MeshList, 0));
+        const Control& list = opt.started.control(controls::HardpointList);
         if (hardpoints <= 256) {
             EXPECT_EQ(list.items().size(), 256u);
             EXPECT_EQ(list.items()[255], "15: FiredBomb");
@@ -146,7 +146,7 @@ TEST(OptDamagedFile, AMeshListsAtMost256Hardpoints)
             EXPECT_EQ(opt.started.messages(), std::vector<std::string>{"PLORIK|Mesh 0 has more than 256 hardpoints; at "
                                                                        "most 256 can be listed."});
             // Nothing of the mesh was kept: its hardpoints cannot be written.
-            ASSERT_TRUE(opt.form().userPress(ui::WriteHardpointButton));
+            ASSERT_TRUE(opt.form().userPress(controls::WriteHardpointButton));
             EXPECT_EQ(opt.started.messages().back(),
                       "PLORIK error:|Select a hardpoint of this mesh first. Nothing was written.");
         }

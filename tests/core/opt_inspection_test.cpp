@@ -48,40 +48,43 @@ TEST(OptInspection, ShowsEachMeshsChildrenInTheOrderOfItsChildList)
         for (const std::int32_t globalOffset : {0, 8, 0x2F00}) {
             SCOPED_TRACE(number(globalOffset) + (family == Family::Xwa ? " XWA" : " XvT"));
             OptGame opt(family, threeMeshes(globalOffset));
-            EXPECT_TRUE(opt.started.control(ui::OptInfoGroup).enabled());
-            EXPECT_EQ(opt.started.control(ui::MeshList).items(), (std::vector<std::string>{"0", "1", "2"}));
+            EXPECT_TRUE(opt.started.control(controls::OptInfoGroup).enabled());
+            EXPECT_EQ(opt.started.control(controls::MeshList).items(), (std::vector<std::string>{"0", "1", "2"}));
 
-            ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
-            EXPECT_EQ(opt.text(ui::MeshInfoBox),
+            ASSERT_TRUE(opt.form().userPick(controls::MeshList, 0));
+            EXPECT_EQ(opt.text(controls::MeshInfoBox),
                       lines({"Mesh info:", "Mesh offset: " + number(opt.layout.meshes[0]), "Vertices: 300",
                              "VX Offset: " + number(opt.child(0, 1) + 24), "Mesh type:6: Engine ",
                              "Mesh hitzone Offset: " + number(opt.child(0, 2) + 32)}));
-            EXPECT_EQ(cells(opt.started.control(ui::HitzoneGrid)), kBoxShown);
-            EXPECT_EQ(opt.text(ui::MeshTypeBox), "6: Engine ");
-            EXPECT_EQ(opt.started.control(ui::HardpointList).items(),
+            EXPECT_EQ(cells(opt.started.control(controls::HitzoneGrid)), kBoxShown);
+            EXPECT_EQ(opt.text(controls::MeshTypeBox), "6: Engine ");
+            EXPECT_EQ(opt.started.control(controls::HardpointList).items(),
                       (std::vector<std::string>{"1: RebelLaser", "Unknown"}));
-            ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 0));
-            EXPECT_EQ(opt.text(ui::HardpointTypeBox), "1: RebelLaser");
-            EXPECT_EQ(opt.text(ui::HardpointX) + "|" + opt.text(ui::HardpointY) + "|" + opt.text(ui::HardpointZ),
+            ASSERT_TRUE(opt.form().userPick(controls::HardpointList, 0));
+            EXPECT_EQ(opt.text(controls::HardpointTypeBox), "1: RebelLaser");
+            EXPECT_EQ(opt.text(controls::HardpointX) + "|" + opt.text(controls::HardpointY) + "|" +
+                          opt.text(controls::HardpointZ),
                       "2.5|-0.125|100");
-            ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 1));
-            EXPECT_EQ(opt.started.control(ui::HardpointTypeBox).index(), -1);
+            ASSERT_TRUE(opt.form().userPick(controls::HardpointList, 1));
+            EXPECT_EQ(opt.started.control(controls::HardpointTypeBox).index(), -1);
 
             // A type past the list shows "Unknown" and selects nothing; vertex nodes each give two lines.
-            ASSERT_TRUE(opt.form().userPick(ui::MeshList, 1));
-            EXPECT_EQ(opt.text(ui::MeshInfoBox),
+            ASSERT_TRUE(opt.form().userPick(controls::MeshList, 1));
+            EXPECT_EQ(opt.text(controls::MeshInfoBox),
                       lines({"Mesh info:", "Mesh offset: " + number(opt.layout.meshes[1]), "Mesh type:Unknown",
                              "Mesh hitzone Offset: " + number(opt.child(1, 1) + 32), "Vertices: 5",
                              "VX Offset: " + number(opt.child(1, 2) + 24), "Vertices: 7",
                              "VX Offset: " + number(opt.child(1, 3) + 24)}));
-            EXPECT_EQ(opt.started.control(ui::MeshTypeBox).index(), -1);
-            EXPECT_EQ(opt.started.control(ui::HardpointList).items(), (std::vector<std::string>{"39: AI Hangar"}));
+            EXPECT_EQ(opt.started.control(controls::MeshTypeBox).index(), -1);
+            EXPECT_EQ(opt.started.control(controls::HardpointList).items(),
+                      (std::vector<std::string>{"39: AI Hangar"}));
 
             // A mesh without children shows no other mesh's box or hardpoints.
-            ASSERT_TRUE(opt.form().userPick(ui::MeshList, 2));
-            EXPECT_EQ(opt.text(ui::MeshInfoBox), lines({"Mesh info:", "Mesh offset: " + number(opt.layout.meshes[2])}));
-            EXPECT_EQ(cells(opt.started.control(ui::HitzoneGrid)), std::vector<std::string>(12));
-            EXPECT_TRUE(opt.started.control(ui::HardpointList).items().empty());
+            ASSERT_TRUE(opt.form().userPick(controls::MeshList, 2));
+            EXPECT_EQ(opt.text(controls::MeshInfoBox),
+                      lines({"Mesh info:", "Mesh offset: " + number(opt.layout.meshes[2])}));
+            EXPECT_EQ(cells(opt.started.control(controls::HitzoneGrid)), std::vector<std::string>(12));
+            EXPECT_TRUE(opt.started.control(controls::HardpointList).items().empty());
             EXPECT_EQ(opt.bytes(), opt.original);
             EXPECT_EQ(opt.started.messages(), std::vector<std::string>{});
         }
@@ -114,16 +117,16 @@ TEST(OptInspection, TheGroupFollowsAModelFileInsideTheGameFolder)
         SCOPED_TRACE(each.name);
         opt.nameModel(2, each.name);
         opt.started.show(2);
-        EXPECT_EQ(opt.text(ui::DBOPTFile), each.name);
-        EXPECT_EQ(opt.started.control(ui::OptInfoGroup).enabled(), each.enabled);
-        EXPECT_EQ(opt.started.control(ui::WriteMeshTypeButton).enabled(), each.enabled);
-        EXPECT_EQ(opt.started.control(ui::MeshList).items().size(), each.enabled ? 3u : 0u);
+        EXPECT_EQ(opt.text(controls::DBOPTFile), each.name);
+        EXPECT_EQ(opt.started.control(controls::OptInfoGroup).enabled(), each.enabled);
+        EXPECT_EQ(opt.started.control(controls::WriteMeshTypeButton).enabled(), each.enabled);
+        EXPECT_EQ(opt.started.control(controls::MeshList).items().size(), each.enabled ? 3u : 0u);
         opt.started.show(1);
     }
     // An OPT file without meshes: an empty list in an enabled group.
     opt.put(OptFileBuilder().bytes());
-    EXPECT_TRUE(opt.started.control(ui::OptInfoGroup).enabled());
-    EXPECT_TRUE(opt.started.control(ui::MeshList).items().empty());
+    EXPECT_TRUE(opt.started.control(controls::OptInfoGroup).enabled());
+    EXPECT_TRUE(opt.started.control(controls::MeshList).items().empty());
     EXPECT_TRUE(opt.started.messages().empty());
 }
 
@@ -132,13 +135,13 @@ TEST(OptInspection, WritesPatchTheFileInPlaceAndShowWhatItNowHolds)
     for (const std::int32_t globalOffset : {0, 0x2F00}) {
         SCOPED_TRACE(globalOffset);
         OptGame opt(Family::Xwa, threeMeshes(globalOffset));
-        ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
-        ASSERT_TRUE(opt.form().userPick(ui::MeshTypeBox, 31));
+        ASSERT_TRUE(opt.form().userPick(controls::MeshList, 0));
+        ASSERT_TRUE(opt.form().userPick(controls::MeshTypeBox, 31));
         const std::vector<std::string> typed = {"0.1", " 7 ", "-2.5", "1e3", "3.14159265", "0",
                                                 "-0",  "inf", "12",   "13",  "14",         "1234567.89"};
         for (std::size_t k = 0; k < typed.size(); ++k)
-            ASSERT_TRUE(opt.form().userEditCell(ui::HitzoneGrid, k / 3 + 1, k % 3 + 1, typed[k]));
-        ASSERT_TRUE(opt.form().userPress(ui::WriteMeshTypeButton));
+            ASSERT_TRUE(opt.form().userEditCell(controls::HitzoneGrid, k / 3 + 1, k % 3 + 1, typed[k]));
+        ASSERT_TRUE(opt.form().userPress(controls::WriteMeshTypeButton));
 
         constexpr float kInfinity = std::numeric_limits<float>::infinity();
         std::string expected = opt.original;
@@ -149,18 +152,18 @@ TEST(OptInspection, WritesPatchTheFileInPlaceAndShowWhatItNowHolds)
         for (std::size_t k = 0; k < written.size(); ++k)
             putFloat(expected, descriptor + 32 + 4 * static_cast<std::int64_t>(k), written[k]);
         EXPECT_EQ(opt.bytes(), expected);
-        EXPECT_EQ(opt.text(ui::MeshTypeBox), "31: Reactor");
-        EXPECT_EQ(cells(opt.started.control(ui::HitzoneGrid)),
+        EXPECT_EQ(opt.text(controls::MeshTypeBox), "31: Reactor");
+        EXPECT_EQ(cells(opt.started.control(controls::HitzoneGrid)),
                   (std::vector<std::string>{"0.1", "7", "-2.5", "1000", "3.141593", "0", "-0", "inf", "12", "13", "14",
                                             "1234568"}));
-        EXPECT_NE(opt.text(ui::MeshInfoBox).find("Mesh type:31: Reactor\r\n"), std::string::npos);
+        EXPECT_NE(opt.text(controls::MeshInfoBox).find("Mesh type:31: Reactor\r\n"), std::string::npos);
 
-        ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 1));
-        ASSERT_TRUE(opt.form().userPick(ui::HardpointTypeBox, 21));
-        opt.form().userEdit(ui::HardpointX, "-4.75");
-        opt.form().userEdit(ui::HardpointY, "1e-3");
-        opt.form().userEdit(ui::HardpointZ, "65536.5");
-        ASSERT_TRUE(opt.form().userPress(ui::WriteHardpointButton));
+        ASSERT_TRUE(opt.form().userPick(controls::HardpointList, 1));
+        ASSERT_TRUE(opt.form().userPick(controls::HardpointTypeBox, 21));
+        opt.form().userEdit(controls::HardpointX, "-4.75");
+        opt.form().userEdit(controls::HardpointY, "1e-3");
+        opt.form().userEdit(controls::HardpointZ, "65536.5");
+        ASSERT_TRUE(opt.form().userPress(controls::WriteHardpointButton));
         const std::int64_t hardpoint = opt.child(0, 5) + 24;
         putInt32(expected, hardpoint, 21);
         putFloat(expected, hardpoint + 4, -4.75f);
@@ -168,9 +171,9 @@ TEST(OptInspection, WritesPatchTheFileInPlaceAndShowWhatItNowHolds)
         putFloat(expected, hardpoint + 12, 65536.5f);
         EXPECT_EQ(opt.bytes(), expected);
         // The mesh is shown again: the list says what the file holds, and no hardpoint is selected.
-        EXPECT_EQ(opt.started.control(ui::HardpointList).items(),
+        EXPECT_EQ(opt.started.control(controls::HardpointList).items(),
                   (std::vector<std::string>{"1: RebelLaser", "21: DockingPoint"}));
-        EXPECT_EQ(opt.started.control(ui::HardpointList).index(), -1);
+        EXPECT_EQ(opt.started.control(controls::HardpointList).index(), -1);
         EXPECT_TRUE(opt.started.messages().empty());
     }
 }
@@ -181,22 +184,22 @@ TEST(OptInspection, ATypeThatItsListDoesNotHoldKeepsItsBytesWhileTheRestIsWritte
     // as the file has them (the expected bytes keep them).
     OptGame opt(Family::Xwa, threeMeshes(0));
     std::string expected = opt.original;
-    ASSERT_TRUE(opt.form().userPick(ui::MeshList, 1));
-    ASSERT_EQ(opt.started.control(ui::MeshTypeBox).index(), -1);
+    ASSERT_TRUE(opt.form().userPick(controls::MeshList, 1));
+    ASSERT_EQ(opt.started.control(controls::MeshTypeBox).index(), -1);
     for (std::size_t k = 0; k < 12; ++k) {
-        ASSERT_TRUE(opt.form().userEditCell(ui::HitzoneGrid, k / 3 + 1, k % 3 + 1, number(static_cast<int>(k))));
+        ASSERT_TRUE(opt.form().userEditCell(controls::HitzoneGrid, k / 3 + 1, k % 3 + 1, number(static_cast<int>(k))));
         putFloat(expected, opt.child(1, 1) + 32 + 4 * static_cast<std::int64_t>(k), static_cast<float>(k));
     }
-    ASSERT_TRUE(opt.form().userPress(ui::WriteMeshTypeButton));
+    ASSERT_TRUE(opt.form().userPress(controls::WriteMeshTypeButton));
     EXPECT_EQ(opt.bytes(), expected);
 
-    ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
-    ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 1));
-    ASSERT_EQ(opt.started.control(ui::HardpointTypeBox).index(), -1);
-    opt.form().userEdit(ui::HardpointX, "1.5");
-    opt.form().userEdit(ui::HardpointY, "-2");
-    opt.form().userEdit(ui::HardpointZ, "8");
-    ASSERT_TRUE(opt.form().userPress(ui::WriteHardpointButton));
+    ASSERT_TRUE(opt.form().userPick(controls::MeshList, 0));
+    ASSERT_TRUE(opt.form().userPick(controls::HardpointList, 1));
+    ASSERT_EQ(opt.started.control(controls::HardpointTypeBox).index(), -1);
+    opt.form().userEdit(controls::HardpointX, "1.5");
+    opt.form().userEdit(controls::HardpointY, "-2");
+    opt.form().userEdit(controls::HardpointZ, "8");
+    ASSERT_TRUE(opt.form().userPress(controls::WriteHardpointButton));
     const std::int64_t hardpoint = opt.child(0, 5) + 24;
     putFloat(expected, hardpoint + 4, 1.5f);
     putFloat(expected, hardpoint + 8, -2.0f);
@@ -207,21 +210,21 @@ TEST(OptInspection, ATypeThatItsListDoesNotHoldKeepsItsBytesWhileTheRestIsWritte
 
 TEST(OptInspection, ADisplayThatStoppedLeavesNoModelToWrite)
 {
-    for (const ControlKey button : {ui::WriteMeshTypeButton, ui::WriteHardpointButton}) {
+    for (const ControlKey button : {controls::WriteMeshTypeButton, controls::WriteHardpointButton}) {
         SCOPED_TRACE(button);
         OptGame opt(Family::Xwa, threeMeshes(0));
         const auto otherModel = *modelPath(opt.builder, opt.started.game.gameDir, 2);
         const std::string other = readFile(otherModel);
         // Slot 1's mesh and hardpoint are shown and edited; then slot 2's display stops half-way.
-        ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
-        ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 0));
-        opt.form().userEditCell(ui::HitzoneGrid, 1, 1, "99");
-        opt.form().userEdit(ui::HardpointX, "99");
+        ASSERT_TRUE(opt.form().userPick(controls::MeshList, 0));
+        ASSERT_TRUE(opt.form().userPick(controls::HardpointList, 0));
+        opt.form().userEditCell(controls::HitzoneGrid, 1, 1, "99");
+        opt.form().userEdit(controls::HardpointX, "99");
         std::filesystem::remove(opt.started.game.gameDir / "specdesc.txt");
         opt.started.show(2);
         ASSERT_TRUE(opt.started.session->slotNotShown());
-        EXPECT_TRUE(opt.started.control(ui::MeshList).items().empty());
-        EXPECT_TRUE(opt.started.control(ui::HardpointList).items().empty());
+        EXPECT_TRUE(opt.started.control(controls::MeshList).items().empty());
+        EXPECT_TRUE(opt.started.control(controls::HardpointList).items().empty());
 
         opt.started.prompter.clearRecords();
         ASSERT_TRUE(opt.form().userPress(button));
@@ -246,38 +249,38 @@ TEST(OptInspection, AWriteThatCannotBeMadeWritesNothing)
     };
     const auto pick = [](ControlKey key, int index) { return [=](OptGame& opt) { opt.form().userPick(key, index); }; };
     const std::vector<Refusal> refusals = {
-        {"no mesh selected since the refill", [](OptGame&) {}, ui::WriteMeshTypeButton, selectMesh},
-        {"a mesh without a mesh descriptor", pick(ui::MeshList, 2), ui::WriteMeshTypeButton,
+        {"no mesh selected since the refill", [](OptGame&) {}, controls::WriteMeshTypeButton, selectMesh},
+        {"a mesh without a mesh descriptor", pick(controls::MeshList, 2), controls::WriteMeshTypeButton,
          "PLORIK error:|Mesh 2 has no mesh descriptor, so it has no mesh type and collision box to write. Nothing "
          "was written."},
         {"the mesh of another slot's file",
          [](OptGame& opt) {
-             opt.form().userPick(ui::MeshList, 0);
+             opt.form().userPick(controls::MeshList, 0);
              opt.started.show(2);
          },
-         ui::WriteMeshTypeButton, selectMesh},
+         controls::WriteMeshTypeButton, selectMesh},
         {"a cell that is no number",
          [](OptGame& opt) {
-             opt.form().userPick(ui::MeshList, 0);
-             opt.form().userEditCell(ui::HitzoneGrid, 4, 3, "1.5.2");
+             opt.form().userPick(controls::MeshList, 0);
+             opt.form().userEditCell(controls::HitzoneGrid, 4, 3, "1.5.2");
          },
-         ui::WriteMeshTypeButton,
+         controls::WriteMeshTypeButton,
          "PLORIK|\"1.5.2\" is not a valid floating point value (Max Z).\r\rNothing was written."},
-        {"no hardpoint selected", pick(ui::MeshList, 0), ui::WriteHardpointButton, selectHardpoint},
+        {"no hardpoint selected", pick(controls::MeshList, 0), controls::WriteHardpointButton, selectHardpoint},
         {"a hardpoint of another slot's file",
          [](OptGame& opt) {
-             opt.form().userPick(ui::MeshList, 0);
-             opt.form().userPick(ui::HardpointList, 0);
+             opt.form().userPick(controls::MeshList, 0);
+             opt.form().userPick(controls::HardpointList, 0);
              opt.started.show(2);
          },
-         ui::WriteHardpointButton, selectHardpoint},
+         controls::WriteHardpointButton, selectHardpoint},
         {"a position that is no number",
          [](OptGame& opt) {
-             opt.form().userPick(ui::MeshList, 0);
-             opt.form().userPick(ui::HardpointList, 0);
-             opt.form().userEdit(ui::HardpointZ, "1,5");
+             opt.form().userPick(controls::MeshList, 0);
+             opt.form().userPick(controls::HardpointList, 0);
+             opt.form().userEdit(controls::HardpointZ, "1,5");
          },
-         ui::WriteHardpointButton,
+         controls::WriteHardpointButton,
          "PLORIK|\"1,5\" is not a valid floating point value (Hardpoint Z).\r\rNothing was written."},
     };
     for (const Refusal& refusal : refusals) {
@@ -296,13 +299,13 @@ TEST(OptInspection, AWriteThatCannotBeMadeWritesNothing)
 TEST(OptInspection, AnotherProgramsChangeToTheFileStopsTheWrite)
 {
     OptGame opt(Family::Xvt, threeMeshes(0));
-    ASSERT_TRUE(opt.form().userPick(ui::MeshList, 0));
-    ASSERT_TRUE(opt.form().userPick(ui::HardpointList, 0));
+    ASSERT_TRUE(opt.form().userPick(controls::MeshList, 0));
+    ASSERT_TRUE(opt.form().userPick(controls::HardpointList, 0));
     // The file is rewritten with its nodes elsewhere while the page shows the old offsets.
     std::string moved = threeMeshes(0).globalOffset(0x100).bytes();
     moved.insert(22 + 3 * 4, std::string(64, '\0'));
     writeFile(opt.model, moved);
-    for (ControlKey button : {ui::WriteMeshTypeButton, ui::WriteHardpointButton}) {
+    for (ControlKey button : {controls::WriteMeshTypeButton, controls::WriteHardpointButton}) {
         opt.started.prompter.clearRecords();
         ASSERT_TRUE(opt.form().userPress(button));
         ASSERT_EQ(opt.started.messages().size(), 1u);

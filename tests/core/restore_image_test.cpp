@@ -14,10 +14,10 @@ namespace {
 void editAndWrite(WriteGame& game, std::int32_t slot, const std::string& name, const std::vector<std::string>& answers)
 {
     if (game.session->currentSlot() != slot)
-        game.form().userEdit(ui::CraftNoBox, std::to_string(slot));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, name));
-    ASSERT_TRUE(game.form().userEdit(ui::ShieldRechargeBox, "3"));
-    ASSERT_TRUE(game.form().userEdit(ui::DescriptionBox, "Rebuilt " + name));
+        game.form().userEdit(controls::CraftNoBox, std::to_string(slot));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, name));
+    ASSERT_TRUE(game.form().userEdit(controls::ScoreBox, "3"));
+    ASSERT_TRUE(game.form().userEdit(controls::DescriptionBox, "Rebuilt " + name));
     game.write(answers);
 }
 
@@ -53,7 +53,7 @@ TEST(RestoreFromImage, UndoesEditsOfSlotsAndTextFilesByteForByte)
         WriteGame game{builder};
         const auto before = snapshot(game.game.gameDir);
         backUpAndRestart(game, 7);
-        const std::string shownName = game.control(ui::CraftNameBox).text();
+        const std::string shownName = game.control(controls::CraftNameBox).text();
         editAndWrite(game, 3, "Restored Three", {});
         editAndWrite(game, 7, "Restored Seven", {});
         // The weapon block changes behind the editor's back; a pilot file appears.
@@ -66,7 +66,7 @@ TEST(RestoreFromImage, UndoesEditsOfSlotsAndTextFilesByteForByte)
         const auto edited = snapshot(game.game.gameDir);
         ASSERT_GE(changedFiles(before, edited).size(), 4u);
 
-        ASSERT_TRUE(press(game, ui::Recreatefromimage1));
+        ASSERT_TRUE(press(game, controls::RecreateFromImageItem));
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         EXPECT_EQ(status(game), "Done.");
         auto expected = before;
@@ -75,7 +75,7 @@ TEST(RestoreFromImage, UndoesEditsOfSlotsAndTextFilesByteForByte)
             put(expected[game.game.exeName], weapons + 10, "WEAPONS");
         EXPECT_EQ(changedFiles(expected, snapshot(game.game.gameDir)), std::set<std::string>{});
         // The slot on screen shows what was restored.
-        EXPECT_EQ(game.control(ui::CraftNameBox).text(), shownName);
+        EXPECT_EQ(game.control(controls::CraftNameBox).text(), shownName);
     }
 }
 
@@ -87,27 +87,27 @@ TEST(RestoreSingleSlot, RestoresTheSlotsRecordsAndTheSpeciesEntriesThatNameIt)
         WriteGame game{builder};
         const std::string original = game.exe();
         backUpAndRestart(game, 5);
-        const std::string shownRecharge = game.control(ui::ShieldRechargeBox).text();
+        const std::string shownRecharge = game.control(controls::ScoreBox).text();
         editAndWrite(game, 4, "Four", {});
         // Slot 5 of the XWA demo has no species: "yes" gives it the new species 221, whose entry
         // held slot 221. Its ship list values are entered first.
-        game.form().userEdit(ui::CraftNoBox, "5");
+        game.form().userEdit(controls::CraftNoBox, "5");
         if (family == Family::Xwa) {
-            ASSERT_TRUE(game.form().userEdit(ui::Shiplistnamebox, "Five"));
-            ASSERT_TRUE(game.form().userEdit(ui::Playmodebox, "Flyable"));
-            ASSERT_TRUE(game.form().userEdit(ui::InSkirmishBox, "Skirmish"));
+            ASSERT_TRUE(game.form().userEdit(controls::Shiplistnamebox, "Five"));
+            ASSERT_TRUE(game.form().userEdit(controls::Playmodebox, "Flyable"));
+            ASSERT_TRUE(game.form().userEdit(controls::InSkirmishBox, "Skirmish"));
         }
         editAndWrite(game, 5, "Five",
                      family == Family::Xwa ? std::vector<std::string>{"yes"} : std::vector<std::string>{});
         if (family == Family::Xwa) {
-            ASSERT_EQ(game.control(ui::SpecNo).text(), "221");
+            ASSERT_EQ(game.control(controls::SpecNo).text(), "221");
         }
         editAndWrite(game, 6, "Six", {});
         const auto edited = snapshot(game.game.gameDir);
-        game.form().userEdit(ui::CraftNoBox, "5");
+        game.form().userEdit(controls::CraftNoBox, "5");
         game.prompter.clearRecords();
 
-        ASSERT_TRUE(press(game, ui::Recreatesingleslot1));
+        ASSERT_TRUE(press(game, controls::RecreateSingleSlotItem));
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         EXPECT_EQ(status(game), "Done.");
         auto expected = edited;
@@ -122,8 +122,8 @@ TEST(RestoreSingleSlot, RestoresTheSlotsRecordsAndTheSpeciesEntriesThatNameIt)
         }
         EXPECT_EQ(changedFiles(expected, snapshot(game.game.gameDir)), std::set<std::string>{});
         // The executable's values come back; the names, kept in the text files, stay.
-        EXPECT_EQ(game.control(ui::ShieldRechargeBox).text(), shownRecharge);
-        EXPECT_EQ(game.control(ui::CraftNameBox).text(), "Five");
+        EXPECT_EQ(game.control(controls::ScoreBox).text(), shownRecharge);
+        EXPECT_EQ(game.control(controls::CraftNameBox).text(), "Five");
     }
 }
 
@@ -140,25 +140,26 @@ TEST(RestoreFromImage, ABlockFileOfAnotherSizeOrBeyondTheExecutableStopsBeforeAn
     };
     const auto sized = [](std::size_t bytes) { return " has " + std::to_string(bytes) + " bytes; a backup writes"; };
     const Case cases[] = {
-        {"craft table of 100 bytes", ui::Recreatefromimage1, "shipstats8192.bin",
+        {"craft table of 100 bytes", controls::RecreateFromImageItem, "shipstats8192.bin",
          [](std::string& bytes, const std::string&) { bytes.resize(100); }, sized(100)},
-        {"weapon block longer", ui::Recreatefromimage1, "Weaponstats118784.bin",
+        {"weapon block longer", controls::RecreateFromImageItem, "Weaponstats118784.bin",
          [](std::string& bytes, const std::string&) { bytes += "LONGER"; }, sized(342)},
-        {"ship type block a byte short", ui::Recreatefromimage1, "shiptypeblock",
+        {"ship type block a byte short", controls::RecreateFromImageItem, "shiptypeblock",
          [](std::string& bytes, const std::string&) { bytes.pop_back(); }, "shiptypeblock"},
-        {"species table past the end", ui::Recreatefromimage1, "specno114688.bin",
+        {"species table past the end", controls::RecreateFromImageItem, "specno114688.bin",
          [](std::string& bytes, const std::string&) { bytes.append(20000, 'x'); }, "(the species table)"},
-        {"short craft table, one slot", ui::Recreatesingleslot1, "shipstats8192.bin",
+        {"short craft table, one slot", controls::RecreateSingleSlotItem, "shipstats8192.bin",
          [](std::string& bytes, const std::string&) { bytes.resize(bytes.size() - 1); }, "shipstats8192.bin"},
-        {"longer species table, one slot", ui::Recreatesingleslot1, "specno114688.bin",
+        {"longer species table, one slot", controls::RecreateSingleSlotItem, "specno114688.bin",
          [](std::string& bytes, const std::string&) { bytes += "xy"; }, "specno114688.bin"},
-        {"a ZT file saved over the craft table, package", ui::ZTpackage1, "shipstats8192.bin",
+        {"a ZT file saved over the craft table, package", controls::ZtPackageItem, "shipstats8192.bin",
          [](std::string& bytes, const std::string& zt) { bytes = zt; }, "shipstats8192.bin"},
-        {"a ZT file saved over the craft table", ui::Recreatefromimage1, "shipstats8192.bin",
+        {"a ZT file saved over the craft table", controls::RecreateFromImageItem, "shipstats8192.bin",
          [](std::string& bytes, const std::string& zt) { bytes = zt; }, "shipstats8192.bin"},
         // Refused by its size alone: reading it would take 2 GB.
-        {"craft table of 2 GB", ui::Recreatefromimage1, "shipstats8192.bin", nullptr, sized(std::size_t{2} << 30)},
-        {"weapon block of 2 GB, package", ui::ZTpackage1, "Weaponstats118784.bin", nullptr,
+        {"craft table of 2 GB", controls::RecreateFromImageItem, "shipstats8192.bin", nullptr,
+         sized(std::size_t{2} << 30)},
+        {"weapon block of 2 GB, package", controls::ZtPackageItem, "Weaponstats118784.bin", nullptr,
          sized(std::size_t{2} << 30)},
     };
     for (const Case& each : cases) {
@@ -167,7 +168,7 @@ TEST(RestoreFromImage, ABlockFileOfAnotherSizeOrBeyondTheExecutableStopsBeforeAn
         backUpAndRestart(game, 230);
         editAndWrite(game, 230, "Changed", {});
         const std::filesystem::path zt = game.dir.path() / "slot.zt";
-        ASSERT_TRUE(press(game, ui::SaveasZT1, {"file:" + zt.string()}));
+        ASSERT_TRUE(press(game, controls::SaveAsZtItem, {"file:" + zt.string()}));
         const std::string ztFile = readFile(zt);
         std::filesystem::remove(zt);
         game.prompter.clearRecords();
@@ -186,10 +187,10 @@ TEST(RestoreFromImage, ABlockFileOfAnotherSizeOrBeyondTheExecutableStopsBeforeAn
         const auto before = snapshot(game.game.gameDir);
         const std::filesystem::path package = game.dir.path() / "package.zt";
         ASSERT_TRUE(press(game, each.command,
-                          each.command == ui::ZTpackage1 ? std::vector<std::string>{"file:" + package.string()}
-                                                         : std::vector<std::string>{}));
+                          each.command == controls::ZtPackageItem ? std::vector<std::string>{"file:" + package.string()}
+                                                                  : std::vector<std::string>{}));
         // The package asks for its file first.
-        const std::size_t asked = each.command == ui::ZTpackage1 ? 1 : 0;
+        const std::size_t asked = each.command == controls::ZtPackageItem ? 1 : 0;
         ASSERT_EQ(game.prompter.records().size(), asked + 1) << ::testing::PrintToString(game.messages());
         const Message& shown = game.prompter.records().back().message;
         EXPECT_EQ(shown.caption, "PLORIK error:");
@@ -200,17 +201,18 @@ TEST(RestoreFromImage, ABlockFileOfAnotherSizeOrBeyondTheExecutableStopsBeforeAn
                   std::string::npos)
             << shown.text;
         EXPECT_NE(shown.text.find(each.named), std::string::npos) << shown.text;
-        if (each.command != ui::ZTpackage1) {
+        if (each.command != controls::ZtPackageItem) {
             EXPECT_NE(shown.text.find("Nothing was written."), std::string::npos) << shown.text;
         }
         EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
         EXPECT_FALSE(std::filesystem::exists(package));
-        EXPECT_EQ(status(game).rfind(std::string(each.command == ui::ZTpackage1           ? "Make ZT Package"
-                                                 : each.command == ui::Recreatefromimage1 ? "Recreate from Image"
-                                                                                          : "Recreate Single Slot") +
-                                         " failed: " + named,
-                                     0),
-                  0u)
+        EXPECT_EQ(
+            status(game).rfind(std::string(each.command == controls::ZtPackageItem           ? "Make ZT Package"
+                                           : each.command == controls::RecreateFromImageItem ? "Recreate from Image"
+                                                                                             : "Recreate Single Slot") +
+                                   " failed: " + named,
+                               0),
+            0u)
             << status(game);
     }
 }
@@ -219,7 +221,7 @@ TEST(RestoreFromImage, AnImageWithoutABlockRestoresEveryBlockItHasAndNamesTheAbs
 {
     // An image taken before data.txt named the weapon block and the species table: it has neither
     // file. What it has comes back; the two blocks keep what the game holds now.
-    for (const ControlKey command : {ui::Recreatefromimage1, ui::Recreatesingleslot1}) {
+    for (const ControlKey command : {controls::RecreateFromImageItem, controls::RecreateSingleSlotItem}) {
         SCOPED_TRACE(command.name());
         WriteGame game{GameBuilder(Family::Xwa)};
         const auto original = snapshot(game.game.gameDir);
@@ -236,7 +238,7 @@ TEST(RestoreFromImage, AnImageWithoutABlockRestoresEveryBlockItHasAndNamesTheAbs
 
         ASSERT_TRUE(press(game, command));
         // The single slot has nothing in the weapon block.
-        const bool whole = command == ui::Recreatefromimage1;
+        const bool whole = command == controls::RecreateFromImageItem;
         EXPECT_EQ(game.messages(),
                   std::vector<std::string>{std::string("PLORIK warning:|The backup image has no ") +
                                            (whole ? "Weaponstats118784.bin (the weapon block), specno114688.bin (the "
@@ -247,9 +249,9 @@ TEST(RestoreFromImage, AnImageWithoutABlockRestoresEveryBlockItHasAndNamesTheAbs
                                            "restored."});
         EXPECT_EQ(status(game), std::string(whole ? "2 files" : "1 file") +
                                     " could not be restored (see the warnings); everything else is done.");
-        auto expected = command == ui::Recreatefromimage1 ? original : edited;
+        auto expected = command == controls::RecreateFromImageItem ? original : edited;
         std::string& restored = expected[game.game.exeName];
-        if (command == ui::Recreatefromimage1) {
+        if (command == controls::RecreateFromImageItem) {
             put(restored, 118784, region(exe, 118784, 336));
             put(restored, 114688, region(exe, 114688, 460));
         } else {
@@ -300,7 +302,7 @@ TEST(RestoreFromImage, ATextFileThatCannotBeRestoredStaysAsItWasAndTheRestoreGoe
             std::optional<ArmedFault> armed;
             if (each.renameFault > 0)
                 armed.emplace(FileFaults::Step::Rename, each.renameFault);
-            ASSERT_TRUE(press(game, ui::Recreatefromimage1));
+            ASSERT_TRUE(press(game, controls::RecreateFromImageItem));
         }
         EXPECT_EQ(game.messages(), std::vector<std::string>{"PLORIK warning:|" + each.warning});
         EXPECT_EQ(game.prompter.records().front().message.icon, MessageIcon::Error);
@@ -321,7 +323,7 @@ TEST(RestoreFromImage, AnExecutableWriteThatFailsNamesWhatWasWritten)
     {
         // Six text and list files are written before the craft table; the ship type block fails.
         const ArmedFault armed(FileFaults::Step::Write, 8, 10);
-        ASSERT_TRUE(press(game, ui::Recreatefromimage1));
+        ASSERT_TRUE(press(game, controls::RecreateFromImageItem));
     }
     ASSERT_EQ(game.prompter.records().size(), 1u) << ::testing::PrintToString(game.messages());
     EXPECT_NE(game.prompter.records().front().message.text.find(

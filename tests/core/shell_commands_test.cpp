@@ -1,6 +1,6 @@
 #include "SessionFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -8,7 +8,7 @@ using namespace plorik::testing;
 TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
 {
     StartedGame started(GameBuilder(Family::Xvt), {"file:/games/alliance/xwingalliance.exe"});
-    ASSERT_TRUE(started.form().userPress(ui::SelectEXEFile1));
+    ASSERT_TRUE(started.form().userPress(controls::SelectExeFileItem));
     const auto& records = started.prompter.records();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].message.caption, "Locate z_*.exe file to work with");
@@ -18,7 +18,7 @@ TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
               "You have changed the current EXE file, PLORIK will now shut down. Please restart PLORIK to initialize "
               "the new settings and start editing on the new exe file.");
     EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "/games/alliance/\r\nxwingalliance.exe\r\n");
-    EXPECT_EQ(started.control(ui::GameDirBox).text(), "/games/alliance/");
+    EXPECT_EQ(started.control(controls::GameDirBox).text(), "/games/alliance/");
     EXPECT_TRUE(started.session->ended());
     EXPECT_EQ(started.session->exitCode(), 0);
 }
@@ -26,7 +26,7 @@ TEST(SelectExeFile, WritesTheSettingsAndEndsWithTheRestartNotice)
 TEST(SelectExeFile, WorksOnAFirstStartWithANameOf20Characters)
 {
     StartedGame started(GameBuilder(Family::Xvt).unconfigured(), {"file:C:\\Games\\XvT\\z_xvt_long_name_.exe"});
-    started.form().userPress(ui::SelectEXEFile1);
+    started.form().userPress(controls::SelectExeFileItem);
     EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), "C:\\Games\\XvT\\\r\nz_xvt_long_name_.exe\r\n");
     EXPECT_TRUE(started.session->ended());
 }
@@ -35,7 +35,7 @@ TEST(SelectExeFile, CancelChangesNothing)
 {
     StartedGame started(GameBuilder(Family::Xvt), {"file:"});
     const std::string before = readFile(started.game.programDir / "plorik.ini");
-    started.form().userPress(ui::SelectEXEFile1);
+    started.form().userPress(controls::SelectExeFileItem);
     EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
     EXPECT_FALSE(started.session->ended());
     EXPECT_EQ(started.prompter.records().size(), 1u);
@@ -58,7 +58,7 @@ TEST(SelectExeFile, AChoiceThatPlorikIniCannotKeepIsRefusedAndTheSettingsStay)
         SCOPED_TRACE(each.chosen);
         StartedGame started(GameBuilder(Family::Xvt), {"file:" + each.chosen});
         const std::string before = readFile(started.game.programDir / "plorik.ini");
-        started.form().userPress(ui::SelectEXEFile1);
+        started.form().userPress(controls::SelectExeFileItem);
         EXPECT_EQ(readFile(started.game.programDir / "plorik.ini"), before);
         ASSERT_EQ(started.prompter.records().size(), 2u);
         EXPECT_EQ(started.prompter.records()[1].message.icon, MessageIcon::Error);
@@ -72,23 +72,23 @@ TEST(ShellCommands, ExitAboutAndHelp)
 {
     StartedGame started((GameBuilder(Family::Xvt)));
     Form& form = started.form();
-    form.userPress(ui::About1);
+    form.userPress(controls::AboutItem);
     ASSERT_EQ(started.prompter.records().size(), 1u);
     EXPECT_EQ(started.prompter.records()[0].message.caption, "About PLORIK");
     EXPECT_EQ(started.prompter.records()[0].message.icon, MessageIcon::Information);
-    form.userPress(ui::Contents1);
-    form.userPress(ui::Introduction1);
-    form.userPress(ui::HowtoUseHelp1);
-    form.userPress(ui::LogoImage);
-    form.userPress(ui::Topic1);
-    form.userPress(ui::Tutorial1);
-    form.userPress(ui::LastTool);
+    form.userPress(controls::ContentsItem);
+    form.userPress(controls::IntroductionItem);
+    form.userPress(controls::HowToUseHelpItem);
+    form.userPress(controls::LogoImage);
+    form.userPress(controls::TopicItem);
+    form.userPress(controls::TutorialItem);
+    form.userPress(controls::LastTool);
     EXPECT_EQ(started.prompter.opened(),
               (std::vector<std::string>{"help:", "help:introduction", "help:how-to-use-help", "help:"}));
     EXPECT_EQ(started.prompter.records().size(), 1u);
-    EXPECT_FALSE(form.userPress(ui::Paste1));
+    EXPECT_FALSE(form.userPress(controls::PasteItem));
     EXPECT_FALSE(started.session->ended());
-    form.userPress(ui::Exit1);
+    form.userPress(controls::ExitItem);
     EXPECT_TRUE(started.session->ended());
     EXPECT_EQ(started.session->exitCode(), 0);
 }
@@ -97,12 +97,12 @@ TEST(ShellCommands, TheEditorWindowsOpenFromTheirCommands)
 {
     StartedGame xvt((GameBuilder(Family::Xvt)));
     EXPECT_FALSE(xvt.session->cockpitForm().shown());
-    xvt.form().userPress(ui::INTEditorButton);
+    xvt.form().userPress(controls::INTEditorButton);
     EXPECT_TRUE(xvt.session->cockpitForm().shown());
-    xvt.form().userPress(ui::WeaponsEditor1);
+    xvt.form().userPress(controls::WeaponsEditorItem);
     EXPECT_TRUE(xvt.session->weaponForm().shown());
 
     StartedGame xwa((GameBuilder(Family::Xwa)));
-    EXPECT_FALSE(xwa.form().userPress(ui::INTCockpitEditor1));
+    EXPECT_FALSE(xwa.form().userPress(controls::IntCockpitEditorItem));
     EXPECT_FALSE(xwa.session->cockpitForm().shown());
 }

@@ -2,7 +2,7 @@
 // executable at the moment of pasting, exactly the stated bytes, and show the slot again.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -24,14 +24,15 @@ TEST(ShipClipboard, PastesCopyExactlyTheStatedBytesAndShowTheSlotAgain)
         bool craftEntry;
         std::size_t shipTypeBytes;
     };
-    for (const Case& each : {Case{Family::Xvt, ui::Pasteship1, true, 18}, Case{Family::Xwa, ui::Pasteship1, true, 18},
-                             Case{Family::Xwa, ui::Pasteshiptypeonly1, false, 24}}) {
+    for (const Case& each :
+         {Case{Family::Xvt, controls::PasteShipItem, true, 18}, Case{Family::Xwa, controls::PasteShipItem, true, 18},
+          Case{Family::Xwa, controls::PasteShipTypeOnlyItem, false, 24}}) {
         SCOPED_TRACE(std::string(each.command.name()) + (each.family == Family::Xwa ? " XWA" : " XvT"));
         WriteGame game{GameBuilder(each.family)};
         game.startAt(3);
-        ASSERT_TRUE(game.form().userPress(ui::Copyship1));
-        game.form().userEdit(ui::CraftNoBox, "7");
-        ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "123")); // not written: lost by the paste
+        ASSERT_TRUE(game.form().userPress(controls::CopyShipItem));
+        game.form().userEdit(controls::CraftNoBox, "7");
+        ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "123")); // not written: lost by the paste
         std::string expected = game.exe();
         if (each.craftEntry)
             copyRegion(expected, game.craftAt(3), game.craftAt(7), static_cast<std::size_t>(game.key("ENTRYLENGTH")));
@@ -47,7 +48,7 @@ TEST(ShipClipboard, PastesCopyExactlyTheStatedBytesAndShowTheSlotAgain)
         EXPECT_EQ(differences(game.exe(), expected), std::vector<std::size_t>{});
         EXPECT_EQ(game.session->currentSlot(), 7);
         const std::size_t systemHits = static_cast<std::size_t>(game.key("SYSTEM"));
-        EXPECT_EQ(game.control(ui::SystemHitsBox).text(),
+        EXPECT_EQ(game.control(controls::SystemHitsBox).text(),
                   std::to_string(
                       static_cast<std::uint8_t>(expected[static_cast<std::size_t>(game.craftAt(7)) + systemHits])));
     }
@@ -57,18 +58,18 @@ TEST(ShipClipboard, ThePasteReadsTheCopiedSlotAsItIsThenAndNoMeansNothing)
 {
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(3);
-    ASSERT_TRUE(game.form().userPress(ui::Copyship1));
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "77"));
+    ASSERT_TRUE(game.form().userPress(controls::CopyShipItem));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "77"));
     game.write();
-    game.form().userEdit(ui::CraftNoBox, "7");
+    game.form().userEdit(controls::CraftNoBox, "7");
     const std::string before = game.exe();
     game.prompter.addAnswer("no");
-    game.form().userPress(ui::Pasteship1);
+    game.form().userPress(controls::PasteShipItem);
     EXPECT_EQ(game.exe(), before);
     game.prompter.addAnswer("yes");
-    game.form().userPress(ui::Pasteship1);
+    game.form().userPress(controls::PasteShipItem);
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.craftAt(7) + game.key("SYSTEM"))], 77);
-    EXPECT_EQ(game.control(ui::SystemHitsBox).text(), "77");
+    EXPECT_EQ(game.control(controls::SystemHitsBox).text(), "77");
 }
 
 TEST(ShipClipboard, PasteCommandsComeOnWithACopyShiptypeOnlyWithShipTypeEntriesOfXwa)
@@ -82,20 +83,20 @@ TEST(ShipClipboard, PasteCommandsComeOnWithACopyShiptypeOnlyWithShipTypeEntriesO
                                         {GameBuilder(Family::Xwa).withKey("Shiptypestart", "-1"), false}}) {
         WriteGame game{each.builder};
         game.startAt(2);
-        EXPECT_FALSE(game.control(ui::Pasteship1).enabled());
-        EXPECT_FALSE(game.control(ui::Pasteshiptypeonly1).enabled());
-        ASSERT_TRUE(game.form().userPress(ui::Copyship1));
-        EXPECT_TRUE(game.control(ui::Pasteship1).enabled());
-        EXPECT_EQ(game.control(ui::Pasteshiptypeonly1).enabled(), each.shipTypeOnly);
+        EXPECT_FALSE(game.control(controls::PasteShipItem).enabled());
+        EXPECT_FALSE(game.control(controls::PasteShipTypeOnlyItem).enabled());
+        ASSERT_TRUE(game.form().userPress(controls::CopyShipItem));
+        EXPECT_TRUE(game.control(controls::PasteShipItem).enabled());
+        EXPECT_EQ(game.control(controls::PasteShipTypeOnlyItem).enabled(), each.shipTypeOnly);
     }
     // Without ship type entries "Paste Ship" copies the craft entry alone.
     WriteGame game{GameBuilder(Family::Xwa).withKey("Shiptypestart", "-1")};
     game.startAt(2);
-    game.form().userPress(ui::Copyship1);
-    game.form().userEdit(ui::CraftNoBox, "9");
+    game.form().userPress(controls::CopyShipItem);
+    game.form().userEdit(controls::CraftNoBox, "9");
     std::string expected = game.exe();
     copyRegion(expected, game.craftAt(2), game.craftAt(9), 400);
     game.prompter.addAnswer("yes");
-    game.form().userPress(ui::Pasteship1);
+    game.form().userPress(controls::PasteShipItem);
     EXPECT_EQ(differences(game.exe(), expected), std::vector<std::size_t>{});
 }

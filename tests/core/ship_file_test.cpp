@@ -3,7 +3,7 @@
 #include "ShipFiles.h"
 
 #include "WriteFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <chrono>
 #include <sys/resource.h>
@@ -13,9 +13,9 @@ using namespace plorik::testing;
 
 namespace {
 
-const ControlKey kTextKeys[] = {ui::Memo1,        ui::DBOPTFile,    ui::PluralnameBox,
-                                ui::CraftNameBox, ui::CraftTypeBox, ui::ManufactorBox,
-                                ui::UsedByBox,    ui::CrewBox,      ui::DescriptionBox};
+const ControlKey kTextKeys[] = {controls::PatchCommentMemo, controls::DBOPTFile,    controls::PluralnameBox,
+                                controls::CraftNameBox,     controls::CraftTypeBox, controls::ManufactorBox,
+                                controls::UsedByBox,        controls::CrewBox,      controls::DescriptionBox};
 
 std::vector<std::string> shownTexts(WriteGame& game)
 {
@@ -43,7 +43,7 @@ void open(WriteGame& game, const std::filesystem::path& file, const std::vector<
     game.prompter.addAnswer("file:" + file.string());
     for (const std::string& answer : answers)
         game.prompter.addAnswer(answer);
-    ASSERT_TRUE(game.form().userPress(ui::Openship1));
+    ASSERT_TRUE(game.form().userPress(controls::OpenShipItem));
 }
 
 // A saved file copied as text: every CR LF became `to` (LF, or CR), a slot byte 10 or 13 too.
@@ -63,18 +63,19 @@ TEST(ShipFileSave, WritesTheV17LayoutByteForByteWithTheSlotAsOneRawByte)
             SCOPED_TRACE(std::to_string(slot) + (family == Family::Xwa ? " XWA" : " XvT"));
             WriteGame game{GameBuilder(family)};
             game.startAt(slot);
-            ASSERT_TRUE(game.form().userEdit(ui::Memo1, "Two\r\nlines"));
-            ASSERT_TRUE(game.form().userEdit(ui::DescriptionBox, "Line one\nline two"));
-            ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99")); // not written yet: not in the file
+            ASSERT_TRUE(game.form().userEdit(controls::PatchCommentMemo, "Two\r\nlines"));
+            ASSERT_TRUE(game.form().userEdit(controls::DescriptionBox, "Line one\nline two"));
+            ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "99")); // not written yet: not in the file
             const std::filesystem::path file = game.dir.path() / "saved.shp";
             game.prompter.addAnswer("file:" + file.string());
-            ASSERT_TRUE(game.form().userPress(ui::Saveshipas1));
+            ASSERT_TRUE(game.form().userPress(controls::SaveShipAsItem));
             EXPECT_EQ(game.messages(),
                       std::vector<std::string>{"Save current Ship slot as a *.shp file|PLORIK SHP file |*.shp"});
             std::vector<std::string> texts = shownTexts(game);
             texts[0] = "Two lines";
             texts[8] = "Line one line two";
-            for (ControlKey key : {ui::ComboBox10, ui::CraftIDBox, ui::Playmodebox, ui::CapWpnSys})
+            for (ControlKey key :
+                 {controls::ShipTypeList, controls::CraftIDBox, controls::Playmodebox, controls::CapWpnSys})
                 texts.push_back(game.control(key).text());
             texts.insert(texts.begin() + 9, game.game.versionName);
             EXPECT_EQ(readFile(file),
@@ -93,7 +94,7 @@ TEST(ShipFileSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
     for (const std::string answer : {"no", "yes"}) {
         game.prompter.addAnswer("file:" + file.string());
         game.prompter.addAnswer(answer);
-        ASSERT_TRUE(game.form().userPress(ui::SaveShipTool));
+        ASSERT_TRUE(game.form().userPress(controls::SaveShipTool));
         EXPECT_EQ(readFile(file) == "mine", answer == "no");
     }
     const Message& asked = game.prompter.records().at(1).message;
@@ -107,15 +108,15 @@ TEST(ShipFileLoad, SaveThenLoadGivesBackTheBytesAndTextsInBothFamilies)
         SCOPED_TRACE(family == Family::Xwa ? "XWA" : "XvT");
         WriteGame game{GameBuilder(family)};
         game.startAt(7);
-        ASSERT_TRUE(game.form().userEdit(ui::Memo1, "My patch"));
+        ASSERT_TRUE(game.form().userEdit(controls::PatchCommentMemo, "My patch"));
         const std::filesystem::path file = game.dir.path() / "seven.shp";
         game.prompter.addAnswer("file:" + file.string());
-        game.form().userPress(ui::Saveshipas1);
+        game.form().userPress(controls::SaveShipAsItem);
         const std::vector<std::string> saved = shownTexts(game);
         const std::size_t length = static_cast<std::size_t>(game.key("ENTRYLENGTH"));
         const std::string bytes = bufferText(game, length);
 
-        game.form().userEdit(ui::CraftNoBox, "20");
+        game.form().userEdit(controls::CraftNoBox, "20");
         const auto before = snapshot(game.game.gameDir);
         game.prompter.clearRecords();
         open(game, file, {"yes"});
@@ -125,11 +126,11 @@ TEST(ShipFileLoad, SaveThenLoadGivesBackTheBytesAndTextsInBothFamilies)
                       "Confirm PLORIK Ship file location:|Would you like to locate this craft at its original slot: 7",
                       "Ship file information:|My patch"}));
         EXPECT_EQ(game.session->currentSlot(), 7);
-        EXPECT_EQ(game.control(ui::CraftNoBox).text(), "7");
-        EXPECT_EQ(game.control(ui::OrigSlotBox).text(), "7");
+        EXPECT_EQ(game.control(controls::CraftNoBox).text(), "7");
+        EXPECT_EQ(game.control(controls::OrigSlotBox).text(), "7");
         EXPECT_EQ(bufferText(game, length), bytes);
         EXPECT_EQ(shownTexts(game), saved);
-        EXPECT_TRUE(game.control(ui::EnabledBox).checked());
+        EXPECT_TRUE(game.control(controls::EnabledBox).checked());
         EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{}) << "memory only";
     }
 }
@@ -160,7 +161,7 @@ TEST(ShipFileLoad, EachVersionReadsItsOwnLines)
         const std::string binary = "\x01\x02\x03\x04";
         const std::string file = shipFileBytes({.version = each.version, .slot = 40, .texts = texts, .binary = binary});
         writeFile(game.dir.path() / "v.shp", file);
-        const std::string typeBefore = game.control(ui::ComboBox10).text();
+        const std::string typeBefore = game.control(controls::ShipTypeList).text();
         std::vector<std::string> answers;
         if (each.slotAsked)
             answers.push_back("no");
@@ -179,11 +180,11 @@ TEST(ShipFileLoad, EachVersionReadsItsOwnLines)
         EXPECT_EQ(game.session->currentSlot(), 9) << "No to the original slot 40 keeps slot 9";
         const std::string loaded = each.binaryAfterMarker ? binary : file;
         EXPECT_EQ(bufferText(game, loaded.size()), loaded);
-        EXPECT_EQ(game.control(ui::CraftNameBox).text(), texts[3]);
-        EXPECT_EQ(game.control(ui::DescriptionBox).text(), texts[8]);
-        EXPECT_EQ(game.control(ui::ComboBox10).text(), each.shipTypeRead ? texts[10] : typeBefore);
+        EXPECT_EQ(game.control(controls::CraftNameBox).text(), texts[3]);
+        EXPECT_EQ(game.control(controls::DescriptionBox).text(), texts[8]);
+        EXPECT_EQ(game.control(controls::ShipTypeList).text(), each.shipTypeRead ? texts[10] : typeBefore);
         // Without lines 15 to 17 "Craft ID:" shows what the display read from the new bytes.
-        EXPECT_EQ(game.control(ui::CraftIDBox).text() == texts[11], each.lastLinesRead);
+        EXPECT_EQ(game.control(controls::CraftIDBox).text() == texts[11], each.lastLinesRead);
     }
 }
 
@@ -267,9 +268,9 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
         SCOPED_TRACE(each.name);
         WriteGame game{GameBuilder(Family::Xvt)};
         game.startAt(9);
-        ASSERT_TRUE(game.form().userEdit(ui::Memo1, "before"));
+        ASSERT_TRUE(game.form().userEdit(controls::PatchCommentMemo, "before"));
         const auto shownBefore = shownTexts(game);
-        const std::string originalSlot = game.control(ui::OrigSlotBox).text();
+        const std::string originalSlot = game.control(controls::OrigSlotBox).text();
         const std::string buffer = bufferText(game, 240);
         const auto before = snapshot(game.game.gameDir);
         const std::filesystem::path file = game.dir.path() / "bad.shp";
@@ -290,10 +291,10 @@ TEST(ShipFileLoad, RefusedFilesChangeNothingButTheCheckPassBoxes)
         }
         if (!each.checkPassRead) {
             EXPECT_EQ(shown.size(), 2u) << "no question before the refusal";
-            EXPECT_EQ(game.control(ui::OrigSlotBox).text(), originalSlot);
+            EXPECT_EQ(game.control(controls::OrigSlotBox).text(), originalSlot);
         }
         EXPECT_EQ(game.session->currentSlot(), 9);
-        EXPECT_EQ(game.control(ui::CraftNoBox).text(), "9");
+        EXPECT_EQ(game.control(controls::CraftNoBox).text(), "9");
         EXPECT_EQ(bufferText(game, 240), buffer);
         std::vector<std::string> now = shownTexts(game);
         if (each.checkPassRead)
@@ -338,17 +339,17 @@ TEST(ShipFileLoad, AFileWithoutAShipTypeLineShowsTheShipTypeOfTheSlotItGoesTo)
         SCOPED_TRACE(each.version);
         WriteGame game{GameBuilder(Family::Xvt)};
         game.startAt(each.target);
-        const std::string targetType = game.control(ui::ComboBox10).text();
+        const std::string targetType = game.control(controls::ShipTypeList).text();
         const std::string targetEntry = game.exe().substr(static_cast<std::size_t>(game.shipTypeAt(each.target)), 1);
-        game.form().userEdit(ui::CraftNoBox, "9");
-        ASSERT_NE(game.control(ui::ComboBox10).text(), targetType) << "slot 9's ship type differs";
+        game.form().userEdit(controls::CraftNoBox, "9");
+        ASSERT_NE(game.control(controls::ShipTypeList).text(), targetType) << "slot 9's ship type differs";
         const std::vector<std::string> texts = demoShipTexts(each.target, game.game.versionName);
         writeFile(game.dir.path() / "old.shp",
                   shipFileBytes({.version = each.version, .slot = each.original, .texts = texts, .binary = "Q"}));
         game.prompter.clearRecords();
         open(game, game.dir.path() / "old.shp", each.answers);
         ASSERT_EQ(game.session->currentSlot(), each.target);
-        EXPECT_EQ(game.control(ui::ComboBox10).text(), targetType);
+        EXPECT_EQ(game.control(controls::ShipTypeList).text(), targetType);
         game.strict = false; // what the write asks about the file's texts is not the point
         game.write({"yes", "yes", "yes"});
         EXPECT_EQ(game.exe().substr(static_cast<std::size_t>(game.shipTypeAt(each.target)), 1), targetEntry);
@@ -413,6 +414,6 @@ TEST(ShipFileLoad, AFileNamedAtStartIsLoadedAfterTheFirstSlot)
     game.session = std::make_unique<Session>(game.game.programDir, game.prompter);
     game.session->start(file.string());
     EXPECT_EQ(game.session->currentSlot(), 12);
-    EXPECT_EQ(game.control(ui::CraftNameBox).text(), "Ship 12");
+    EXPECT_EQ(game.control(controls::CraftNameBox).text(), "Ship 12");
     EXPECT_EQ(game.session->slotBuffer().bytes()[0], 'S');
 }

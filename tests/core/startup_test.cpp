@@ -1,17 +1,18 @@
 #include "SessionFixture.h"
 
+#include "controls/MainWindowControls.h"
+#include "controls/WeaponEditorControls.h"
 #include "craft/CraftTable.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WeaponEditorControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
 
 namespace {
 
-const ControlKey kProfileCommands[] = {ui::PrevSlotButton, ui::NextSlotButton, ui::Button3,   ui::CraftNoBox,
-                                       ui::Openship1,      ui::Saveshipas1,    ui::SaveasZT1, ui::OpenShipTool,
-                                       ui::SaveShipTool,   ui::LastTool,       ui::Copyship1};
+const ControlKey kProfileCommands[] = {controls::PrevSlotButton, controls::NextSlotButton, controls::WriteButton,
+                                       controls::CraftNoBox,     controls::OpenShipItem,   controls::SaveShipAsItem,
+                                       controls::SaveAsZtItem,   controls::OpenShipTool,   controls::SaveShipTool,
+                                       controls::LastTool,       controls::CopyShipItem};
 
 } // namespace
 
@@ -24,33 +25,33 @@ TEST(Startup, AConfiguredXvtStartShowsSlotOneOfTheIdentifiedVersion)
     EXPECT_FALSE(session.ended());
     EXPECT_TRUE(session.configured());
     EXPECT_EQ(session.versionName(), "PLORIK Demo XvT");
-    EXPECT_EQ(started.control(ui::GameVersionBox).text(), "PLORIK Demo XvT");
-    EXPECT_EQ(started.control(ui::GameDirBox).text(), started.game.gameDir.string() + "/\\");
+    EXPECT_EQ(started.control(controls::GameVersionBox).text(), "PLORIK Demo XvT");
+    EXPECT_EQ(started.control(controls::GameDirBox).text(), started.game.gameDir.string() + "/\\");
     EXPECT_EQ(session.currentSlot(), 1);
-    EXPECT_EQ(started.control(ui::CraftNoBox).text(), "1");
+    EXPECT_EQ(started.control(controls::CraftNoBox).text(), "1");
     EXPECT_EQ(bufferStart(session, 240), builder.craftEntry(1));
-    EXPECT_EQ(started.control(ui::StatusBar).text(), " - This slot has s-foils function.");
+    EXPECT_EQ(started.control(controls::StatusBar).text(), " - This slot has s-foils function.");
 
-    const auto& items = started.control(ui::CraftNoBox).items();
+    const auto& items = started.control(controls::CraftNoBox).items();
     ASSERT_EQ(items.size(), 80u);
     EXPECT_EQ(items.front(), "1");
     EXPECT_EQ(items[69], "70");
 
-    EXPECT_EQ(started.control(ui::ComboBox5).items(),
+    EXPECT_EQ(started.control(controls::TargetTypeList).items(),
               (std::vector<std::string>{"67  Normal targerting", "71  Bouy targeting"}));
-    EXPECT_EQ(started.control(ui::ComboBox9).items().back(),
+    EXPECT_EQ(started.control(controls::GunConvergenceList).items().back(),
               "5  Parallel, no convergence"); // the boot line is left out
-    EXPECT_EQ(started.control(ui::ComboBox1).items().at(1), "1  Laser");
-    EXPECT_EQ(started.control(ui::ComboBox4).items(), started.control(ui::ComboBox1).items());
-    EXPECT_EQ(started.control(ui::ComboBox10).items().at(3), "3  Freighter/Transport/Container");
+    EXPECT_EQ(started.control(controls::Laser1List).items().at(1), "1  Laser");
+    EXPECT_EQ(started.control(controls::Warhead2List).items(), started.control(controls::Laser1List).items());
+    EXPECT_EQ(started.control(controls::ShipTypeList).items().at(3), "3  Freighter/Transport/Container");
 
     for (ControlKey key : kProfileCommands)
         EXPECT_TRUE(started.control(key).enabled()) << key;
-    EXPECT_TRUE(started.control(ui::INTEditorButton).enabled());
-    EXPECT_TRUE(started.control(ui::INTCockpitEditor1).enabled());
-    EXPECT_FALSE(started.control(ui::Paste1).enabled());
-    EXPECT_FALSE(started.control(ui::Pasteship1).enabled());
-    EXPECT_FALSE(started.control(ui::Pasteshiptypeonly1).enabled());
+    EXPECT_TRUE(started.control(controls::INTEditorButton).enabled());
+    EXPECT_TRUE(started.control(controls::IntCockpitEditorItem).enabled());
+    EXPECT_FALSE(started.control(controls::PasteItem).enabled());
+    EXPECT_FALSE(started.control(controls::PasteShipItem).enabled());
+    EXPECT_FALSE(started.control(controls::PasteShipTypeOnlyItem).enabled());
 }
 
 TEST(Startup, AnXwaStartListsShortNamesAndSwitchesTheCockpitEditorOff)
@@ -59,7 +60,7 @@ TEST(Startup, AnXwaStartListsShortNamesAndSwitchesTheCockpitEditorOff)
     StartedGame started(builder);
     EXPECT_TRUE(started.messages().empty());
     EXPECT_EQ(started.session->versionName(), "PLORIK Demo XWA");
-    const auto& items = started.control(ui::CraftNoBox).items();
+    const auto& items = started.control(controls::CraftNoBox).items();
     ASSERT_EQ(items.size(), 230u);
     EXPECT_EQ(items[6], "7   " + builder.shortName(7));
     EXPECT_EQ(items[9], "10  " + builder.shortName(10));
@@ -68,10 +69,10 @@ TEST(Startup, AnXwaStartListsShortNamesAndSwitchesTheCockpitEditorOff)
     EXPECT_EQ(items[218], "219");
     EXPECT_EQ(items[229], "230");
     EXPECT_EQ(bufferStart(*started.session, 400), builder.craftEntry(1));
-    EXPECT_FALSE(started.control(ui::INTEditorButton).enabled());
-    EXPECT_FALSE(started.control(ui::INTCockpitEditor1).enabled());
-    EXPECT_EQ(started.control(ui::ComboBox1).items().at(1), "280 Laser");
-    EXPECT_EQ(started.control(ui::ComboBox10).items().at(9), "9  Sat./buoy");
+    EXPECT_FALSE(started.control(controls::INTEditorButton).enabled());
+    EXPECT_FALSE(started.control(controls::IntCockpitEditorItem).enabled());
+    EXPECT_EQ(started.control(controls::Laser1List).items().at(1), "280 Laser");
+    EXPECT_EQ(started.control(controls::ShipTypeList).items().at(9), "9  Sat./buoy");
 }
 
 TEST(Startup, ShortNameItemsPastTheEndOfStringsKeepTheirBlanks)
@@ -79,7 +80,7 @@ TEST(Startup, ShortNameItemsPastTheEndOfStringsKeepTheirBlanks)
     GameBuilder builder(Family::Xwa);
     builder.shortNames({"ONE", "TWO"});
     StartedGame started(builder);
-    const auto& items = started.control(ui::CraftNoBox).items();
+    const auto& items = started.control(controls::CraftNoBox).items();
     EXPECT_EQ(items[0], "1   ONE");
     EXPECT_EQ(items[1], "2   TWO");
     // Line 603 of strings.txt is past the short names the builder wrote.
@@ -89,22 +90,23 @@ TEST(Startup, ShortNameItemsPastTheEndOfStringsKeepTheirBlanks)
 TEST(Startup, TheCockpitEditorFollowsTheXwaTypeKeyWhateverItsValue)
 {
     StartedGame started(GameBuilder(Family::Xvt).withDataFile(dataWithKey(Family::Xvt, "XWATYPE", "0")));
-    EXPECT_FALSE(started.control(ui::INTEditorButton).enabled());
+    EXPECT_FALSE(started.control(controls::INTEditorButton).enabled());
     EXPECT_FALSE(started.session->profile()->isXwa());
 }
 
 TEST(Startup, TheBackupImageFolderDecidesTheImagesMenu)
 {
     StartedGame without((GameBuilder(Family::Xvt)));
-    EXPECT_TRUE(without.control(ui::Backup1).enabled());
-    for (ControlKey key : {ui::Recreatefromimage1, ui::Recreatesingleslot1, ui::ZTpackage1, ui::XWAZTpackage1})
+    EXPECT_TRUE(without.control(controls::CreateBackupImageItem).enabled());
+    for (ControlKey key : {controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem,
+                           controls::XwaZtPackageItem})
         EXPECT_FALSE(without.control(key).enabled()) << key;
 
     StartedGame with(GameBuilder(Family::Xvt).withBackupImage());
-    EXPECT_FALSE(with.control(ui::Backup1).enabled());
-    for (ControlKey key : {ui::Recreatefromimage1, ui::Recreatesingleslot1, ui::ZTpackage1})
+    EXPECT_FALSE(with.control(controls::CreateBackupImageItem).enabled());
+    for (ControlKey key : {controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem})
         EXPECT_TRUE(with.control(key).enabled()) << key;
-    EXPECT_FALSE(with.control(ui::XWAZTpackage1).enabled());
+    EXPECT_FALSE(with.control(controls::XwaZtPackageItem).enabled());
 }
 
 TEST(Startup, AnUnconfiguredStartGivesTheTipAndSwitchesTheSlotCommandsOff)
@@ -118,13 +120,13 @@ TEST(Startup, AnUnconfiguredStartGivesTheTipAndSwitchesTheSlotCommandsOff)
     EXPECT_EQ(started.session->profile(), nullptr);
     for (ControlKey key : kProfileCommands)
         EXPECT_FALSE(started.control(key).enabled()) << key;
-    EXPECT_FALSE(started.control(ui::INTEditorButton).enabled());
-    EXPECT_TRUE(started.control(ui::SelectEXEFile1).enabled());
-    EXPECT_EQ(started.control(ui::GameVersionBox).text(), "None selected");
-    EXPECT_EQ(started.control(ui::GameDirBox).text(), "n/a");
-    EXPECT_EQ(started.control(ui::ShieldPowerBox).text(), "n/a");
+    EXPECT_FALSE(started.control(controls::INTEditorButton).enabled());
+    EXPECT_TRUE(started.control(controls::SelectExeFileItem).enabled());
+    EXPECT_EQ(started.control(controls::GameVersionBox).text(), "None selected");
+    EXPECT_EQ(started.control(controls::GameDirBox).text(), "n/a");
+    EXPECT_EQ(started.control(controls::ShieldPowerBox).text(), "n/a");
     // The target types are read before the settings.
-    EXPECT_EQ(started.control(ui::ComboBox5).items().size(), 2u);
+    EXPECT_EQ(started.control(controls::TargetTypeList).items().size(), 2u);
 }
 
 TEST(Startup, TheFirstTimeNoticeCanEndTheProgram)
@@ -228,7 +230,7 @@ TEST(Startup, MissingTargetTypesEndTheProgramAfterTheStartUpRanOn)
     EXPECT_TRUE(started.session->ended());
     // The rest of the start-up still ran: the profile and slot 1 were loaded.
     EXPECT_NE(started.session->profile(), nullptr);
-    EXPECT_EQ(started.control(ui::CraftNoBox).text(), "1");
+    EXPECT_EQ(started.control(controls::CraftNoBox).text(), "1");
 }
 
 TEST(Startup, AKeyOutOfRangeLeavesTheWindowWithoutAProfile)
@@ -239,7 +241,7 @@ TEST(Startup, AKeyOutOfRangeLeavesTheWindowWithoutAProfile)
               "Range check error: the key SPEED = 70000 is out of range (0 to 65535).");
     EXPECT_FALSE(started.session->ended());
     EXPECT_EQ(started.session->profile(), nullptr);
-    EXPECT_EQ(started.control(ui::GameVersionBox).text(), "PLORIK Demo XvT");
+    EXPECT_EQ(started.control(controls::GameVersionBox).text(), "PLORIK Demo XvT");
     for (ControlKey key : kProfileCommands)
         EXPECT_FALSE(started.control(key).enabled()) << key;
 }
@@ -257,7 +259,7 @@ TEST(Startup, AMissingDataFileIsReportedAndTheWindowStaysUnfilled)
     EXPECT_EQ(prompter.records()[0].message.caption, "PLORIK");
     EXPECT_NE(prompter.records()[0].message.text.find("data.txt"), std::string::npos);
     EXPECT_FALSE(session.ended());
-    EXPECT_EQ(session.mainForm()[ui::GameDirBox].text(), "n/a");
+    EXPECT_EQ(session.mainForm()[controls::GameDirBox].text(), "n/a");
 }
 
 TEST(Startup, TheWeaponEditorListsComeFromTheSectionOfTheFamily)
@@ -265,15 +267,16 @@ TEST(Startup, TheWeaponEditorListsComeFromTheSectionOfTheFamily)
     StartedGame xvt((GameBuilder(Family::Xvt)));
     Form& xvtWeapons = xvt.session->weaponForm();
     EXPECT_FALSE(xvtWeapons.shown());
-    EXPECT_EQ(xvtWeapons[ui::weapons::WeaponList].items().at(5), "Blaster");
-    EXPECT_EQ(xvtWeapons[ui::weapons::WeaponList].index(), 0);
-    EXPECT_EQ(xvtWeapons[ui::weapons::CategoryList].items(),
+    EXPECT_EQ(xvtWeapons[controls::weapons::WeaponList].items().at(5), "Blaster");
+    EXPECT_EQ(xvtWeapons[controls::weapons::WeaponList].index(), 0);
+    EXPECT_EQ(xvtWeapons[controls::weapons::CategoryList].items(),
               (std::vector<std::string>{"0  Laser", "1  Ion", "2  Warhead", "3  Bomb", "4  Special"}));
-    for (ControlKey key : {ui::weapons::WpnEnabledBox, ui::weapons::WpnOptBox, ui::weapons::WpnIndexBox})
+    for (ControlKey key :
+         {controls::weapons::WpnEnabledBox, controls::weapons::WpnOptBox, controls::weapons::WpnIndexBox})
         EXPECT_FALSE(xvtWeapons[key].enabled()) << key;
 
     StartedGame xwa((GameBuilder(Family::Xwa)));
     Form& xwaWeapons = xwa.session->weaponForm();
-    EXPECT_EQ(xwaWeapons[ui::weapons::WeaponList].items().at(5), "Pulse cannon");
-    EXPECT_TRUE(xwaWeapons[ui::weapons::WpnEnabledBox].enabled());
+    EXPECT_EQ(xwaWeapons[controls::weapons::WeaponList].items().at(5), "Pulse cannon");
+    EXPECT_TRUE(xwaWeapons[controls::weapons::WpnEnabledBox].enabled());
 }

@@ -56,17 +56,17 @@ TEST(ValueSearch, FindThenCompareOnAnotherSlotListsTheOffsetsThatHoldTheNewValue
             // A value of each block: the planted one, or the ship type byte that is the next entry's.
             const std::int32_t found = shipType ? before.back() : 199;
             const std::int32_t value = shipType ? now.back() : 200;
-            started.form().userPick(ui::ComboBox11, shipType ? 1 : 0);
+            started.form().userPick(controls::WorkOnList, shipType ? 1 : 0);
             started.show(3);
-            started.form().userEdit(ui::ValueBox, std::to_string(found));
-            ASSERT_TRUE(started.form().userPress(ui::FindButton));
-            EXPECT_EQ(started.text(ui::FeedbackBox), std::to_string(count(before, found)) + " matches found");
+            started.form().userEdit(controls::ValueBox, std::to_string(found));
+            ASSERT_TRUE(started.form().userPress(controls::FindButton));
+            EXPECT_EQ(started.text(controls::FeedbackBox), std::to_string(count(before, found)) + " matches found");
 
             started.show(4);
-            started.form().userEdit(ui::ValueBox, std::to_string(value));
-            ASSERT_TRUE(started.form().userPress(ui::CompareButton));
+            started.form().userEdit(controls::ValueBox, std::to_string(value));
+            ASSERT_TRUE(started.form().userPress(controls::CompareButton));
             const std::string expected = compared(before, found, now, value, shipType ? 1 : 0);
-            EXPECT_EQ(started.text(ui::FeedbackBox), expected);
+            EXPECT_EQ(started.text(controls::FeedbackBox), expected);
             if (shipType) { // the last searched byte is reported as the length, counted from 1
                 EXPECT_NE(expected.find("\r\noffset: " + std::to_string(before.size())), std::string::npos);
             } else {
@@ -84,37 +84,37 @@ TEST(ValueSearch, ValuesKeepTheirLowBitsAndTheMatchListKeepsItsBlock)
     StartedGame started(builder);
     Form& form = started.form();
     // Before any "Find" the list is empty.
-    form.userEdit(ui::ValueBox, "7");
-    form.userPress(ui::CompareButton);
-    EXPECT_EQ(started.text(ui::FeedbackBox), "Match: ");
+    form.userEdit(controls::ValueBox, "7");
+    form.userPress(controls::CompareButton);
+    EXPECT_EQ(started.text(controls::FeedbackBox), "Match: ");
 
     // "Find" keeps 16 bits, so 300 matches no byte; "Compare" keeps 8, so 300 compares as 44.
-    form.userEdit(ui::ValueBox, "300");
-    form.userPress(ui::FindButton);
-    EXPECT_EQ(started.text(ui::FeedbackBox), "0 matches found");
+    form.userEdit(controls::ValueBox, "300");
+    form.userPress(controls::FindButton);
+    EXPECT_EQ(started.text(controls::FeedbackBox), "0 matches found");
     started.show(2);
-    form.userEdit(ui::ValueBox, "44");
-    form.userPress(ui::FindButton);
-    form.userEdit(ui::ValueBox, "300");
-    form.userPress(ui::CompareButton);
-    const std::string slotBlockMatches = started.text(ui::FeedbackBox);
+    form.userEdit(controls::ValueBox, "44");
+    form.userPress(controls::FindButton);
+    form.userEdit(controls::ValueBox, "300");
+    form.userPress(controls::CompareButton);
+    const std::string slotBlockMatches = started.text(controls::FeedbackBox);
     EXPECT_NE(slotBlockMatches.find("\r\noffset: 30"), std::string::npos);
     EXPECT_EQ(slotBlockMatches, compared(builder.craftEntry(2), 44, builder.craftEntry(2), 44, 0));
 
     // The offsets found in the craft entry are compared with the ship type bytes when "Work on:"
     // changes in between.
-    form.userPick(ui::ComboBox11, 1);
+    form.userPick(controls::WorkOnList, 1);
     const auto shipTypeBytes = block(builder, started.game, true, 2);
     const std::int32_t shipByte = shipTypeBytes[5];
-    form.userEdit(ui::ValueBox, std::to_string(shipByte));
-    form.userPress(ui::CompareButton);
+    form.userEdit(controls::ValueBox, std::to_string(shipByte));
+    form.userPress(controls::CompareButton);
     std::string expected = "Match: ";
     const auto entry = builder.craftEntry(2);
     for (std::size_t k = 1; k <= shipTypeBytes.size(); ++k) {
         if (shipTypeBytes[k - 1] == shipByte && entry[k] == 44)
             expected += "\r\noffset: " + std::to_string(k);
     }
-    EXPECT_EQ(started.text(ui::FeedbackBox), expected);
+    EXPECT_EQ(started.text(controls::FeedbackBox), expected);
     EXPECT_NE(expected.find("\r\noffset: 6"), std::string::npos);
     EXPECT_TRUE(started.messages().empty());
 }
@@ -127,17 +127,17 @@ TEST(ValueSearch, MoreThan500MatchesKeepTheEarlierListAndFeedback)
     builder.withCraftBytes(1, "IFFNAME", {9}, 100);
     StartedGame started(builder);
     Form& form = started.form();
-    form.userEdit(ui::ValueBox, "9");
-    form.userPress(ui::FindButton);
-    const std::string found = started.text(ui::FeedbackBox);
-    form.userEdit(ui::ValueBox, "171");
-    form.userPress(ui::FindButton);
+    form.userEdit(controls::ValueBox, "9");
+    form.userPress(controls::FindButton);
+    const std::string found = started.text(controls::FeedbackBox);
+    form.userEdit(controls::ValueBox, "171");
+    form.userPress(controls::FindButton);
     EXPECT_EQ(
         started.messages(),
         std::vector<std::string>{"PLORIK error:|More than 500 offsets hold the value 171. Search for a rarer value."});
-    EXPECT_EQ(started.text(ui::FeedbackBox), found);
-    form.userEdit(ui::ValueBox, "9");
-    form.userPress(ui::CompareButton);
-    EXPECT_NE(started.text(ui::FeedbackBox).find("\r\noffset: 100"), std::string::npos);
-    EXPECT_EQ(started.text(ui::FeedbackBox).find("\r\noffset: 400"), std::string::npos);
+    EXPECT_EQ(started.text(controls::FeedbackBox), found);
+    form.userEdit(controls::ValueBox, "9");
+    form.userPress(controls::CompareButton);
+    EXPECT_NE(started.text(controls::FeedbackBox).find("\r\noffset: 100"), std::string::npos);
+    EXPECT_EQ(started.text(controls::FeedbackBox).find("\r\noffset: 400"), std::string::npos);
 }

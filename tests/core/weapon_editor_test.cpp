@@ -2,14 +2,14 @@
 // list file "Write Wpn." writes (whole files compared), and what it refuses.
 #include "WriteFixture.h"
 
+#include "controls/WeaponEditorControls.h"
 #include "io/FileFaults.h"
-#include "windows/WeaponEditorControls.h"
 
 #include <functional>
 
 using namespace plorik;
 using namespace plorik::testing;
-namespace w = plorik::ui::weapons;
+namespace w = plorik::controls::weapons;
 
 namespace {
 

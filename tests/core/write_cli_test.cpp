@@ -3,7 +3,7 @@
 #include "CliRunner.h"
 
 #include "WriteFixture.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <sys/stat.h>
 

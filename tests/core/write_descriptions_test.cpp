@@ -2,14 +2,15 @@
 // fronttxt.txt.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
 
 namespace {
 
-const ControlKey kBoxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox, ui::CrewBox};
+const ControlKey kBoxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox,
+                             controls::DescriptionBox, controls::CrewBox};
 
 std::vector<std::string> newRecord(std::int32_t slot)
 {
@@ -65,7 +66,7 @@ TEST(WriteDescriptions, KeyedRecordOfASpeciesWithoutOneGoesLast)
     ASSERT_FALSE(builder.hasDescriptionRecord(11));
     WriteGame game{builder};
     game.startAt(11);
-    ASSERT_EQ(game.control(ui::CraftTypeBox).text(), "**no entry found**");
+    ASSERT_EQ(game.control(controls::CraftTypeBox).text(), "**no entry found**");
     std::vector<std::string> expected = crlfLines(game.file("specdesc.txt"));
     typeRecord(game.form(), newRecord(11));
     game.write();
@@ -106,10 +107,10 @@ TEST(WriteDescriptions, AShortPositionalFileStopsTheWriteAfterTheExecutable)
 {
     WriteGame game{GameBuilder(Family::Xvt).cutFile("specdesc.txt", 30)};
     game.startAt(12);
-    ASSERT_EQ(game.control(ui::CraftTypeBox).text(), "**Not editable**");
-    ASSERT_TRUE(game.form().userEdit(ui::CraftTypeBox, "Made up"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Renamed"));
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
+    ASSERT_EQ(game.control(controls::CraftTypeBox).text(), "**Not editable**");
+    ASSERT_TRUE(game.form().userEdit(controls::CraftTypeBox, "Made up"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Renamed"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "99"));
     const auto before = snapshot(game.game.gameDir);
     game.write();
     const Message shown = only(game);
@@ -130,7 +131,7 @@ TEST(WriteDescriptions, AnUneditableRecordIsSkippedSilently)
 {
     WriteGame game{GameBuilder(Family::Xvt).cutFile("specdesc.txt", 30)};
     game.startAt(12);
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Renamed"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Renamed"));
     const std::string before = game.file("specdesc.txt");
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
@@ -143,7 +144,7 @@ TEST(WriteDescriptions, XvtSlotsFromSeventyGetANoticeInstead)
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(70);
     typeRecord(game.form(), newRecord(70));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Seventy"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Seventy"));
     const std::string before = game.file("specdesc.txt");
     game.write();
     const Message shown = only(game);
@@ -173,9 +174,9 @@ TEST(WriteFrontText, TheLongNameGoesToTheSlotsLine)
     const std::pair<std::int32_t, std::int64_t> slots[] = {{3, 2},   {69, 68}, {70, 90}, {71, 89},
                                                            {72, 77}, {73, 91}, {74, 73}, {80, 79}};
     for (const auto& [slot, distance] : slots) {
-        ASSERT_TRUE(game.form().userEdit(ui::CraftNoBox, std::to_string(slot)));
-        ASSERT_EQ(game.control(ui::CraftNameBox).text(), builder.longName(slot)) << slot;
-        ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Long name of slot " + std::to_string(slot)));
+        ASSERT_TRUE(game.form().userEdit(controls::CraftNoBox, std::to_string(slot)));
+        ASSERT_EQ(game.control(controls::CraftNameBox).text(), builder.longName(slot)) << slot;
+        ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Long name of slot " + std::to_string(slot)));
         game.write();
         expected.at(static_cast<std::size_t>(21 + distance - 1)) = "Long name of slot " + std::to_string(slot);
         EXPECT_EQ(game.file("fronttxt.txt"), crlfText(expected)) << slot;
@@ -194,7 +195,7 @@ TEST(WriteFrontText, AVersionWithoutItsLineStopsTheWriteAfterTheDescriptions)
         WriteGame game{GameBuilder(Family::Xvt).withDataFile(dataFileText({entry}))};
         game.startAt(12);
         typeRecord(game.form(), newRecord(12));
-        ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Renamed"));
+        ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Renamed"));
         const std::string front = game.file("fronttxt.txt");
         const std::string strings = game.file("strings.txt");
         game.write();

@@ -2,7 +2,7 @@
 // other byte of the file changes.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <bit>
 
@@ -44,23 +44,34 @@ TEST(WriteExecutable, EveryEditedXvtFieldLandsInTheSlotAndNothingElseChanges)
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(2);
     std::string expected = game.exe();
-    applyEdits(game.form(), {{ui::CraftIDBox, "Hx2"},      {ui::ShieldRechargeBox, "300"},
-                             {ui::ShieldDechargeBox, "7"}, {ui::LaserRechargeBox, "12"},
-                             {ui::SystemHitsBox, "3"},     {ui::sensitivitybox, "5"},
-                             {ui::HyperDriveRadioB, "0"},  {ui::ShieldGeneratorRadioB, "0"},
-                             {ui::Countersbox, "2"},       {ui::PVBox, "-2"},
-                             {ui::ShieldPowerBox, "1000"}, {ui::HullRateBox, "30"},
-                             {ui::ExpPowerBox, "70000"},   {ui::SpeedBox, "120"},
-                             {ui::AccBox, "50"},           {ui::Deaccbox, "40"},
-                             {ui::RollBox, "40"},          {ui::PitchBox, "30"},
-                             {ui::CockpitBox, "CPIT9"},    {ui::ComboBox1, "12 Heavy rocket"},
-                             {ui::WarheadLoad1Box, "20"},  {ui::WarheadLoad2Box, "21"}});
-    ASSERT_TRUE(game.form().userPick(ui::ComboBox9, 3));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 1, 1, "-5"));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 1, 2, "6"));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 1, 3, "7"));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 1, 2, "250"));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 2, 2, "65535"));
+    applyEdits(game.form(), {{controls::CraftIDBox, "Hx2"},
+                             {controls::ScoreBox, "300"},
+                             {controls::PromoPointsBox, "7"},
+                             {controls::LaserRechargeBox, "12"},
+                             {controls::SystemHitsBox, "3"},
+                             {controls::FireSensitivityBox, "5"},
+                             {controls::HyperdriveCheck, "0"},
+                             {controls::ShieldGeneratorRadioB, "0"},
+                             {controls::Countersbox, "2"},
+                             {controls::PVBox, "-2"},
+                             {controls::ShieldPowerBox, "1000"},
+                             {controls::HullRateBox, "30"},
+                             {controls::UnknownStrengthBox, "70000"},
+                             {controls::SpeedBox, "120"},
+                             {controls::AccBox, "50"},
+                             {controls::Deaccbox, "40"},
+                             {controls::RollBox, "40"},
+                             {controls::PitchBox, "30"},
+                             {controls::CockpitBox, "CPIT9"},
+                             {controls::Laser1List, "12 Heavy rocket"},
+                             {controls::WarheadLoad1Box, "20"},
+                             {controls::WarheadLoad2Box, "21"}});
+    ASSERT_TRUE(game.form().userPick(controls::GunConvergenceList, 3));
+    ASSERT_TRUE(game.form().userEditCell(controls::CockpitPositionsGrid, 1, 1, "-5"));
+    ASSERT_TRUE(game.form().userEditCell(controls::CockpitPositionsGrid, 1, 2, "6"));
+    ASSERT_TRUE(game.form().userEditCell(controls::CockpitPositionsGrid, 1, 3, "7"));
+    ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 1, 2, "250"));
+    ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 2, 2, "65535"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 
@@ -84,33 +95,33 @@ TEST(WriteExecutable, EveryEditedXwaFieldLandsInTheSlotAndNothingElseChanges)
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(2);
     std::string expected = game.exe();
-    applyEdits(game.form(), {{ui::CraftIDBox, "HAWK"},
-                             {ui::ShieldRechargeBox, "300"},
-                             {ui::ShieldDechargeBox, "513"},
-                             {ui::LaserRechargeBox, "1000"},
-                             {ui::SystemHitsBox, "3"},
-                             {ui::sensitivitybox, "5"},
-                             {ui::HyperDriveRadioB, "0"},
-                             {ui::ShieldGeneratorRadioB, "1"},
-                             {ui::Countersbox, "2"},
-                             {ui::PVBox, "-2"},
-                             {ui::ShieldPowerBox, "2000"},
-                             {ui::HullRateBox, "30"},
-                             {ui::ExpPowerBox, "5"},
-                             {ui::SpeedBox, "120"},
-                             {ui::AccBox, "50"},
-                             {ui::Deaccbox, "40"},
-                             {ui::RollBox, "40"},
-                             {ui::PitchBox, "30"},
-                             {ui::CockpitBox, "CockpitHawk"},
-                             {ui::ComboBox1, "281 Heavy laser"},
-                             {ui::TurboRange, "9"}});
-    ASSERT_TRUE(game.form().userPick(ui::ComboBox9, 5));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid2, 2, 3, "-7"));
-    ASSERT_TRUE(game.form().userEditCell(ui::wpn, 26, 1, "513"));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 1, 2, "-2"));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 2, 2, "2.5"));
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 3, 2, "Zed"));
+    applyEdits(game.form(), {{controls::CraftIDBox, "HAWK"},
+                             {controls::ScoreBox, "300"},
+                             {controls::PromoPointsBox, "513"},
+                             {controls::LaserRechargeBox, "1000"},
+                             {controls::SystemHitsBox, "3"},
+                             {controls::FireSensitivityBox, "5"},
+                             {controls::HyperdriveCheck, "0"},
+                             {controls::ShieldGeneratorRadioB, "1"},
+                             {controls::Countersbox, "2"},
+                             {controls::PVBox, "-2"},
+                             {controls::ShieldPowerBox, "2000"},
+                             {controls::HullRateBox, "30"},
+                             {controls::UnknownStrengthBox, "5"},
+                             {controls::SpeedBox, "120"},
+                             {controls::AccBox, "50"},
+                             {controls::Deaccbox, "40"},
+                             {controls::RollBox, "40"},
+                             {controls::PitchBox, "30"},
+                             {controls::CockpitBox, "CockpitHawk"},
+                             {controls::Laser1List, "281 Heavy laser"},
+                             {controls::TurboRange, "9"}});
+    ASSERT_TRUE(game.form().userPick(controls::GunConvergenceList, 5));
+    ASSERT_TRUE(game.form().userEditCell(controls::CockpitPositionsGrid, 2, 3, "-7"));
+    ASSERT_TRUE(game.form().userEditCell(controls::WeaponSlotsGrid, 26, 1, "513"));
+    ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 1, 2, "-2"));
+    ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 2, 2, "2.5"));
+    ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 3, 2, "Zed"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 
@@ -137,8 +148,8 @@ TEST(WriteExecutable, OnlyTheShownSlotsEntryIsWritten)
     // Another slot's changed buffer is not carried over: the entry is read afresh for each slot.
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(3);
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNoBox, "4"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "99"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNoBox, "4"));
     const std::string before = game.exe();
     game.write();
     const std::string after = game.exe();
@@ -156,7 +167,7 @@ TEST(WriteExecutable, UnchangedFreeValuesAreWrittenBackAsTheyWere)
         WriteGame game{GameBuilder(Family::Xwa)};
         game.startAt(slot);
         const std::string before = game.exe();
-        const std::string shown = game.control(ui::StringGrid3).cell(2, 2);
+        const std::string shown = game.control(controls::FreeValuesGrid).cell(2, 2);
         game.write();
         const std::string after = game.exe();
         const std::int64_t at = game.craftAt(slot) + 376;
@@ -172,7 +183,8 @@ TEST(WriteExecutable, TypingTheShownTextAgainIsNoChange)
         WriteGame game{GameBuilder(family)};
         game.startAt(1);
         const std::string expected = game.exe();
-        for (const ControlKey box : {ui::SpeedBox, ui::AccBox, ui::Deaccbox, ui::HullRateBox, ui::CraftIDBox})
+        for (const ControlKey box :
+             {controls::SpeedBox, controls::AccBox, controls::Deaccbox, controls::HullRateBox, controls::CraftIDBox})
             applyEdits(game.form(), {{box, game.control(box).text().c_str()}});
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});

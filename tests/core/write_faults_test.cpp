@@ -2,8 +2,8 @@
 // anything is written, and a game file that cannot be replaced is left exactly as it was.
 #include "WriteFixture.h"
 
+#include "controls/MainWindowControls.h"
 #include "io/FileFaults.h"
-#include "windows/MainWindowControls.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -38,10 +38,10 @@ Message theError(const WriteGame& game)
 // Renames the craft so that fronttxt.txt, strings.txt and the OPT list have something to write.
 void editNames(WriteGame& game)
 {
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Renamed"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftTypeBox, "Retyped"));
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
-    ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, "RENAMED.opt"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Renamed"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftTypeBox, "Retyped"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "99"));
+    ASSERT_TRUE(game.form().userEdit(controls::DBOPTFile, "RENAMED.opt"));
 }
 
 // Files may grow to `limit` bytes only, while the object lives.
@@ -73,28 +73,28 @@ private:
 TEST(WriteRefusal, ValuesBeyondTheirFieldStopTheWriteBeforeAnythingIsWritten)
 {
     const Refused cases[] = {
-        {Family::Xvt, 2, ui::ShieldPowerBox, "-1", "Shield Power:", "85899345"},
-        {Family::Xvt, 2, ui::ShieldPowerBox, "85899346", "Shield Power:", "85899345"},
-        {Family::Xvt, 7, ui::ShieldPowerBox, "1374389535", "Shield Power:", "1374389534"},
-        {Family::Xvt, 2, ui::HullRateBox, "-0.5", "Hull Rate:", "40904450"},
-        {Family::Xwa, 2, ui::HullRateBox, "40904451", "Hull Rate:", "40904450"},
-        {Family::Xwa, 6, ui::HullRateBox, "163617802", "Hull Rate:", "163617801"},
-        {Family::Xvt, 2, ui::ExpPowerBox, "4294967296", "Unknown Strength:", "4294967295"},
-        {Family::Xwa, 2, ui::ExpPowerBox, "-1", "Unknown Strength:", "4294967295"},
-        {Family::Xvt, 2, ui::SpeedBox, "29127", "Speed:", "29126"},
-        {Family::Xwa, 2, ui::SpeedBox, "65535", "Speed:", "29126"},
-        {Family::Xvt, 2, ui::SpeedBox, "65636", "Speed:", "29126"},
+        {Family::Xvt, 2, controls::ShieldPowerBox, "-1", "Shield Power:", "85899345"},
+        {Family::Xvt, 2, controls::ShieldPowerBox, "85899346", "Shield Power:", "85899345"},
+        {Family::Xvt, 7, controls::ShieldPowerBox, "1374389535", "Shield Power:", "1374389534"},
+        {Family::Xvt, 2, controls::HullRateBox, "-0.5", "Hull Rate:", "40904450"},
+        {Family::Xwa, 2, controls::HullRateBox, "40904451", "Hull Rate:", "40904450"},
+        {Family::Xwa, 6, controls::HullRateBox, "163617802", "Hull Rate:", "163617801"},
+        {Family::Xvt, 2, controls::UnknownStrengthBox, "4294967296", "Unknown Strength:", "4294967295"},
+        {Family::Xwa, 2, controls::UnknownStrengthBox, "-1", "Unknown Strength:", "4294967295"},
+        {Family::Xvt, 2, controls::SpeedBox, "29127", "Speed:", "29126"},
+        {Family::Xwa, 2, controls::SpeedBox, "65535", "Speed:", "29126"},
+        {Family::Xvt, 2, controls::SpeedBox, "65636", "Speed:", "29126"},
         // Slot 5 has no species: the refusal comes before the species question.
-        {Family::Xwa, 5, ui::ShieldPowerBox, "-2", "Shield Power:", "85899345"},
-        {Family::Xwa, 2, ui::SpecNo, "0", "Species No.:", "230"},
-        {Family::Xwa, 2, ui::SpecNo, "231", "Species No.:", "230"},
+        {Family::Xwa, 5, controls::ShieldPowerBox, "-2", "Shield Power:", "85899345"},
+        {Family::Xwa, 2, controls::SpecNo, "0", "Species No.:", "230"},
+        {Family::Xwa, 2, controls::SpecNo, "231", "Species No.:", "230"},
     };
     for (const Refused& each : cases) {
         SCOPED_TRACE(std::string(each.key.name()) + " = " + each.text + " in slot " + std::to_string(each.slot));
         WriteGame game{GameBuilder(each.family)};
         writeFile(game.path("ace.plt"), std::string(70000, '\0'));
         game.startAt(each.slot);
-        ASSERT_TRUE(game.form().userCheck(ui::Known, true) || each.family == Family::Xvt);
+        ASSERT_TRUE(game.form().userCheck(controls::Known, true) || each.family == Family::Xvt);
         editNames(game);
         ASSERT_TRUE(game.form().userEdit(each.key, each.text));
         const auto before = snapshot(game.game.gameDir);
@@ -111,9 +111,9 @@ TEST(WriteRefusal, TheLargestValuesAreAccepted)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(2);
-    ASSERT_TRUE(game.form().userEdit(ui::ShieldPowerBox, "85899345"));
-    ASSERT_TRUE(game.form().userEdit(ui::HullRateBox, "40904450"));
-    ASSERT_TRUE(game.form().userEdit(ui::SpecNo, "230"));
+    ASSERT_TRUE(game.form().userEdit(controls::ShieldPowerBox, "85899345"));
+    ASSERT_TRUE(game.form().userEdit(controls::HullRateBox, "40904450"));
+    ASSERT_TRUE(game.form().userEdit(controls::SpecNo, "230"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     EXPECT_EQ(numberAt(game.exe(), game.craftAt(2) + 22, 4), 4294967250u);
@@ -192,9 +192,9 @@ TEST(WriteFileFaults, WriteProtectedFilesAndFoldersAreReadButNotWritten)
         if (each.beforeStart)
             std::filesystem::permissions(target, each.mode);
         game.startAt(2);
-        EXPECT_EQ(game.control(ui::CraftNoBox).text(), "2");
+        EXPECT_EQ(game.control(controls::CraftNoBox).text(), "2");
         if (each.beforeStart) {
-            ASSERT_TRUE(game.form().userPress(ui::Backup1));
+            ASSERT_TRUE(game.form().userPress(controls::CreateBackupImageItem));
             EXPECT_EQ(game.messages(), std::vector<std::string>{});
             EXPECT_TRUE(std::filesystem::exists(game.game.programDir / "PLORIKbackup" / game.session->versionName() /
                                                 "strings.txt"));

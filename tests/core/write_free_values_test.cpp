@@ -3,7 +3,7 @@
 // written.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <bit>
 #include <limits>
@@ -52,12 +52,12 @@ TEST(WriteFreeValues, EveryTypeGoesToItsLocation)
 {
     WriteGame game{everyType()};
     game.startAt(5);
-    Control& grid = game.control(ui::StringGrid3);
+    Control& grid = game.control(controls::FreeValuesGrid);
     ASSERT_EQ(grid.cell(9, 3), "$Error in data.txt");
     const std::string before = game.exe();
     const char* values[] = {"", "201", "258", "19", "-2", "-100000", "-0.75", "qrs", "77", "66"};
     for (std::size_t r = 1; r <= 9; ++r)
-        ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, r, 2, values[r])) << r;
+        ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, r, 2, values[r])) << r;
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
 
@@ -82,8 +82,8 @@ TEST(WriteFreeValues, AnEmptyCharWritesZero)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(6);
-    ASSERT_EQ(game.control(ui::StringGrid3).cell(3, 1), "Char");
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 3, 2, ""));
+    ASSERT_EQ(game.control(controls::FreeValuesGrid).cell(3, 1), "Char");
+    ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 3, 2, ""));
     game.write();
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.craftAt(6) + 384)], 0);
 }
@@ -102,9 +102,9 @@ TEST(WriteFreeValues, AValueThatIsNotANumberOfItsTypeRefusesTheWholeWrite)
         WriteGame game{everyType()};
         game.startAt(2);
         const auto before = snapshot(game.game.gameDir);
-        ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "77"));
-        ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 7, 2, "Q"));
-        ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, each.row, 2, each.text));
+        ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "77"));
+        ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 7, 2, "Q"));
+        ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, each.row, 2, each.text));
         game.write();
         ASSERT_EQ(game.prompter.records().size(), 1u);
         const Message& refusal = game.prompter.records().front().message;
@@ -127,16 +127,16 @@ TEST(WriteFreeValues, FloatsReadBackAsTheBytesTheyShowAndUnchangedRowsAreNotWrit
         SCOPED_TRACE(slot);
         WriteGame game{builder};
         game.startAt(slot);
-        const std::string shown = game.control(ui::StringGrid3).cell(6, 2);
+        const std::string shown = game.control(controls::FreeValuesGrid).cell(6, 2);
         const auto value = [&] { return bytesAt(game.exe(), game.craftAt(slot) + 234, 4); };
         const Bytes before = value();
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         EXPECT_EQ(value(), before) << shown << " is not written back";
         // The same text typed again reads back as the same float.
-        ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 6, 2, "0"));
+        ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 6, 2, "0"));
         game.write();
-        ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 6, 2, shown));
+        ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 6, 2, shown));
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         if (slot != 3) { // a NaN's payload is not in its text

@@ -2,7 +2,7 @@
 // without a list, and the selector and index in the ship type entry.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -28,11 +28,11 @@ TEST(WriteOptList, TheModelNameReplacesTheLineAtTheIndex)
 {
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(2);
-    ASSERT_EQ(game.control(ui::optlistfile).text(), "ivfiles\\spec3640.lst");
-    ASSERT_EQ(game.control(ui::optindex).text(), "1");
+    ASSERT_EQ(game.control(controls::OptListFileBox).text(), "ivfiles\\spec3640.lst");
+    ASSERT_EQ(game.control(controls::OptIndexBox).text(), "1");
     std::vector<std::string> expected = crlfLines(game.file(kXvtBaseList));
     const auto before = snapshot(game.game.gameDir);
-    ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, "NEWSHIP.opt"));
+    ASSERT_TRUE(game.form().userEdit(controls::DBOPTFile, "NEWSHIP.opt"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     expected.at(1) = "NEWSHIP.opt";
@@ -60,16 +60,16 @@ TEST(WriteOptList, AnUnknownListBecomesTheMainListWithTheNameAppended)
         // Slot 10 of both demo games has a selector without a list.
         WriteGame game{GameBuilder(each.family).cutFile(each.gameName, 12)};
         game.startAt(10);
-        ASSERT_EQ(game.control(ui::optlistfile).text(), "unknown");
-        ASSERT_EQ(game.control(ui::DBOPTFile).text(), "None Assigned");
+        ASSERT_EQ(game.control(controls::OptListFileBox).text(), "unknown");
+        ASSERT_EQ(game.control(controls::DBOPTFile).text(), "None Assigned");
         std::vector<std::string> expected = crlfLines(game.file(each.path));
         ASSERT_EQ(expected.size(), 12u);
         const auto before = snapshot(game.game.gameDir);
-        ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, "FRESH.opt"));
+        ASSERT_TRUE(game.form().userEdit(controls::DBOPTFile, "FRESH.opt"));
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
-        EXPECT_EQ(game.control(ui::optlistfile).text(), each.shownName);
-        EXPECT_EQ(game.control(ui::optindex).text(), "12");
+        EXPECT_EQ(game.control(controls::OptListFileBox).text(), each.shownName);
+        EXPECT_EQ(game.control(controls::OptIndexBox).text(), "12");
         expected.push_back("FRESH.opt");
         EXPECT_EQ(game.file(each.path), crlfText(expected));
         EXPECT_EQ(changedBesides(before, game), std::set<std::string>{each.path});
@@ -85,9 +85,9 @@ TEST(WriteOptList, CountingAnUnknownListStopsAfterItsFirstEmptyLine)
     const std::vector<std::string> list = {"A.opt", "B.opt", "", "C.opt", "D.opt"};
     writeFile(game.path(kXvtMainList), crlfText(list));
     game.startAt(10);
-    ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, "FRESH.opt"));
+    ASSERT_TRUE(game.form().userEdit(controls::DBOPTFile, "FRESH.opt"));
     game.write();
-    EXPECT_EQ(game.control(ui::optindex).text(), "3");
+    EXPECT_EQ(game.control(controls::OptIndexBox).text(), "3");
     EXPECT_EQ(game.file(kXvtMainList), crlfText({"A.opt", "B.opt", "", "FRESH.opt", "D.opt"}));
 }
 
@@ -98,13 +98,13 @@ TEST(WriteOptList, AnIndexPastTheEndAppendsTheNameAndTakesTheLineCount)
     ASSERT_GT(builder.optIndex(44), builder.optListLength(2));
     WriteGame game{builder};
     game.startAt(44);
-    ASSERT_EQ(game.control(ui::DBOPTFile).text(), "None assigned");
+    ASSERT_EQ(game.control(controls::DBOPTFile).text(), "None assigned");
     std::vector<std::string> expected = crlfLines(game.file(kXvtBaseList));
-    ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, "LATE.opt"));
+    ASSERT_TRUE(game.form().userEdit(controls::DBOPTFile, "LATE.opt"));
     game.write();
     expected.push_back("LATE.opt");
     EXPECT_EQ(game.file(kXvtBaseList), crlfText(expected));
-    EXPECT_EQ(game.control(ui::optindex).text(), std::to_string(expected.size() - 1));
+    EXPECT_EQ(game.control(controls::OptIndexBox).text(), std::to_string(expected.size() - 1));
     EXPECT_EQ(numberAt(game.exe(), game.shipTypeAt(44) + 22, 1), expected.size() - 1);
 }
 
@@ -124,7 +124,7 @@ TEST(WriteOptList, ThePlaceholdersLeaveTheListAlone)
     for (const std::int32_t slot : {10, 20}) {
         WriteGame game{GameBuilder(Family::Xwa)};
         game.startAt(slot);
-        ASSERT_EQ(game.control(ui::optlistfile).text(), "unknown");
+        ASSERT_EQ(game.control(controls::OptListFileBox).text(), "unknown");
         const std::string before = game.exe();
         game.write();
         EXPECT_EQ(numberAt(game.exe(), game.shipTypeAt(slot) + 17, 2), numberAt(before, game.shipTypeAt(slot) + 17, 2));
@@ -134,7 +134,7 @@ TEST(WriteOptList, ThePlaceholdersLeaveTheListAlone)
         WriteGame game{GameBuilder(Family::Xvt)};
         game.startAt(2);
         const std::string list = game.file(kXvtBaseList);
-        ASSERT_TRUE(game.form().userEdit(ui::DBOPTFile, placeholder));
+        ASSERT_TRUE(game.form().userEdit(controls::DBOPTFile, placeholder));
         game.write();
         EXPECT_EQ(game.file(kXvtBaseList), list) << placeholder;
     }

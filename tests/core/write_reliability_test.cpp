@@ -4,9 +4,9 @@
 #include "DemoEditions.h"
 #include "ImageFixture.h"
 
+#include "controls/CockpitEditorControls.h"
+#include "controls/WeaponEditorControls.h"
 #include "io/FolderLock.h"
-#include "windows/CockpitEditorControls.h"
-#include "windows/WeaponEditorControls.h"
 
 #include <cctype>
 #include <functional>
@@ -62,12 +62,12 @@ void imageThenEdits(WriteGame& game, std::int32_t slot)
 {
     backUpAndRestart(game, 2);
     for (const std::int32_t edited : {2, 9}) {
-        game.form().userEdit(ui::CraftNoBox, std::to_string(edited));
-        ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Undone " + std::to_string(edited)));
-        ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "9"));
+        game.form().userEdit(controls::CraftNoBox, std::to_string(edited));
+        ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Undone " + std::to_string(edited)));
+        ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "9"));
         game.write();
     }
-    game.form().userEdit(ui::CraftNoBox, std::to_string(slot));
+    game.form().userEdit(controls::CraftNoBox, std::to_string(slot));
     ASSERT_EQ(game.messages(), std::vector<std::string>{});
 }
 
@@ -84,55 +84,67 @@ const Writer kWriters[] = {
      demo(Family::Xvt),
      2,
      nullptr,
-     {{ui::CraftNameBox, "Faulty"}, {ui::DBOPTFile, "FAULT.opt"}, {ui::SystemHitsBox, "9"}},
-     ui::Button3,
+     {{controls::CraftNameBox, "Faulty"}, {controls::DBOPTFile, "FAULT.opt"}, {controls::SystemHitsBox, "9"}},
+     controls::WriteButton,
      noAnswers},
     {"Write XWA",
      demo(Family::Xwa),
      12,
      nullptr,
-     {{ui::CraftNameBox, "Faulty"}, {ui::CrewBox, "Nine"}, {ui::SystemHitsBox, "9"}},
-     ui::Button3,
+     {{controls::CraftNameBox, "Faulty"}, {controls::CrewBox, "Nine"}, {controls::SystemHitsBox, "9"}},
+     controls::WriteButton,
      noAnswers},
-    {"Create Backup Image XvT", demo(Family::Xvt), 1, olderImage, {}, ui::Backup1, noAnswers},
-    {"Create Backup Image XvT new", demo(Family::Xvt), 1, nullptr, {}, ui::Backup1, noAnswers},
+    {"Create Backup Image XvT", demo(Family::Xvt), 1, olderImage, {}, controls::CreateBackupImageItem, noAnswers},
+    {"Create Backup Image XvT new", demo(Family::Xvt), 1, nullptr, {}, controls::CreateBackupImageItem, noAnswers},
     {"Create Backup Image XWA",
      [] { return GameBuilder(Family::Xwa).withPilotFiles(); },
      1,
      olderImage,
      {},
-     ui::Backup1,
+     controls::CreateBackupImageItem,
      noAnswers},
     {"Recreate from Image XvT",
      demo(Family::Xvt),
      9,
      [](WriteGame& game) { imageThenEdits(game, 9); },
      {},
-     ui::Recreatefromimage1,
+     controls::RecreateFromImageItem,
      noAnswers},
     {"Recreate from Image XWA",
      demo(Family::Xwa),
      9,
      [](WriteGame& game) { imageThenEdits(game, 9); },
      {},
-     ui::Recreatefromimage1,
+     controls::RecreateFromImageItem,
      noAnswers},
     {"Recreate Single Slot XWA",
      demo(Family::Xwa),
      2,
      [](WriteGame& game) { imageThenEdits(game, 2); },
      {},
-     ui::Recreatesingleslot1,
+     controls::RecreateSingleSlotItem,
      noAnswers},
-    {"Save as Single ZT XvT", demo(Family::Xvt), 5, nullptr, {{ui::Memo1, "A comment."}}, ui::SaveasZT1, saveAsPatch},
-    {"Save Ship as XWA", demo(Family::Xwa), 7, nullptr, {{ui::Memo1, "A comment."}}, ui::Saveshipas1, saveAsShip},
+    {"Save as Single ZT XvT",
+     demo(Family::Xvt),
+     5,
+     nullptr,
+     {{controls::PatchCommentMemo, "A comment."}},
+     controls::SaveAsZtItem,
+     saveAsPatch},
+    {"Save Ship as XWA",
+     demo(Family::Xwa),
+     7,
+     nullptr,
+     {{controls::PatchCommentMemo, "A comment."}},
+     controls::SaveShipAsItem,
+     saveAsShip},
     // Over an older file, which is replaced only once the new one is on the disk.
     {"Save Ship as XWA over a file",
      demo(Family::Xwa),
      7,
      [](WriteGame& game) { writeFile(game.dir.path() / "craft.shp", "An older ship.\r\n"); },
-     {{ui::Memo1, "A comment."}},
-     ui::Saveshipas1,
+     {{controls::PatchCommentMemo, "A comment."}},
+     controls::SaveShipAsItem,
      [](const std::filesystem::path& root) {
          return std::vector<std::string>{"file:" + (root / "craft.shp").string(), "yes"};
      }},
@@ -141,15 +153,15 @@ const Writer kWriters[] = {
      [] { return GameBuilder(Family::Xwa).withDataFile(xwa202DataFile(false)); },
      2,
      [](WriteGame& game) { imageThenEdits(game, 2); },
-     {{ui::Memo1, "A comment."}},
-     ui::ZTpackage1,
+     {{controls::PatchCommentMemo, "A comment."}},
+     controls::ZtPackageItem,
      saveAsPatch},
     {"Save CP",
      demo(Family::Xvt),
      1,
      nullptr,
-     {{ui::cockpit::HudBox, "FAULTY"}, {ui::cockpit::PanelBox, "PANEL"}},
-     ui::cockpit::SaveCPButton,
+     {{controls::cockpit::HudBox, "FAULTY"}, {controls::cockpit::PanelBox, "PANEL"}},
+     controls::cockpit::SaveCPButton,
      noAnswers,
      Window::Cockpit,
      "CP640/CPIT1.int"},
@@ -157,16 +169,18 @@ const Writer kWriters[] = {
      demo(Family::Xvt),
      1,
      nullptr,
-     {{ui::weapons::PowerBox, "4321"}},
-     ui::weapons::WriteWpnButton,
+     {{controls::weapons::PowerBox, "4321"}},
+     controls::weapons::WriteWpnButton,
      noAnswers,
      Window::Weapons},
     {"Write Wpn. XWA",
      demo(Family::Xwa),
      1,
      nullptr,
-     {{ui::weapons::PowerBox, "4321"}, {ui::weapons::WpnIndexBox, "2"}, {ui::weapons::WpnOptBox, "FAULT.opt"}},
-     ui::weapons::WriteWpnButton,
+     {{controls::weapons::PowerBox, "4321"},
+      {controls::weapons::WpnIndexBox, "2"},
+      {controls::weapons::WpnOptBox, "FAULT.opt"}},
+     controls::weapons::WriteWpnButton,
      noAnswers,
      Window::Weapons},
     {"Write Mesh Type",
@@ -174,22 +188,22 @@ const Writer kWriters[] = {
      1,
      nullptr,
      {},
-     ui::WriteMeshTypeButton,
+     controls::WriteMeshTypeButton,
      noAnswers,
      Window::Main,
      "xvtparts0.opt",
-     {{ui::MeshList, 1}, {ui::MeshTypeBox, 17}},
+     {{controls::MeshList, 1}, {controls::MeshTypeBox, 17}},
      {{1, 2, "-3.5"}, {4, 3, "1e4"}}},
     {"Write Hardpoint",
      demo(Family::Xwa),
      2,
      nullptr,
-     {{ui::HardpointX, "-7.25"}, {ui::HardpointZ, "0.5"}},
-     ui::WriteHardpointButton,
+     {{controls::HardpointX, "-7.25"}, {controls::HardpointZ, "0.5"}},
+     controls::WriteHardpointButton,
      noAnswers,
      Window::Main,
      "FlightModels/gear1.opt",
-     {{ui::MeshList, 0}, {ui::HardpointList, 2}, {ui::HardpointTypeBox, 9}}},
+     {{controls::MeshList, 0}, {controls::HardpointList, 2}, {controls::HardpointTypeBox, 9}}},
 };
 
 Form& windowOf(WriteGame& game, const Writer& writer)
@@ -212,7 +226,7 @@ void prepare(WriteGame& game, const Writer& writer)
     for (const auto& [key, text] : writer.edits)
         ASSERT_TRUE(windowOf(game, writer).userEdit(key, text));
     for (const auto& [row, column, text] : writer.cells)
-        ASSERT_TRUE(game.form().userEditCell(ui::HitzoneGrid, row, column, text));
+        ASSERT_TRUE(game.form().userEditCell(controls::HitzoneGrid, row, column, text));
     game.prompter.clearRecords();
 }
 
@@ -291,7 +305,7 @@ TEST_P(WriteUnderFaults, EveryRewrittenFileIsOldOrNewAndTheUserIsTold)
             }
             // A failure after the command's work (showing the slot again) does not undo it.
             if (!complete) {
-                EXPECT_NE(game.form()[ui::StatusBar].text(), "Done.")
+                EXPECT_NE(game.form()[controls::StatusBar].text(), "Done.")
                     << "success shown after a failure: " << shown.text;
             }
             if (step == Step::Remove) {
@@ -334,12 +348,12 @@ TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
     WriteGame game{GameBuilder(Family::Xvt)};
     // The slot differs from the image, so a restore that went ahead would show.
     backUpAndRestart(game, 3);
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "9"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "9"));
     game.write();
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "8"));
-    ASSERT_TRUE(game.form().userPress(ui::Copyship1));
-    ASSERT_TRUE(game.form().userPick(ui::MeshList, 0));
-    ASSERT_TRUE(game.form().userPick(ui::HardpointList, 0));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "8"));
+    ASSERT_TRUE(game.form().userPress(controls::CopyShipItem));
+    ASSERT_TRUE(game.form().userPick(controls::MeshList, 0));
+    ASSERT_TRUE(game.form().userPick(controls::HardpointList, 0));
     game.prompter.clearRecords();
     const auto before = snapshot(game.game.gameDir);
     {
@@ -347,15 +361,15 @@ TEST(WriteSafety, AnotherPlorikWritingTheGameFolderRefusesEveryWriteCommand)
         ASSERT_TRUE(held.has_value());
         game.write();
         game.prompter.addAnswer("yes");
-        game.form().userPress(ui::Pasteship1);
-        game.form().userPress(ui::WriteMeshTypeButton);
-        game.form().userPress(ui::WriteHardpointButton);
-        ASSERT_TRUE(game.session->cockpitForm().userEdit(ui::cockpit::HudBox, "LOCKED"));
-        game.session->cockpitForm().userPress(ui::cockpit::SaveCPButton);
-        ASSERT_TRUE(game.session->weaponForm().userEdit(ui::weapons::PowerBox, "4321"));
-        game.session->weaponForm().userPress(ui::weapons::WriteWpnButton);
-        game.form().userPress(ui::Recreatefromimage1);
-        game.form().userPress(ui::Recreatesingleslot1);
+        game.form().userPress(controls::PasteShipItem);
+        game.form().userPress(controls::WriteMeshTypeButton);
+        game.form().userPress(controls::WriteHardpointButton);
+        ASSERT_TRUE(game.session->cockpitForm().userEdit(controls::cockpit::HudBox, "LOCKED"));
+        game.session->cockpitForm().userPress(controls::cockpit::SaveCPButton);
+        ASSERT_TRUE(game.session->weaponForm().userEdit(controls::weapons::PowerBox, "4321"));
+        game.session->weaponForm().userPress(controls::weapons::WriteWpnButton);
+        game.form().userPress(controls::RecreateFromImageItem);
+        game.form().userPress(controls::RecreateSingleSlotItem);
     }
     const std::string refused = "PLORIK error:|The game folder is in use by another PLORIK.\r\rNothing was written.";
     ASSERT_EQ(game.messages().size(), 9u);
@@ -378,7 +392,7 @@ TEST(WriteSafety, NothingIsWrittenThroughALinkOutOfTheGameFolder)
     std::filesystem::create_symlink(outside, game.game.executable());
     const std::string exe = readFile(outside);
     game.startAt(3);
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "9"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "9"));
     const auto before = snapshot(game.game.gameDir);
     game.write();
     ASSERT_EQ(game.prompter.records().size(), 1u);

@@ -4,9 +4,9 @@
 #include "DemoOptFiles.h"
 #include "WriteFixture.h"
 
-#include "windows/CockpitEditorControls.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WeaponEditorControls.h"
+#include "controls/CockpitEditorControls.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WeaponEditorControls.h"
 
 #include <algorithm>
 #include <array>
@@ -54,9 +54,9 @@ bool anyMessageHas(const WriteGame& game, const std::string& text)
 
 void editSlot(WriteGame& game)
 {
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "77"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Matrix"));
-    ASSERT_TRUE(game.form().userEdit(ui::CrewBox, "Matrix crew"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "77"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Matrix"));
+    ASSERT_TRUE(game.form().userEdit(controls::CrewBox, "Matrix crew"));
 }
 
 // Moves a folder out to `outside` and leaves a symbolic link to it in its place.
@@ -80,8 +80,8 @@ struct HostileCase {
 
 std::vector<HostileCase> hostileCases()
 {
-    namespace c = ui::cockpit;
-    namespace w = ui::weapons;
+    namespace c = controls::cockpit;
+    namespace w = controls::weapons;
     const auto press = [](ControlKey key, std::function<std::string(const WriteGame&)> target) {
         return [key, target](WriteGame& g) {
             g.prompter.addAnswer("file:" + target(g));
@@ -90,14 +90,14 @@ std::vector<HostileCase> hostileCases()
         };
     };
     const auto optPage = [](WriteGame& g) {
-        return g.form().userPick(ui::MeshList, 0) && g.form().userPick(ui::MeshTypeBox, 5) &&
-               g.form().userPick(ui::HardpointList, 0) && g.form().userPick(ui::HardpointTypeBox, 3);
+        return g.form().userPick(controls::MeshList, 0) && g.form().userPick(controls::MeshTypeBox, 5) &&
+               g.form().userPick(controls::HardpointList, 0) && g.form().userPick(controls::HardpointTypeBox, 3);
     };
     const auto model = [](const WriteGame& g) { return *modelPath(g.builder, g.game.gameDir, 1); };
     // "Write" with a new model name, so that the OPT list is written too.
     const auto writeRenamed = [](WriteGame& g) {
         editSlot(g);
-        return g.form().userEdit(ui::DBOPTFile, "RENAMED.opt") && g.form().userPress(ui::Button3);
+        return g.form().userEdit(controls::DBOPTFile, "RENAMED.opt") && g.form().userPress(controls::WriteButton);
     };
     std::vector<HostileCase> cases = {
         {"Write, IVFiles a link out", GameBuilder(Family::Xvt),
@@ -123,15 +123,15 @@ std::vector<HostileCase> hostileCases()
          [](const WriteGame&) { return std::string("EQUIPMENT0.LST"); }},
         {"Write Mesh Type, the model's folder a link out", GameBuilder(Family::Xwa),
          [model](WriteGame& g, const auto& outside) { linkOut(model(g).parent_path(), outside); },
-         [optPage](WriteGame& g) { return optPage(g) && g.form().userPress(ui::WriteMeshTypeButton); },
+         [optPage](WriteGame& g) { return optPage(g) && g.form().userPress(controls::WriteMeshTypeButton); },
          [model](const WriteGame& g) { return model(g).filename().string(); }},
         {"Write Hardpoint, the model's folder a link out", GameBuilder(Family::Xwa),
          [model](WriteGame& g, const auto& outside) { linkOut(model(g).parent_path(), outside); },
-         [optPage](WriteGame& g) { return optPage(g) && g.form().userPress(ui::WriteHardpointButton); },
+         [optPage](WriteGame& g) { return optPage(g) && g.form().userPress(controls::WriteHardpointButton); },
          [model](const WriteGame& g) { return model(g).filename().string(); }},
         {"Create Backup Image, PLORIKbackup a link out", GameBuilder(Family::Xvt),
          [](WriteGame& g, const auto& outside) { linkOut(g.game.programDir / "PLORIKbackup", outside); },
-         [](WriteGame& g) { return g.form().userPress(ui::Backup1); },
+         [](WriteGame& g) { return g.form().userPress(controls::CreateBackupImageItem); },
          [](const WriteGame&) { return std::string("PLORIKbackup"); }},
     };
     // The save dialogs' targets that are the game's or the image's own files.
@@ -145,9 +145,9 @@ std::vector<HostileCase> hostileCases()
          }},
     };
     for (const auto& [saving, key] :
-         std::vector<std::pair<std::string, ControlKey>>{{"Save Ship as..", ui::Saveshipas1},
-                                                         {"Save as Single ZT..", ui::SaveasZT1},
-                                                         {"Make ZT Package", ui::ZTpackage1}}) {
+         std::vector<std::pair<std::string, ControlKey>>{{"Save Ship as..", controls::SaveShipAsItem},
+                                                         {"Save as Single ZT..", controls::SaveAsZtItem},
+                                                         {"Make ZT Package", controls::ZtPackageItem}}) {
         for (const auto& [what, target] : targets) {
             cases.push_back({saving + " over " + what, GameBuilder(Family::Xvt).withBackupImage(),
                              [](WriteGame& g, const auto&) {
@@ -207,7 +207,7 @@ TEST(WriteSafety, AMissingOrForeignFileLeavesTheGameUnchangedOrTheWholeSlotWritt
                     if (beforeStart)
                         damage(game.path(name), how);
                     game.startAt(1);
-                    game.form().userEdit(ui::CraftNoBox, std::to_string(slot));
+                    game.form().userEdit(controls::CraftNoBox, std::to_string(slot));
                     editSlot(game);
                     if (!beforeStart)
                         damage(game.path(name), how);
@@ -217,7 +217,8 @@ TEST(WriteSafety, AMissingOrForeignFileLeavesTheGameUnchangedOrTheWholeSlotWritt
                     const std::set<std::string> changed = changedFiles(before, snapshot(game.game.gameDir));
                     if (changed.empty()) {
                         // Refused, or there is no slot to write: XWA's start-up needs strings.txt.
-                        EXPECT_TRUE(anyMessageHas(game, "Nothing was written.") || !game.control(ui::Button3).enabled())
+                        EXPECT_TRUE(anyMessageHas(game, "Nothing was written.") ||
+                                    !game.control(controls::WriteButton).enabled())
                             << ::testing::PrintToString(game.messages());
                         continue;
                     }
@@ -239,7 +240,7 @@ TEST(WriteSafety, ADisplayThatStoppedRefusesTheWriteUntilTheSlotIsShownWhole)
     const std::string descriptions = game.file("specdesc.txt");
     std::filesystem::remove(game.path("specdesc.txt"));
     game.startAt(5);
-    EXPECT_EQ(game.control(ui::StatusBar).text(),
+    EXPECT_EQ(game.control(controls::StatusBar).text(),
               "Slot 5 is not fully shown (the descriptions (specdesc.txt) could not be read); \"Write\" is refused "
               "until it is.");
     const auto before = snapshot(game.game.gameDir);
@@ -258,9 +259,9 @@ TEST(WriteSafety, ADisplayThatStoppedRefusesTheWriteUntilTheSlotIsShownWhole)
 
     // Once the file is back and the slot shown again, it writes.
     writeFile(game.path("specdesc.txt"), descriptions);
-    game.form().userEdit(ui::CraftNoBox, "12");
+    game.form().userEdit(controls::CraftNoBox, "12");
     game.prompter.clearRecords();
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "77"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "77"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.craftAt(12) + 14)], 77);
@@ -270,7 +271,7 @@ TEST(WriteSafety, WithoutShipTypeEntriesTheWholeSlotIsWrittenAndNoPlaceholderNam
 {
     WriteGame game{GameBuilder(Family::Xvt).withKey("SHIPTYPESTART", "-1")};
     game.startAt(5);
-    ASSERT_FALSE(game.control(ui::DBOPTFile).enabled());
+    ASSERT_FALSE(game.control(controls::DBOPTFile).enabled());
     editSlot(game);
     const auto before = snapshot(game.game.gameDir);
     game.write();
@@ -291,11 +292,11 @@ TEST(WriteSafety, LineBreaksInAnyFieldBecomeBlanksAndEveryFileKeepsItsLineCount)
         const auto lineCount = [&](const std::string& name) { return crlfLines(game.file(name)).size(); };
         const std::map<std::string, std::size_t> counts = {{"strings.txt", lineCount("strings.txt")},
                                                            {"specdesc.txt", lineCount("specdesc.txt")}};
-        ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "A\r\nB"));
-        ASSERT_TRUE(game.form().userEdit(ui::PluralnameBox, "P\nQ\n\nR"));
-        ASSERT_TRUE(game.form().userEdit(ui::DescriptionBox, "one\r\n!SPECIES_1!two\rthree"));
+        ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "A\r\nB"));
+        ASSERT_TRUE(game.form().userEdit(controls::PluralnameBox, "P\nQ\n\nR"));
+        ASSERT_TRUE(game.form().userEdit(controls::DescriptionBox, "one\r\n!SPECIES_1!two\rthree"));
         if (family == Family::Xwa) {
-            ASSERT_TRUE(game.form().userEdit(ui::IconBox, "1  ,\r\n2  "));
+            ASSERT_TRUE(game.form().userEdit(controls::IconBox, "1  ,\r\n2  "));
         }
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
@@ -313,8 +314,10 @@ TEST(WriteSafety, LineBreaksInAnyFieldBecomeBlanksAndEveryFileKeepsItsLineCount)
 
 TEST(WriteSafety, AShipListFieldThatWouldSplitTheLineIsRefused)
 {
-    for (const auto& [key, text] : std::vector<std::pair<ControlKey, std::string>>{
-             {ui::Shiplistnamebox, "Wing,Leader"}, {ui::Shiplistnamebox, "Bang!"}, {ui::Playmodebox, "Fly,able"}}) {
+    for (const auto& [key, text] :
+         std::vector<std::pair<ControlKey, std::string>>{{controls::Shiplistnamebox, "Wing,Leader"},
+                                                         {controls::Shiplistnamebox, "Bang!"},
+                                                         {controls::Playmodebox, "Fly,able"}}) {
         SCOPED_TRACE(std::string(key.name()) + " = " + text);
         WriteGame game{GameBuilder(Family::Xwa)};
         game.startAt(12);
@@ -351,12 +354,12 @@ TEST(WriteSafety, EveryStepWritesTheSlotShownWhateverCraftNoSays)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(12);
-    ASSERT_TRUE(game.form().userEdit(ui::SpecNo, "40"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Shown"));
-    ASSERT_TRUE(game.form().userCheck(ui::EnabledBox, false));
+    ASSERT_TRUE(game.form().userEdit(controls::SpecNo, "40"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Shown"));
+    ASSERT_TRUE(game.form().userCheck(controls::EnabledBox, false));
     const std::string before = game.exe();
     // The box's text changes without its handler running (as no user can make it): slot 12 stays.
-    game.control(ui::CraftNoBox).setText("7");
+    game.control(controls::CraftNoBox).setText("7");
     game.write();
     const std::string exe = game.exe();
     EXPECT_EQ(numberAt(exe, game.key("SPECNOOFFSET") + 2 * 39, 2), 12u);
@@ -390,7 +393,7 @@ TEST(WriteSafety, NoPlaceholderIsStoredAsANameOrAnIdentifier)
     // XWA slots from 219 on have no names: "n/a" shows, and the craft entry keeps its identifier.
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(220);
-    ASSERT_EQ(game.control(ui::CraftIDBox).text(), "n/a");
+    ASSERT_EQ(game.control(controls::CraftIDBox).text(), "n/a");
     const std::string before = game.exe();
     game.write();
     const auto iff = bytesAt(game.exe(), game.craftAt(220), 4);
@@ -399,7 +402,7 @@ TEST(WriteSafety, NoPlaceholderIsStoredAsANameOrAnIdentifier)
     // A weapon code that data.txt does not name shows "Unkown" and keeps its value.
     WriteGame coded{GameBuilder(Family::Xwa)};
     coded.startAt(3);
-    ASSERT_EQ(coded.control(ui::ComboBox8).text(), "Unkown");
+    ASSERT_EQ(coded.control(controls::Laser3List).text(), "Unkown");
     const std::int64_t thirdLaser = coded.craftAt(3) + coded.key("WEAPONSTATSSTART") + 4;
     const auto code = bytesAt(coded.exe(), thirdLaser, 2);
     coded.write();
@@ -408,8 +411,8 @@ TEST(WriteSafety, NoPlaceholderIsStoredAsANameOrAnIdentifier)
     // A species without a description record shows "**no entry found**": its new record is empty.
     WriteGame described{GameBuilder(Family::Xwa)};
     described.startAt(11);
-    ASSERT_EQ(described.control(ui::CraftTypeBox).text(), "**no entry found**");
-    ASSERT_TRUE(described.form().userEdit(ui::CrewBox, "Two"));
+    ASSERT_EQ(described.control(controls::CraftTypeBox).text(), "**no entry found**");
+    ASSERT_TRUE(described.form().userEdit(controls::CrewBox, "Two"));
     described.write();
     const std::vector<std::string> lines = crlfLines(described.file("specdesc.txt"));
     const std::vector<std::string> record(lines.end() - 5, lines.end());
@@ -423,7 +426,7 @@ TEST(WriteSafety, LinesCopiedByARewriteStayWholeInAFileWithoutLineEnds)
     const std::string oneLine = "; " + std::string(40000, 'x');
     writeFile(game.path("specdesc.txt"), oneLine);
     game.startAt(12);
-    ASSERT_TRUE(game.form().userEdit(ui::CrewBox, "Two"));
+    ASSERT_TRUE(game.form().userEdit(controls::CrewBox, "Two"));
     game.write();
     const std::string written = game.file("specdesc.txt");
     ASSERT_EQ(written.rfind(oneLine + "\r\n!SPEC_12_NAME!", 0), 0u) << written.substr(0, 100);

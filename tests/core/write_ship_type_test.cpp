@@ -2,7 +2,7 @@
 // ship slot link.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -33,13 +33,13 @@ TEST(WriteShipType, XvtEntryTakesTypeEnabledMarkerSelectorAndIndex)
     WriteGame game{withoutShipTypeFreeValue(Family::Xvt)};
     game.startAt(1);
     const std::string before = game.exe();
-    ASSERT_EQ(game.control(ui::optlistfile).text(), "ivfiles\\spec2640.lst");
-    ASSERT_TRUE(game.control(ui::EnabledBox).checked());
-    ASSERT_TRUE(game.form().userPick(ui::ComboBox10, 5));
-    ASSERT_TRUE(game.form().userCheck(ui::EnabledBox, false));
+    ASSERT_EQ(game.control(controls::OptListFileBox).text(), "ivfiles\\spec2640.lst");
+    ASSERT_TRUE(game.control(controls::EnabledBox).checked());
+    ASSERT_TRUE(game.form().userPick(controls::ShipTypeList, 5));
+    ASSERT_TRUE(game.form().userCheck(controls::EnabledBox, false));
     // Shown but not kept by this family.
-    game.control(ui::CapWpnSys).setText("8   Capital weaponry");
-    ASSERT_TRUE(game.form().userEdit(ui::ComboBox5, "71  Bouy targeting"));
+    game.control(controls::CapWpnSys).setText("8   Capital weaponry");
+    ASSERT_TRUE(game.form().userEdit(controls::TargetTypeList, "71  Bouy targeting"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     Bytes expected = shipTypeEntry(game, before, 1);
@@ -59,12 +59,12 @@ TEST(WriteShipType, XwaEntryTakesWeaponSystemTargetingAndSixteenBitIndex)
     WriteGame game{withoutShipTypeFreeValue(Family::Xwa)};
     game.startAt(3);
     const std::string before = game.exe();
-    ASSERT_EQ(game.control(ui::optlistfile).text(), "FlightModels\\SPACECRAFT0.LST");
-    ASSERT_EQ(game.control(ui::optindex).text(), "260");
-    ASSERT_TRUE(game.form().userPick(ui::ComboBox10, 9));
-    ASSERT_TRUE(game.form().userCheck(ui::EnabledBox, false));
-    ASSERT_TRUE(game.form().userPick(ui::CapWpnSys, 4)); // "8   Capital weaponry"
-    ASSERT_TRUE(game.form().userEdit(ui::ComboBox5, "71  Bouy targeting"));
+    ASSERT_EQ(game.control(controls::OptListFileBox).text(), "FlightModels\\SPACECRAFT0.LST");
+    ASSERT_EQ(game.control(controls::OptIndexBox).text(), "260");
+    ASSERT_TRUE(game.form().userPick(controls::ShipTypeList, 9));
+    ASSERT_TRUE(game.form().userCheck(controls::EnabledBox, false));
+    ASSERT_TRUE(game.form().userPick(controls::CapWpnSys, 4)); // "8   Capital weaponry"
+    ASSERT_TRUE(game.form().userEdit(controls::TargetTypeList, "71  Bouy targeting"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     Bytes expected = shipTypeEntry(game, before, 3);
@@ -79,7 +79,7 @@ TEST(WriteShipType, XwaEntryTakesWeaponSystemTargetingAndSixteenBitIndex)
     EXPECT_EQ(shipTypeEntry(game, game.exe(), 3), expected);
 
     // "256 Unknown" keeps its low byte.
-    ASSERT_TRUE(game.form().userPick(ui::CapWpnSys, 9));
+    ASSERT_TRUE(game.form().userPick(controls::CapWpnSys, 9));
     game.write();
     EXPECT_EQ(shipTypeEntry(game, game.exe(), 3)[3 + 14], 0);
 }
@@ -91,7 +91,7 @@ TEST(WriteShipType, NoShipTypeChosenLeavesTheStoredType)
         ASSERT_GT(builder.shipType(12), 20) << "slot 12 has a type the list does not offer";
         WriteGame game{builder};
         game.startAt(12);
-        ASSERT_EQ(game.control(ui::ComboBox10).index(), -1);
+        ASSERT_EQ(game.control(controls::ShipTypeList).index(), -1);
         game.write();
         EXPECT_EQ(static_cast<std::uint8_t>(game.exe()[static_cast<std::size_t>(game.shipTypeAt(12))]),
                   builder.shipType(12));
@@ -103,11 +103,11 @@ TEST(WriteShipType, AFreeValueOnTheShipTypeEntryIsWrittenOnlyWhenChanged)
     // The demo XvT layout shows the ship type byte on the Unknown page as well (row 3).
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(1);
-    ASSERT_EQ(game.control(ui::StringGrid3).cell(3, 3), "Shiptype");
-    ASSERT_TRUE(game.form().userPick(ui::ComboBox10, 5));
+    ASSERT_EQ(game.control(controls::FreeValuesGrid).cell(3, 3), "Shiptype");
+    ASSERT_TRUE(game.form().userPick(controls::ShipTypeList, 5));
     game.write();
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.shipTypeAt(1))], 5) << "an unchanged value is not written";
-    ASSERT_TRUE(game.form().userEditCell(ui::StringGrid3, 3, 2, "17"));
+    ASSERT_TRUE(game.form().userEditCell(controls::FreeValuesGrid, 3, 2, "17"));
     game.write();
     EXPECT_EQ(game.exe()[static_cast<std::size_t>(game.shipTypeAt(1))], 17);
 }
@@ -117,7 +117,7 @@ TEST(WriteSpeciesTable, TheSpeciesEntryTakesTheSlotNumber)
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(12);
     const std::string before = game.exe();
-    ASSERT_TRUE(game.form().userEdit(ui::SpecNo, "40"));
+    ASSERT_TRUE(game.form().userEdit(controls::SpecNo, "40"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     const std::string after = game.exe();
@@ -130,7 +130,7 @@ TEST(WriteSpeciesTable, TheSpeciesEntryTakesTheSlotNumber)
     // A species whose entry named another slot now names this one.
     WriteGame other{GameBuilder(Family::Xwa)};
     other.startAt(200);
-    ASSERT_TRUE(other.form().userEdit(ui::SpecNo, "7  Tug Utility Class"));
+    ASSERT_TRUE(other.form().userEdit(controls::SpecNo, "7  Tug Utility Class"));
     other.write();
     EXPECT_EQ(bytesAt(other.exe(), table + 2 * 6, 2), (Bytes{200, 0}));
 }

@@ -2,7 +2,7 @@
 // pilot files that learn the craft.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -35,9 +35,9 @@ std::string pilotFile(std::uint8_t known, std::int64_t species)
 // write, which refuses to store the placeholder.
 void enterShipListValues(WriteGame& game, const std::string& name = "Newcomer")
 {
-    ASSERT_TRUE(game.form().userEdit(ui::Shiplistnamebox, name));
-    ASSERT_TRUE(game.form().userEdit(ui::Playmodebox, "Flyable"));
-    ASSERT_TRUE(game.form().userEdit(ui::InSkirmishBox, "Skirmish"));
+    ASSERT_TRUE(game.form().userEdit(controls::Shiplistnamebox, name));
+    ASSERT_TRUE(game.form().userEdit(controls::Playmodebox, "Flyable"));
+    ASSERT_TRUE(game.form().userEdit(controls::InSkirmishBox, "Skirmish"));
 }
 
 void expectNothingWritten(const WriteGame& game, const std::map<std::string, std::string>& before)
@@ -51,9 +51,9 @@ TEST(WriteSpeciesQuestion, AskedWithNoAsDefaultAndYesTakesTheNumberAfterTheLastL
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(kSlotWithoutSpecies);
-    ASSERT_EQ(game.control(ui::SpecNo).text(), "n/a");
+    ASSERT_EQ(game.control(controls::SpecNo).text(), "n/a");
     enterShipListValues(game);
-    ASSERT_TRUE(game.form().userEdit(ui::IconBox, "1  ,2  "));
+    ASSERT_TRUE(game.form().userEdit(controls::IconBox, "1  ,2  "));
     const std::vector<std::string> listBefore = crlfLines(game.file("shiplist.txt"));
     game.write({"yes"});
 
@@ -66,7 +66,7 @@ TEST(WriteSpeciesQuestion, AskedWithNoAsDefaultAndYesTakesTheNumberAfterTheLastL
     EXPECT_EQ(asked.defaultButton, Answer::No);
 
     // The demo list ends with species 220.
-    EXPECT_EQ(game.control(ui::SpecNo).text(), "221");
+    EXPECT_EQ(game.control(controls::SpecNo).text(), "221");
     EXPECT_EQ(speciesEntry(game, game.exe(), 221), kSlotWithoutSpecies);
     const std::vector<std::string> list = crlfLines(game.file("shiplist.txt"));
     ASSERT_EQ(list.size(), listBefore.size()) << "the new line takes the empty line's place";
@@ -84,7 +84,7 @@ TEST(WriteSpeciesQuestion, YesCountsFromTheLastSpeciesLineNotTheHighest)
     game.startAt(kSlotWithoutSpecies);
     enterShipListValues(game);
     game.write({"yes"});
-    EXPECT_EQ(game.control(ui::SpecNo).text(), "8");
+    EXPECT_EQ(game.control(controls::SpecNo).text(), "8");
     EXPECT_EQ(speciesEntry(game, game.exe(), 8), kSlotWithoutSpecies);
     const std::vector<std::string> list = crlfLines(game.file("shiplist.txt"));
     ASSERT_EQ(list.size(), 5u) << "no empty line and no line of 8: the new line goes last";
@@ -99,7 +99,7 @@ TEST(WriteSpeciesQuestion, YesAfterSpecies255StopsBeforeAnythingIsWritten)
                                                    "!SPECIES_255!B,Fighter,Flyable,Known,Skirmish,\t2", "after"}));
     game.startAt(kSlotWithoutSpecies);
     enterShipListValues(game);
-    ASSERT_TRUE(game.form().userEdit(ui::ShieldRechargeBox, "1"));
+    ASSERT_TRUE(game.form().userEdit(controls::ScoreBox, "1"));
     const auto before = snapshot(game.game.gameDir);
     game.write({"yes"});
     ASSERT_EQ(game.prompter.records().size(), 2u);
@@ -108,7 +108,7 @@ TEST(WriteSpeciesQuestion, YesAfterSpecies255StopsBeforeAnythingIsWritten)
     EXPECT_EQ(warning.text, "Out of species numbers, Pick one manually. aborting write procedure...");
     EXPECT_EQ(warning.icon, MessageIcon::Warning);
     EXPECT_EQ(warning.buttons, MessageButtons::Ok);
-    EXPECT_EQ(game.control(ui::SpecNo).text(), "n/a");
+    EXPECT_EQ(game.control(controls::SpecNo).text(), "n/a");
     expectNothingWritten(game, before);
 }
 
@@ -124,7 +124,7 @@ TEST(WriteSpeciesQuestion, NoTakesTheLastSpareLine)
     enterShipListValues(game, "Reused");
     game.write({"no"});
     EXPECT_EQ(game.prompter.records().size(), 1u);
-    EXPECT_EQ(game.control(ui::SpecNo).text(), "5");
+    EXPECT_EQ(game.control(controls::SpecNo).text(), "5");
     EXPECT_EQ(speciesEntry(game, game.exe(), 5), kSlotWithoutSpecies);
     const std::vector<std::string> list = crlfLines(game.file("shiplist.txt"));
     ASSERT_EQ(list.size(), listBefore.size());
@@ -146,7 +146,7 @@ TEST(WriteSpeciesQuestion, NoWithoutASpareLineStopsBeforeAnythingIsWritten)
     EXPECT_EQ(warning.caption, "PLORIK Warning:");
     EXPECT_EQ(warning.text, "Out of *DONTUSEME slots, aborting write procedure...");
     EXPECT_EQ(warning.icon, MessageIcon::Warning);
-    EXPECT_EQ(game.control(ui::SpecNo).text(), "n/a");
+    EXPECT_EQ(game.control(controls::SpecNo).text(), "n/a");
     expectNothingWritten(game, before);
 }
 
@@ -165,7 +165,7 @@ TEST(WriteSpeciesQuestion, AskedWhileTheShipListBoxIsOnEvenUnchecked)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(kSlotWithoutSpecies);
-    ASSERT_TRUE(game.form().userCheck(ui::Shiplistwrite, false));
+    ASSERT_TRUE(game.form().userCheck(controls::Shiplistwrite, false));
     const std::string list = game.file("shiplist.txt");
     game.write({"yes"});
     EXPECT_EQ(game.prompter.records().size(), 1u);
@@ -175,7 +175,7 @@ TEST(WriteSpeciesQuestion, AskedWhileTheShipListBoxIsOnEvenUnchecked)
     // A species typed by the user: no question.
     WriteGame typed{GameBuilder(Family::Xwa)};
     typed.startAt(kSlotWithoutSpecies);
-    ASSERT_TRUE(typed.form().userEdit(ui::SpecNo, "13"));
+    ASSERT_TRUE(typed.form().userEdit(controls::SpecNo, "13"));
     enterShipListValues(typed);
     typed.write();
     EXPECT_EQ(typed.messages(), std::vector<std::string>{});
@@ -190,7 +190,7 @@ TEST(WritePilotFiles, AnUnknownCraftIsAskedAboutAndMarkedOnYes)
         writeFile(game.path("Veteran.PLT"), pilotFile(1, 12));
         writeFile(game.path("rookie.plt.bak"), pilotFile(0, 12));
         game.startAt(12);
-        ASSERT_TRUE(game.control(ui::Known).checked());
+        ASSERT_TRUE(game.control(controls::Known).checked());
         const auto before = snapshot(game.game.gameDir);
         game.write({answer});
         ASSERT_EQ(game.prompter.records().size(), 1u) << "the known pilot is not mentioned";
@@ -214,7 +214,7 @@ TEST(WritePilotFiles, UntouchedWhenTheCraftIsNotKnown)
     WriteGame game{GameBuilder(Family::Xwa)};
     writeFile(game.path("ace.plt"), pilotFile(0, 12));
     game.startAt(12);
-    ASSERT_TRUE(game.form().userCheck(ui::Known, false));
+    ASSERT_TRUE(game.form().userCheck(controls::Known, false));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     EXPECT_EQ(game.file("ace.plt"), pilotFile(0, 12));
@@ -226,7 +226,7 @@ TEST(WritePilotFiles, TheNewSpeciesNumberIsTheOneMarked)
     writeFile(game.path("ACE.PLT"), pilotFile(0, 221));
     game.startAt(kSlotWithoutSpecies);
     enterShipListValues(game);
-    ASSERT_TRUE(game.form().userCheck(ui::Known, true));
+    ASSERT_TRUE(game.form().userCheck(controls::Known, true));
     game.write({"yes", "yes"});
     ASSERT_EQ(game.prompter.records().size(), 2u);
     EXPECT_EQ(game.prompter.records()[1].message.caption, "PLORIK query:");

@@ -2,7 +2,7 @@
 // the rest of the file is copied.
 #include "WriteFixture.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -11,9 +11,9 @@ namespace {
 
 void renameCraft(Form& form, const std::string& name, const std::string& plural, const std::string& shortName)
 {
-    ASSERT_TRUE(form.userEdit(ui::CraftNameBox, name));
-    ASSERT_TRUE(form.userEdit(ui::PluralnameBox, plural));
-    ASSERT_TRUE(form.userEdit(ui::CraftIDBox, shortName));
+    ASSERT_TRUE(form.userEdit(controls::CraftNameBox, name));
+    ASSERT_TRUE(form.userEdit(controls::PluralnameBox, plural));
+    ASSERT_TRUE(form.userEdit(controls::CraftIDBox, shortName));
 }
 
 } // namespace
@@ -26,7 +26,7 @@ TEST(WriteStrings, XvtLinesAreTheGenderLineOfTheSlotPluralAndShortName)
         game.startAt(slot);
         std::vector<std::string> expected = crlfLines(game.file("strings.txt"));
         renameCraft(game.form(), "Zed Craft", "Zeds", "ZED");
-        ASSERT_TRUE(game.form().userCheck(ui::FemaleRadioB, true));
+        ASSERT_TRUE(game.form().userCheck(controls::FemaleRadioB, true));
         game.write();
         expected.at(static_cast<std::size_t>(10 + slot - 1)) = "f:Zed Craft";
         expected.at(static_cast<std::size_t>(101 + slot - 2)) = "Zeds";
@@ -42,7 +42,7 @@ TEST(WriteStrings, XwaLinesKeepTheTagOfTheGenderLine)
         game.startAt(slot);
         std::vector<std::string> expected = crlfLines(game.file("strings.txt"));
         renameCraft(game.form(), "Zed Craft", "Zeds", "ZED");
-        ASSERT_TRUE(game.form().userCheck(ui::MaleRadioB, true));
+        ASSERT_TRUE(game.form().userCheck(controls::MaleRadioB, true));
         game.write();
         EXPECT_EQ(game.messages(), std::vector<std::string>{});
         const std::string tag = "!CRAFT_" + std::to_string(slot);
@@ -60,7 +60,7 @@ TEST(WriteStrings, XwaGenderLineWithAnotherTagLendsItToAllThree)
     lines.at(10 + 4 - 1) = "!TAG!f:Raven Scout";
     writeFile(game.path("strings.txt"), crlfText(lines));
     game.startAt(4);
-    ASSERT_TRUE(game.control(ui::FemaleRadioB).checked());
+    ASSERT_TRUE(game.control(controls::FemaleRadioB).checked());
     renameCraft(game.form(), "Raven", "Ravens", "RAV");
     game.write();
     lines.at(10 + 4 - 1) = "!TAG!f:Raven";
@@ -73,10 +73,10 @@ TEST(WriteStrings, XwaSlotsAfter218GetANoticeAndTheFileStaysAsItWas)
 {
     WriteGame game{GameBuilder(Family::Xwa)};
     game.startAt(219);
-    ASSERT_EQ(game.control(ui::CraftNameBox).text(), "n/a");
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Too far"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftTypeBox, "Far type"));
-    ASSERT_TRUE(game.form().userEdit(ui::SystemHitsBox, "99"));
+    ASSERT_EQ(game.control(controls::CraftNameBox).text(), "n/a");
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Too far"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftTypeBox, "Far type"));
+    ASSERT_TRUE(game.form().userEdit(controls::SystemHitsBox, "99"));
     const std::string strings = game.file("strings.txt");
     game.write();
     ASSERT_EQ(game.prompter.records().size(), 1u);
@@ -104,7 +104,7 @@ TEST(WriteStrings, CopiedLinesAndWrittenFieldsStayWhole)
     game.startAt(3);
     // The longest name a line keeps; the plural and short-name lines, not edited, stay as they were.
     const std::string longName = "N" + std::string(254, 'n');
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, longName));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, longName));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     std::vector<std::string> expected = lines;
@@ -138,9 +138,9 @@ TEST(WriteStrings, CopiedLinesKeepTheirOwnLineEndsAndWrittenLinesEndWithCrLf)
         text += lines[i] + (i == 2 ? "\r" : i + 1 == lines.size() ? "" : "\n");
     writeFile(game.path("strings.txt"), text);
     game.startAt(3);
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Ends"));
-    ASSERT_TRUE(game.form().userEdit(ui::PluralnameBox, "Plurals"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftIDBox, "END"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Ends"));
+    ASSERT_TRUE(game.form().userEdit(controls::PluralnameBox, "Plurals"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftIDBox, "END"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     std::string expected;
@@ -163,7 +163,7 @@ TEST(WriteStrings, AFileNamedInAnotherCaseIsReplacedUnderItsOwnName)
     std::filesystem::rename(game.path("strings.txt"), game.path("Strings.TXT"));
     game.startAt(3);
     std::vector<std::string> expected = crlfLines(game.file("Strings.TXT"));
-    ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Cased"));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Cased"));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});
     expected.at(10 + 3 - 1) = "m:Cased";

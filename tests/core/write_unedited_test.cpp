@@ -25,9 +25,9 @@ UneditedWrites writeEverySlot(const BuiltGame& game)
     auto before = snapshot(game.gameDir);
     for (std::int32_t slot = 1; slot <= game.slots; ++slot) {
         const std::string name = "slot " + std::to_string(slot) + ":";
-        session.mainForm().userEdit(ui::CraftNoBox, std::to_string(slot));
+        session.mainForm().userEdit(controls::CraftNoBox, std::to_string(slot));
         prompter.clearRecords();
-        session.mainForm().userPress(ui::Button3);
+        session.mainForm().userPress(controls::WriteButton);
         for (const auto& record : prompter.records()) {
             if (record.message.caption == "PLORIK error:")
                 result.refused.push_back(name + " " + record.message.text);
@@ -122,37 +122,43 @@ TEST(WriteUnedited, AnEditedControlChangesOnlyItsOwnLineOrBytes)
     const std::vector<OneEdit> edits = {
         {"XWA name",
          Family::Xwa,
-         ui::CraftNameBox,
+         controls::CraftNameBox,
          "Renamed",
          {"strings.txt"},
          "strings.txt",
          {"!CRAFT_7!F:Renamed\r"}},
-        {"XWA gender", Family::Xwa, ui::FemaleRadioB, "", {"strings.txt"}, "strings.txt", {}},
+        {"XWA gender", Family::Xwa, controls::FemaleRadioB, "", {"strings.txt"}, "strings.txt", {}},
         {"XWA plural",
          Family::Xwa,
-         ui::PluralnameBox,
+         controls::PluralnameBox,
          "Many",
          {"strings.txt"},
          "strings.txt",
          {"!CRAFT_7_PLURAL!Many\r"}},
-        {"XWA crew", Family::Xwa, ui::CrewBox, "Nine", {"specdesc.txt"}, "specdesc.txt", {}},
-        {"XWA speed", Family::Xwa, ui::SpeedBox, "100", {"exe"}, "", {}},
+        {"XWA crew", Family::Xwa, controls::CrewBox, "Nine", {"specdesc.txt"}, "specdesc.txt", {}},
+        {"XWA speed", Family::Xwa, controls::SpeedBox, "100", {"exe"}, "", {}},
         {"XvT name",
          Family::Xvt,
-         ui::CraftNameBox,
+         controls::CraftNameBox,
          "Renamed",
          {"fronttxt.txt", "strings.txt"},
          "strings.txt",
          {"F:Renamed\r"}},
-        {"XvT description", Family::Xvt, ui::DescriptionBox, "Plain", {"specdesc.txt"}, "specdesc.txt", {"Plain\r"}},
-        {"XvT speed", Family::Xvt, ui::SpeedBox, "100", {"exe"}, "", {}},
+        {"XvT description",
+         Family::Xvt,
+         controls::DescriptionBox,
+         "Plain",
+         {"specdesc.txt"},
+         "specdesc.txt",
+         {"Plain\r"}},
+        {"XvT speed", Family::Xvt, controls::SpeedBox, "100", {"exe"}, "", {}},
     };
     for (const OneEdit& edit : edits) {
         SCOPED_TRACE(edit.name);
         WriteGame game{GameBuilder(edit.family)};
         game.startAt(7);
         const auto before = snapshot(game.game.gameDir);
-        const std::string name = game.control(ui::CraftNameBox).text();
+        const std::string name = game.control(controls::CraftNameBox).text();
         if (*edit.text)
             ASSERT_TRUE(game.form().userEdit(edit.key, edit.text));
         else
@@ -173,10 +179,10 @@ TEST(WriteUnedited, AnEditedControlChangesOnlyItsOwnLineOrBytes)
             continue;
         }
         std::vector<std::string> lines = edit.lines;
-        if (edit.key == ui::FemaleRadioB)
+        if (edit.key == controls::FemaleRadioB)
             lines = {"!CRAFT_7!f:" + name + "\r"};
-        if (edit.key == ui::CrewBox)
-            lines = {"!SPEC_" + game.control(ui::SpecNo).text() + "_CREW!Nine\r"};
+        if (edit.key == controls::CrewBox)
+            lines = {"!SPEC_" + game.control(controls::SpecNo).text() + "_CREW!Nine\r"};
         EXPECT_EQ(changedLines(before.at(edit.file), after.at(edit.file)), lines);
     }
 }
@@ -193,17 +199,17 @@ TEST(WriteUnedited, ATextLongerThanALineIsRefused)
     };
     const std::string longest(255, 'x');
     const std::vector<Text> texts = {
-        {Family::Xwa, ui::CraftNameBox, std::string(5000, 'n'),
+        {Family::Xwa, controls::CraftNameBox, std::string(5000, 'n'),
          "Craft Name: holds 5000 characters; a line of the game's text files keeps at most 255."},
-        {Family::Xwa, ui::DescriptionBox, std::string(1000, 'd'),
+        {Family::Xwa, controls::DescriptionBox, std::string(1000, 'd'),
          "Description: holds 1000 characters; a line of the game's text files keeps at most 255."},
-        {Family::Xwa, ui::Shiplistnamebox, std::string(256, 's'),
+        {Family::Xwa, controls::Shiplistnamebox, std::string(256, 's'),
          "Shiplist Name: holds 256 characters; a line of the game's text files keeps at most 255."},
-        {Family::Xvt, ui::PluralnameBox, std::string(256, 'p'),
+        {Family::Xvt, controls::PluralnameBox, std::string(256, 'p'),
          "Plural Name: holds 256 characters; a line of the game's text files keeps at most 255."},
-        {Family::Xvt, ui::CrewBox, std::string(300, 'c'),
+        {Family::Xvt, controls::CrewBox, std::string(300, 'c'),
          "Crew: holds 300 characters; a line of the game's text files keeps at most 255."},
-        {Family::Xvt, ui::CraftTypeBox, longest, ""},
+        {Family::Xvt, controls::CraftTypeBox, longest, ""},
     };
     for (const Text& text : texts) {
         SCOPED_TRACE(std::string(text.key.name()) + " " + std::to_string(text.text.size()));
@@ -232,11 +238,11 @@ TEST(WriteUnedited, AnEditWrittenAndTypedBackRestoresEveryFile)
         WriteGame game{GameBuilder(family)};
         game.startAt(8);
         const auto before = snapshot(game.game.gameDir);
-        const ControlKey boxes[] = {ui::PluralnameBox, ui::SystemHitsBox, ui::CrewBox};
+        const ControlKey boxes[] = {controls::PluralnameBox, controls::SystemHitsBox, controls::CrewBox};
         std::vector<std::string> shown;
         for (const ControlKey box : boxes) {
             shown.push_back(game.control(box).text());
-            ASSERT_TRUE(game.form().userEdit(box, box == ui::SystemHitsBox ? "99" : "Other"));
+            ASSERT_TRUE(game.form().userEdit(box, box == controls::SystemHitsBox ? "99" : "Other"));
         }
         game.write();
         ASSERT_NE(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});

@@ -61,7 +61,7 @@ std::string xwaMask()
 // Makes a package of the game into `file`; the answers go to the patch note and the file dialog.
 void makePackage(WriteGame& game, const std::filesystem::path& file)
 {
-    ASSERT_TRUE(press(game, ui::ZTpackage1, {"file:" + file.string()}));
+    ASSERT_TRUE(press(game, controls::ZtPackageItem, {"file:" + file.string()}));
 }
 
 // The positions of the craft table, the ship type block and the weapon block at which the executable
@@ -142,9 +142,9 @@ TEST(SingleSlotZt, HoldsEveryByteOfTheSlotsEntriesAsTheExecutableHoldsThem)
         game.startAt(each.slot);
         // The whole comment, to its last character, as a package holds it.
         const std::string comment = "Faster shields!\r\nTested on slot " + std::to_string(each.slot) + "!";
-        ASSERT_TRUE(game.form().userEdit(ui::Memo1, comment));
+        ASSERT_TRUE(game.form().userEdit(controls::PatchCommentMemo, comment));
         const std::filesystem::path file = game.dir.path() / "slot.zt";
-        ASSERT_TRUE(press(game, ui::SaveasZT1, {"file:" + file.string()}));
+        ASSERT_TRUE(press(game, controls::SaveAsZtItem, {"file:" + file.string()}));
         EXPECT_EQ(game.messages(), std::vector<std::string>{"Save current Ship statistics as a *.ZT patching "
                                                             "file|ZT patch file |*.zt"});
 
@@ -175,7 +175,7 @@ TEST(ZtPackage, RightAfterABackupHoldsTheHeaderACountOfZeroAndTheWholeComment)
         std::string comment;
         for (int line = 0; comment.size() < 2000; ++line)
             comment += "Comment line " + std::to_string(line) + "\r\n";
-        ASSERT_TRUE(game.form().userEdit(ui::Memo1, comment));
+        ASSERT_TRUE(game.form().userEdit(controls::PatchCommentMemo, comment));
         const std::filesystem::path file = game.dir.path() / "none.zt";
         makePackage(game, file);
         const std::string mask = family == Family::Xwa ? xwaMask() : std::string("Z_xvt__.exe") + std::string(3, '\0');
@@ -205,11 +205,11 @@ TEST(ZtPackage, HoldsEveryChangedByteOnceAtItsPositionPlusOne)
             builder.withKey(key, value);
         WriteGame game{builder};
         backUpAndRestart(game, 4);
-        ASSERT_TRUE(game.form().userEdit(ui::ShieldRechargeBox, "9"));
-        ASSERT_TRUE(game.form().userEdit(ui::CraftNameBox, "Patched"));
+        ASSERT_TRUE(game.form().userEdit(controls::ScoreBox, "9"));
+        ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, "Patched"));
         game.write();
         changeExecutable(game, each.weaponBlock);
-        ASSERT_TRUE(game.form().userEdit(ui::Memo1, "x"));
+        ASSERT_TRUE(game.form().userEdit(controls::PatchCommentMemo, "x"));
         const std::filesystem::path file = game.dir.path() / "changes.zt";
         makePackage(game, file);
         EXPECT_EQ(game.messages(), std::vector<std::string>{"Save ZT ship patch|ZT patch file |*.zt"});
@@ -284,7 +284,8 @@ TEST(ZtPackage, Xwa202AsksBeforeItReplacesTheInternationalPackage)
             const std::filesystem::path intFile = game.dir.path() / "ship.ztint.zt";
             writeFile(chosen, "older\r\n");
             writeFile(intFile, "older\r\n");
-            ASSERT_TRUE(press(game, ui::ZTpackage1, {"file:" + chosen.string(), "yes", replace ? "yes" : "no"}));
+            ASSERT_TRUE(
+                press(game, controls::ZtPackageItem, {"file:" + chosen.string(), "yes", replace ? "yes" : "no"}));
             ASSERT_EQ(game.prompter.records().size(), 4u) << ::testing::PrintToString(game.messages());
             const Message& asked = game.prompter.records().back().message;
             EXPECT_EQ(asked.caption, "Save ZT ship patch");
@@ -324,7 +325,7 @@ TEST(ZtFiles, AFileThatCannotBeWrittenLeavesNoNewFileAndAnOlderOneAsItWas)
     } faults[] = {{"create", FileFaults::Step::Create, 0},
                   {"write midway", FileFaults::Step::Write, 20},
                   {"rename", FileFaults::Step::Rename, 0}};
-    for (const ControlKey command : {ui::SaveasZT1, ui::ZTpackage1}) {
+    for (const ControlKey command : {controls::SaveAsZtItem, controls::ZtPackageItem}) {
         for (const bool older : {false, true}) {
             for (const auto& fault : faults) {
                 SCOPED_TRACE(std::string(command.name()) + ", " + fault.name + (older ? ", older file" : ""));

@@ -2,8 +2,8 @@
 // context menu, and the choices that fill them.
 #include "GuiTestSupport.h"
 
-#include "windows/CockpitEditorControls.h"
-#include "windows/WeaponEditorControls.h"
+#include "controls/CockpitEditorControls.h"
+#include "controls/WeaponEditorControls.h"
 
 #include "EditorWindows.h"
 
@@ -43,7 +43,7 @@ private slots:
 void EditorWindowsTest::cockpitEditorShowsTheFileAndItsMenus()
 {
     Running run(Family::Xvt);
-    run.action(ui::INTCockpitEditor1)->trigger();
+    run.action(controls::IntCockpitEditorItem)->trigger();
     EditorWindow& editor = run.windows->cockpitEditor();
     QVERIFY(editor.isVisible());
     QCOMPARE(editor.findChild<QGroupBox*>(QStringLiteral("IntFileGroup"))->title(), QStringLiteral("&INT file editor"));
@@ -100,7 +100,7 @@ void EditorWindowsTest::weaponEditorShowsTheChosenWeapon()
     for (const Family family : {Family::Xvt, Family::Xwa}) {
         const bool xwa = family == Family::Xwa;
         Running run(family);
-        run.action(ui::WeaponsEditor1)->trigger();
+        run.action(controls::WeaponsEditorItem)->trigger();
         EditorWindow& editor = run.windows->weaponEditor();
         QCOMPARE(editor.findChild<QGroupBox*>(QStringLiteral("WpnPropertiesGroup"))->title(),
                  QStringLiteral("Wpn. Properties: "));

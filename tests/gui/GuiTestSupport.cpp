@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -47,8 +47,8 @@ bool gridShows(const Control& control, const QTableWidget* table)
 bool shows(const Control& control, const QObject* object)
 {
     if (const auto* action = qobject_cast<const QAction*>(object))
-        return action->isEnabled() == control.enabled() || control.key() == ui::CopyTool.key ||
-               control.key() == ui::CutTool.key || control.key() == ui::PasteTool.key;
+        return action->isEnabled() == control.enabled() || control.key() == controls::CopyTool.key ||
+               control.key() == controls::CutTool.key || control.key() == controls::PasteTool.key;
     const auto* widget = qobject_cast<const QWidget*>(object);
     // A widget's own state: a control inside a disabled group is greyed by its group, not by itself.
     if (!widget || widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled())

@@ -5,7 +5,7 @@
 #include "QtText.h"
 #include "WindowSet.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include "session/ScriptedPrompter.h"
 #include "session/Session.h"

@@ -1,7 +1,7 @@
 // Keyboard and assistive access: every control is reached with Tab, in the order of the layout,
 // and has a name that assistive tools can read out.
 #include "GuiTestSupport.h"
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include "EditorWindows.h"
 
@@ -71,7 +71,7 @@ void KeyboardTest::tabReachesEveryControlOfEveryPage()
     QTabWidget* pages = window.pages();
     for (int i = 0; i < pages->count(); ++i) {
         pages->setCurrentIndex(i);
-        const QList<QWidget*> visited = tabCycle(run.find<QWidget>(ui::CraftNoBox));
+        const QList<QWidget*> visited = tabCycle(run.find<QWidget>(controls::CraftNoBox));
         for (QWidget* widget : focusableControls(run.session->mainForm(), window))
             QVERIFY2(visited.contains(widget),
                      qPrintable(pages->tabText(i) + QStringLiteral(": ") + widget->objectName()));
@@ -96,7 +96,7 @@ void KeyboardTest::tabFollowsTheLayout()
     QApplication::setActiveWindow(&run.window());
     QVERIFY(QTest::qWaitForWindowActive(&run.window()));
     QStringList names;
-    for (QWidget* widget : tabCycle(run.find<QWidget>(ui::CraftNoBox)).mid(0, 10))
+    for (QWidget* widget : tabCycle(run.find<QWidget>(controls::CraftNoBox)).mid(0, 10))
         names << widget->objectName();
     // The slot controls left to right ("Write to Shiplist.txt" is off for XvT), the identity of the
     // game, the pages, then the first page from its top left.
@@ -119,10 +119,10 @@ void KeyboardTest::controlsAndMenuItemsHaveAccessibleNames()
     }
     QCOMPARE(unnamed, QStringList());
     // Buttons and menu items say their caption, without the "&" of the shortcut letter.
-    QCOMPARE(accessibleName(run.find<QWidget>(ui::PrevSlotButton)), QStringLiteral("-"));
-    QCOMPARE(accessibleName(run.find<QWidget>(ui::Shiplistwrite)), QStringLiteral("Write to Shiplist.txt"));
+    QCOMPARE(accessibleName(run.find<QWidget>(controls::PrevSlotButton)), QStringLiteral("-"));
+    QCOMPARE(accessibleName(run.find<QWidget>(controls::Shiplistwrite)), QStringLiteral("Write to Shiplist.txt"));
     // On Linux an editable list reads out its text; its name stays with the widget and its label.
-    QCOMPARE(run.find<QWidget>(ui::CraftNoBox)->accessibleName(), QStringLiteral("Craft No."));
+    QCOMPARE(run.find<QWidget>(controls::CraftNoBox)->accessibleName(), QStringLiteral("Craft No."));
     for (QAction* action : run.window().findChildren<QAction*>()) {
         if (!action->isSeparator() && !action->objectName().isEmpty())
             QVERIFY2(!action->iconText().isEmpty(), qPrintable(action->objectName()));

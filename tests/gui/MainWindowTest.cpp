@@ -2,7 +2,7 @@
 // user's clicks and keys reach the session, and the program ends when the session does.
 #include "GuiTestSupport.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include "ClipboardTools.h"
 #include "EditorWindows.h"
@@ -83,13 +83,13 @@ void MainWindowTest::everyControlHasOneWidget()
 
     // What the widgets show is what the forms hold, also after the slot changed.
     QCOMPARE(formMismatches(run.session->mainForm(), run.window()), QStringList());
-    QTest::mouseClick(run.find<QPushButton>(ui::NextSlotButton), Qt::LeftButton);
+    QTest::mouseClick(run.find<QPushButton>(controls::NextSlotButton), Qt::LeftButton);
     QCOMPARE(run.session->currentSlot(), 2);
     QCOMPARE(formMismatches(run.session->mainForm(), run.window()), QStringList());
     QCOMPARE(formMismatches(run.session->weaponForm(), run.windows->weaponEditor()), QStringList());
 
     // The hidden box is there but not shown; captions go grey with their controls.
-    QVERIFY(run.find<QLineEdit>(ui::BeamRechargeBox)->isHidden());
+    QVERIFY(run.find<QLineEdit>(controls::BeamRechargeBox)->isHidden());
     for (QLabel* caption : run.window().findChildren<QLabel*>()) {
         if (caption->objectName().startsWith(QStringLiteral("caption:")) && caption->buddy())
             QVERIFY2(caption->isEnabled() == caption->buddy()->isEnabled(), qPrintable(caption->objectName()));
@@ -126,8 +126,8 @@ void MainWindowTest::pagesMenusAndToolBar()
                           "Make ZT Package", "Make XWA ZT Package"}));
     QCOMPARE(entries(menus[4]->menu()->actions()),
              QStringList({"&Contents", "&Topic", "&Tutorial", "&How to Use Help", "Introduction", "-", "&About..."}));
-    QCOMPARE(run.action(ui::Openship1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    QCOMPARE(run.action(ui::Contents1)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(run.action(controls::OpenShipItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(run.action(controls::ContentsItem)->shortcut(), QKeySequence(Qt::Key_F1));
 
     // The tool bar: open, save | Copy, Cut, Paste | the last button; each with its hint.
     QStringList tools;
@@ -139,12 +139,12 @@ void MainWindowTest::pagesMenusAndToolBar()
              QStringList({"OpenShipTool", "SaveShipTool", "-", "CopyTool", "CutTool", "PasteTool", "-", "LastTool"}));
 
     // The "OPT File:" box's context menu holds "Add New Opt" alone.
-    auto* optFile = run.find<QLineEdit>(ui::DBOPTFile);
+    auto* optFile = run.find<QLineEdit>(controls::DBOPTFile);
     emit optFile->customContextMenuRequested(QPoint(4, 4));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);
-    QCOMPARE(menu->actions(), QList<QAction*>({run.action(ui::AddNewOpt1)}));
-    QCOMPARE(run.action(ui::AddNewOpt1)->text(), QStringLiteral("Add New Opt"));
+    QCOMPARE(menu->actions(), QList<QAction*>({run.action(controls::AddNewOptItem)}));
+    QCOMPARE(run.action(controls::AddNewOptItem)->text(), QStringLiteral("Add New Opt"));
     menu->close();
 }
 
@@ -153,34 +153,36 @@ void MainWindowTest::enabledAtConfiguredStart()
     QFETCH(Family, family);
     Running run(family);
     const bool xvt = family == Family::Xvt;
-    QCOMPARE(run.find<QPushButton>(ui::INTEditorButton)->isEnabled(), xvt);
-    QCOMPARE(run.action(ui::INTCockpitEditor1)->isEnabled(), xvt);
-    for (ControlKey off : {ui::Paste1, ui::XWAZTpackage1, ui::Pasteship1})
+    QCOMPARE(run.find<QPushButton>(controls::INTEditorButton)->isEnabled(), xvt);
+    QCOMPARE(run.action(controls::IntCockpitEditorItem)->isEnabled(), xvt);
+    for (ControlKey off : {controls::PasteItem, controls::XwaZtPackageItem, controls::PasteShipItem})
         QVERIFY2(!run.action(off)->isEnabled(), off.name().data());
-    for (ControlKey on : {ui::Openship1, ui::Saveshipas1, ui::SaveasZT1, ui::SelectEXEFile1, ui::Copyship1,
-                          ui::WeaponsEditor1, ui::OpenShipTool, ui::SaveShipTool, ui::LastTool})
+    for (ControlKey on : {controls::OpenShipItem, controls::SaveShipAsItem, controls::SaveAsZtItem,
+                          controls::SelectExeFileItem, controls::CopyShipItem, controls::WeaponsEditorItem,
+                          controls::OpenShipTool, controls::SaveShipTool, controls::LastTool})
         QVERIFY2(run.action(on)->isEnabled(), on.name().data());
-    for (ControlKey on : {ui::PrevSlotButton, ui::NextSlotButton, ui::Button3})
+    for (ControlKey on : {controls::PrevSlotButton, controls::NextSlotButton, controls::WriteButton})
         QVERIFY2(run.find<QWidget>(on)->isEnabled(), on.name().data());
     QCOMPARE(run.session->currentSlot(), 1);
-    QCOMPARE(run.find<QComboBox>(ui::CraftNoBox)->currentText(), toQt(run.session->mainForm()[ui::CraftNoBox].text()));
-    QCOMPARE(run.find<QLineEdit>(ui::GameDirBox)->text(), toQt(run.session->gameDir()));
+    QCOMPARE(run.find<QComboBox>(controls::CraftNoBox)->currentText(),
+             toQt(run.session->mainForm()[controls::CraftNoBox].text()));
+    QCOMPARE(run.find<QLineEdit>(controls::GameDirBox)->text(), toQt(run.session->gameDir()));
 }
 
 void MainWindowTest::enabledAtUnconfiguredStart()
 {
     Running run(Family::Xvt, false);
-    for (ControlKey off : {ui::PrevSlotButton, ui::Button3, ui::NextSlotButton})
+    for (ControlKey off : {controls::PrevSlotButton, controls::WriteButton, controls::NextSlotButton})
         QVERIFY2(!run.find<QWidget>(off)->isEnabled(), off.name().data());
-    for (ControlKey off :
-         {ui::Openship1, ui::Saveshipas1, ui::SaveasZT1, ui::OpenShipTool, ui::SaveShipTool, ui::LastTool})
+    for (ControlKey off : {controls::OpenShipItem, controls::SaveShipAsItem, controls::SaveAsZtItem,
+                           controls::OpenShipTool, controls::SaveShipTool, controls::LastTool})
         QVERIFY2(!run.action(off)->isEnabled(), off.name().data());
     // Every menu still opens; the way forward is on.
     for (QAction* menu : run.window().menuBar()->actions())
         QVERIFY(menu->isEnabled());
-    QVERIFY(run.action(ui::SelectEXEFile1)->isEnabled());
-    QCOMPARE(run.find<QLineEdit>(ui::GameDirBox)->text(), QStringLiteral("n/a"));
-    QCOMPARE(run.find<QPlainTextEdit>(ui::GameVersionBox)->toPlainText(), QStringLiteral("None selected"));
+    QVERIFY(run.action(controls::SelectExeFileItem)->isEnabled());
+    QCOMPARE(run.find<QLineEdit>(controls::GameDirBox)->text(), QStringLiteral("n/a"));
+    QCOMPARE(run.find<QPlainTextEdit>(controls::GameVersionBox)->toPlainText(), QStringLiteral("None selected"));
 }
 
 void MainWindowTest::splashClosesWithTheFirstTimeNotice_data()
@@ -229,26 +231,26 @@ void MainWindowTest::slotButtonsStepAndWrap()
 {
     QFETCH(Family, family);
     Running run(family);
-    auto* craftNo = run.find<QComboBox>(ui::CraftNoBox);
+    auto* craftNo = run.find<QComboBox>(controls::CraftNoBox);
     const auto shown = [&] { return fromQt(craftNo->currentText()); };
     QVERIFY(craftNo->currentText().trimmed().startsWith(QLatin1Char('1')));
-    QTest::mouseClick(run.find<QPushButton>(ui::NextSlotButton), Qt::LeftButton);
+    QTest::mouseClick(run.find<QPushButton>(controls::NextSlotButton), Qt::LeftButton);
     QCOMPARE(run.session->currentSlot(), 2);
-    QCOMPARE(shown(), run.session->mainForm()[ui::CraftNoBox].text());
+    QCOMPARE(shown(), run.session->mainForm()[controls::CraftNoBox].text());
     QVERIFY(craftNo->currentText().trimmed().startsWith(QLatin1Char('2')));
-    QTest::mouseClick(run.find<QPushButton>(ui::PrevSlotButton), Qt::LeftButton);
-    QTest::mouseClick(run.find<QPushButton>(ui::PrevSlotButton), Qt::LeftButton);
-    const auto last = static_cast<std::int32_t>(run.session->mainForm()[ui::CraftNoBox].items().size());
+    QTest::mouseClick(run.find<QPushButton>(controls::PrevSlotButton), Qt::LeftButton);
+    QTest::mouseClick(run.find<QPushButton>(controls::PrevSlotButton), Qt::LeftButton);
+    const auto last = static_cast<std::int32_t>(run.session->mainForm()[controls::CraftNoBox].items().size());
     QCOMPARE(run.session->currentSlot(), last); // slot 1 wraps to the last
-    QCOMPARE(shown(), run.session->mainForm()[ui::CraftNoBox].text());
-    QTest::mouseClick(run.find<QPushButton>(ui::NextSlotButton), Qt::LeftButton);
+    QCOMPARE(shown(), run.session->mainForm()[controls::CraftNoBox].text());
+    QTest::mouseClick(run.find<QPushButton>(controls::NextSlotButton), Qt::LeftButton);
     QCOMPARE(run.session->currentSlot(), 1);
 }
 
 void MainWindowTest::typingACraftNumber()
 {
     Running run(Family::Xvt);
-    QLineEdit* box = run.find<QComboBox>(ui::CraftNoBox)->lineEdit();
+    QLineEdit* box = run.find<QComboBox>(controls::CraftNoBox)->lineEdit();
     box->selectAll();
     QTest::keyClicks(box, "12");
     QCOMPARE(run.session->currentSlot(), 12);
@@ -258,7 +260,7 @@ void MainWindowTest::typingACraftNumber()
     QCOMPARE(formMismatches(run.session->mainForm(), run.window()), QStringList());
 
     // Picking from the list goes to that slot.
-    auto* combo = run.find<QComboBox>(ui::CraftNoBox);
+    auto* combo = run.find<QComboBox>(controls::CraftNoBox);
     const int pick = 4;
     combo->setCurrentIndex(pick);
     emit combo->activated(pick);
@@ -270,15 +272,15 @@ void MainWindowTest::editsReachTheForm()
     Running run(Family::Xvt);
     Form& form = run.session->mainForm();
 
-    auto* value = run.find<QLineEdit>(ui::ValueBox);
+    auto* value = run.find<QLineEdit>(controls::ValueBox);
     QTest::keyClicks(value, "44");
-    QCOMPARE(form[ui::ValueBox].text(), std::string("44"));
+    QCOMPARE(form[controls::ValueBox].text(), std::string("44"));
 
-    auto* comment = run.find<QPlainTextEdit>(ui::Memo1);
+    auto* comment = run.find<QPlainTextEdit>(controls::PatchCommentMemo);
     QTest::keyClicks(comment, "one");
     QTest::keyClick(comment, Qt::Key_Return);
     QTest::keyClicks(comment, "two");
-    QCOMPARE(form[ui::Memo1].text(), std::string("one\r\ntwo"));
+    QCOMPARE(form[controls::PatchCommentMemo].text(), std::string("one\r\ntwo"));
 
     // Whichever check boxes the slot leaves on take their clicks.
     int clicked = 0;
@@ -293,18 +295,18 @@ void MainWindowTest::editsReachTheForm()
     }
     QVERIFY(clicked > 0);
 
-    auto* work = run.find<QComboBox>(ui::ComboBox11);
+    auto* work = run.find<QComboBox>(controls::WorkOnList);
     work->setCurrentIndex(1);
     emit work->activated(1);
-    QCOMPARE(form[ui::ComboBox11].text(), std::string("Shiptype block"));
+    QCOMPARE(form[controls::WorkOnList].text(), std::string("Shiptype block"));
 
     // A track bar moved by its keys (X-Wing Alliance has them; X-Wing vs. TIE Fighter keeps them off),
     // and the box beside it follows.
-    QVERIFY(!form[ui::TrackBar1].enabled() && !form[ui::TrackBar2].enabled());
+    QVERIFY(!form[controls::TurboFirePriorityBar].enabled() && !form[controls::SuperFirePriorityBar].enabled());
     Running xwa(Family::Xwa);
     Form& xwaForm = xwa.session->mainForm();
-    for (const auto& [key, box] :
-         {std::pair{ui::TrackBar1, ui::TurboFirePri}, std::pair{ui::TrackBar2, ui::SupFirePri}}) {
+    for (const auto& [key, box] : {std::pair{controls::TurboFirePriorityBar, controls::TurboFirePri},
+                                   std::pair{controls::SuperFirePriorityBar, controls::SupFirePri}}) {
         QVERIFY(xwaForm[key].enabled());
         auto* slider = xwa.find<QSlider>(key);
         const int before = slider->value();
@@ -317,24 +319,24 @@ void MainWindowTest::editsReachTheForm()
     }
 
     // A grid edit lands in its cell; the fixed row and column cannot be edited.
-    auto* grid = run.find<QTableWidget>(ui::wpn);
+    auto* grid = run.find<QTableWidget>(controls::WeaponSlotsGrid);
     QVERIFY(!(grid->item(0, 1)->flags() & Qt::ItemIsEditable));
     QVERIFY(!(grid->item(1, 0)->flags() & Qt::ItemIsEditable));
     QVERIFY(grid->item(1, 1)->flags() & Qt::ItemIsEditable);
     grid->item(1, 1)->setText(QStringLiteral("77"));
-    QCOMPARE(form[ui::wpn].cell(1, 1), std::string("77"));
+    QCOMPARE(form[controls::WeaponSlotsGrid].cell(1, 1), std::string("77"));
     // The byte grid only shows.
-    QVERIFY(!(run.find<QTableWidget>(ui::HexGrid)->item(1, 1)->flags() & Qt::ItemIsEditable));
+    QVERIFY(!(run.find<QTableWidget>(controls::HexGrid)->item(1, 1)->flags() & Qt::ItemIsEditable));
     // On the Unknown page only the values take edits.
-    auto* unknown = run.find<QTableWidget>(ui::StringGrid3);
+    auto* unknown = run.find<QTableWidget>(controls::FreeValuesGrid);
     for (int column = 1; column < unknown->columnCount(); ++column)
         QCOMPARE(bool(unknown->item(1, column)->flags() & Qt::ItemIsEditable), column == 2);
 
     // A radio button clears the others of its group.
-    if (form[ui::FemaleRadioB].enabled()) {
-        QTest::mouseClick(run.find<QWidget>(ui::FemaleRadioB), Qt::LeftButton);
-        QVERIFY(form[ui::FemaleRadioB].checked());
-        QVERIFY(!run.find<QAbstractButton>(ui::MaleRadioB)->isChecked());
+    if (form[controls::FemaleRadioB].enabled()) {
+        QTest::mouseClick(run.find<QWidget>(controls::FemaleRadioB), Qt::LeftButton);
+        QVERIFY(form[controls::FemaleRadioB].checked());
+        QVERIFY(!run.find<QAbstractButton>(controls::MaleRadioB)->isChecked());
     }
 }
 
@@ -344,11 +346,11 @@ void MainWindowTest::clipboardActsOnTheFocusedBox()
     run.window().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&run.window()));
     QApplication::clipboard()->clear();
-    QAction* copy = run.action(ui::CopyTool);
-    QAction* cut = run.action(ui::CutTool);
-    QAction* paste = run.action(ui::PasteTool);
+    QAction* copy = run.action(controls::CopyTool);
+    QAction* cut = run.action(controls::CutTool);
+    QAction* paste = run.action(controls::PasteTool);
 
-    auto* value = run.find<QLineEdit>(ui::ValueBox);
+    auto* value = run.find<QLineEdit>(controls::ValueBox);
     value->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), value);
     QTest::keyClicks(value, "1234");
@@ -357,23 +359,23 @@ void MainWindowTest::clipboardActsOnTheFocusedBox()
     QVERIFY(copy->isEnabled() && cut->isEnabled());
     cut->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("1234"));
-    QCOMPARE(run.session->mainForm()[ui::ValueBox].text(), std::string()); // the cut reached the form
+    QCOMPARE(run.session->mainForm()[controls::ValueBox].text(), std::string()); // the cut reached the form
     QVERIFY(paste->isEnabled() && !cut->isEnabled());
     paste->trigger();
-    QCOMPARE(run.session->mainForm()[ui::ValueBox].text(), std::string("1234"));
+    QCOMPARE(run.session->mainForm()[controls::ValueBox].text(), std::string("1234"));
 
     // A read-only box can be copied from, not cut from or pasted into; the menu's cut leaves it.
-    auto* gameDir = run.find<QLineEdit>(ui::GameDirBox);
+    auto* gameDir = run.find<QLineEdit>(controls::GameDirBox);
     gameDir->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), gameDir);
     gameDir->selectAll();
     QVERIFY(copy->isEnabled() && !cut->isEnabled() && !paste->isEnabled());
     const QString before = gameDir->text();
-    run.action(ui::Cut1)->trigger();
+    run.action(controls::CutItem)->trigger();
     QCOMPARE(gameDir->text(), before);
-    run.action(ui::Copy1)->trigger();
+    run.action(controls::CopyItem)->trigger();
     QCOMPARE(QApplication::clipboard()->text(), before);
-    QVERIFY(!run.action(ui::Paste1)->isEnabled());
+    QVERIFY(!run.action(controls::PasteItem)->isEnabled());
 }
 
 void MainWindowTest::textTheGameCannotHoldIsRefused()
@@ -420,7 +422,7 @@ void MainWindowTest::textTheGameCannotHoldIsRefused()
     }
 
     // Typed and pasted into the name, the character is refused and "Write" stores what the box shows.
-    auto* name = run.find<QLineEdit>(ui::CraftNameBox);
+    auto* name = run.find<QLineEdit>(controls::CraftNameBox);
     // A key that types a character (QTest's own clicks know ASCII alone).
     const auto type = [name](const QString& character) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
@@ -436,8 +438,8 @@ void MainWindowTest::textTheGameCannotHoldIsRefused()
     QCOMPARE(name->text(), QStringLiteral("El"));
     name->end(false);
     type(QStringLiteral("é"));
-    QCOMPARE(run.session->mainForm()[ui::CraftNameBox].text(), std::string("El\xE9"));
-    QTest::mouseClick(run.find<QPushButton>(ui::Button3), Qt::LeftButton);
+    QCOMPARE(run.session->mainForm()[controls::CraftNameBox].text(), std::string("El\xE9"));
+    QTest::mouseClick(run.find<QPushButton>(controls::WriteButton), Qt::LeftButton);
 
     // Slot 1's eleventh line holds the gender, ":" and the name; every other line stays, the short
     // name's too, since the id box refused what was typed into it.
@@ -461,14 +463,14 @@ void MainWindowTest::editorWindowsFollowTheirForms()
     QCOMPARE(weapons.windowTitle(), QStringLiteral("PLORIK Weapon editor"));
     QCOMPARE(cockpit.windowTitle(), QStringLiteral("PLORIK Cockpit editor"));
 
-    run.action(ui::WeaponsEditor1)->trigger();
+    run.action(controls::WeaponsEditorItem)->trigger();
     QVERIFY(weapons.isVisible());
     weapons.close(); // the user closes it; the command shows it again
     QVERIFY(!run.session->weaponForm().shown());
-    run.action(ui::WeaponsEditor1)->trigger();
+    run.action(controls::WeaponsEditorItem)->trigger();
     QVERIFY(weapons.isVisible());
 
-    QTest::mouseClick(run.find<QPushButton>(ui::INTEditorButton), Qt::LeftButton);
+    QTest::mouseClick(run.find<QPushButton>(controls::INTEditorButton), Qt::LeftButton);
     QVERIFY(cockpit.isVisible());
     QVERIFY(run.window().isVisible());
 }
@@ -477,9 +479,9 @@ void MainWindowTest::exitAndClosingEndTheProgram()
 {
     {
         Running run(Family::Xvt);
-        run.action(ui::WeaponsEditor1)->trigger();
+        run.action(controls::WeaponsEditorItem)->trigger();
         QSignalSpy finished(run.windows.get(), &WindowSet::finished);
-        run.action(ui::Exit1)->trigger();
+        run.action(controls::ExitItem)->trigger();
         QCOMPARE(finished.size(), 1);
         QCOMPARE(finished.front().front().toInt(), 0);
         QVERIFY(!run.window().isVisible());

@@ -2,7 +2,7 @@
 // the layouts can be looked at without a screen.
 #include "GuiTestSupport.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include "EditorWindows.h"
 #include "HelpWindow.h"
@@ -37,7 +37,7 @@ void ScreenshotTest::grabEveryPage()
             run.window().resize(1280, 800);
             if (configured) {
                 // The hex view with a whole craft entry in it.
-                auto* display = run.find<QComboBox>(ui::DisplayBox);
+                auto* display = run.find<QComboBox>(controls::DisplayBox);
                 display->setCurrentIndex(2);
                 emit display->activated(2);
             }
@@ -53,8 +53,8 @@ void ScreenshotTest::grabEveryPage()
             }
             if (configured) {
                 // XWA has no way to the cockpit editor; its window is grabbed as it stands.
-                run.action(ui::WeaponsEditor1)->trigger();
-                run.action(ui::INTCockpitEditor1)->trigger();
+                run.action(controls::WeaponsEditorItem)->trigger();
+                run.action(controls::IntCockpitEditorItem)->trigger();
                 QVERIFY(run.windows->weaponEditor().grab().save(prefix + QStringLiteral("-weapon-editor.png")));
                 QVERIFY(run.windows->cockpitEditor().grab().save(prefix + QStringLiteral("-cockpit-editor.png")));
             }

@@ -3,19 +3,19 @@
 #include "cockpit/CockpitParts.h"
 #include "cockpit/IntFile.h"
 #include "common/Errors.h"
+#include "controls/CockpitEditorControls.h"
+#include "controls/MainWindowControls.h"
 #include "craft/Placeholders.h"
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
-#include "windows/CockpitEditorControls.h"
-#include "windows/MainWindowControls.h"
 
 #include <algorithm>
 #include <system_error>
 
 namespace plorik {
 
-namespace ui_c = ui::cockpit;
+namespace ui_c = controls::cockpit;
 
 namespace {
 
@@ -124,13 +124,13 @@ void CockpitEditor::create()
     Control& cockpits = control(ui_c::CockpitFileBox);
     cockpits.setItems(listCockpits());
     control(ui_c::PanelBox).setEnabled(panelOffset().has_value());
-    cockpits.setText(m_context.main[ui::CockpitBox].text());
+    cockpits.setText(m_context.main[controls::CockpitBox].text());
     load();
 }
 
 void CockpitEditor::load()
 {
-    const std::string& slotCockpit = m_context.main[ui::CockpitBox].text();
+    const std::string& slotCockpit = m_context.main[controls::CockpitBox].text();
     if (m_context.profile.isXwa() || slotCockpit.empty() || slotCockpit == kNoValue)
         return;
     const std::optional<std::filesystem::path> file = intFile();

@@ -1,6 +1,6 @@
+#include "controls/MainWindowControls.h"
 #include "craft/CraftLayout.h"
 #include "craft/DisplaySteps.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
@@ -10,7 +10,7 @@ void showCockpit(const DisplayContext& context)
         return std::to_string(static_cast<std::int16_t>(context.slot.word(at)));
     };
     // Each control shows its words when they lie inside the buffer, and is off otherwise.
-    Control& grid = context[ui::StringGrid2];
+    Control& grid = context[controls::CockpitPositionsGrid];
     if (context.field(Key::CockpitPov, layout::kGunnerCells[5].offset, 2)) {
         for (const layout::CockpitCell& cell : layout::kPovCells)
             grid.setCell(cell.row, cell.column, signedWord(*context.field(Key::CockpitPov, cell.offset, 2)));
@@ -26,9 +26,9 @@ void showCockpit(const DisplayContext& context)
             context[*box.control].setEnabled(false);
     }
     if (const auto at = context.field(Key::IntFile, 1))
-        context[ui::CockpitBox].setText(context.slot.text(*at));
+        context[controls::CockpitBox].setText(context.slot.text(*at));
     else
-        context[ui::CockpitBox].setEnabled(false);
+        context[controls::CockpitBox].setEnabled(false);
 }
 
 } // namespace plorik::display

@@ -2,7 +2,7 @@
 
 #include "form/ControlEntry.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 #include <cstddef>
 #include <cstdint>
 
@@ -19,18 +19,45 @@ struct WeaponRow {
 };
 
 inline constexpr WeaponRow kXvtWeaponRows[] = {
-    {&ui::ComboBox1, 0, {&ui::Edit1, &ui::Edit5, &ui::Edit9, nullptr}, {2, 4, 6, 0}},
-    {&ui::ComboBox2, 1, {&ui::Edit2, &ui::Edit6, &ui::Edit10, nullptr}, {3, 5, 7, 0}},
-    {&ui::ComboBox3, 10, {&ui::Edit3, &ui::Edit7, &ui::Edit11, nullptr}, {12, 14, 16, 0}},
-    {&ui::ComboBox4, 11, {&ui::Edit4, &ui::Edit8, &ui::Edit12, nullptr}, {13, 15, 17, 0}},
+    {&controls::Laser1List,
+     0,
+     {&controls::Laser1StartBox, &controls::Laser1EndBox, &controls::Laser1LinkBox, nullptr},
+     {2, 4, 6, 0}},
+    {&controls::Laser2List,
+     1,
+     {&controls::Laser2StartBox, &controls::Laser2EndBox, &controls::Laser2LinkBox, nullptr},
+     {3, 5, 7, 0}},
+    {&controls::Warhead1List,
+     10,
+     {&controls::Warhead1StartBox, &controls::Warhead1EndBox, &controls::Warhead1LinkBox, nullptr},
+     {12, 14, 16, 0}},
+    {&controls::Warhead2List,
+     11,
+     {&controls::Warhead2StartBox, &controls::Warhead2EndBox, &controls::Warhead2LinkBox, nullptr},
+     {13, 15, 17, 0}},
 };
 
 inline constexpr WeaponRow kXwaWeaponRows[] = {
-    {&ui::ComboBox1, 0, {&ui::Edit1, &ui::Edit5, &ui::Edit9, &ui::Edit83}, {6, 9, 12, 15}},
-    {&ui::ComboBox2, 2, {&ui::Edit2, &ui::Edit6, &ui::Edit10, &ui::Edit84}, {7, 10, 13, 16}},
-    {&ui::ComboBox8, 4, {&ui::Edit109, &ui::Edit110, &ui::Edit111, &ui::Edit112}, {8, 11, 14, 17}},
-    {&ui::ComboBox3, 36, {&ui::Edit3, &ui::Edit7, &ui::Edit11, nullptr}, {40, 42, 44, 0}},
-    {&ui::ComboBox4, 38, {&ui::Edit4, &ui::Edit8, &ui::Edit12, nullptr}, {41, 43, 45, 0}},
+    {&controls::Laser1List,
+     0,
+     {&controls::Laser1StartBox, &controls::Laser1EndBox, &controls::Laser1LinkBox, &controls::Laser1SequenceBox},
+     {6, 9, 12, 15}},
+    {&controls::Laser2List,
+     2,
+     {&controls::Laser2StartBox, &controls::Laser2EndBox, &controls::Laser2LinkBox, &controls::Laser2SequenceBox},
+     {7, 10, 13, 16}},
+    {&controls::Laser3List,
+     4,
+     {&controls::Laser3StartBox, &controls::Laser3EndBox, &controls::Laser3LinkBox, &controls::Laser3SequenceBox},
+     {8, 11, 14, 17}},
+    {&controls::Warhead1List,
+     36,
+     {&controls::Warhead1StartBox, &controls::Warhead1EndBox, &controls::Warhead1LinkBox, nullptr},
+     {40, 42, 44, 0}},
+    {&controls::Warhead2List,
+     38,
+     {&controls::Warhead2StartBox, &controls::Warhead2EndBox, &controls::Warhead2LinkBox, nullptr},
+     {41, 43, 45, 0}},
 };
 
 struct Field {
@@ -39,10 +66,10 @@ struct Field {
 };
 
 // X-Wing Alliance bytes beside the weapon rows.
-inline constexpr Field kXwaWeaponBytes[] = {{&ui::TurboRange, 20},      {&ui::SupRange, 24},
-                                            {&ui::TurboFirePri, 30},    {&ui::SupFirePri, 32},
-                                            {&ui::WarheadLoad1Box, 46}, {&ui::WarheadLoad2Box, 47}};
-inline constexpr Field kXvtWeaponBytes[] = {{&ui::WarheadLoad1Box, 18}, {&ui::WarheadLoad2Box, 19}};
+inline constexpr Field kXwaWeaponBytes[] = {{&controls::TurboRange, 20},      {&controls::SupRange, 24},
+                                            {&controls::TurboFirePri, 30},    {&controls::SupFirePri, 32},
+                                            {&controls::WarheadLoad1Box, 46}, {&controls::WarheadLoad2Box, 47}};
+inline constexpr Field kXvtWeaponBytes[] = {{&controls::WarheadLoad1Box, 18}, {&controls::WarheadLoad2Box, 19}};
 
 // The hardpoint grid: four signed words a row from W+48.
 inline constexpr std::int32_t kWeaponSlotsOffset = 48;
@@ -61,8 +88,10 @@ struct CockpitCell {
 };
 inline constexpr CockpitCell kPovCells[] = {{1, 3, 0}, {1, 2, 2}, {1, 1, 4}};
 inline constexpr CockpitCell kGunnerCells[] = {{2, 1, 6}, {3, 1, 8}, {2, 2, 10}, {3, 2, 12}, {2, 3, 14}, {3, 3, 16}};
-inline constexpr Field kTurretBoxes[] = {
-    {&ui::Edit37, 18},     {&ui::Edit38, 20}, {&ui::Edit39, 22}, {&ui::Edit40, 24}, {&ui::ComboBox18, 26},
-    {&ui::ComboBox19, 28}, {&ui::Edit43, 30}, {&ui::Edit44, 32}, {&ui::Edit45, 34}, {&ui::Edit46, 36}};
+inline constexpr Field kTurretBoxes[] = {{&controls::Turret1Orient1Box, 18},    {&controls::Turret2Orient1Box, 20},
+                                         {&controls::Turret1Orient2Box, 22},    {&controls::Turret2Orient2Box, 24},
+                                         {&controls::Turret1ActivatedList, 26}, {&controls::Turret2ActivatedList, 28},
+                                         {&controls::Turret1Arc1Box, 30},       {&controls::Turret2Arc1Box, 32},
+                                         {&controls::Turret1Arc2Box, 34},       {&controls::Turret2Arc2Box, 36}};
 
 } // namespace plorik::layout

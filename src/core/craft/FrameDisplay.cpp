@@ -1,5 +1,5 @@
+#include "controls/MainWindowControls.h"
 #include "craft/DisplaySteps.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
@@ -10,14 +10,14 @@ void setShipTypeTexts(const DisplayContext& context)
                                                 "18 Droid", "19 Mine"};
     static constexpr const char* kXvtTexts[] = {"3  Freighter/Transport/Container", "8  Unknown", "9  Installation",
                                                 "18 Unknown", "19 Unknown"};
-    Control& shipType = context[ui::ComboBox10];
+    Control& shipType = context[controls::ShipTypeList];
     for (std::size_t i = 0; i < std::size(kFamilyItems); ++i)
         shipType.setItem(kFamilyItems[i], context.xwa() ? kXwaTexts[i] : kXvtTexts[i]);
 }
 
 void showStatusNotes(const DisplayContext& context)
 {
-    Control& status = context[ui::StatusBar];
+    Control& status = context[controls::StatusBar];
     status.setText("");
     if (context.slotOffset == 0)
         status.setText(" - This slot has s-foils function.");
@@ -27,7 +27,7 @@ void showStatusNotes(const DisplayContext& context)
 
 void showCraftId(const DisplayContext& context)
 {
-    Control& craftId = context[ui::CraftIDBox];
+    Control& craftId = context[controls::CraftIDBox];
     if (context.profile.absent(Key::IffName) && context.profile.absent(Key::ShortNamesLine))
         craftId.setEnabled(false);
     if (const auto at = context.field(Key::IffName, 1))
@@ -38,7 +38,8 @@ void showCraftId(const DisplayContext& context)
 
 void resetWeaponTypes(const DisplayContext& context)
 {
-    for (ControlKey key : {ui::ComboBox1, ui::ComboBox2, ui::ComboBox8, ui::ComboBox3, ui::ComboBox4})
+    for (ControlKey key : {controls::Laser1List, controls::Laser2List, controls::Laser3List, controls::Warhead1List,
+                           controls::Warhead2List})
         context[key].setText("Unknown");
 }
 

@@ -1,7 +1,7 @@
 #include "craft/HexView.h"
 
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -14,8 +14,8 @@ constexpr std::size_t kWeaponOptRecord = 24;
 
 void HexView::choose(Form& form, const VersionProfile& profile)
 {
-    Control& grid = form[ui::HexGrid];
-    const std::string& choice = form[ui::DisplayBox].text();
+    Control& grid = form[controls::HexGrid];
+    const std::string& choice = form[controls::DisplayBox].text();
     if (choice == "Ship Type Block")
         grid.setGridSize(static_cast<std::size_t>(profile.held(Key::ShipTypeLen)) / kBytesPerRow + 2, 9);
     else if (choice == "Shipslot Block")
@@ -23,13 +23,13 @@ void HexView::choose(Form& form, const VersionProfile& profile)
     else if (choice == "Weapon OPT Block")
         grid.setGridSize(5, 9);
     else
-        form[ui::HexOffsetLabel].setText("Offset: *");
+        form[controls::HexOffsetLabel].setText("Offset: *");
 }
 
 void HexView::fill()
 {
     const DisplayContext& context = m_context;
-    const std::string& choice = context[ui::DisplayBox].text();
+    const std::string& choice = context[controls::DisplayBox].text();
     const CraftTable table(context.profile);
     const std::int32_t slot = context.slotNumber();
     std::vector<std::uint8_t> bytes;
@@ -49,8 +49,8 @@ void HexView::fill()
     } else {
         return;
     }
-    context[ui::HexOffsetLabel].setText("offset: " + std::to_string(offset));
-    Control& grid = context[ui::HexGrid];
+    context[controls::HexOffsetLabel].setText("offset: " + std::to_string(offset));
+    Control& grid = context[controls::HexGrid];
     for (std::size_t row = 1; row < grid.rowCount(); ++row) {
         const std::size_t first = (row - 1) * kBytesPerRow;
         grid.setCell(row, 0, row == 1 || first < bytes.size() ? std::to_string(first) : "");

@@ -1,3 +1,4 @@
+#include "controls/MainWindowControls.h"
 #include "craft/CraftNumberItems.h"
 #include "craft/DisplaySteps.h"
 #include "craft/Placeholders.h"
@@ -6,7 +7,6 @@
 #include "gamefiles/TextLines.h"
 #include "text/GameTextLine.h"
 #include "text/LineReader.h"
-#include "windows/MainWindowControls.h"
 
 #include <algorithm>
 
@@ -14,8 +14,8 @@ namespace plorik::display {
 
 namespace {
 
-constexpr ControlKey kDescriptionBoxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox,
-                                            ui::CrewBox};
+constexpr ControlKey kDescriptionBoxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox,
+                                            controls::DescriptionBox, controls::CrewBox};
 
 // A tagged line of strings.txt (1-based), or nullopt past the file's end.
 std::optional<std::string> stringsLine(const std::vector<std::string>& lines, std::int64_t number)
@@ -27,16 +27,16 @@ std::optional<std::string> stringsLine(const std::vector<std::string>& lines, st
 
 void showCraftName(const DisplayContext& context, const std::string& name)
 {
-    context[ui::CraftNameBox].setText(name);
-    context[ui::CraftnameBox2].setText(name);
+    context[controls::CraftNameBox].setText(name);
+    context[controls::TopCraftNameBox].setText(name);
 }
 
 void showGender(const DisplayContext& context, const std::optional<std::string>& genderLine)
 {
-    context[ui::MaleRadioB].setChecked(false);
-    context[ui::FemaleRadioB].setChecked(false);
+    context[controls::MaleRadioB].setChecked(false);
+    context[controls::FemaleRadioB].setChecked(false);
     const bool female = genderLine && !genderLine->empty() && genderLine->front() == 'f';
-    context[female ? ui::FemaleRadioB : ui::MaleRadioB].setChecked(true);
+    context[female ? controls::FemaleRadioB : controls::MaleRadioB].setChecked(true);
 }
 
 } // namespace
@@ -58,11 +58,11 @@ void showNames(const DisplayContext& context)
         const std::string line = gender.value_or("");
         showCraftName(context, named ? (line.size() > 2 ? line.substr(2) : "") : kNoValue);
     }
-    context[ui::PluralnameBox].setText(named ? stringsLine(strings, GameLines::plural(profile, slot)).value_or("")
-                                             : kNoValue);
+    context[controls::PluralnameBox].setText(named ? stringsLine(strings, GameLines::plural(profile, slot)).value_or("")
+                                                   : kNoValue);
     if (context.xwa() && !profile.absent(Key::ShortNamesLine)) {
-        context[ui::CraftIDBox].setText(named ? stringsLine(strings, GameLines::shortName(profile, slot)).value_or("")
-                                              : kNoValue);
+        context[controls::CraftIDBox].setText(
+            named ? stringsLine(strings, GameLines::shortName(profile, slot)).value_or("") : kNoValue);
     }
     if (!context.xwa()) {
         const auto longName = readLineNumber(context.gameFile("fronttxt.txt"), GameLines::longName(profile, slot));
@@ -79,7 +79,7 @@ void showDescriptions(const DisplayContext& context)
         record = readPositionalDescription(context.gameFile("specdesc.txt"),
                                            displayedDescriptionRecord(context.slotIndex()));
     } else {
-        record = readKeyedDescription(context.gameFile("specdesc.txt"), context[ui::SpecNo].text());
+        record = readKeyedDescription(context.gameFile("specdesc.txt"), context[controls::SpecNo].text());
     }
     for (std::size_t i = 0; i < std::size(kDescriptionBoxes); ++i)
         context[kDescriptionBoxes[i]].setText(record ? (*record)[i] : missing);

@@ -1,17 +1,18 @@
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "craft/DisplaySteps.h"
 #include "craft/Placeholders.h"
 #include "gamefiles/OptList.h"
 #include "gamefiles/TextLines.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 namespace {
 
-constexpr ControlKey kShipTypeControls[] = {ui::ComboBox10,  ui::ComboBox11, ui::optindex, ui::DBOPTFile,
-                                            ui::optlistfile, ui::CapWpnSys,  ui::ComboBox5};
+constexpr ControlKey kShipTypeControls[] = {controls::ShipTypeList,  controls::WorkOnList,     controls::OptIndexBox,
+                                            controls::DBOPTFile,     controls::OptListFileBox, controls::CapWpnSys,
+                                            controls::TargetTypeList};
 
 std::int32_t unsignedAt(const std::vector<std::uint8_t>& bytes, std::int64_t at, int width)
 {
@@ -39,23 +40,23 @@ void showShipTypeEntry(const DisplayContext& context, bool keepShipType)
 
     if (!keepShipType) {
         const std::int32_t shipType = entry[at(0)];
-        context[ui::ComboBox10].setIndex(shipType <= 20 ? shipType : -1);
+        context[controls::ShipTypeList].setIndex(shipType <= 20 ? shipType : -1);
     }
-    context[ui::EnabledBox].setChecked(entry[at(-3)] == 3);
+    context[controls::EnabledBox].setChecked(entry[at(-3)] == 3);
     const std::int32_t selector = xwa ? unsignedAt(entry, at(17), 2) : entry[at(21)];
     const std::int32_t optIndex = xwa ? unsignedAt(entry, at(19), 2) : entry[at(22)];
     const std::string listFile = optListFileName(selector, xwa);
-    context[ui::optlistfile].setText(listFile);
-    context[ui::optindex].setText(std::to_string(optIndex));
-    context[ui::CapWpnSys].setText(std::to_string(entry[at(14)]));
-    context[ui::ComboBox5].setText(std::to_string(entry[at(xwa ? 13 : 19)]));
+    context[controls::OptListFileBox].setText(listFile);
+    context[controls::OptIndexBox].setText(std::to_string(optIndex));
+    context[controls::CapWpnSys].setText(std::to_string(entry[at(14)]));
+    context[controls::TargetTypeList].setText(std::to_string(entry[at(xwa ? 13 : 19)]));
 
     if (listFile == kUnknownOptList) {
-        context[ui::DBOPTFile].setText(std::string(kNoModelList));
+        context[controls::DBOPTFile].setText(std::string(kNoModelList));
         return;
     }
     const auto model = readLineNumber(context.gameFile(listFile), std::int64_t{optIndex} + 1);
-    context[ui::DBOPTFile].setText(model.value_or(std::string(kNoModelLine)));
+    context[controls::DBOPTFile].setText(model.value_or(std::string(kNoModelLine)));
 }
 
 } // namespace plorik::display

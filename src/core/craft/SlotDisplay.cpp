@@ -1,8 +1,8 @@
 #include "craft/SlotDisplay.h"
 
+#include "controls/MainWindowControls.h"
 #include "craft/DisplaySteps.h"
 #include "craft/HexView.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -22,7 +22,7 @@ void SlotDisplay::fillOutForm(bool keepShipType)
     display::showShipList(context);
     step("the craft entry's fields");
     display::showStatusNotes(context);
-    context[ui::CraftNoBox].setText(std::to_string(context.slotNumber()));
+    context[controls::CraftNoBox].setText(std::to_string(context.slotNumber()));
     display::showCraftId(context);
     display::showByteFields(context);
     display::showCockpit(context);

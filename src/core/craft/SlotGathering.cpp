@@ -1,10 +1,10 @@
 #include "craft/SlotGathering.h"
 #include "craft/Placeholders.h"
 
+#include "controls/MainWindowControls.h"
 #include "craft/FieldScales.h"
 #include "craft/ScaleClass.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 #include <cmath>
 
@@ -29,12 +29,12 @@ std::int64_t SlotGathering::number(ControlKey control) const
 
 double SlotGathering::shieldFactor() const
 {
-    return shieldScale(scaleClassOf(m_form[ui::ComboBox10].index())).raw(1);
+    return shieldScale(scaleClassOf(m_form[controls::ShipTypeList].index())).raw(1);
 }
 
 double SlotGathering::hullFactor() const
 {
-    return hullScale(scaleClassOf(m_form[ui::ComboBox10].index())).raw(1);
+    return hullScale(scaleClassOf(m_form[controls::ShipTypeList].index())).raw(1);
 }
 
 std::optional<std::string> SlotGathering::refusal() const
@@ -44,9 +44,9 @@ std::optional<std::string> SlotGathering::refusal() const
         const ControlEntry* control;
         double factor;
     };
-    const Strength strengths[] = {{Key::ShieldPower, &ui::ShieldPowerBox, shieldFactor()},
-                                  {Key::HullRating, &ui::HullRateBox, hullFactor()},
-                                  {Key::ExpPower, &ui::ExpPowerBox, 1.0}};
+    const Strength strengths[] = {{Key::ShieldPower, &controls::ShieldPowerBox, shieldFactor()},
+                                  {Key::HullRating, &controls::HullRateBox, hullFactor()},
+                                  {Key::ExpPower, &controls::UnknownStrengthBox, 1.0}};
     // Only what will be stored can be refused: a field left as shown keeps its bytes.
     for (const Strength& strength : strengths) {
         if (m_profile.absent(strength.key) || !strengthEdited(*strength.control))
@@ -57,9 +57,9 @@ std::optional<std::string> SlotGathering::refusal() const
                    " cannot be stored. Allowed are 0 to " + wholeNumber(kLargestRaw / strength.factor) +
                    " for this craft.";
     }
-    if (!m_profile.absent(Key::Speed) && edited(ui::SpeedBox) &&
-        (number(ui::SpeedBox) < 0 || number(ui::SpeedBox) > kFastestSpeed))
-        return std::string(ui::SpeedBox.caption) + " " + m_form[ui::SpeedBox].text() +
+    if (!m_profile.absent(Key::Speed) && edited(controls::SpeedBox) &&
+        (number(controls::SpeedBox) < 0 || number(controls::SpeedBox) > kFastestSpeed))
+        return std::string(controls::SpeedBox.caption) + " " + m_form[controls::SpeedBox].text() +
                " cannot be stored. Allowed are 0 to " + std::to_string(kFastestSpeed) + ".";
     return std::nullopt;
 }
@@ -132,39 +132,40 @@ void SlotGathering::gatherSpeeds()
         return static_cast<std::int64_t>(
             roundHalfEven(static_cast<double>(number(control) & 0xFFFF) * kRawPerSpeedUnit));
     };
-    if (!m_profile.absent(Key::Speed) && edited(ui::SpeedBox))
-        storeWord(Key::Speed, 0, raw(ui::SpeedBox));
-    if (!m_profile.absent(Key::Acc) && edited(ui::AccBox))
-        storeByte(Key::Acc, 0, raw(ui::AccBox));
-    if (!m_profile.absent(Key::Deacc) && edited(ui::Deaccbox))
-        storeByte(Key::Deacc, 0, raw(ui::Deaccbox));
+    if (!m_profile.absent(Key::Speed) && edited(controls::SpeedBox))
+        storeWord(Key::Speed, 0, raw(controls::SpeedBox));
+    if (!m_profile.absent(Key::Acc) && edited(controls::AccBox))
+        storeByte(Key::Acc, 0, raw(controls::AccBox));
+    if (!m_profile.absent(Key::Deacc) && edited(controls::Deaccbox))
+        storeByte(Key::Deacc, 0, raw(controls::Deaccbox));
 }
 
 void SlotGathering::gather()
 {
     const bool xwa = m_profile.isXwa();
-    storeText(Key::IffName, ui::CraftIDBox, 7);
-    storeNumber(Key::ShieldRecharge, ui::ShieldRechargeBox, xwa ? 2 : 1);
-    storeNumber(Key::ShieldDecharge, ui::ShieldDechargeBox, xwa ? 2 : 1);
-    storeStrength(Key::ShieldPower, ui::ShieldPowerBox, shieldFactor(), m_profile.held(Key::LongShieldPowerValue) != 0);
-    storeStrength(Key::HullRating, ui::HullRateBox, hullFactor(), m_profile.held(Key::LongHullRating) != 0);
-    storeStrength(Key::ExpPower, ui::ExpPowerBox, 1.0, true);
-    storeNumber(Key::LaserRecharge, ui::LaserRechargeBox, xwa ? 2 : 1);
-    storeNumber(Key::System, ui::SystemHitsBox, 1);
-    storeNumber(Key::Sensitivity, ui::sensitivitybox, 1);
-    storeNumber(Key::PointVal, ui::PVBox, 2);
-    for (const auto& [key, control] : {std::pair{Key::Hyperdrive, ui::HyperDriveRadioB},
-                                       std::pair{Key::ShieldGenerator, ui::ShieldGeneratorRadioB}}) {
+    storeText(Key::IffName, controls::CraftIDBox, 7);
+    storeNumber(Key::ShieldRecharge, controls::ScoreBox, xwa ? 2 : 1);
+    storeNumber(Key::ShieldDecharge, controls::PromoPointsBox, xwa ? 2 : 1);
+    storeStrength(Key::ShieldPower, controls::ShieldPowerBox, shieldFactor(),
+                  m_profile.held(Key::LongShieldPowerValue) != 0);
+    storeStrength(Key::HullRating, controls::HullRateBox, hullFactor(), m_profile.held(Key::LongHullRating) != 0);
+    storeStrength(Key::ExpPower, controls::UnknownStrengthBox, 1.0, true);
+    storeNumber(Key::LaserRecharge, controls::LaserRechargeBox, xwa ? 2 : 1);
+    storeNumber(Key::System, controls::SystemHitsBox, 1);
+    storeNumber(Key::Sensitivity, controls::FireSensitivityBox, 1);
+    storeNumber(Key::PointVal, controls::PVBox, 2);
+    for (const auto& [key, control] : {std::pair{Key::Hyperdrive, controls::HyperdriveCheck},
+                                       std::pair{Key::ShieldGenerator, controls::ShieldGeneratorRadioB}}) {
         if (edited(control))
             storeByte(key, 0, m_form[control].checked() ? 1 : 0);
     }
-    storeNumber(Key::CounterMeassures, ui::Countersbox, 1);
-    storeText(Key::IntFile, ui::CockpitBox, xwa ? 18 : 7);
+    storeNumber(Key::CounterMeassures, controls::Countersbox, 1);
+    storeText(Key::IntFile, controls::CockpitBox, xwa ? 18 : 7);
     gatherSpeeds();
-    storeNumber(Key::Roll, ui::RollBox, 1);
-    storeNumber(Key::Pitch, ui::PitchBox, 1);
-    if (!m_profile.absent(Key::GunConvergence) && edited(ui::ComboBox9))
-        storeByte(Key::GunConvergence, 0, readLeadingNumber(m_form[ui::ComboBox9].text()));
+    storeNumber(Key::Roll, controls::RollBox, 1);
+    storeNumber(Key::Pitch, controls::PitchBox, 1);
+    if (!m_profile.absent(Key::GunConvergence) && edited(controls::GunConvergenceList))
+        storeByte(Key::GunConvergence, 0, readLeadingNumber(m_form[controls::GunConvergenceList].text()));
     if (!m_profile.absent(Key::WeaponStatsStart)) {
         if (xwa)
             gatherWeapons(layout::kXwaWeaponRows, layout::kXwaWeaponBytes, layout::kXwaWeaponSlotRows);

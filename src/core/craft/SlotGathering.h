@@ -1,11 +1,11 @@
 #pragma once
 
+#include "controls/MainWindowControls.h"
 #include "craft/CraftLayout.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
 #include "form/ShownForm.h"
 #include "profile/VersionProfile.h"
-#include "windows/MainWindowControls.h"
 
 #include <optional>
 #include <span>
@@ -45,7 +45,7 @@ private:
     std::int64_t number(ControlKey control) const;
     bool edited(ControlKey control) const { return m_shown.changed(m_form, control); }
     // Shield and hull are shown in units of the ship type's scale class.
-    bool strengthEdited(ControlKey control) const { return edited(control) || edited(ui::ComboBox10); }
+    bool strengthEdited(ControlKey control) const { return edited(control) || edited(controls::ShipTypeList); }
 
     const Form& m_form;
     const ShownForm& m_shown;

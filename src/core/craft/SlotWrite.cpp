@@ -2,13 +2,13 @@
 
 #include "common/Errors.h"
 #include "common/WriteFailure.h"
+#include "controls/MainWindowControls.h"
 #include "craft/SlotGathering.h"
 #include "gamefiles/ShipListWrite.h"
 #include "io/AtomicFile.h"
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -30,7 +30,7 @@ std::filesystem::path SlotWrite::scratch() const
 
 bool SlotWrite::speciesChosen() const
 {
-    return control(ui::SpecNo).text() != kNoValue;
+    return control(controls::SpecNo).text() != kNoValue;
 }
 
 void SlotWrite::refuse(const std::string& text)
@@ -57,7 +57,7 @@ bool SlotWrite::run()
             return false;
         }
     }
-    m_species = std::to_string(readLeadingNumber(control(ui::SpecNo).text())).substr(0, 4);
+    m_species = std::to_string(readLeadingNumber(control(controls::SpecNo).text())).substr(0, 4);
     if (!chooseSpecies())
         return false;
     if (const auto refusal = speciesRefusal()) {
@@ -93,7 +93,7 @@ WritePlan SlotWrite::plan(const SlotBuffer& gathered)
 
 bool SlotWrite::chooseSpecies()
 {
-    if (!control(ui::Shiplistwrite).enabled() || speciesChosen())
+    if (!control(controls::Shiplistwrite).enabled() || speciesChosen())
         return true;
     const Answer answer = ask(
         "Confirm PLORIK Ship file location:",
@@ -119,7 +119,7 @@ bool SlotWrite::chooseSpecies()
     } else {
         return false;
     }
-    control(ui::SpecNo).setText(m_species);
+    control(controls::SpecNo).setText(m_species);
     return true;
 }
 
@@ -167,8 +167,8 @@ void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>
         if (plan.optList) {
             replaceFileContent(plan.optList->path, plan.optList->content, scratch());
             written.push_back(plan.optList->name);
-            control(ui::optlistfile).setText(plan.optListName);
-            control(ui::optindex).setText(std::to_string(plan.optIndex));
+            control(controls::OptListFileBox).setText(plan.optListName);
+            control(controls::OptIndexBox).setText(std::to_string(plan.optIndex));
         }
         for (const TextFileStep& step : plan.textFiles) {
             if (step.notice)

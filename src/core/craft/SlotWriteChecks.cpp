@@ -1,8 +1,8 @@
+#include "controls/MainWindowControls.h"
 #include "craft/FreeValues.h"
 #include "craft/SlotGathering.h"
 #include "craft/SlotWrite.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 #include <algorithm>
 
@@ -10,8 +10,9 @@ namespace plorik {
 
 namespace {
 
-const ControlEntry* const kShipListFields[] = {&ui::Shiplistnamebox, &ui::ComboBox10,    &ui::Playmodebox,
-                                               &ui::Known,           &ui::InSkirmishBox, &ui::IconBox};
+const ControlEntry* const kShipListFields[] = {&controls::Shiplistnamebox, &controls::ShipTypeList,
+                                               &controls::Playmodebox,     &controls::Known,
+                                               &controls::InSkirmishBox,   &controls::IconBox};
 
 } // namespace
 
@@ -24,7 +25,7 @@ std::optional<std::string> SlotWrite::speciesRefusal() const
 {
     if (m_context.profile.absent(Key::SpecNoOffset) || !speciesChosen())
         return std::nullopt;
-    const std::string& species = control(ui::SpecNo).text();
+    const std::string& species = control(controls::SpecNo).text();
     const std::int32_t tableSize = m_context.profile.slotCount();
     const std::int32_t number = readLeadingNumber(species);
     if (number >= 1 && number <= tableSize)
@@ -36,11 +37,12 @@ std::optional<std::string> SlotWrite::speciesRefusal() const
 // Only rows the user changed are written; each must read as a value of its type.
 std::optional<std::string> SlotWrite::freeValueRefusal() const
 {
-    const Control& grid = control(ui::StringGrid3);
+    const Control& grid = control(controls::FreeValuesGrid);
     for (std::size_t row = 1; row <= kUnknownRows && row < grid.rowCount(); ++row) {
         const auto type = freeValueType(grid.cell(row, 1));
         const std::string& text = grid.cell(row, 2);
-        if (!type || grid.cell(row, 3).empty() || !m_context.shown.cellChanged(m_context.form, ui::StringGrid3, row, 2))
+        if (!type || grid.cell(row, 3).empty() ||
+            !m_context.shown.cellChanged(m_context.form, controls::FreeValuesGrid, row, 2))
             continue;
         std::string problem;
         if (!freeValueBytes(*type, text, problem))
@@ -53,23 +55,23 @@ std::optional<std::string> SlotWrite::freeValueRefusal() const
 // Whether the species line has a field to store: a species or a field shown changed.
 bool SlotWrite::shipListEdited() const
 {
-    return edited(ui::SpecNo) || std::any_of(std::begin(kShipListFields), std::end(kShipListFields),
-                                             [&](const ControlEntry* field) { return edited(*field); });
+    return edited(controls::SpecNo) || std::any_of(std::begin(kShipListFields), std::end(kShipListFields),
+                                                   [&](const ControlEntry* field) { return edited(*field); });
 }
 
 // The ship list line is fields between commas after a "!...!" tag: a field must not hold a comma
 // (nor the name a "!"), and a field that still shows "n/a" has no value to write.
 std::optional<std::string> SlotWrite::shipListRefusal() const
 {
-    if (!xwa() || !control(ui::Shiplistwrite).enabled() || !control(ui::Shiplistwrite).checked() ||
+    if (!xwa() || !control(controls::Shiplistwrite).enabled() || !control(controls::Shiplistwrite).checked() ||
         (speciesChosen() && !shipListEdited()))
         return std::nullopt;
     struct Field {
         const ControlEntry* control;
         const char* forbidden;
     };
-    for (const Field& field :
-         {Field{&ui::Shiplistnamebox, ",!"}, Field{&ui::Playmodebox, ","}, Field{&ui::InSkirmishBox, ","}}) {
+    for (const Field& field : {Field{&controls::Shiplistnamebox, ",!"}, Field{&controls::Playmodebox, ","},
+                               Field{&controls::InSkirmishBox, ","}}) {
         const std::string& text = control(*field.control).text();
         if (text == kNoValue)
             return std::string(field.control->caption) + " shows no value (\"" + kNoValue +
@@ -88,9 +90,10 @@ std::optional<std::string> SlotWrite::lineRefusal() const
 {
     constexpr std::size_t kLongestLine = 255;
     for (const ControlEntry* box :
-         {&ui::CraftNameBox, &ui::PluralnameBox, &ui::CraftIDBox, &ui::CraftTypeBox, &ui::ManufactorBox, &ui::UsedByBox,
-          &ui::DescriptionBox, &ui::CrewBox, &ui::Shiplistnamebox, &ui::Playmodebox, &ui::InSkirmishBox, &ui::IconBox,
-          &ui::DBOPTFile}) {
+         {&controls::CraftNameBox, &controls::PluralnameBox, &controls::CraftIDBox, &controls::CraftTypeBox,
+          &controls::ManufactorBox, &controls::UsedByBox, &controls::DescriptionBox, &controls::CrewBox,
+          &controls::Shiplistnamebox, &controls::Playmodebox, &controls::InSkirmishBox, &controls::IconBox,
+          &controls::DBOPTFile}) {
         if (!edited(*box))
             continue;
         const std::string& text = control(*box).text();

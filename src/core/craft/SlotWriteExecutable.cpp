@@ -1,4 +1,5 @@
 #include "common/Errors.h"
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "craft/FreeValues.h"
 #include "craft/Placeholders.h"
@@ -9,7 +10,6 @@
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -74,7 +74,7 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
                                {buffer.begin(), buffer.begin() + profile.entryLength()}});
     planOptList(plan);
 
-    if (!profile.absent(Key::SpecNoOffset) && speciesChosen() && edited(ui::SpecNo)) {
+    if (!profile.absent(Key::SpecNoOffset) && speciesChosen() && edited(controls::SpecNo)) {
         const std::int32_t species = readNumber(m_species);
         // The table is written in whole 2-byte records counted from the start of the file.
         const std::int64_t record = table.speciesEntryOffset(species) / 2;
@@ -85,24 +85,27 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
     if (!profile.absent(Key::ShipTypeStart)) {
         const std::int64_t base = table.shipTypeBase(slot);
         const std::string region = "the ship type entry" + ofSlot;
-        const int shipType = control(ui::ComboBox10).index();
-        if (shipType >= 0 && edited(ui::ComboBox10)) // no item chosen: the stored type stays
+        const int shipType = control(controls::ShipTypeList).index();
+        if (shipType >= 0 && edited(controls::ShipTypeList)) // no item chosen: the stored type stays
             plan.executable.push_back({region, base, littleEndian(static_cast<std::uint32_t>(shipType), 1)});
-        if (edited(ui::EnabledBox))
-            plan.executable.push_back({region, base - 3, littleEndian(control(ui::EnabledBox).checked() ? 3 : 2, 1)});
-        const std::string listFile = plan.optList ? plan.optListName : control(ui::optlistfile).text();
+        if (edited(controls::EnabledBox))
+            plan.executable.push_back(
+                {region, base - 3, littleEndian(control(controls::EnabledBox).checked() ? 3 : 2, 1)});
+        const std::string listFile = plan.optList ? plan.optListName : control(controls::OptListFileBox).text();
         const std::int64_t selectorAt = base + (xwa() ? 17 : 21);
-        for (std::int32_t selector = 0; selector < 3 && (plan.optList || edited(ui::optlistfile)); ++selector) {
+        for (std::int32_t selector = 0; selector < 3 && (plan.optList || edited(controls::OptListFileBox));
+             ++selector) {
             if (isOptListFile(listFile, true) && listFile == optListFileName(selector, true))
                 plan.executable.push_back({region, selectorAt, littleEndian(static_cast<std::uint32_t>(selector), 2)});
             else if (isOptListFile(listFile, false) && listFile == optListFileName(selector, false))
                 plan.executable.push_back({region, selectorAt, littleEndian(static_cast<std::uint32_t>(selector), 1)});
         }
-        const auto optIndex =
-            static_cast<std::uint32_t>(plan.optList ? plan.optIndex : readNumber(control(ui::optindex).text()));
-        const bool indexEdited = plan.optList || edited(ui::optindex);
+        const auto optIndex = static_cast<std::uint32_t>(
+            plan.optList ? plan.optIndex : readNumber(control(controls::OptIndexBox).text()));
+        const bool indexEdited = plan.optList || edited(controls::OptIndexBox);
         if (xwa()) {
-            for (const auto& [box, at] : {std::pair{ui::CapWpnSys, 14}, std::pair{ui::ComboBox5, 13}}) {
+            for (const auto& [box, at] :
+                 {std::pair{controls::CapWpnSys, 14}, std::pair{controls::TargetTypeList, 13}}) {
                 if (edited(box))
                     plan.executable.push_back(
                         {region, base + at,
@@ -119,7 +122,7 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
     mergeRegions(plan.executable, exe);
     planSlotLink(plan, exe);
 
-    if (control(ui::Known).checked()) {
+    if (control(controls::Known).checked()) {
         plan.pilotOffset = kPilotKnownCraft + readNumber(m_species);
         for (const auto& file : pilotFiles(resolveGamePath(m_context.gameDir))) {
             const BinaryFile pilot(file, BinaryFile::Mode::Read);
@@ -134,19 +137,19 @@ void SlotWrite::planExecutable(WritePlan& plan, const SlotBuffer& gathered)
 void SlotWrite::planOptList(WritePlan& plan)
 {
     // The list entry belongs to the ship type entry, which names the list.
-    if (m_context.profile.absent(Key::ShipTypeStart) || !isModelName(control(ui::DBOPTFile).text()))
+    if (m_context.profile.absent(Key::ShipTypeStart) || !isModelName(control(controls::DBOPTFile).text()))
         return;
-    if (!edited(ui::DBOPTFile) && !edited(ui::optlistfile) && !edited(ui::optindex))
+    if (!edited(controls::DBOPTFile) && !edited(controls::OptListFileBox) && !edited(controls::OptIndexBox))
         return; // the list line shown stays
-    std::string listFile = control(ui::optlistfile).text();
-    std::int64_t index = readNumber(control(ui::optindex).text());
+    std::string listFile = control(controls::OptListFileBox).text();
+    std::int64_t index = readNumber(control(controls::OptIndexBox).text());
     if (listFile == kUnknownOptList) {
         listFile = optListFileName(0, xwa());
         index = countOptListLines(gameFile(listFile));
     }
     if (!isOptListFile(listFile, xwa()))
         return;
-    const OptListContent list = optListWithEntry(gameFile(listFile), index, control(ui::DBOPTFile).text());
+    const OptListContent list = optListWithEntry(gameFile(listFile), index, control(controls::DBOPTFile).text());
     plan.optList = FileReplacement{listFile, gameFile(listFile), list.content};
     plan.optListName = listFile;
     plan.optIndex = list.placedAt;
@@ -154,7 +157,7 @@ void SlotWrite::planOptList(WritePlan& plan)
 
 void SlotWrite::planFreeValues(WritePlan& plan)
 {
-    Control& grid = control(ui::StringGrid3);
+    Control& grid = control(controls::FreeValuesGrid);
     for (std::size_t row = 1; row <= kUnknownRows && row < grid.rowCount(); ++row) {
         const std::string location = grid.cell(row, 3);
         if (location.empty())
@@ -169,7 +172,7 @@ void SlotWrite::planFreeValues(WritePlan& plan)
         // edit of the pages whose bytes it covers.
         const auto type = freeValueType(grid.cell(row, 1));
         const std::string& text = grid.cell(row, 2);
-        if (!type || !m_context.shown.cellChanged(m_context.form, ui::StringGrid3, row, 2))
+        if (!type || !m_context.shown.cellChanged(m_context.form, controls::FreeValuesGrid, row, 2))
             continue;
         std::string problem;
         const auto bytes = freeValueBytes(*type, text, problem);

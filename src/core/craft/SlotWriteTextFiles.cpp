@@ -1,3 +1,4 @@
+#include "controls/MainWindowControls.h"
 #include "craft/Placeholders.h"
 #include "craft/SlotWrite.h"
 #include "gamefiles/GameLines.h"
@@ -8,7 +9,6 @@
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -53,12 +53,12 @@ void SlotWrite::checkFiles(const WritePlan& plan) const
 
 std::optional<FileReplacement> SlotWrite::shipListFile()
 {
-    if (!xwa() || !control(ui::Shiplistwrite).checked() || !speciesChosen() || !shipListEdited())
+    if (!xwa() || !control(controls::Shiplistwrite).checked() || !speciesChosen() || !shipListEdited())
         return std::nullopt;
     const auto path = gameFile("shiplist.txt");
     // The line of the species shown keeps every field whose control still shows it.
     std::optional<SpeciesLine> shown;
-    if (!edited(ui::SpecNo)) {
+    if (!edited(controls::SpecNo)) {
         for (SpeciesLine& line : readSpeciesLines(path)) {
             if (line.number == m_species) {
                 shown = std::move(line);
@@ -68,13 +68,14 @@ std::optional<FileReplacement> SlotWrite::shipListFile()
     }
     const auto keeps = [&](ControlKey key) { return shown && !edited(key); };
     SpeciesLine fields;
-    fields.name = keeps(ui::Shiplistnamebox) ? shown->name : control(ui::Shiplistnamebox).text();
-    fields.category = keeps(ui::ComboBox10) ? shown->category : shipListCategory(control(ui::ComboBox10).index());
-    fields.playMode = keeps(ui::Playmodebox) ? shown->playMode : control(ui::Playmodebox).text();
-    fields.known = keeps(ui::Known) ? shown->known : control(ui::Known).checked() ? "Known" : "Unknown";
-    fields.skirmish = keeps(ui::InSkirmishBox) ? shown->skirmish : control(ui::InSkirmishBox).text();
+    fields.name = keeps(controls::Shiplistnamebox) ? shown->name : control(controls::Shiplistnamebox).text();
+    fields.category =
+        keeps(controls::ShipTypeList) ? shown->category : shipListCategory(control(controls::ShipTypeList).index());
+    fields.playMode = keeps(controls::Playmodebox) ? shown->playMode : control(controls::Playmodebox).text();
+    fields.known = keeps(controls::Known) ? shown->known : control(controls::Known).checked() ? "Known" : "Unknown";
+    fields.skirmish = keeps(controls::InSkirmishBox) ? shown->skirmish : control(controls::InSkirmishBox).text();
     fields.separator = m_context.shipListSeparator;
-    fields.iconString = keeps(ui::IconBox) ? shown->iconString : control(ui::IconBox).text();
+    fields.iconString = keeps(controls::IconBox) ? shown->iconString : control(controls::IconBox).text();
     return FileReplacement{"shiplist.txt", path,
                            shipListWithSpeciesLine(path, m_species, speciesLineText(m_species, fields))};
 }
@@ -91,12 +92,13 @@ TextFileStep SlotWrite::descriptionsStep()
     // Records are found by species: without one there is no record to write.
     if (keyed && !speciesChosen())
         return {};
-    if (control(ui::CraftTypeBox).text() == kNotEditable)
+    if (control(controls::CraftTypeBox).text() == kNotEditable)
         return {};
     // A record moved to another species is written whole; otherwise each line shown unchanged stays.
-    const bool moved = keyed && edited(ui::SpecNo);
+    const bool moved = keyed && edited(controls::SpecNo);
     RecordLines record;
-    ControlKey boxes[] = {ui::CraftTypeBox, ui::ManufactorBox, ui::UsedByBox, ui::DescriptionBox, ui::CrewBox};
+    ControlKey boxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox,
+                          controls::DescriptionBox, controls::CrewBox};
     bool anyEdited = false;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const std::string& text = control(boxes[i]).text();
@@ -126,12 +128,12 @@ TextFileStep SlotWrite::frontTextStep()
                       "No offset for fronttxt.txt is specified for this XvT version\r\rPlease note that only the "
                       "statistic data and specdesc descriptions could be written!",
                       MessageIcon::Error, true);
-    if (!edited(ui::CraftNameBox))
+    if (!edited(controls::CraftNameBox))
         return {};
     const auto path = gameFile("fronttxt.txt");
     return {FileReplacement{"fronttxt.txt", path,
                             frontTextWithName(path, GameLines::longName(m_context.profile, slotNumber()),
-                                              control(ui::CraftNameBox).text())}};
+                                              control(controls::CraftNameBox).text())}};
 }
 
 TextFileStep SlotWrite::stringsStep()
@@ -150,12 +152,12 @@ TextFileStep SlotWrite::stringsStep()
     SlotStrings strings{GameLines::gender(profile, slot),
                         GameLines::plural(profile, slot),
                         std::nullopt,
-                        edited(ui::MaleRadioB) || edited(ui::FemaleRadioB)
-                            ? std::optional(!control(ui::MaleRadioB).checked())
+                        edited(controls::MaleRadioB) || edited(controls::FemaleRadioB)
+                            ? std::optional(!control(controls::MaleRadioB).checked())
                             : std::nullopt,
-                        changedText(ui::CraftNameBox),
-                        changedText(ui::PluralnameBox),
-                        changedText(ui::CraftIDBox),
+                        changedText(controls::CraftNameBox),
+                        changedText(controls::PluralnameBox),
+                        changedText(controls::CraftIDBox),
                         xwa()};
     if (!profile.absent(Key::ShortNamesLine))
         strings.shortNameLine = GameLines::shortName(profile, slot);

@@ -1,15 +1,15 @@
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "craft/DisplaySteps.h"
 #include "craft/Placeholders.h"
 #include "gamefiles/ShipList.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 void showSpecies(const DisplayContext& context)
 {
-    Control& species = context[ui::SpecNo];
+    Control& species = context[controls::SpecNo];
     if (context.profile.absent(Key::SpecNoOffset)) {
         species.setEnabled(false);
         return;
@@ -40,30 +40,31 @@ void showSpecies(const DisplayContext& context)
 void showShipList(const DisplayContext& context)
 {
     if (context.profile.absent(Key::SpecNoOffset) || !context.xwa()) {
-        for (ControlKey key : {ui::Playmodebox, ui::InSkirmishBox, ui::Shiplistnamebox, ui::Known})
+        for (ControlKey key :
+             {controls::Playmodebox, controls::InSkirmishBox, controls::Shiplistnamebox, controls::Known})
             context[key].setEnabled(false);
-        context[ui::IconBox].setText(std::string(kNoValue));
-        context[ui::IconBox].setEnabled(false);
-        context[ui::Shiplistwrite].setChecked(false);
-        context[ui::Shiplistwrite].setEnabled(false);
+        context[controls::IconBox].setText(std::string(kNoValue));
+        context[controls::IconBox].setEnabled(false);
+        context[controls::Shiplistwrite].setChecked(false);
+        context[controls::Shiplistwrite].setEnabled(false);
         return;
     }
-    const std::string species = context[ui::SpecNo].text();
+    const std::string species = context[controls::SpecNo].text();
     for (const SpeciesLine& line : readSpeciesLines(context.gameFile("shiplist.txt"))) {
         if (line.number != species)
             continue;
-        context[ui::Shiplistnamebox].setText(line.name);
-        context[ui::Playmodebox].setText(line.playMode);
-        context[ui::Known].setChecked(line.known == "Known");
-        context[ui::InSkirmishBox].setText(line.skirmish);
+        context[controls::Shiplistnamebox].setText(line.name);
+        context[controls::Playmodebox].setText(line.playMode);
+        context[controls::Known].setChecked(line.known == "Known");
+        context[controls::InSkirmishBox].setText(line.skirmish);
         *context.shipListSeparator = line.separator;
-        context[ui::IconBox].setText(line.iconString);
+        context[controls::IconBox].setText(line.iconString);
         return;
     }
-    for (ControlKey key : {ui::Playmodebox, ui::InSkirmishBox, ui::Shiplistnamebox})
+    for (ControlKey key : {controls::Playmodebox, controls::InSkirmishBox, controls::Shiplistnamebox})
         context[key].setText(std::string(kNoValue));
-    context[ui::Known].setChecked(false);
-    context[ui::IconBox].setText(kDefaultIconString);
+    context[controls::Known].setChecked(false);
+    context[controls::IconBox].setText(kDefaultIconString);
     *context.shipListSeparator = kDefaultShipListSeparator;
 }
 
@@ -73,12 +74,12 @@ namespace plorik::display {
 
 void speciesChosen(Form& form, const std::filesystem::path& shipList, std::string& separator)
 {
-    const std::int32_t wanted = readLeadingNumber(form[ui::SpecNo].text());
+    const std::int32_t wanted = readLeadingNumber(form[controls::SpecNo].text());
     for (const SpeciesLine& line : readSpeciesLines(shipList)) {
         if (readNumber(line.number) != wanted)
             continue;
         separator = line.separator;
-        form[ui::IconBox].setText(line.iconString);
+        form[controls::IconBox].setText(line.iconString);
         return;
     }
 }

@@ -1,8 +1,8 @@
+#include "controls/MainWindowControls.h"
 #include "craft/DisplaySteps.h"
 #include "craft/FieldScales.h"
 #include "craft/ScaleClass.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 #include <cmath>
 
@@ -55,7 +55,7 @@ void chooseShipTypeBySlot(const DisplayContext& context)
         item = 4;
     else
         return;
-    context[ui::ComboBox10].setIndex(item);
+    context[controls::ShipTypeList].setIndex(item);
 }
 
 } // namespace
@@ -63,34 +63,35 @@ void chooseShipTypeBySlot(const DisplayContext& context)
 void showByteFields(const DisplayContext& context)
 {
     const std::int32_t width = context.xwa() ? 2 : 1;
-    showNumber(context, ui::ShieldRechargeBox, Key::ShieldRecharge, width);
-    showNumber(context, ui::ShieldDechargeBox, Key::ShieldDecharge, width);
-    showNumber(context, ui::LaserRechargeBox, Key::LaserRecharge, width);
-    showNumber(context, ui::SystemHitsBox, Key::System, 1);
-    showNumber(context, ui::sensitivitybox, Key::Sensitivity, 1);
-    showFlag(context, ui::HyperDriveRadioB, Key::Hyperdrive);
-    showFlag(context, ui::ShieldGeneratorRadioB, Key::ShieldGenerator);
-    showNumber(context, ui::Countersbox, Key::CounterMeassures, 1);
+    showNumber(context, controls::ScoreBox, Key::ShieldRecharge, width);
+    showNumber(context, controls::PromoPointsBox, Key::ShieldDecharge, width);
+    showNumber(context, controls::LaserRechargeBox, Key::LaserRecharge, width);
+    showNumber(context, controls::SystemHitsBox, Key::System, 1);
+    showNumber(context, controls::FireSensitivityBox, Key::Sensitivity, 1);
+    showFlag(context, controls::HyperdriveCheck, Key::Hyperdrive);
+    showFlag(context, controls::ShieldGeneratorRadioB, Key::ShieldGenerator);
+    showNumber(context, controls::Countersbox, Key::CounterMeassures, 1);
 }
 
 void showManoeuvrability(const DisplayContext& context)
 {
     if (const auto at = context.field(Key::Speed, 2))
-        context[ui::SpeedBox].setText(wholePart(context.slot.word(*at) / kRawPerSpeedUnit));
+        context[controls::SpeedBox].setText(wholePart(context.slot.word(*at) / kRawPerSpeedUnit));
     else
-        context[ui::SpeedBox].setEnabled(false);
-    for (const auto& [key, field] : {std::pair{ui::AccBox, Key::Acc}, std::pair{ui::Deaccbox, Key::Deacc}}) {
+        context[controls::SpeedBox].setEnabled(false);
+    for (const auto& [key, field] :
+         {std::pair{controls::AccBox, Key::Acc}, std::pair{controls::Deaccbox, Key::Deacc}}) {
         if (const auto at = context.field(field, 1))
             context[key].setText(wholePart(roundHalfEven(context.slot.byte(*at) / kRawPerSpeedUnit)));
         else
             context[key].setEnabled(false);
     }
     if (const auto at = context.field(Key::PointVal, 2))
-        context[ui::PVBox].setText(std::to_string(static_cast<std::int16_t>(context.slot.word(*at))));
+        context[controls::PVBox].setText(std::to_string(static_cast<std::int16_t>(context.slot.word(*at))));
     else
-        context[ui::PVBox].setEnabled(false);
-    showNumber(context, ui::RollBox, Key::Roll, 1);
-    showNumber(context, ui::PitchBox, Key::Pitch, 1);
+        context[controls::PVBox].setEnabled(false);
+    showNumber(context, controls::RollBox, Key::Roll, 1);
+    showNumber(context, controls::PitchBox, Key::Pitch, 1);
     updateManoeuvre(context.form);
 }
 
@@ -101,7 +102,7 @@ void updateManoeuvre(Form& form)
         const double value = std::trunc(readFloat(form[key].text()));
         return value > 255 || value < 0 ? 0.0 : value;
     };
-    form[ui::ManBox].setText(wholePart(part(ui::RollBox) + 2 * part(ui::PitchBox)));
+    form[controls::ManBox].setText(wholePart(part(controls::RollBox) + 2 * part(controls::PitchBox)));
 }
 
 void showStrengths(const DisplayContext& context)
@@ -112,26 +113,26 @@ void showStrengths(const DisplayContext& context)
         if (profile.absent(Key::ShipTypeStart)) {
             chooseShipTypeBySlot(context);
         }
-        const ScaleClass shieldClass = scaleClassOf(context[ui::ComboBox10].index());
-        context[ui::ShieldPowerBox].setText(
+        const ScaleClass shieldClass = scaleClassOf(context[controls::ShipTypeList].index());
+        context[controls::ShieldPowerBox].setText(
             std::to_string(shieldScale(shieldClass).shown(strengthRaw(context, *at, longShield))));
     } else {
-        context[ui::ShieldPowerBox].setEnabled(false);
+        context[controls::ShieldPowerBox].setEnabled(false);
     }
 
     const bool longHull = profile.held(Key::LongHullRating) != 0;
     if (const auto at = context.field(Key::HullRating, longHull ? 4 : 2)) {
-        const ScaleClass hullClass = scaleClassOf(context[ui::ComboBox10].index());
-        context[ui::HullRateBox].setText(
+        const ScaleClass hullClass = scaleClassOf(context[controls::ShipTypeList].index());
+        context[controls::HullRateBox].setText(
             std::to_string(hullScale(hullClass).shown(strengthRaw(context, *at, longHull))));
     } else {
-        context[ui::HullRateBox].setEnabled(false);
+        context[controls::HullRateBox].setEnabled(false);
     }
 
     if (const auto at = context.field(Key::ExpPower, 4))
-        context[ui::ExpPowerBox].setText(std::to_string(context.slot.longWord(*at)));
+        context[controls::UnknownStrengthBox].setText(std::to_string(context.slot.longWord(*at)));
     else
-        context[ui::ExpPowerBox].setEnabled(false);
+        context[controls::UnknownStrengthBox].setEnabled(false);
 }
 
 } // namespace plorik::display

@@ -1,13 +1,13 @@
+#include "controls/MainWindowControls.h"
 #include "craft/DisplaySteps.h"
 #include "craft/FreeValues.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 void showUnknownPage(const DisplayContext& context)
 {
-    Control& grid = context[ui::StringGrid3];
+    Control& grid = context[controls::FreeValuesGrid];
     for (std::size_t row = 1; row < grid.rowCount() && row <= kUnknownRows; ++row) {
         const std::string& location = grid.cell(row, 3);
         if (location.empty())

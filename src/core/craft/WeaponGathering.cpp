@@ -3,8 +3,8 @@
 
 #include "craft/CraftLayout.h"
 
+#include "controls/MainWindowControls.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -35,10 +35,10 @@ void SlotGathering::gatherWeapons(std::span<const layout::WeaponRow> rows, std::
 
 void SlotGathering::gatherWeaponSlots(std::size_t rows)
 {
-    const Control& grid = m_form[ui::wpn];
+    const Control& grid = m_form[controls::WeaponSlotsGrid];
     for (std::size_t row = 1; row <= rows && row < grid.rowCount(); ++row) {
         for (std::size_t column = 1; column <= 4 && column < grid.columnCount(); ++column) {
-            if (m_shown.cellChanged(m_form, ui::wpn, row, column))
+            if (m_shown.cellChanged(m_form, controls::WeaponSlotsGrid, row, column))
                 storeWord(Key::WeaponStatsStart, layout::weaponSlotOffset(row, column),
                           readNumber(grid.cell(row, column)));
         }
@@ -48,9 +48,9 @@ void SlotGathering::gatherWeaponSlots(std::size_t rows)
 // X-Wing vs. TIE Fighter shows the gunners and turrets but keeps only the point of view.
 void SlotGathering::gatherCockpit()
 {
-    const Control& grid = m_form[ui::StringGrid2];
+    const Control& grid = m_form[controls::CockpitPositionsGrid];
     const auto edit = [&](const layout::CockpitCell& cell) {
-        return m_shown.cellChanged(m_form, ui::StringGrid2, cell.row, cell.column);
+        return m_shown.cellChanged(m_form, controls::CockpitPositionsGrid, cell.row, cell.column);
     };
     for (const layout::CockpitCell& cell : layout::kPovCells) {
         if (edit(cell))

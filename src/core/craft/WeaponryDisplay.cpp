@@ -1,17 +1,26 @@
+#include "controls/MainWindowControls.h"
 #include "craft/CraftLayout.h"
 #include "craft/DisplaySteps.h"
 #include "craft/Placeholders.h"
 #include "profile/LookupSections.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik::display {
 
 namespace {
 
 // Controls only X-Wing Alliance craft have.
-constexpr ControlKey kXwaOnly[] = {ui::CapWpnSys,      ui::TurboRange,      ui::SupRange,       ui::TrackBar1,
-                                   ui::TrackBar2,      ui::TurboFirePri,    ui::SupFirePri,     ui::MoreLasersLabel,
-                                   ui::LessOftenLabel, ui::LessLasersLabel, ui::MoreOftenLabel, ui::DoubleClicksLabel};
+constexpr ControlKey kXwaOnly[] = {controls::CapWpnSys,
+                                   controls::TurboRange,
+                                   controls::SupRange,
+                                   controls::TurboFirePriorityBar,
+                                   controls::SuperFirePriorityBar,
+                                   controls::TurboFirePri,
+                                   controls::SupFirePri,
+                                   controls::MoreLasersLabel,
+                                   controls::LessOftenLabel,
+                                   controls::LessLasersLabel,
+                                   controls::MoreOftenLabel,
+                                   controls::DoubleClicksLabel};
 
 void showByte(const DisplayContext& context, ControlKey key, std::int32_t offset)
 {
@@ -50,7 +59,7 @@ void showRows(const DisplayContext& context, const layout::WeaponRow* rows, std:
 
 void showGunConvergence(const DisplayContext& context)
 {
-    Control& list = context[ui::ComboBox9];
+    Control& list = context[controls::GunConvergenceList];
     const auto at = context.field(Key::GunConvergence, 1);
     if (!at) {
         list.setEnabled(false);
@@ -66,7 +75,7 @@ void showGunConvergence(const DisplayContext& context)
 void showWeaponSlots(const DisplayContext& context)
 {
     const std::size_t rows = context.xwa() ? layout::kXwaWeaponSlotRows : layout::kXvtWeaponSlotRows;
-    Control& grid = context[ui::wpn];
+    Control& grid = context[controls::WeaponSlotsGrid];
     grid.setGridSize(rows + 1, 5);
     for (std::size_t row = 1; row <= rows; ++row) {
         grid.setCell(row, 0, std::to_string(context.xwa() ? row : row - 1));
@@ -86,10 +95,11 @@ void showWeaponry(const DisplayContext& context)
     showGunConvergence(context);
     if (context.xwa()) {
         showRows(context, layout::kXwaWeaponRows, std::size(layout::kXwaWeaponRows));
-        showByte(context, ui::TurboRange, 20);
-        showByte(context, ui::SupRange, 24);
+        showByte(context, controls::TurboRange, 20);
+        showByte(context, controls::SupRange, 24);
         for (const auto& [trackBar, box, offset] :
-             {std::tuple{ui::TrackBar1, ui::TurboFirePri, 30}, std::tuple{ui::TrackBar2, ui::SupFirePri, 32}}) {
+             {std::tuple{controls::TurboFirePriorityBar, controls::TurboFirePri, 30},
+              std::tuple{controls::SuperFirePriorityBar, controls::SupFirePri, 32}}) {
             if (const auto at = context.field(Key::WeaponStatsStart, offset, 1)) {
                 context[trackBar].setPosition(context.slot.byte(*at));
                 updateFirePriorityBox(context.form, trackBar, box);
@@ -98,13 +108,13 @@ void showWeaponry(const DisplayContext& context)
                 context[box].setEnabled(false);
             }
         }
-        showByte(context, ui::WarheadLoad1Box, 46);
-        showByte(context, ui::WarheadLoad2Box, 47);
+        showByte(context, controls::WarheadLoad1Box, 46);
+        showByte(context, controls::WarheadLoad2Box, 47);
     } else {
         showRows(context, layout::kXvtWeaponRows, std::size(layout::kXvtWeaponRows));
-        context[ui::ComboBox8].setText("Unknown");
-        showByte(context, ui::WarheadLoad1Box, 18);
-        showByte(context, ui::WarheadLoad2Box, 19);
+        context[controls::Laser3List].setText("Unknown");
+        showByte(context, controls::WarheadLoad1Box, 18);
+        showByte(context, controls::WarheadLoad2Box, 19);
         for (ControlKey key : kXwaOnly)
             context[key].setEnabled(false);
     }

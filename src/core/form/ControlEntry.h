@@ -38,6 +38,16 @@ struct ControlEntry {
     int maximum = 255;
 };
 
+// Declares a catalogue constant whose key is its own name, so the two cannot drift apart:
+// PLORIK_CONTROL(SpeedBox, .kind = ControlKind::TextBox, .caption = "Speed:") is the constant
+// SpeedBox for the control "SpeedBox". A constant whose name differs from its key (the key is kept
+// for the command line and stored files) is declared in full instead.
+#define PLORIK_CONTROL(Name, ...)                                                                                      \
+    inline constexpr ::plorik::ControlEntry Name                                                                       \
+    {                                                                                                                  \
+        .key = #Name __VA_OPT__(, ) __VA_ARGS__                                                                        \
+    }
+
 // How code names a control: only a catalogue's constant converts to it, so a misspelt name does not
 // compile. named() takes a name from outside (the command line, a widget's objectName).
 class ControlKey {

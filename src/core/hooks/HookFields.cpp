@@ -1,6 +1,6 @@
 #include "hooks/HookFields.h"
 
-#include "windows/MainWindowControls.h"
+#include "controls/MainWindowControls.h"
 
 #include <cmath>
 #include <limits>
@@ -12,18 +12,18 @@ namespace {
 using C = HookConversion;
 
 constexpr HookField kStats[] = {
-    {"Speed", C::Speed, &ui::SpeedBox},
-    {"Acceleration", C::Speed, &ui::AccBox},
-    {"Deceleration", C::Speed, &ui::Deaccbox},
-    {"Pitch", C::Turn, &ui::PitchBox},
-    {"Roll", C::Turn, &ui::RollBox},
+    {"Speed", C::Speed, &controls::SpeedBox},
+    {"Acceleration", C::Speed, &controls::AccBox},
+    {"Deceleration", C::Speed, &controls::Deaccbox},
+    {"Pitch", C::Turn, &controls::PitchBox},
+    {"Roll", C::Turn, &controls::RollBox},
     {"Yaw", C::Turn, nullptr},
-    {"CriticalDamageThreshold", C::Hull, &ui::ExpPowerBox},
-    {"HullStrength", C::Hull, &ui::HullRateBox},
-    {"SystemStrength", C::Same, &ui::SystemHitsBox},
-    {"ShieldStrength", C::Shield, &ui::ShieldPowerBox},
-    {"HasShieldGenerator", C::Flag, &ui::ShieldGeneratorRadioB},
-    {"HasHyperdrive", C::Flag, &ui::HyperDriveRadioB},
+    {"CriticalDamageThreshold", C::Hull, &controls::UnknownStrengthBox},
+    {"HullStrength", C::Hull, &controls::HullRateBox},
+    {"SystemStrength", C::Same, &controls::SystemHitsBox},
+    {"ShieldStrength", C::Shield, &controls::ShieldPowerBox},
+    {"HasShieldGenerator", C::Flag, &controls::ShieldGeneratorRadioB},
+    {"HasHyperdrive", C::Flag, &controls::HyperdriveCheck},
 };
 
 // The laser ranges and fire ratios are wider than the boxes that show part of them: "Turbo Laser
@@ -32,50 +32,50 @@ constexpr HookField kStats[] = {
 constexpr HookField kExeValues[] = {
     {"GameOptions_IsHardpointsMirroring", C::Flag},
     {"GameOptions_IsAxisAligned", C::Flag},
-    {"LaserTypeId0", C::Signed16, &ui::ComboBox1},
-    {"LaserTypeId1", C::Signed16, &ui::ComboBox2},
-    {"LaserTypeId2", C::Signed16, &ui::ComboBox8},
-    {"LaserSequence0", C::Unsigned8, &ui::Edit83},
-    {"LaserSequence1", C::Unsigned8, &ui::Edit84},
-    {"LaserSequence2", C::Unsigned8, &ui::Edit112},
-    {"LaserRange0", C::Same, &ui::TurboRange},
-    {"LaserRange1", C::Same, &ui::SupRange},
+    {"LaserTypeId0", C::Signed16, &controls::Laser1List},
+    {"LaserTypeId1", C::Signed16, &controls::Laser2List},
+    {"LaserTypeId2", C::Signed16, &controls::Laser3List},
+    {"LaserSequence0", C::Unsigned8, &controls::Laser1SequenceBox},
+    {"LaserSequence1", C::Unsigned8, &controls::Laser2SequenceBox},
+    {"LaserSequence2", C::Unsigned8, &controls::Laser3SequenceBox},
+    {"LaserRange0", C::Same, &controls::TurboRange},
+    {"LaserRange1", C::Same, &controls::SupRange},
     {"LaserRange2", C::Same},
-    {"LaserFireRatio0", C::Signed16, &ui::TrackBar1},
-    {"LaserFireRatio1", C::Signed16, &ui::TrackBar2},
+    {"LaserFireRatio0", C::Signed16, &controls::TurboFirePriorityBar},
+    {"LaserFireRatio1", C::Signed16, &controls::SuperFirePriorityBar},
     {"LaserFireRatio2", C::Signed16},
-    {"WarheadTypeId0", C::Signed16, &ui::ComboBox3},
-    {"WarheadTypeId1", C::Signed16, &ui::ComboBox4},
-    {"WarheadCapacity0", C::Unsigned8, &ui::WarheadLoad1Box},
-    {"WarheadCapacity1", C::Unsigned8, &ui::WarheadLoad2Box},
-    {"CounterMeasuresCount", C::Unsigned8, &ui::Countersbox},
+    {"WarheadTypeId0", C::Signed16, &controls::Warhead1List},
+    {"WarheadTypeId1", C::Signed16, &controls::Warhead2List},
+    {"WarheadCapacity0", C::Unsigned8, &controls::WarheadLoad1Box},
+    {"WarheadCapacity1", C::Unsigned8, &controls::WarheadLoad2Box},
+    {"CounterMeasuresCount", C::Unsigned8, &controls::Countersbox},
     {"AIHitsTakenToEvade", C::Unsigned8},
 };
 
 // The cockpit grid's columns are X, Z, Y; row 1 is the pilot's view, rows 2 and 3 the turrets.
 constexpr HookField kPov[] = {
-    {"CockpitPovX", C::Signed16, &ui::StringGrid2, 1, 1},
-    {"CockpitPovY", C::Signed16, &ui::StringGrid2, 1, 3},
-    {"CockpitPovZ", C::Signed16, &ui::StringGrid2, 1, 2},
+    {"CockpitPovX", C::Signed16, &controls::CockpitPositionsGrid, 1, 1},
+    {"CockpitPovY", C::Signed16, &controls::CockpitPositionsGrid, 1, 3},
+    {"CockpitPovZ", C::Signed16, &controls::CockpitPositionsGrid, 1, 2},
 };
 
 constexpr TurretFields kTurrets[] = {
-    {{{"PosX", C::Signed16, &ui::StringGrid2, 2, 1},
-      {"PosY", C::Signed16, &ui::StringGrid2, 2, 3},
-      {"PosZ", C::Signed16, &ui::StringGrid2, 2, 2},
-      {"OrientX", C::Unsigned16, &ui::Edit37},
-      {"OrientY", C::Unsigned16, &ui::Edit39},
-      {"ArcX", C::Unsigned16, &ui::Edit43},
-      {"ArcY", C::Unsigned16, &ui::Edit45}},
-     {"OptName", C::Same, &ui::ComboBox18}},
-    {{{"PosX", C::Signed16, &ui::StringGrid2, 3, 1},
-      {"PosY", C::Signed16, &ui::StringGrid2, 3, 3},
-      {"PosZ", C::Signed16, &ui::StringGrid2, 3, 2},
-      {"OrientX", C::Unsigned16, &ui::Edit38},
-      {"OrientY", C::Unsigned16, &ui::Edit40},
-      {"ArcX", C::Unsigned16, &ui::Edit44},
-      {"ArcY", C::Unsigned16, &ui::Edit46}},
-     {"OptName", C::Same, &ui::ComboBox19}},
+    {{{"PosX", C::Signed16, &controls::CockpitPositionsGrid, 2, 1},
+      {"PosY", C::Signed16, &controls::CockpitPositionsGrid, 2, 3},
+      {"PosZ", C::Signed16, &controls::CockpitPositionsGrid, 2, 2},
+      {"OrientX", C::Unsigned16, &controls::Turret1Orient1Box},
+      {"OrientY", C::Unsigned16, &controls::Turret1Orient2Box},
+      {"ArcX", C::Unsigned16, &controls::Turret1Arc1Box},
+      {"ArcY", C::Unsigned16, &controls::Turret1Arc2Box}},
+     {"OptName", C::Same, &controls::Turret1ActivatedList}},
+    {{{"PosX", C::Signed16, &controls::CockpitPositionsGrid, 3, 1},
+      {"PosY", C::Signed16, &controls::CockpitPositionsGrid, 3, 3},
+      {"PosZ", C::Signed16, &controls::CockpitPositionsGrid, 3, 2},
+      {"OrientX", C::Unsigned16, &controls::Turret2Orient1Box},
+      {"OrientY", C::Unsigned16, &controls::Turret2Orient2Box},
+      {"ArcX", C::Unsigned16, &controls::Turret2Arc1Box},
+      {"ArcY", C::Unsigned16, &controls::Turret2Arc2Box}},
+     {"OptName", C::Same, &controls::Turret2ActivatedList}},
 };
 
 // 32-bit arithmetic as the game's code does it: a product beyond 32 bits wraps.

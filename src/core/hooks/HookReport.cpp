@@ -1,6 +1,6 @@
 #include "hooks/HookReport.h"
 
-#include "windows/MainWindowPages.h"
+#include "controls/MainWindowPages.h"
 
 #include <algorithm>
 #include <set>
@@ -56,7 +56,7 @@ std::string HookReport::summary() const
         }
     }
     std::vector<std::string> pageNames;
-    for (std::string_view page : ui::kMainWindowPages) {
+    for (std::string_view page : controls::kMainWindowPages) {
         if (std::find(pages.begin(), pages.end(), page) != pages.end())
             pageNames.emplace_back(page);
     }

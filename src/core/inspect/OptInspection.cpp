@@ -1,12 +1,12 @@
 #include "inspect/OptInspection.h"
 
+#include "controls/MainWindowControls.h"
 #include "craft/Placeholders.h"
 #include "inspect/InspectionError.h"
 #include "inspect/OptFile.h"
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
 #include "text/StrictNumber.h"
-#include "windows/MainWindowControls.h"
 
 #include <charconv>
 #include <system_error>
@@ -18,10 +18,10 @@ namespace {
 // The group and everything in it: off together, so that nothing in it takes a click or a press
 // while the model file is missing.
 constexpr ControlKey kGroup[] = {
-    ui::OptInfoGroup, ui::MeshList,      ui::MeshInfoBox,         ui::HitzoneGrid,
-    ui::MeshTypeBox,  ui::HardpointList, ui::HardpointTypeBox,    ui::HardpointX,
-    ui::HardpointY,   ui::HardpointZ,    ui::WriteMeshTypeButton, ui::WriteHardpointButton};
-constexpr ControlKey kPosition[] = {ui::HardpointX, ui::HardpointY, ui::HardpointZ};
+    controls::OptInfoGroup, controls::MeshList,      controls::MeshInfoBox,         controls::HitzoneGrid,
+    controls::MeshTypeBox,  controls::HardpointList, controls::HardpointTypeBox,    controls::HardpointX,
+    controls::HardpointY,   controls::HardpointZ,    controls::WriteMeshTypeButton, controls::WriteHardpointButton};
+constexpr ControlKey kPosition[] = {controls::HardpointX, controls::HardpointY, controls::HardpointZ};
 constexpr std::size_t kBoxRows = 4;
 // A type that its list does not hold.
 constexpr const char* kUnlistedType = "Unknown";
@@ -93,16 +93,16 @@ void OptInspection::forgetMesh()
 void OptInspection::drop(Form& form)
 {
     forget();
-    form[ui::MeshList].setItems({});
-    form[ui::HardpointList].setItems({});
+    form[controls::MeshList].setItems({});
+    form[controls::HardpointList].setItems({});
 }
 
 void OptInspection::refill(Form& form, const std::string& gameDir)
 {
     forget();
     m_folder = resolveGamePath(gameDir);
-    form[ui::MeshList].setItems({});
-    const std::string& name = form[ui::DBOPTFile].text();
+    form[controls::MeshList].setItems({});
+    const std::string& name = form[controls::DBOPTFile].text();
     std::optional<std::filesystem::path> path;
     if (isModelName(name))
         path = resolveInsideGameDir(gameDir, name);
@@ -119,20 +119,20 @@ void OptInspection::refill(Form& form, const std::string& gameDir)
     std::vector<std::string> items;
     for (std::size_t mesh = 0; mesh < m_meshOffsets.size(); ++mesh)
         items.push_back(std::to_string(mesh));
-    form[ui::MeshList].setItems(std::move(items));
+    form[controls::MeshList].setItems(std::move(items));
 }
 
 void OptInspection::selectMesh(Form& form)
 {
-    const int mesh = form[ui::MeshList].index();
+    const int mesh = form[controls::MeshList].index();
     if (!m_file || mesh < 0 || static_cast<std::size_t>(mesh) >= m_meshOffsets.size())
         return;
     forgetMesh();
     const std::int64_t offset = m_meshOffsets[static_cast<std::size_t>(mesh)];
-    Control& info = form[ui::MeshInfoBox];
-    Control& hardpoints = form[ui::HardpointList];
-    Control& meshType = form[ui::MeshTypeBox];
-    Control& box = form[ui::HitzoneGrid];
+    Control& info = form[controls::MeshInfoBox];
+    Control& hardpoints = form[controls::HardpointList];
+    Control& meshType = form[controls::MeshTypeBox];
+    Control& box = form[controls::HitzoneGrid];
     // What belonged to the mesh shown before goes first, so that a mesh without a descriptor, or one
     // that cannot be read, shows no other mesh's values.
     hardpoints.setItems({});
@@ -162,7 +162,7 @@ void OptInspection::selectMesh(Form& form)
                 box.setCell(k / kAxes + 1, k % kAxes + 1, shown(child.box[k]));
             break;
         case OptChild::Kind::Hardpoint:
-            hardpointItems.push_back(itemText(form[ui::HardpointTypeBox], child.value));
+            hardpointItems.push_back(itemText(form[controls::HardpointTypeBox], child.value));
             m_hardpointOffsets.push_back(child.node + OptFile::kHardpointAt);
             break;
         }
@@ -174,12 +174,12 @@ void OptInspection::selectMesh(Form& form)
 
 void OptInspection::selectHardpoint(Form& form)
 {
-    const int hardpoint = form[ui::HardpointList].index();
+    const int hardpoint = form[controls::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
         return;
     const OptHardpointValues values =
         OptFile(*m_file, BinaryFile::Mode::Read).readHardpoint(m_hardpointOffsets[static_cast<std::size_t>(hardpoint)]);
-    Control& type = form[ui::HardpointTypeBox];
+    Control& type = form[controls::HardpointTypeBox];
     type.setIndex(itemOf(type, values.type));
     for (std::size_t axis = 0; axis < kAxes; ++axis)
         form[kPosition[axis]].setText(shown(values.position[axis]));
@@ -193,8 +193,8 @@ void OptInspection::writeMeshType(Form& form)
                               "Nothing was written.");
     if (!m_file || !m_boxOffset)
         throw InspectionError("Select a mesh of this OPT file first. Nothing was written.");
-    const std::optional<std::int32_t> type = chosenType(form[ui::MeshTypeBox]);
-    const Control& grid = form[ui::HitzoneGrid];
+    const std::optional<std::int32_t> type = chosenType(form[controls::MeshTypeBox]);
+    const Control& grid = form[controls::HitzoneGrid];
     std::array<float, 12> box{};
     for (std::size_t k = 0; k < box.size(); ++k) {
         const std::size_t row = k / kAxes + 1;
@@ -206,10 +206,10 @@ void OptInspection::writeMeshType(Form& form)
 
 void OptInspection::writeHardpoint(Form& form)
 {
-    const int hardpoint = form[ui::HardpointList].index();
+    const int hardpoint = form[controls::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
         throw InspectionError("Select a hardpoint of this mesh first. Nothing was written.");
-    const std::optional<std::int32_t> type = chosenType(form[ui::HardpointTypeBox]);
+    const std::optional<std::int32_t> type = chosenType(form[controls::HardpointTypeBox]);
     std::array<float, kAxes> position{};
     for (std::size_t axis = 0; axis < kAxes; ++axis)
         position[axis] = converted(form[kPosition[axis]].text(), "Hardpoint " + form[kPosition[axis]].caption());

@@ -1,10 +1,10 @@
 #include "inspect/ValueSearch.h"
 
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "inspect/InspectionError.h"
 #include "io/BinaryFile.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 #include <algorithm>
 
@@ -24,7 +24,7 @@ struct Block {
 Block searchedBlock(const Form& form, const ValueSearch::Slot& slot)
 {
     const VersionProfile& profile = slot.profile;
-    if (form[ui::ComboBox11].text() == "Shipslot block") {
+    if (form[controls::WorkOnList].text() == "Shipslot block") {
         const auto& bytes = slot.buffer.bytes();
         const auto length =
             static_cast<std::size_t>(std::clamp<std::int32_t>(profile.entryLength(), 0, SlotBuffer::kSize));
@@ -32,7 +32,7 @@ Block searchedBlock(const Form& form, const ValueSearch::Slot& slot)
     }
     if (profile.absent(Key::ShipTypeStart))
         throw InspectionError("This game version has no ship type block (SHIPTYPESTART).");
-    const std::int32_t craft = readNumber(form[ui::CraftNoBox].text());
+    const std::int32_t craft = readNumber(form[controls::CraftNoBox].text());
     const BinaryFile exe(slot.executable, BinaryFile::Mode::Read);
     const auto length = static_cast<std::size_t>(std::max<std::int32_t>(profile.held(Key::ShipTypeLen), 0));
     return {exe.readExactlyAt(CraftTable(profile).shipTypeBase(craft), length), 1};
@@ -42,7 +42,7 @@ Block searchedBlock(const Form& form, const ValueSearch::Slot& slot)
 
 void ValueSearch::find(Form& form, const Slot& slot)
 {
-    const auto value = static_cast<std::uint16_t>(readNumber(form[ui::ValueBox].text()));
+    const auto value = static_cast<std::uint16_t>(readNumber(form[controls::ValueBox].text()));
     const Block block = searchedBlock(form, slot);
     std::vector<std::uint16_t> found;
     for (std::size_t i = 0; i < block.bytes.size(); ++i) {
@@ -54,13 +54,13 @@ void ValueSearch::find(Form& form, const Slot& slot)
         found.push_back(static_cast<std::uint16_t>(block.firstOffset + i));
     }
     m_matches = std::move(found);
-    form[ui::FeedbackBox].setText(std::to_string(m_matches.size()) + " matches found");
+    form[controls::FeedbackBox].setText(std::to_string(m_matches.size()) + " matches found");
 }
 
 void ValueSearch::compare(Form& form, const Slot& slot)
 {
-    form[ui::FeedbackBox].setText("Match: ");
-    const auto value = static_cast<std::uint8_t>(readNumber(form[ui::ValueBox].text()));
+    form[controls::FeedbackBox].setText("Match: ");
+    const auto value = static_cast<std::uint8_t>(readNumber(form[controls::ValueBox].text()));
     const Block block = searchedBlock(form, slot);
     std::string feedback = "Match: ";
     for (std::size_t i = 0; i < block.bytes.size(); ++i) {
@@ -68,7 +68,7 @@ void ValueSearch::compare(Form& form, const Slot& slot)
         if (block.bytes[i] == value && std::find(m_matches.begin(), m_matches.end(), offset) != m_matches.end())
             feedback += "\r\noffset: " + std::to_string(offset);
     }
-    form[ui::FeedbackBox].setText(feedback);
+    form[controls::FeedbackBox].setText(feedback);
 }
 
 } // namespace plorik

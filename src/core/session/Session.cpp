@@ -2,12 +2,12 @@
 
 #include "cockpit/CockpitEditor.h"
 #include "common/Errors.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WindowForms.h"
 #include "io/GamePath.h"
 #include "profile/LookupSections.h"
 #include "profile/ProfileKey.h"
 #include "weapons/WeaponEditor.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WindowForms.h"
 
 namespace plorik {
 
@@ -30,34 +30,34 @@ void Session::wireHandlers()
     const auto action = [this](std::function<void()> handler) {
         return [this, handler = std::move(handler)] { run(handler); };
     };
-    main.onChange(ui::CraftNoBox, command(&Session::craftNumberChanged));
-    main.onChange(ui::DisplayBox, command(&Session::displayChoiceChanged));
-    main.onChange(ui::SpecNo, command(&Session::speciesChanged));
-    main.onPress(ui::Button3, command(&Session::writeSlot));
-    main.onChange(ui::RollBox, command(&Session::manoeuvreChanged));
-    main.onChange(ui::PitchBox, command(&Session::manoeuvreChanged));
-    main.onChange(ui::TrackBar1, command(&Session::turboPriorityChanged));
-    main.onChange(ui::TrackBar2, command(&Session::superPriorityChanged));
-    main.onPress(ui::NextSlotButton, command(&Session::nextSlot));
-    main.onPress(ui::PrevSlotButton, command(&Session::previousSlot));
-    main.onPress(ui::SelectEXEFile1, command(&Session::selectExeFile));
-    main.onPress(ui::Exit1, action([this] { endNow(0); }));
-    main.onPress(ui::About1, command(&Session::about));
-    main.onPress(ui::Contents1, action([this] { m_prompter.showHelp(""); }));
-    main.onPress(ui::Introduction1, action([this] { m_prompter.showHelp("introduction"); }));
-    main.onPress(ui::HowtoUseHelp1, action([this] { m_prompter.showHelp("how-to-use-help"); }));
+    main.onChange(controls::CraftNoBox, command(&Session::craftNumberChanged));
+    main.onChange(controls::DisplayBox, command(&Session::displayChoiceChanged));
+    main.onChange(controls::SpecNo, command(&Session::speciesChanged));
+    main.onPress(controls::WriteButton, command(&Session::writeSlot));
+    main.onChange(controls::RollBox, command(&Session::manoeuvreChanged));
+    main.onChange(controls::PitchBox, command(&Session::manoeuvreChanged));
+    main.onChange(controls::TurboFirePriorityBar, command(&Session::turboPriorityChanged));
+    main.onChange(controls::SuperFirePriorityBar, command(&Session::superPriorityChanged));
+    main.onPress(controls::NextSlotButton, command(&Session::nextSlot));
+    main.onPress(controls::PrevSlotButton, command(&Session::previousSlot));
+    main.onPress(controls::SelectExeFileItem, command(&Session::selectExeFile));
+    main.onPress(controls::ExitItem, action([this] { endNow(0); }));
+    main.onPress(controls::AboutItem, command(&Session::about));
+    main.onPress(controls::ContentsItem, action([this] { m_prompter.showHelp(""); }));
+    main.onPress(controls::IntroductionItem, action([this] { m_prompter.showHelp("introduction"); }));
+    main.onPress(controls::HowToUseHelpItem, action([this] { m_prompter.showHelp("how-to-use-help"); }));
     // The project has no web page of its own; the logo opens the help's home page instead.
-    main.onPress(ui::LogoImage, action([this] { m_prompter.showHelp(""); }));
-    main.onPress(ui::INTCockpitEditor1, command(&Session::showCockpitEditor));
-    main.onPress(ui::INTEditorButton, command(&Session::showCockpitEditor));
-    main.onPress(ui::WeaponsEditor1, command(&Session::showWeaponEditor));
-    for (ControlKey key : {ui::Openship1, ui::OpenShipTool})
+    main.onPress(controls::LogoImage, action([this] { m_prompter.showHelp(""); }));
+    main.onPress(controls::IntCockpitEditorItem, command(&Session::showCockpitEditor));
+    main.onPress(controls::INTEditorButton, command(&Session::showCockpitEditor));
+    main.onPress(controls::WeaponsEditorItem, command(&Session::showWeaponEditor));
+    for (ControlKey key : {controls::OpenShipItem, controls::OpenShipTool})
         main.onPress(key, command(&Session::openShip));
-    for (ControlKey key : {ui::Saveshipas1, ui::SaveShipTool})
+    for (ControlKey key : {controls::SaveShipAsItem, controls::SaveShipTool})
         main.onPress(key, command(&Session::saveShip));
-    main.onPress(ui::Copyship1, command(&Session::copyShip));
-    main.onPress(ui::Pasteship1, command(&Session::pasteShip));
-    main.onPress(ui::Pasteshiptypeonly1, command(&Session::pasteShipTypeOnly));
+    main.onPress(controls::CopyShipItem, command(&Session::copyShip));
+    main.onPress(controls::PasteShipItem, command(&Session::pasteShip));
+    main.onPress(controls::PasteShipTypeOnlyItem, command(&Session::pasteShipTypeOnly));
     wireImageCommands();
     wireInspectionCommands();
     // "&Topic", "&Tutorial" and the last tool button have no command.

@@ -1,10 +1,10 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "io/BinaryFile.h"
 #include "io/GamePath.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -50,10 +50,10 @@ void Session::copyShip()
         return;
     m_clipboardSlot = currentSlot();
     Form& main = *m_main;
-    main[ui::Pasteship1].setEnabled(true);
+    main[controls::PasteShipItem].setEnabled(true);
     // Without ship type entries there is nothing for "Paste Shiptype Only" to copy.
     if (m_profile->isXwa() && !m_profile->absent(Key::ShipTypeStart))
-        main[ui::Pasteshiptypeonly1].setEnabled(true);
+        main[controls::PasteShipTypeOnlyItem].setEnabled(true);
 }
 
 void Session::pasteShip()
@@ -110,7 +110,7 @@ void Session::pasteShipTypeOnly()
 // As after a change of "Craft No.": the slot is read again and shown, so unsaved edits are gone.
 void Session::refreshAfterPaste()
 {
-    (*m_main)[ui::CraftNoBox].setText(std::to_string(currentSlot()));
+    (*m_main)[controls::CraftNoBox].setText(std::to_string(currentSlot()));
     craftNumberChanged();
 }
 

@@ -2,13 +2,13 @@
 
 #include "cockpit/CockpitEditor.h"
 #include "cockpit/CockpitParts.h"
-#include "windows/CockpitEditorControls.h"
+#include "controls/CockpitEditorControls.h"
 
 namespace plorik {
 
 void Session::wireCockpitEditor()
 {
-    namespace c = ui::cockpit;
+    namespace c = controls::cockpit;
     Form& cockpit = *m_cockpit;
     // The editor exists once the start-up has loaded a profile; before that its commands do nothing.
     const auto command = [this](std::function<void(CockpitEditor&)> handler) {
@@ -45,7 +45,7 @@ void Session::createCockpitEditor()
     std::vector<std::string> parts;
     for (const CockpitPart& part : cockpitParts())
         parts.push_back(part.name);
-    (*m_cockpit)[ui::cockpit::CockpitPartsBox].setItems(std::move(parts));
+    (*m_cockpit)[controls::cockpit::CockpitPartsBox].setItems(std::move(parts));
     if (!m_profile)
         return;
     m_cockpitEditor =

@@ -1,7 +1,7 @@
 #include "session/Session.h"
 
+#include "controls/MainWindowControls.h"
 #include "hooks/HookOverrides.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -13,10 +13,10 @@ void Session::findHookOverrides()
     if (!m_profile || !m_profile->isXwa())
         return;
     const Form& main = *m_main;
-    const int shipType = main[ui::ComboBox10].index();
+    const int shipType = main[controls::ShipTypeList].index();
     try {
         m_hookOverrides = plorik::findHookOverrides(
-            {m_gameDir, main[ui::DBOPTFile].text(), shipType < 0 ? 0 : shipType, currentSlot()});
+            {m_gameDir, main[controls::DBOPTFile].text(), shipType < 0 ? 0 : shipType, currentSlot()});
     } catch (const std::exception& failure) {
         m_hookOverrides.problems = {failure.what()};
     }
@@ -25,7 +25,7 @@ void Session::findHookOverrides()
         text += (text.empty() ? "" : "; ") + m_hookOverrides.problems.front();
     if (text.empty())
         return;
-    Control& status = (*m_main)[ui::StatusBar];
+    Control& status = (*m_main)[controls::StatusBar];
     status.setText(text + status.text());
 }
 

@@ -2,9 +2,9 @@
 
 #include "backup/ImageCommands.h"
 #include "backup/ImageRegions.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WeaponEditorControls.h"
 #include "exchange/ZtCommands.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WeaponEditorControls.h"
 
 namespace plorik {
 
@@ -14,17 +14,17 @@ void Session::wireImageCommands()
     const auto command = [this](void (Session::*handler)()) {
         return [this, handler] { run([this, handler] { (this->*handler)(); }); };
     };
-    main.onPress(ui::Backup1, command(&Session::createBackupImage));
-    main.onPress(ui::Recreatefromimage1, command(&Session::restoreFromImage));
-    main.onPress(ui::Recreatesingleslot1, command(&Session::restoreSingleSlot));
-    main.onPress(ui::SaveasZT1, command(&Session::saveSingleZt));
-    main.onPress(ui::ZTpackage1, command(&Session::makeZtPackage));
+    main.onPress(controls::CreateBackupImageItem, command(&Session::createBackupImage));
+    main.onPress(controls::RecreateFromImageItem, command(&Session::restoreFromImage));
+    main.onPress(controls::RecreateSingleSlotItem, command(&Session::restoreSingleSlot));
+    main.onPress(controls::SaveAsZtItem, command(&Session::saveSingleZt));
+    main.onPress(controls::ZtPackageItem, command(&Session::makeZtPackage));
     // "Make XWA ZT Package" has no command: "Make ZT Package" makes the X-Wing Alliance packages.
 }
 
 void Session::showProgress(const std::string& text)
 {
-    (*m_main)[ui::StatusBar].setText(text);
+    (*m_main)[controls::StatusBar].setText(text);
     m_prompter.repaint();
 }
 
@@ -39,7 +39,7 @@ std::optional<BackupImage> imageOf(Session& session, Prompter& prompter)
                           MessageButtons::Ok, Answer::Ok});
         return std::nullopt;
     }
-    const std::size_t weaponNames = session.weaponForm()[ui::weapons::WeaponList].items().size();
+    const std::size_t weaponNames = session.weaponForm()[controls::weapons::WeaponList].items().size();
     return std::optional<BackupImage>(std::in_place, session.programDir(), session.versionName(), *session.profile(),
                                       weaponNames);
 }
@@ -105,7 +105,7 @@ void Session::createBackupImage()
         imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
     if (!reportFailure("Create Backup Image", [&] { plorik::createBackupImage(context); }))
         return;
-    (*m_main)[ui::Backup1].setEnabled(false);
+    (*m_main)[controls::CreateBackupImageItem].setEnabled(false);
     showProgress(imageCommandEnd(context.failedCopies, "backed up"));
 }
 
@@ -144,8 +144,8 @@ void Session::saveSingleZt()
     if (!m_profile)
         return;
     saveSingleSlotZt({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
-                      [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text(),
-                      protectedFiles()},
+                      [this](const std::string& text) { showProgress(text); },
+                      (*m_main)[controls::PatchCommentMemo].text(), protectedFiles()},
                      currentSlot());
 }
 
@@ -156,8 +156,8 @@ void Session::makeZtPackage()
         return;
     reportFailure("Make ZT Package", [&] {
         makeZtPackages({*m_profile, m_versionName, executablePath(), dataFilePath(), m_prompter,
-                        [this](const std::string& text) { showProgress(text); }, (*m_main)[ui::Memo1].text(),
-                        protectedFiles()},
+                        [this](const std::string& text) { showProgress(text); },
+                        (*m_main)[controls::PatchCommentMemo].text(), protectedFiles()},
                        *image);
     });
 }

@@ -1,8 +1,8 @@
 #include "session/Session.h"
 
+#include "controls/MainWindowControls.h"
 #include "gamefiles/OptList.h"
 #include "inspect/InspectionError.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -22,26 +22,26 @@ void Session::wireInspectionCommands()
             });
         };
     };
-    main.onChange(ui::MeshList, inspection([this] { m_opt.selectMesh(*m_main); }));
-    main.onChange(ui::HardpointList, inspection([this] { m_opt.selectHardpoint(*m_main); }));
+    main.onChange(controls::MeshList, inspection([this] { m_opt.selectMesh(*m_main); }));
+    main.onChange(controls::HardpointList, inspection([this] { m_opt.selectHardpoint(*m_main); }));
     // The two writes patch the model file in the game folder: refused while another PLORIK holds it,
     // and while the slot is not fully shown (the page may name another slot's model).
-    main.onPress(ui::WriteMeshTypeButton, inspection([this] {
+    main.onPress(controls::WriteMeshTypeButton, inspection([this] {
                      if (refusedWhileNotShown())
                          return;
                      const auto lock = lockGameFolder();
                      if (lock)
                          m_opt.writeMeshType(*m_main);
                  }));
-    main.onPress(ui::WriteHardpointButton, inspection([this] {
+    main.onPress(controls::WriteHardpointButton, inspection([this] {
                      if (refusedWhileNotShown())
                          return;
                      const auto lock = lockGameFolder();
                      if (lock)
                          m_opt.writeHardpoint(*m_main);
                  }));
-    main.onPress(ui::AddNewOpt1, inspection([this] {
-                     (*m_main)[ui::optlistfile].setText(kUnknownOptList);
+    main.onPress(controls::AddNewOptItem, inspection([this] {
+                     (*m_main)[controls::OptListFileBox].setText(kUnknownOptList);
                      m_prompter.message(
                          {"PLORIK note:",
                           "The OPT list file has now been set to unknown. This will force PLORIK to assign a new opt "
@@ -50,11 +50,11 @@ void Session::wireInspectionCommands()
                           MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
                  }));
     const auto slot = [this] { return ValueSearch::Slot{*m_profile, m_slot, executablePath()}; };
-    main.onPress(ui::FindButton, inspection([this, slot] {
+    main.onPress(controls::FindButton, inspection([this, slot] {
                      if (m_profile)
                          m_search.find(*m_main, slot());
                  }));
-    main.onPress(ui::CompareButton, inspection([this, slot] {
+    main.onPress(controls::CompareButton, inspection([this, slot] {
                      if (m_profile)
                          m_search.compare(*m_main, slot());
                  }));

@@ -1,8 +1,8 @@
 #include "session/Session.h"
 
+#include "controls/MainWindowControls.h"
 #include "craft/DisplaySteps.h"
 #include "io/GamePath.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -23,12 +23,12 @@ void Session::manoeuvreChanged()
 
 void Session::turboPriorityChanged()
 {
-    display::updateFirePriorityBox(*m_main, ui::TrackBar1, ui::TurboFirePri);
+    display::updateFirePriorityBox(*m_main, controls::TurboFirePriorityBar, controls::TurboFirePri);
 }
 
 void Session::superPriorityChanged()
 {
-    display::updateFirePriorityBox(*m_main, ui::TrackBar2, ui::SupFirePri);
+    display::updateFirePriorityBox(*m_main, controls::SuperFirePriorityBar, controls::SupFirePri);
 }
 
 } // namespace plorik

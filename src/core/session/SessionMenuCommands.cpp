@@ -1,10 +1,10 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WindowForms.h"
 #include "io/GamePath.h"
 #include "session/Settings.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WindowForms.h"
 
 namespace plorik {
 
@@ -33,7 +33,7 @@ void Session::selectExeFile()
               ".\r\rRename it (Z_XVT__.EXE, xwingalliance.exe) and choose it again. The settings were not changed.");
         return;
     }
-    (*m_main)[ui::GameDirBox].setText(split.directory);
+    (*m_main)[controls::GameDirBox].setText(split.directory);
     Settings(m_programDir).save(split.directory, split.file);
     m_prompter.message({"PLORIK notify:",
                         "You have changed the current EXE file, PLORIK will now shut down. Please restart PLORIK to "

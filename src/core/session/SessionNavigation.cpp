@@ -1,11 +1,11 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "craft/HexView.h"
 #include "craft/SlotDisplay.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -45,8 +45,8 @@ void Session::slotNotShown(const std::string& step, const std::string& reason)
     const std::string slot = std::to_string(currentSlot());
     m_slotNotShown = "Slot " + slot + " is not fully shown: its display stopped at " + step + ": " + reason;
     m_opt.drop(*m_main);
-    (*m_main)[ui::StatusBar].setText("Slot " + slot + " is not fully shown (" + step +
-                                     " could not be read); \"Write\" is refused until it is.");
+    (*m_main)[controls::StatusBar].setText("Slot " + slot + " is not fully shown (" + step +
+                                           " could not be read); \"Write\" is refused until it is.");
 }
 
 bool Session::refusedWhileNotShown()
@@ -92,7 +92,7 @@ void Session::craftNumberChanged()
     if (!m_profile)
         return;
     // Only the first three characters count: "7   X-Wing" is slot 7, "1234" slot 123.
-    std::int32_t slot = static_cast<std::uint16_t>(readLeadingNumber((*m_main)[ui::CraftNoBox].text()));
+    std::int32_t slot = static_cast<std::uint16_t>(readLeadingNumber((*m_main)[controls::CraftNoBox].text()));
     if (slot == 0 || slot > m_profile->slotCount()) {
         error("The selected slot is out of range!");
         slot = 1;

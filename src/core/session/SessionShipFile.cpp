@@ -1,13 +1,13 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "exchange/ShipFile.h"
 #include "io/AtomicFile.h"
 #include "io/FileHandle.h"
 #include "text/LineReader.h"
 #include "text/NumberRule.h"
-#include "windows/MainWindowControls.h"
 
 namespace plorik {
 
@@ -65,13 +65,13 @@ void Session::saveShip()
         return;
     }
     Form& main = *m_main;
-    const ShipFileTexts texts{main[ui::Memo1].text(),          main[ui::DBOPTFile].text(),
-                              main[ui::PluralnameBox].text(),  main[ui::CraftNameBox].text(),
-                              main[ui::CraftTypeBox].text(),   main[ui::ManufactorBox].text(),
-                              main[ui::UsedByBox].text(),      main[ui::CrewBox].text(),
-                              main[ui::DescriptionBox].text(), m_versionName,
-                              main[ui::ComboBox10].text(),     main[ui::CraftIDBox].text(),
-                              main[ui::Playmodebox].text(),    main[ui::CapWpnSys].text()};
+    const ShipFileTexts texts{main[controls::PatchCommentMemo].text(), main[controls::DBOPTFile].text(),
+                              main[controls::PluralnameBox].text(),    main[controls::CraftNameBox].text(),
+                              main[controls::CraftTypeBox].text(),     main[controls::ManufactorBox].text(),
+                              main[controls::UsedByBox].text(),        main[controls::CrewBox].text(),
+                              main[controls::DescriptionBox].text(),   m_versionName,
+                              main[controls::ShipTypeList].text(),     main[controls::CraftIDBox].text(),
+                              main[controls::Playmodebox].text(),      main[controls::CapWpnSys].text()};
     const auto entry = std::span(m_slot.bytes().data(), static_cast<std::size_t>(m_profile->entryLength()));
     const std::filesystem::path target(*path);
     std::filesystem::path scratch = target;
@@ -124,7 +124,7 @@ void Session::loadShipFile(const std::string& path)
     std::int32_t target = shown;
     if (*version != ShipFileVersion::V10) {
         const std::int32_t original = readSlotLine(text);
-        main[ui::OrigSlotBox].setText(std::to_string(original));
+        main[controls::OrigSlotBox].setText(std::to_string(original));
         const Answer here =
             m_prompter.message({"Confirm PLORIK Ship file location:",
                                 "Would you like to locate this craft at its original slot: " + std::to_string(original),
@@ -136,7 +136,7 @@ void Session::loadShipFile(const std::string& path)
                 return;
             }
             target = original;
-        } else if (original == readLeadingNumber(main[ui::CraftNoBox].text())) {
+        } else if (original == readLeadingNumber(main[controls::CraftNoBox].text())) {
             const auto typed = m_prompter.input(
                 "PLORIK User query", "Which slot number should the SHP file be loaded to:", std::to_string(original));
             if (!typed)
@@ -149,7 +149,7 @@ void Session::loadShipFile(const std::string& path)
             target = chosen;
         }
         const std::string comment = text.readLine();
-        main[ui::Memo1].setText(comment);
+        main[controls::PatchCommentMemo].setText(comment);
         if (comment.size() >= 2)
             m_prompter.message(
                 {"Ship file information:", comment, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
@@ -201,7 +201,7 @@ void Session::loadShipFile(const std::string& path)
     std::copy(file.begin() + static_cast<std::ptrdiff_t>(start), file.end(), loaded.bytes().begin());
     m_slot = loaded;
     m_slotOffset = offset;
-    main[ui::CraftNoBox].setText(std::to_string(target));
+    main[controls::CraftNoBox].setText(std::to_string(target));
     // A file without a ship type line that moves to another slot shows that slot's own ship type.
     showSlot(target == shown);
     fillFromShipFile(file, *version);
@@ -214,20 +214,20 @@ void Session::fillFromShipFile(const std::string& file, ShipFileVersion version)
     skipToMarker(text);
     text.readLine();
     readSlotLine(text);
-    main[ui::Memo1].setText(text.readLine());
-    for (ControlKey key : {ui::DBOPTFile, ui::PluralnameBox, ui::CraftNameBox, ui::CraftTypeBox, ui::ManufactorBox,
-                           ui::UsedByBox, ui::CrewBox, ui::DescriptionBox})
+    main[controls::PatchCommentMemo].setText(text.readLine());
+    for (ControlKey key : {controls::DBOPTFile, controls::PluralnameBox, controls::CraftNameBox, controls::CraftTypeBox,
+                           controls::ManufactorBox, controls::UsedByBox, controls::CrewBox, controls::DescriptionBox})
         main[key].setText(text.readLine());
-    main[ui::CraftnameBox2].setText(main[ui::CraftNameBox].text());
-    if (main[ui::Shiplistnamebox].enabled())
-        main[ui::Shiplistnamebox].setText(main[ui::CraftNameBox].text());
+    main[controls::TopCraftNameBox].setText(main[controls::CraftNameBox].text());
+    if (main[controls::Shiplistnamebox].enabled())
+        main[controls::Shiplistnamebox].setText(main[controls::CraftNameBox].text());
     text.readLine();
     if (atLeast(version, ShipFileVersion::V16)) {
-        main[ui::ComboBox10].setText(text.readLine());
-        main[ui::EnabledBox].setChecked(true);
+        main[controls::ShipTypeList].setText(text.readLine());
+        main[controls::EnabledBox].setChecked(true);
     }
     if (atLeast(version, ShipFileVersion::V17)) {
-        for (ControlKey key : {ui::CraftIDBox, ui::Playmodebox, ui::CapWpnSys})
+        for (ControlKey key : {controls::CraftIDBox, controls::Playmodebox, controls::CapWpnSys})
             main[key].setText(text.readLine());
     }
 }

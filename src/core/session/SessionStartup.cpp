@@ -3,14 +3,14 @@
 #include "backup/BackupImage.h"
 #include "backup/ImageCommands.h"
 #include "common/Errors.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WeaponEditorControls.h"
 #include "craft/CraftNumberItems.h"
 #include "craft/CraftTable.h"
 #include "io/GamePath.h"
 #include "profile/Identification.h"
 #include "profile/LookupSections.h"
 #include "session/Settings.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WeaponEditorControls.h"
 
 #include <system_error>
 
@@ -46,7 +46,7 @@ void Session::startUp(const std::string& shipFileArgument)
 void Session::fillTargetTypes()
 {
     const SectionList targets = readBracketList(dataFilePath(), section::kTargetTypes, false);
-    Control& list = (*m_main)[ui::ComboBox5];
+    Control& list = (*m_main)[controls::TargetTypeList];
     list.setItems(targets.items);
     if (!targets.found) {
         error(missingSectionText(section::kTargetTypes));
@@ -69,7 +69,7 @@ void Session::startConfigured()
     const Settings::Loaded settings = Settings(m_programDir).load();
     m_exeName = settings.exeName;
     m_gameDir = settings.gameDir + "\\";
-    (*m_main)[ui::GameDirBox].setText(m_gameDir);
+    (*m_main)[controls::GameDirBox].setText(m_gameDir);
     identifyAndLoad();
     setImagesMenu();
 }
@@ -92,14 +92,14 @@ void Session::identifyAndLoad()
     try {
         load = loadProfile(dataFilePath(), m_versionName);
     } catch (const RangeError&) {
-        (*m_main)[ui::GameVersionBox].setText(m_versionName);
+        (*m_main)[controls::GameVersionBox].setText(m_versionName);
         throw;
     }
     if (load.outcome == ProfileLoad::Outcome::EntryNotFound) {
         error("This is an unkown XvT Version, and can't be edited", "PLORIK Error:");
         return;
     }
-    (*m_main)[ui::GameVersionBox].setText(m_versionName);
+    (*m_main)[controls::GameVersionBox].setText(m_versionName);
     if (load.hasXwaTypeKey)
         setCockpitEditorAvailable(false);
     const std::int32_t entryLength = load.profile.entryLength();
@@ -132,19 +132,20 @@ void Session::fillLookupLists()
     const SectionList convergence = readBracketList(dataFilePath(), section::kGunConvergence, true);
     if (!convergence.found)
         throw MissingSectionError(section::kGunConvergence);
-    (*m_main)[ui::ComboBox9].setItems(convergence.items);
+    (*m_main)[controls::GunConvergenceList].setItems(convergence.items);
     const std::string_view weaponSection = m_profile->isXwa() ? section::kXwaWeaponTypes : section::kWeaponTypes;
     const SectionList weapons = readBracketList(dataFilePath(), weaponSection, true);
     if (!weapons.found)
         throw MissingSectionError(weaponSection);
-    for (ControlKey key : {ui::ComboBox1, ui::ComboBox2, ui::ComboBox8, ui::ComboBox3, ui::ComboBox4})
+    for (ControlKey key : {controls::Laser1List, controls::Laser2List, controls::Laser3List, controls::Warhead1List,
+                           controls::Warhead2List})
         (*m_main)[key].setItems(weapons.items);
 }
 
 void Session::fillUnknownGrid()
 {
     // Rows 1 to 9 describe the free values of the version; the display fills their "value:" cells.
-    Control& grid = (*m_main)[ui::StringGrid3];
+    Control& grid = (*m_main)[controls::FreeValuesGrid];
     for (std::size_t row = 0; row < kUnknownRows; ++row) {
         grid.setCell(row + 1, 0, m_profile->unknownText(row, UnknownColumn::Name));
         grid.setCell(row + 1, 1, m_profile->unknownText(row, UnknownColumn::Type));
@@ -155,7 +156,7 @@ void Session::fillUnknownGrid()
 
 void Session::fillCraftNumbers()
 {
-    (*m_main)[ui::CraftNoBox].setItems(craftNumberItems(*m_profile, resolveGamePath(m_gameDir, "strings.txt")));
+    (*m_main)[controls::CraftNoBox].setItems(craftNumberItems(*m_profile, resolveGamePath(m_gameDir, "strings.txt")));
 }
 
 void Session::setImagesMenu()
@@ -170,12 +171,12 @@ void Session::setImagesMenu()
     const bool imageExists = named && std::filesystem::is_directory(backupFolder(), error);
     Form& main = *m_main;
     if (imageExists) {
-        main[ui::Backup1].setEnabled(false);
+        main[controls::CreateBackupImageItem].setEnabled(false);
     } else {
-        main[ui::Recreatefromimage1].setEnabled(false);
-        main[ui::Recreatesingleslot1].setEnabled(false);
-        main[ui::ZTpackage1].setEnabled(false);
-        main[ui::XWAZTpackage1].setEnabled(false);
+        main[controls::RecreateFromImageItem].setEnabled(false);
+        main[controls::RecreateSingleSlotItem].setEnabled(false);
+        main[controls::ZtPackageItem].setEnabled(false);
+        main[controls::XwaZtPackageItem].setEnabled(false);
     }
 }
 
@@ -183,12 +184,13 @@ void Session::fillWeaponEditorLists()
 {
     Form& weapons = *m_weapons;
     const bool xwa = m_profile && m_profile->isXwa();
-    Control& names = weapons[ui::weapons::WeaponList];
+    Control& names = weapons[controls::weapons::WeaponList];
     names.setItems(readEndList(dataFilePath(), xwa ? section::kXwaWeaponNames : section::kWeaponNames).items);
-    weapons[ui::weapons::CategoryList].setItems(readEndList(dataFilePath(), section::kWeaponCategories).items);
+    weapons[controls::weapons::CategoryList].setItems(readEndList(dataFilePath(), section::kWeaponCategories).items);
     names.setIndex(0);
     if (!xwa) {
-        for (ControlKey key : {ui::weapons::WpnEnabledBox, ui::weapons::WpnOptBox, ui::weapons::WpnIndexBox})
+        for (ControlKey key :
+             {controls::weapons::WpnEnabledBox, controls::weapons::WpnOptBox, controls::weapons::WpnIndexBox})
             weapons[key].setEnabled(false);
     }
 }
@@ -212,16 +214,18 @@ void Session::closeSplash()
 void Session::setProfileCommandsEnabled(bool enabled)
 {
     // Without a profile the slot commands have nothing to work on; they come on with one.
-    for (ControlKey key : {ui::PrevSlotButton, ui::NextSlotButton, ui::Button3, ui::CraftNoBox, ui::Openship1,
-                           ui::Saveshipas1, ui::SaveasZT1, ui::OpenShipTool, ui::SaveShipTool, ui::LastTool,
-                           ui::Copyship1, ui::Backup1, ui::Recreatefromimage1, ui::Recreatesingleslot1, ui::ZTpackage1})
+    for (ControlKey key :
+         {controls::PrevSlotButton, controls::NextSlotButton, controls::WriteButton, controls::CraftNoBox,
+          controls::OpenShipItem, controls::SaveShipAsItem, controls::SaveAsZtItem, controls::OpenShipTool,
+          controls::SaveShipTool, controls::LastTool, controls::CopyShipItem, controls::CreateBackupImageItem,
+          controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem})
         (*m_main)[key].setEnabled(enabled);
 }
 
 void Session::setCockpitEditorAvailable(bool available)
 {
-    (*m_main)[ui::INTEditorButton].setEnabled(available);
-    (*m_main)[ui::INTCockpitEditor1].setEnabled(available);
+    (*m_main)[controls::INTEditorButton].setEnabled(available);
+    (*m_main)[controls::IntCockpitEditorItem].setEnabled(available);
 }
 
 } // namespace plorik

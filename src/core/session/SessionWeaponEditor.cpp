@@ -1,13 +1,13 @@
 #include "session/Session.h"
 
+#include "controls/WeaponEditorControls.h"
 #include "weapons/WeaponEditor.h"
-#include "windows/WeaponEditorControls.h"
 
 namespace plorik {
 
 void Session::wireWeaponEditor()
 {
-    namespace w = ui::weapons;
+    namespace w = controls::weapons;
     Form& weapons = *m_weapons;
     // The editor exists once the start-up has loaded a profile; before that its commands do nothing.
     const auto command = [this](void (WeaponEditor::*handler)()) {

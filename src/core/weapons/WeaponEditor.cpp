@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "common/WriteFailure.h"
+#include "controls/WeaponEditorControls.h"
 #include "craft/CraftTable.h"
 #include "craft/Placeholders.h"
 #include "gamefiles/GameTextWrites.h"
@@ -12,13 +13,12 @@
 #include "text/NumberRule.h"
 #include "text/StrictNumber.h"
 #include "weapons/WeaponStats.h"
-#include "windows/WeaponEditorControls.h"
 
 #include <algorithm>
 
 namespace plorik {
 
-namespace ui_w = ui::weapons;
+namespace ui_w = controls::weapons;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/MainWindowPages.h"
 #include "form/ControlEntry.h"
-#include "windows/MainWindowPages.h"
 
-namespace plorik::ui {
+namespace plorik::controls {
 
 // The "Opt" page: the model references and the model information. The mesh types keep their
 // trailing blanks, as the game's tools write them.
@@ -58,64 +58,39 @@ inline constexpr std::string_view kHardpointTypeItems[] = {"0: None",
 inline constexpr std::string_view kHitzoneColumns[] = {"", "X", "Y", "Z"};
 inline constexpr std::string_view kHitzoneRows[] = {"Span", "Center", "Min", "Max"};
 
-inline constexpr ControlEntry DBOPTFile{.key = "DBOPTFile",
-                                        .kind = ControlKind::TextBox,
-                                        .caption = "OPT File:",
-                                        .page = kOptPage,
-                                        .hint = "The OPT file used in the game",
-                                        .text = "n/a"};
-inline constexpr ControlEntry optlistfile{.key = "optlistfile",
+PLORIK_CONTROL(DBOPTFile, .kind = ControlKind::TextBox, .caption = "OPT File:", .page = kOptPage,
+               .hint = "The OPT file used in the game", .text = "n/a");
+inline constexpr ControlEntry OptListFileBox{.key = "optlistfile",
+                                             .kind = ControlKind::TextBox,
+                                             .caption = "OPT List File:",
+                                             .page = kOptPage,
+                                             .readOnly = true,
+                                             .text = "n/a"};
+inline constexpr ControlEntry OptIndexBox{.key = "optindex",
                                           .kind = ControlKind::TextBox,
-                                          .caption = "OPT List File:",
+                                          .caption = "OPT Index:",
                                           .page = kOptPage,
                                           .readOnly = true,
                                           .text = "n/a"};
-inline constexpr ControlEntry optindex{.key = "optindex",
-                                       .kind = ControlKind::TextBox,
-                                       .caption = "OPT Index:",
-                                       .page = kOptPage,
-                                       .readOnly = true,
-                                       .text = "n/a"};
-inline constexpr ControlEntry AddNewOpt1{.key = "AddNewOpt1",
-                                         .kind = ControlKind::MenuItem,
-                                         .caption = "Add New Opt",
-                                         .page = kOptPage,
-                                         .contextMenuOf = "DBOPTFile"};
-inline constexpr ControlEntry OptInfoGroup{
-    .key = "OptInfoGroup", .kind = ControlKind::Group, .caption = "Opt Information: ", .page = kOptPage};
-inline constexpr ControlEntry MeshList{
-    .key = "MeshList", .kind = ControlKind::ListBox, .caption = "Mesh:", .page = kOptPage};
-inline constexpr ControlEntry MeshInfoBox{
-    .key = "MeshInfoBox", .kind = ControlKind::Memo, .caption = "Mesh Info:", .page = kOptPage, .readOnly = true};
-inline constexpr ControlEntry HitzoneGrid{.key = "HitzoneGrid",
-                                          .kind = ControlKind::Grid,
-                                          .caption = "Collision Box and Mesh Type:",
-                                          .page = kOptPage,
-                                          .rows = 5,
-                                          .columns = 4,
-                                          .columnHeadings = kHitzoneColumns,
-                                          .rowHeadings = kHitzoneRows};
-inline constexpr ControlEntry MeshTypeBox{.key = "MeshTypeBox",
-                                          .kind = ControlKind::DropDownList,
-                                          .caption = "Mesh type:",
-                                          .page = kOptPage,
-                                          .items = kMeshTypeItems};
-inline constexpr ControlEntry HardpointList{
-    .key = "HardpointList", .kind = ControlKind::ListBox, .caption = "Mesh Hardpoints:", .page = kOptPage};
-inline constexpr ControlEntry HardpointTypeBox{.key = "HardpointTypeBox",
-                                               .kind = ControlKind::DropDownList,
-                                               .caption = "Hardpoint type:",
-                                               .page = kOptPage,
-                                               .items = kHardpointTypeItems};
-inline constexpr ControlEntry HardpointX{
-    .key = "HardpointX", .kind = ControlKind::TextBox, .caption = "X", .page = kOptPage};
-inline constexpr ControlEntry HardpointY{
-    .key = "HardpointY", .kind = ControlKind::TextBox, .caption = "Y", .page = kOptPage};
-inline constexpr ControlEntry HardpointZ{
-    .key = "HardpointZ", .kind = ControlKind::TextBox, .caption = "Z", .page = kOptPage};
-inline constexpr ControlEntry WriteMeshTypeButton{
-    .key = "WriteMeshTypeButton", .kind = ControlKind::Button, .caption = "Write Mesh Type", .page = kOptPage};
-inline constexpr ControlEntry WriteHardpointButton{
-    .key = "WriteHardpointButton", .kind = ControlKind::Button, .caption = "Write Hardpoint", .page = kOptPage};
+inline constexpr ControlEntry AddNewOptItem{.key = "AddNewOpt1",
+                                            .kind = ControlKind::MenuItem,
+                                            .caption = "Add New Opt",
+                                            .page = kOptPage,
+                                            .contextMenuOf = "DBOPTFile"};
+PLORIK_CONTROL(OptInfoGroup, .kind = ControlKind::Group, .caption = "Opt Information: ", .page = kOptPage);
+PLORIK_CONTROL(MeshList, .kind = ControlKind::ListBox, .caption = "Mesh:", .page = kOptPage);
+PLORIK_CONTROL(MeshInfoBox, .kind = ControlKind::Memo, .caption = "Mesh Info:", .page = kOptPage, .readOnly = true);
+PLORIK_CONTROL(HitzoneGrid, .kind = ControlKind::Grid, .caption = "Collision Box and Mesh Type:", .page = kOptPage,
+               .rows = 5, .columns = 4, .columnHeadings = kHitzoneColumns, .rowHeadings = kHitzoneRows);
+PLORIK_CONTROL(MeshTypeBox, .kind = ControlKind::DropDownList, .caption = "Mesh type:", .page = kOptPage,
+               .items = kMeshTypeItems);
+PLORIK_CONTROL(HardpointList, .kind = ControlKind::ListBox, .caption = "Mesh Hardpoints:", .page = kOptPage);
+PLORIK_CONTROL(HardpointTypeBox, .kind = ControlKind::DropDownList, .caption = "Hardpoint type:", .page = kOptPage,
+               .items = kHardpointTypeItems);
+PLORIK_CONTROL(HardpointX, .kind = ControlKind::TextBox, .caption = "X", .page = kOptPage);
+PLORIK_CONTROL(HardpointY, .kind = ControlKind::TextBox, .caption = "Y", .page = kOptPage);
+PLORIK_CONTROL(HardpointZ, .kind = ControlKind::TextBox, .caption = "Z", .page = kOptPage);
+PLORIK_CONTROL(WriteMeshTypeButton, .kind = ControlKind::Button, .caption = "Write Mesh Type", .page = kOptPage);
+PLORIK_CONTROL(WriteHardpointButton, .kind = ControlKind::Button, .caption = "Write Hardpoint", .page = kOptPage);
 
-} // namespace plorik::ui
+} // namespace plorik::controls

@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-namespace plorik::ui {
+namespace plorik::controls {
 
 // The main window's pages in tab order, its menus, and its tool bar: what the catalogue's controls
 // name as their page.
@@ -25,4 +25,4 @@ inline constexpr std::string_view kImagesMenu = "&Images";
 inline constexpr std::string_view kHelpMenu = "&Help";
 inline constexpr std::string_view kToolBar = "Tool bar";
 
-} // namespace plorik::ui
+} // namespace plorik::controls

@@ -4,25 +4,19 @@
 
 #include <array>
 
-namespace plorik::ui::cockpit {
+namespace plorik::controls::cockpit {
 
 // The "PLORIK Cockpit editor" window.
 inline constexpr std::string_view kCockpitEditorCaption = "PLORIK Cockpit editor";
 inline constexpr std::string_view kBrowseHint = "Right click to bring up browse funcion";
 inline constexpr std::string_view kResolutionItems[] = {"640", "480", "320"};
 
-inline constexpr ControlEntry IntFileGroup{
-    .key = "IntFileGroup", .kind = ControlKind::Group, .caption = "&INT file editor"};
-inline constexpr ControlEntry CockpitFileBox{
-    .key = "CockpitFileBox", .kind = ControlKind::ComboBox, .caption = "Cockpit:"};
-inline constexpr ControlEntry ResolutionList{.key = "ResolutionList",
-                                             .kind = ControlKind::DropDownList,
-                                             .caption = "Resolution:",
-                                             .items = kResolutionItems,
-                                             .index = 0};
-inline constexpr ControlEntry NormalRingLabel{
-    .key = "NormalRingLabel", .kind = ControlKind::Label, .caption = "Normal:"};
-inline constexpr ControlEntry HighRingLabel{.key = "HighRingLabel", .kind = ControlKind::Label, .caption = "High:"};
+PLORIK_CONTROL(IntFileGroup, .kind = ControlKind::Group, .caption = "&INT file editor");
+PLORIK_CONTROL(CockpitFileBox, .kind = ControlKind::ComboBox, .caption = "Cockpit:");
+PLORIK_CONTROL(ResolutionList, .kind = ControlKind::DropDownList, .caption = "Resolution:", .items = kResolutionItems,
+               .index = 0);
+PLORIK_CONTROL(NormalRingLabel, .kind = ControlKind::Label, .caption = "Normal:");
+PLORIK_CONTROL(HighRingLabel, .kind = ControlKind::Label, .caption = "High:");
 
 // An image name box with its context menu, and (IMAGE_BOX) the value box beside it: Name##Box,
 // Name##Value, and the menu items Name##Browse, Name##ImpMirror, Name##RebMirror, Name##Standard.
@@ -75,16 +69,13 @@ PLORIK_IMAGE_NAME_BOX(Panel, "Panel:")
 #undef PLORIK_IMAGE_BOX
 #undef PLORIK_IMAGE_NAME_BOX
 
-inline constexpr ControlEntry CockpitPartsBox{
-    .key = "CockpitPartsBox", .kind = ControlKind::ComboBox, .caption = "Cockpit parts:"};
-inline constexpr ControlEntry PartXBox{.key = "PartXBox", .kind = ControlKind::TextBox, .caption = "X"};
-inline constexpr ControlEntry PartYBox{.key = "PartYBox", .kind = ControlKind::TextBox, .caption = "Y"};
+PLORIK_CONTROL(CockpitPartsBox, .kind = ControlKind::ComboBox, .caption = "Cockpit parts:");
+PLORIK_CONTROL(PartXBox, .kind = ControlKind::TextBox, .caption = "X");
+PLORIK_CONTROL(PartYBox, .kind = ControlKind::TextBox, .caption = "Y");
 // The caption beside the variable box names the chosen part's setting.
-inline constexpr ControlEntry VariableCaption{
-    .key = "VariableCaption", .kind = ControlKind::Label, .caption = "Variable"};
-inline constexpr ControlEntry VariableBox{
-    .key = "VariableBox", .kind = ControlKind::ComboBox, .caption = "Variable", .enabled = false};
-inline constexpr ControlEntry SaveCPButton{.key = "SaveCPButton", .kind = ControlKind::Button, .caption = "Save CP"};
+PLORIK_CONTROL(VariableCaption, .kind = ControlKind::Label, .caption = "Variable");
+PLORIK_CONTROL(VariableBox, .kind = ControlKind::ComboBox, .caption = "Variable", .enabled = false);
+PLORIK_CONTROL(SaveCPButton, .kind = ControlKind::Button, .caption = "Save CP");
 
 // A name box and its context menu.
 struct ImageNameBox {
@@ -129,4 +120,4 @@ inline constexpr ImageNameBox kPanelName = PLORIK_IMAGE_NAME(Panel);
 #undef PLORIK_IMAGE_RECORD
 #undef PLORIK_IMAGE_NAME
 
-} // namespace plorik::ui::cockpit
+} // namespace plorik::controls::cockpit

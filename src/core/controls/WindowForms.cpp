@@ -1,8 +1,8 @@
-#include "windows/WindowForms.h"
+#include "controls/WindowForms.h"
 
-#include "windows/CockpitEditorControls.h"
-#include "windows/MainWindowControls.h"
-#include "windows/WeaponEditorControls.h"
+#include "controls/CockpitEditorControls.h"
+#include "controls/MainWindowControls.h"
+#include "controls/WeaponEditorControls.h"
 
 namespace plorik {
 
@@ -20,12 +20,12 @@ std::unique_ptr<Form> formOf(std::string_view caption, std::span<const ControlEn
 
 std::unique_ptr<Form> buildMainWindowForm()
 {
-    return formOf(kMainWindowCaption, ui::mainWindowControls());
+    return formOf(kMainWindowCaption, controls::mainWindowControls());
 }
 
 std::unique_ptr<Form> buildCockpitEditorForm()
 {
-    namespace c = ui::cockpit;
+    namespace c = controls::cockpit;
     static constexpr const ControlEntry* kHead[] = {&c::IntFileGroup, &c::CockpitFileBox, &c::ResolutionList,
                                                     &c::NormalRingLabel, &c::HighRingLabel};
     static constexpr const ControlEntry* kParts[] = {&c::CockpitPartsBox, &c::PartXBox,    &c::PartYBox,
@@ -49,12 +49,14 @@ std::unique_ptr<Form> buildCockpitEditorForm()
 std::unique_ptr<Form> buildWeaponEditorForm()
 {
     static constexpr const ControlEntry* kControls[] = {
-        &ui::weapons::WeaponList,        &ui::weapons::WriteWpnButton, &ui::weapons::WpnPropertiesGroup,
-        &ui::weapons::WpnEnabledBox,     &ui::weapons::PowerBox,       &ui::weapons::WpnSpeedBox,
-        &ui::weapons::TimeToLiveBox,     &ui::weapons::WpnUnknownBox,  &ui::weapons::CategoryList,
-        &ui::weapons::CategoryNumberBox, &ui::weapons::WpnOptBox,      &ui::weapons::WpnIndexBox,
-        &ui::weapons::WpnTypeList};
-    return formOf(ui::weapons::kWeaponEditorCaption, kControls);
+        &controls::weapons::WeaponList,         &controls::weapons::WriteWpnButton,
+        &controls::weapons::WpnPropertiesGroup, &controls::weapons::WpnEnabledBox,
+        &controls::weapons::PowerBox,           &controls::weapons::WpnSpeedBox,
+        &controls::weapons::TimeToLiveBox,      &controls::weapons::WpnUnknownBox,
+        &controls::weapons::CategoryList,       &controls::weapons::CategoryNumberBox,
+        &controls::weapons::WpnOptBox,          &controls::weapons::WpnIndexBox,
+        &controls::weapons::WpnTypeList};
+    return formOf(controls::weapons::kWeaponEditorCaption, kControls);
 }
 
 } // namespace plorik

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "controls/CockpitPage.h"
+#include "controls/DescriptionsPage.h"
+#include "controls/DevelopmentPage.h"
+#include "controls/MainWindowFrame.h"
+#include "controls/MainWindowMenus.h"
+#include "controls/MainWindowPages.h"
+#include "controls/OptPage.h"
+#include "controls/StatisticsPage.h"
+#include "controls/UnknownPage.h"
+#include "controls/WeaponSlotsPage.h"
+#include "controls/WeaponryPage.h"
+#include "form/ControlEntry.h"
+
+#include <span>
+
+namespace plorik::controls {
+
+// The main window's catalogue: every control, in the order the window is made.
+std::span<const ControlEntry* const> mainWindowControls();
+
+} // namespace plorik::controls

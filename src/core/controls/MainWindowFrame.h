@@ -1,0 +1,28 @@
+#pragma once
+
+#include "controls/MainWindowPages.h"
+#include "form/ControlEntry.h"
+
+namespace plorik::controls {
+
+// Around the pages: the slot controls, the version and folder boxes, the logo, the status bar.
+
+PLORIK_CONTROL(CraftNoBox, .kind = ControlKind::ComboBox, .caption = "Craft No.");
+PLORIK_CONTROL(PrevSlotButton, .kind = ControlKind::Button, .caption = "&-", .hint = "Previous slot");
+PLORIK_CONTROL(NextSlotButton, .kind = ControlKind::Button, .caption = "&+", .hint = "Next slot");
+inline constexpr ControlEntry WriteButton{.key = "Button3",
+                                          .kind = ControlKind::Button,
+                                          .caption = "Write",
+                                          .hint = "Write the slot to the executable and the game files"};
+PLORIK_CONTROL(Shiplistwrite, .kind = ControlKind::CheckBox, .caption = "Write to Shiplist.txt", .checked = true);
+inline constexpr ControlEntry TopCraftNameBox{
+    .key = "CraftnameBox2", .kind = ControlKind::TextBox, .readOnly = true, .text = "-"};
+PLORIK_CONTROL(CraftIDBox, .kind = ControlKind::TextBox, .caption = "Craft ID:", .text = "n/a");
+PLORIK_CONTROL(GameVersionBox, .kind = ControlKind::Memo, .caption = "Game Version:", .readOnly = true,
+               .text = "None selected");
+PLORIK_CONTROL(GameDirBox, .kind = ControlKind::TextBox, .caption = "Current Game Dir:", .readOnly = true,
+               .text = "n/a");
+PLORIK_CONTROL(LogoImage, .kind = ControlKind::Picture, .hint = "Visit the PLORIK project page");
+PLORIK_CONTROL(StatusBar, .kind = ControlKind::StatusBar);
+
+} // namespace plorik::controls

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "controls/MainWindowPages.h"
+#include "form/ControlEntry.h"
+
+namespace plorik::controls {
+
+// The menu bar and the tool bar.
+
+inline constexpr ControlEntry OpenShipItem{.key = "Openship1",
+                                           .kind = ControlKind::MenuItem,
+                                           .caption = "&Open Ship..",
+                                           .page = kFileMenu,
+                                           .shortcut = "Ctrl+O"};
+inline constexpr ControlEntry SaveShipAsItem{.key = "Saveshipas1",
+                                             .kind = ControlKind::MenuItem,
+                                             .caption = "&Save Ship as..",
+                                             .page = kFileMenu,
+                                             .shortcut = "Ctrl+S"};
+inline constexpr ControlEntry SaveAsZtItem{
+    .key = "SaveasZT1", .kind = ControlKind::MenuItem, .caption = "Save as Single ZT..", .page = kFileMenu};
+inline constexpr ControlEntry SelectExeFileItem{
+    .key = "SelectEXEFile1", .kind = ControlKind::MenuItem, .caption = "Select EXE File..", .page = kFileMenu};
+inline constexpr ControlEntry ExitItem{
+    .key = "Exit1", .kind = ControlKind::MenuItem, .caption = "E&xit", .page = kFileMenu};
+inline constexpr ControlEntry CutItem{
+    .key = "Cut1", .kind = ControlKind::MenuItem, .caption = "Cu&t", .page = kEditMenu, .shortcut = "Ctrl+X"};
+inline constexpr ControlEntry CopyItem{
+    .key = "Copy1", .kind = ControlKind::MenuItem, .caption = "&Copy", .page = kEditMenu, .shortcut = "Ctrl+C"};
+inline constexpr ControlEntry PasteItem{.key = "Paste1",
+                                        .kind = ControlKind::MenuItem,
+                                        .caption = "&Paste",
+                                        .page = kEditMenu,
+                                        .shortcut = "Ctrl+V",
+                                        .enabled = false};
+inline constexpr ControlEntry CopyShipItem{
+    .key = "Copyship1", .kind = ControlKind::MenuItem, .caption = "Copy Ship", .page = kEditMenu};
+inline constexpr ControlEntry PasteShipItem{
+    .key = "Pasteship1", .kind = ControlKind::MenuItem, .caption = "Paste Ship", .page = kEditMenu, .enabled = false};
+inline constexpr ControlEntry PasteShipTypeOnlyItem{.key = "Pasteshiptypeonly1",
+                                                    .kind = ControlKind::MenuItem,
+                                                    .caption = "Paste Shiptype Only",
+                                                    .page = kEditMenu,
+                                                    .enabled = false};
+inline constexpr ControlEntry IntCockpitEditorItem{.key = "INTCockpitEditor1",
+                                                   .kind = ControlKind::MenuItem,
+                                                   .caption = "INT Cockpit Editor..",
+                                                   .page = kEditorsMenu,
+                                                   .enabled = false};
+inline constexpr ControlEntry WeaponsEditorItem{
+    .key = "WeaponsEditor1", .kind = ControlKind::MenuItem, .caption = "Weapons Editor..", .page = kEditorsMenu};
+inline constexpr ControlEntry CreateBackupImageItem{
+    .key = "Backup1", .kind = ControlKind::MenuItem, .caption = "Create Backup Image", .page = kImagesMenu};
+inline constexpr ControlEntry RecreateFromImageItem{
+    .key = "Recreatefromimage1", .kind = ControlKind::MenuItem, .caption = "Recreate from Image", .page = kImagesMenu};
+inline constexpr ControlEntry RecreateSingleSlotItem{.key = "Recreatesingleslot1",
+                                                     .kind = ControlKind::MenuItem,
+                                                     .caption = "Recreate Single Slot",
+                                                     .page = kImagesMenu};
+inline constexpr ControlEntry ZtPackageItem{
+    .key = "ZTpackage1", .kind = ControlKind::MenuItem, .caption = "Make ZT Package", .page = kImagesMenu};
+inline constexpr ControlEntry XwaZtPackageItem{.key = "XWAZTpackage1",
+                                               .kind = ControlKind::MenuItem,
+                                               .caption = "Make XWA ZT Package",
+                                               .page = kImagesMenu,
+                                               .enabled = false};
+inline constexpr ControlEntry ContentsItem{
+    .key = "Contents1", .kind = ControlKind::MenuItem, .caption = "&Contents", .page = kHelpMenu, .shortcut = "F1"};
+inline constexpr ControlEntry TopicItem{
+    .key = "Topic1", .kind = ControlKind::MenuItem, .caption = "&Topic", .page = kHelpMenu};
+inline constexpr ControlEntry TutorialItem{
+    .key = "Tutorial1", .kind = ControlKind::MenuItem, .caption = "&Tutorial", .page = kHelpMenu};
+inline constexpr ControlEntry HowToUseHelpItem{
+    .key = "HowtoUseHelp1", .kind = ControlKind::MenuItem, .caption = "&How to Use Help", .page = kHelpMenu};
+inline constexpr ControlEntry IntroductionItem{
+    .key = "Introduction1", .kind = ControlKind::MenuItem, .caption = "Introduction", .page = kHelpMenu};
+inline constexpr ControlEntry AboutItem{
+    .key = "About1", .kind = ControlKind::MenuItem, .caption = "&About...", .page = kHelpMenu};
+PLORIK_CONTROL(OpenShipTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Open a ship file");
+PLORIK_CONTROL(SaveShipTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Save the slot as a ship file");
+PLORIK_CONTROL(CopyTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Copy");
+PLORIK_CONTROL(CutTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Cut");
+PLORIK_CONTROL(PasteTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Paste");
+PLORIK_CONTROL(LastTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Reserved");
+
+} // namespace plorik::controls

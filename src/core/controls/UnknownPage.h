@@ -1,0 +1,20 @@
+#pragma once
+
+#include "controls/MainWindowPages.h"
+#include "form/ControlEntry.h"
+
+namespace plorik::controls {
+
+// The "Unknown" page: the free values that data.txt names; only their values are the user's.
+inline constexpr std::string_view kUnknownColumns[] = {"Description:", "Data type:", "value:", "Location:", "Offset:"};
+inline constexpr std::size_t kUnknownValueColumn[] = {2};
+
+inline constexpr ControlEntry FreeValuesGrid{.key = "StringGrid3",
+                                             .kind = ControlKind::Grid,
+                                             .page = kUnknownPage,
+                                             .rows = 10,
+                                             .columns = 5,
+                                             .columnHeadings = kUnknownColumns,
+                                             .editableColumns = kUnknownValueColumn};
+
+} // namespace plorik::controls
