@@ -102,8 +102,9 @@ TEST(WriteStrings, CopiedLinesAndWrittenFieldsStayWhole)
     lines.at(250) = longAfter;
     writeFile(game.path("strings.txt"), crlfText(lines));
     game.startAt(3);
-    // The longest name a line keeps; the plural and short-name lines, not edited, stay as they were.
-    const std::string longName = "N" + std::string(254, 'n');
+    // The longest name a line keeps beside its "m:"; the plural and short-name lines, not edited, stay
+    // as they were, the 300 characters of line 5 too.
+    const std::string longName = "N" + std::string(252, 'n');
     ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, longName));
     game.write();
     EXPECT_EQ(game.messages(), std::vector<std::string>{});

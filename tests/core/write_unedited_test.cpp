@@ -187,8 +187,9 @@ TEST(WriteUnedited, AnEditedControlChangesOnlyItsOwnLineOrBytes)
     }
 }
 
-// A text longer than a line of the game's text files keeps is refused, naming its box, before
-// anything is written; 255 characters are written.
+// A text longer than a line of the game's text files keeps is refused, naming its box (or, when only
+// its tag takes the line past the limit, the file and line), before anything is written; 255
+// characters are written.
 TEST(WriteUnedited, ATextLongerThanALineIsRefused)
 {
     struct Text {
@@ -210,6 +211,9 @@ TEST(WriteUnedited, ATextLongerThanALineIsRefused)
         {Family::Xvt, controls::CrewBox, std::string(300, 'c'),
          "Crew: holds 300 characters; a line of the game's text files keeps at most 255."},
         {Family::Xvt, controls::CraftTypeBox, longest, ""},
+        // The box holds 250 characters, but the line holds its tag as well.
+        {Family::Xwa, controls::CrewBox, std::string(250, 'c'),
+         "specdesc.txt line 51 would hold 264 characters; a line of the game's text files keeps at most 255."},
     };
     for (const Text& text : texts) {
         SCOPED_TRACE(std::string(text.key.name()) + " " + std::to_string(text.text.size()));

@@ -1,3 +1,4 @@
+#include "common/Errors.h"
 #include "controls/MainWindowControls.h"
 #include "craft/Placeholders.h"
 #include "craft/SlotWrite.h"
@@ -7,8 +8,13 @@
 #include "gamefiles/ShipListWrite.h"
 #include "io/AtomicFile.h"
 #include "io/BinaryFile.h"
+#include "io/FileHandle.h"
 #include "io/GamePath.h"
 #include "text/NumberRule.h"
+
+#include <algorithm>
+#include <set>
+#include <string_view>
 
 namespace plorik {
 
@@ -17,6 +23,40 @@ namespace {
 TextFileStep notice(const std::string& caption, const std::string& text, MessageIcon icon, bool stops)
 {
     return {std::nullopt, Message{caption, text, icon, MessageButtons::Ok, Answer::Ok}, stops};
+}
+
+std::vector<std::string_view> linesOf(std::string_view content)
+{
+    std::vector<std::string_view> lines;
+    while (!content.empty()) {
+        const std::size_t end = content.find('\n');
+        std::string_view line = content.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
+    }
+    return lines;
+}
+
+// Every reader of the game's text files keeps the first 255 characters of a line: a line this write
+// would make longer (a text that fits its box but not beside its tag) would not read back as written.
+// Lines the file holds already stay as they are.
+void refuseLongLines(const FileReplacement& replacement)
+{
+    constexpr std::size_t kLongestLine = 255;
+    const std::vector<std::string_view> lines = linesOf(replacement.content);
+    if (std::none_of(lines.begin(), lines.end(), [](std::string_view line) { return line.size() > kLongestLine; }))
+        return;
+    const std::string old = FileHandle::openRegular(replacement.path, FileHandle::Access::Read).readAll();
+    const std::vector<std::string_view> oldLines = linesOf(old);
+    const std::set<std::string_view> kept(oldLines.begin(), oldLines.end());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > kLongestLine && !kept.contains(lines[i]))
+            throw PlorikError(replacement.name + " line " + std::to_string(i + 1) + " would hold " +
+                              std::to_string(lines[i].size()) + " characters; a line of the game's text files " +
+                              "keeps at most " + std::to_string(kLongestLine) + ".");
+    }
 }
 
 } // namespace
@@ -42,11 +82,13 @@ void SlotWrite::checkFiles(const WritePlan& plan) const
     if (plan.optList) {
         refuseLinkOutside(plan.optList->path, gameFolder);
         checkReplaceable(plan.optList->path, scratch());
+        refuseLongLines(*plan.optList);
     }
     for (const TextFileStep& step : plan.textFiles) {
         if (step.file) {
             refuseLinkOutside(step.file->path, gameFolder);
             checkReplaceable(step.file->path, scratch());
+            refuseLongLines(*step.file);
         }
     }
 }
