@@ -10,8 +10,8 @@ namespace plorik::testing {
 // the program's reader and writer are checked against an independent layout: optional text before
 // the marker line, the version line, the slot byte, the text lines 4 to 17 (as many as given), "[Bin]" and
 // the binary part.
-// The line that opens a ship file, spelled here apart from the program's ("\x53" is the capital S).
-inline const std::string kMarkerLine = "[\x53pecs]";
+// The line that opens a ship file, spelled here apart from the program's.
+inline const std::string kMarkerLine = "[Specs]";
 
 struct ShipFileShape {
     std::string before;
