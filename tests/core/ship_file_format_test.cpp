@@ -96,9 +96,10 @@ TEST(ShipFileFormat, TheWrittenFileIsTheV17LayoutAndReadsBackWhole)
         EXPECT_EQ(file, shipFileBytes({.slot = slot, .texts = each.stored, .binary = entry}));
         EXPECT_EQ(file.substr(0, 9), "[Specs]\r\n");
 
-        const ShipFileReading reading = readShipFile(file);
+        const ShipFileReading reading = readShipFile(file, static_cast<std::int32_t>(each.entryLength));
         ASSERT_TRUE(reading.file) << reading.refusal;
         EXPECT_EQ(reading.refusal, "");
+        EXPECT_EQ(reading.file->binaryRefusal, "");
         EXPECT_EQ(reading.file->version.line, "PLORIK craft file V1.7");
         EXPECT_EQ(reading.file->slot, slot);
         EXPECT_EQ(lines(reading.file->texts), each.read);
@@ -129,8 +130,9 @@ TEST(ShipFileFormat, EachVersionReadsItsOwnLinesAndBinaryPart)
                                                 .slot = 40,
                                                 .texts = all,
                                                 .binary = binary});
-        const ShipFileReading reading = readShipFile(file);
+        const ShipFileReading reading = readShipFile(file, 240);
         ASSERT_TRUE(reading.file) << reading.refusal;
+        EXPECT_EQ(reading.file->binaryRefusal, "");
         EXPECT_EQ(reading.file->version.line, each.version);
         EXPECT_EQ(reading.file->slot, 40);
         std::vector<std::string> expected = all;
@@ -145,8 +147,8 @@ TEST(ShipFileFormat, MalformedFilesAreRefusedWithTheirMessageAndEveryCutIsSafe)
     struct Case {
         std::string name;
         std::string file;
-        std::string refusal; // "" when the file is read
-        bool binary = true;  // whether a read file has a binary part
+        std::string refusal;       // "" when the file is read
+        std::string binaryRefusal; // what a read file says of its binary part, for an entry of 240 bytes
     };
     const std::vector<std::string> texts = demoShipTexts(6, "PLORIK Demo XvT");
     const auto saved = [&texts](const char* version, std::uint8_t slot) {
@@ -160,6 +162,11 @@ TEST(ShipFileFormat, MalformedFilesAreRefusedWithTheirMessageAndEveryCutIsSafe)
     lastLineLf.erase(lastLineLf.find("\r\n[Bin]"), 1);
     std::string noBin = good;
     noBin.replace(noBin.find("[Bin]"), 5, "[Bix]");
+    const std::string endsAtBin = shipFileBytes({.texts = texts});
+    const std::string v13Whole =
+        shipFileBytes({.version = "PLORIK craft file V1.3", .texts = texts, .binMarker = false, .binary = "xyz"});
+    const std::string v13Long = shipFileBytes(
+        {.version = "PLORIK craft file V1.3", .texts = texts, .binMarker = false, .binary = std::string(1001, 'x')});
     const std::vector<Case> cases = {
         {"empty", "", kBadFormat},
         {"no marker line", "PLORIK craft file V1.7\r\n\x06\r\n", kBadFormat},
@@ -174,41 +181,45 @@ TEST(ShipFileFormat, MalformedFilesAreRefusedWithTheirMessageAndEveryCutIsSafe)
         {"V1.7 with CR", lineEndsChanged(good, "\r"), kLineEnds},
         {"V1.0 with LF", lineEndsChanged(saved("PLORIK craft file V1.0", 40), "\n"), kLineEnds},
         {"only line 17 with LF", lastLineLf, kLineEnds},
-        // Read, but without a binary part: the load says so after its questions.
-        {"no [Bin]", noBin, "", false},
-        {"[Bin] at the end", shipFileBytes({.texts = texts}).substr(0, shipFileBytes({.texts = texts}).size() - 2), "",
-         false},
-        {"V1.3 needs no [Bin]",
-         shipFileBytes({.version = "PLORIK craft file V1.3", .texts = texts, .binMarker = false, .binary = "xyz"}), ""},
+        // Read, but the binary part cannot be loaded: the load says so after its questions.
+        {"no [Bin]", noBin, "", "Missing Bin section!"},
+        {"[Bin] at the end", endsAtBin.substr(0, endsAtBin.size() - 2), "", "Missing Bin section!"},
+        {"one byte more than the entry", shipFileBytes({.texts = texts, .binary = std::string(241, 'x')}), "",
+         "The ship data in this SHP file is 241 bytes long; a craft entry of this game holds 240 bytes. Nothing was "
+         "loaded."},
+        {"V1.3 needs no [Bin]", v13Whole, "", ""},
+        {"V1.3 longer than the slot buffer", v13Long, "",
+         "This SHP file is " + std::to_string(v13Long.size()) +
+             " bytes long; a file of its version is read whole into the slot, which holds at most 1001 bytes. Nothing "
+             "was loaded."},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.name);
-        const ShipFileReading reading = readShipFile(each.file);
+        const ShipFileReading reading = readShipFile(each.file, 240);
         EXPECT_EQ(reading.refusal, each.refusal);
-        EXPECT_EQ(reading.file.has_value(), each.refusal.empty());
+        ASSERT_EQ(reading.file.has_value(), each.refusal.empty());
         if (reading.file) {
-            EXPECT_EQ(reading.file->binary.has_value(), each.binary);
+            EXPECT_EQ(reading.file->binaryRefusal, each.binaryRefusal);
         }
     }
 
     // Cut anywhere, a saved file is refused with one of the reader's messages or reads as a part of
-    // itself: every text a prefix of its line, the binary part a prefix of the entry or missing.
+    // itself: every text a prefix of its line, the binary part a prefix of the entry.
     const std::set<std::string> refusals = {kBadFormat, kNotSupported, kLineEnds};
-    const ShipFileReading whole = readShipFile(good);
-    ASSERT_TRUE(whole.file && whole.file->binary);
+    const ShipFileReading whole = readShipFile(good, 240);
+    ASSERT_TRUE(whole.file && whole.file->binaryRefusal.empty());
+    const std::vector<std::string> full = lines(whole.file->texts);
     for (std::size_t length = 0; length <= good.size(); ++length) {
         SCOPED_TRACE(length);
-        const ShipFileReading reading = readShipFile(std::string_view(good).substr(0, length));
+        const ShipFileReading reading = readShipFile(std::string_view(good).substr(0, length), 240);
         if (!reading.file) {
             EXPECT_TRUE(refusals.contains(reading.refusal)) << reading.refusal;
             continue;
         }
         const std::vector<std::string> read = lines(reading.file->texts);
-        const std::vector<std::string> full = lines(whole.file->texts);
         for (std::size_t line = 0; line < read.size(); ++line)
             EXPECT_TRUE(full[line].starts_with(read[line])) << "line " << line + 4;
-        if (reading.file->binary) {
-            EXPECT_TRUE(whole.file->binary->starts_with(*reading.file->binary));
-        }
+        EXPECT_TRUE(whole.file->binary.starts_with(reading.file->binary));
+        EXPECT_TRUE(reading.file->binaryRefusal.empty() || reading.file->binaryRefusal == "Missing Bin section!");
     }
 }

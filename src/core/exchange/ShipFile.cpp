@@ -1,10 +1,13 @@
 #include "exchange/ShipFile.h"
 
+#include "craft/SlotBuffer.h"
+#include "io/FileHandle.h"
 #include "text/LineBreaks.h"
 #include "text/LineReader.h"
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace plorik {
 
@@ -67,7 +70,7 @@ std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::
     return file;
 }
 
-ShipFileReading readShipFile(std::string_view bytes)
+ShipFileReading readShipFile(std::string_view bytes, std::int32_t entryLength)
 {
     LineReader text = LineReader::fromText(std::string(bytes));
     // Lines before the first one that is exactly the marker line are skipped.
@@ -96,16 +99,38 @@ ShipFileReading readShipFile(std::string_view bytes)
         return refused("This SHP file's line ends were changed (it was copied as text); its ship data is damaged. "
                        "Nothing was loaded.");
 
-    if (!version->binaryAfterMarker)
-        file.binary = std::string(bytes);
-    else if (const auto start = binaryStart(bytes))
-        file.binary = std::string(bytes.substr(*start));
+    const std::optional<std::size_t> start = version->binaryAfterMarker ? binaryStart(bytes) : std::size_t{0};
+    if (!start) {
+        file.binaryRefusal = "Missing Bin section!";
+        return {std::move(file), {}};
+    }
+    file.binary = bytes.substr(*start);
+    // From V1.4 on the binary part is the craft entry alone: longer, it is another game's (or a
+    // damaged) entry. A V1.0 or V1.3 file goes into the slot buffer whole.
+    const std::string length = std::to_string(file.binary.size());
+    if (version->binaryAfterMarker && std::cmp_greater(file.binary.size(), entryLength))
+        file.binaryRefusal = "The ship data in this SHP file is " + length +
+                             " bytes long; a craft entry of this game holds " + std::to_string(entryLength) +
+                             " bytes. Nothing was loaded.";
+    else if (file.binary.size() > SlotBuffer::kSize)
+        file.binaryRefusal = "This SHP file is " + length +
+                             " bytes long; a file of its version is read whole into the slot, which holds at most " +
+                             std::to_string(SlotBuffer::kSize) + " bytes. Nothing was loaded.";
     return {std::move(file), {}};
 }
 
-std::int64_t shipFileSizeLimit(std::int32_t entryLength)
+ShipFileReading readShipFileFrom(const std::filesystem::path& path, std::int32_t entryLength)
 {
-    return kShipFileTextLimit + entryLength;
+    // No more than the largest ship file of this game is ever held in memory.
+    const FileHandle handle = FileHandle::openRegular(path, FileHandle::Access::Read);
+    const std::int64_t limit = kShipFileTextLimit + entryLength;
+    std::string file(static_cast<std::size_t>(std::min(handle.size(), limit + 1)), '\0');
+    file.resize(handle.readAt(0, std::span(reinterpret_cast<std::uint8_t*>(file.data()), file.size())));
+    if (std::ssize(file) > limit)
+        return refused("This SHP file is " + std::to_string(handle.size()) +
+                       " bytes long, longer than any ship file of this game (at most " + std::to_string(limit) +
+                       " bytes). Nothing was loaded.");
+    return readShipFile(file, entryLength);
 }
 
 } // namespace plorik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -60,13 +61,13 @@ struct ShipFile {
     std::uint8_t slot = 0; // line 3
     ShipFileTexts texts;
     // What goes into the slot buffer: from V1.4 on the bytes after the first "[Bin]" found from
-    // offset 1 on and the two bytes of its line end, before V1.4 the whole file. nullopt when a
-    // V1.4 or later file has no "[Bin]" or nothing after it: the load shows kShipFileMissingBin
-    // once the slot questions have been asked.
-    std::optional<std::string> binary;
+    // offset 1 on and the two bytes of its line end, before V1.4 the whole file.
+    std::string binary;
+    // Why the binary part cannot go into the game's slot: no "[Bin]" or nothing after it; from V1.4
+    // on longer than the craft entry, before longer than the slot buffer. The load shows it once
+    // the slot questions have been asked; empty when the binary part fits.
+    std::string binaryRefusal;
 };
-
-inline constexpr std::string_view kShipFileMissingBin = "Missing Bin section!";
 
 // The file read, or the message that refuses it: no marker line or nothing after it, a version
 // line none of kShipFileVersions has, or a text line (from the marker line to the version's last
@@ -75,13 +76,15 @@ struct ShipFileReading {
     std::optional<ShipFile> file;
     std::string refusal;
 };
-ShipFileReading readShipFile(std::string_view bytes);
 
-// The largest ship file the load reads, for a game whose craft entry is `entryLength` bytes: the
-// entry after a text part of at most kShipFileTextLimit bytes (its seventeen lines, which the
-// reader cuts at 255 characters, and whatever precedes the marker line). A larger file is refused
-// before it is read.
+// Reads a ship file for a game whose craft entry is `entryLength` bytes.
+ShipFileReading readShipFile(std::string_view bytes, std::int32_t entryLength);
+
+// The same from the disk. A file larger than any ship file of the game (its entry after a text
+// part of at most kShipFileTextLimit bytes: seventeen lines, which the reader cuts at 255
+// characters, and whatever precedes the marker line) is refused before it is read. Throws
+// FileError when the file cannot be opened or read.
 inline constexpr std::int64_t kShipFileTextLimit = 64 * 1024;
-std::int64_t shipFileSizeLimit(std::int32_t entryLength);
+ShipFileReading readShipFileFrom(const std::filesystem::path& path, std::int32_t entryLength);
 
 } // namespace plorik

@@ -4,7 +4,6 @@
 #include "craft/CraftTable.h"
 #include "exchange/ShipFile.h"
 #include "io/AtomicFile.h"
-#include "io/FileHandle.h"
 #include "text/NumberRule.h"
 #include "windows/MainWindowControls.h"
 
@@ -64,19 +63,7 @@ void Session::loadShipFile(const std::string& path)
               "File..\" and start PLORIK again.");
         return;
     }
-    // Its size is checked before it is read: no more than the largest ship file of this game is
-    // ever held in memory.
-    const FileHandle handle = FileHandle::openRegular(path, FileHandle::Access::Read);
-    const std::int64_t limit = shipFileSizeLimit(m_profile->entryLength());
-    std::string file(static_cast<std::size_t>(std::min(handle.size(), limit + 1)), '\0');
-    file.resize(handle.readAt(0, std::span(reinterpret_cast<std::uint8_t*>(file.data()), file.size())));
-    if (std::ssize(file) > limit) {
-        error("This SHP file is " + std::to_string(handle.size()) +
-              " bytes long, longer than any ship file of this game (at most " + std::to_string(limit) +
-              " bytes). Nothing was loaded.");
-        return;
-    }
-    const ShipFileReading reading = readShipFile(file);
+    const ShipFileReading reading = readShipFileFrom(path, m_profile->entryLength());
     if (!reading.file) {
         error(reading.refusal);
         return;
@@ -86,26 +73,8 @@ void Session::loadShipFile(const std::string& path)
     const auto target = shipFileTarget(ship);
     if (!target)
         return;
-    if (!ship.binary) {
-        error(std::string(kShipFileMissingBin));
-        return;
-    }
-    // From V1.4 on the binary part is the craft entry alone: longer, it is another game's (or a
-    // damaged) entry. A V1.0 or V1.3 file goes into the slot buffer whole.
-    const std::string& binary = *ship.binary;
-    const auto entryLength = static_cast<std::size_t>(m_profile->entryLength());
-    if (ship.version.binaryAfterMarker && binary.size() > entryLength) {
-        error("The ship data in this SHP file is " + std::to_string(binary.size()) +
-              " bytes long; a craft entry of this "
-              "game holds " +
-              std::to_string(entryLength) + " bytes. Nothing was loaded.");
-        return;
-    }
-    if (binary.size() > SlotBuffer::kSize) {
-        error("This SHP file is " + std::to_string(binary.size()) +
-              " bytes long; a file of its version is read whole into "
-              "the slot, which holds at most " +
-              std::to_string(SlotBuffer::kSize) + " bytes. Nothing was loaded.");
+    if (!ship.binaryRefusal.empty()) {
+        error(ship.binaryRefusal);
         return;
     }
     // A shorter binary part leaves the rest of the buffer: of the slot it goes to.
@@ -113,7 +82,7 @@ void Session::loadShipFile(const std::string& path)
     const std::int32_t offset = (*target - 1) * m_profile->entryLength();
     if (*target != currentSlot())
         CraftTable(*m_profile).readSlot(executablePath(), offset, loaded);
-    std::copy(binary.begin(), binary.end(), loaded.bytes().begin());
+    std::copy(ship.binary.begin(), ship.binary.end(), loaded.bytes().begin());
     m_slot = loaded;
     m_slotOffset = offset;
     (*m_main)[ui::CraftNoBox].setText(std::to_string(*target));
