@@ -49,13 +49,6 @@ std::string entryBytes(std::size_t length)
     return entry.substr(0, length);
 }
 
-std::string lineEndsChanged(std::string file, const std::string& to)
-{
-    for (std::size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at + to.size()))
-        file.replace(at, 2, to);
-    return file;
-}
-
 } // namespace
 
 TEST(ShipFileFormat, TheWrittenFileIsTheV17LayoutAndReadsBackWhole)

@@ -28,4 +28,7 @@ std::string shipFileBytes(const ShipFileShape& entry);
 // version name, ship type, craft ID, flight mode, weapon system.
 std::vector<std::string> demoShipTexts(std::int32_t slot, const std::string& versionName);
 
+// A saved file copied as text: every CR LF became `to` (LF, or CR), a slot byte 10 or 13 too.
+std::string lineEndsChanged(std::string file, const std::string& to);
+
 } // namespace plorik::testing
