@@ -145,16 +145,14 @@ void Session::fillFromShipFile(const ShipFile& ship)
     Form& main = *m_main;
     const ShipFileTexts& texts = ship.texts;
     main[ui::Memo1].setText(texts.patchComment);
-    const std::pair<ControlKey, const std::string*> lines[] = {{ui::DBOPTFile, &texts.optFile},
-                                                               {ui::PluralnameBox, &texts.pluralName},
-                                                               {ui::CraftNameBox, &texts.craftName},
-                                                               {ui::CraftTypeBox, &texts.craftType},
-                                                               {ui::ManufactorBox, &texts.manufacturer},
-                                                               {ui::UsedByBox, &texts.inUseBy},
-                                                               {ui::CrewBox, &texts.crew},
-                                                               {ui::DescriptionBox, &texts.description}};
-    for (const auto& [key, text] : lines)
-        main[key].setText(*text);
+    main[ui::DBOPTFile].setText(texts.optFile);
+    main[ui::PluralnameBox].setText(texts.pluralName);
+    main[ui::CraftNameBox].setText(texts.craftName);
+    main[ui::CraftTypeBox].setText(texts.craftType);
+    main[ui::ManufactorBox].setText(texts.manufacturer);
+    main[ui::UsedByBox].setText(texts.inUseBy);
+    main[ui::CrewBox].setText(texts.crew);
+    main[ui::DescriptionBox].setText(texts.description);
     main[ui::CraftnameBox2].setText(main[ui::CraftNameBox].text());
     if (main[ui::Shiplistnamebox].enabled())
         main[ui::Shiplistnamebox].setText(main[ui::CraftNameBox].text());
