@@ -46,14 +46,6 @@ void open(WriteGame& game, const std::filesystem::path& file, const std::vector<
     ASSERT_TRUE(game.form().userPress(controls::OpenShipItem));
 }
 
-// A saved file copied as text: every CR LF became `to` (LF, or CR), a slot byte 10 or 13 too.
-std::string lineEndsChanged(std::string file, const std::string& to)
-{
-    for (std::size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at + to.size()))
-        file.replace(at, 2, to);
-    return file;
-}
-
 } // namespace
 
 TEST(ShipFileSave, WritesTheV17LayoutByteForByteWithTheSlotAsOneRawByte)

@@ -33,4 +33,11 @@ std::vector<std::string> demoShipTexts(std::int32_t slot, const std::string& ver
             "8   Capital weaponry"};
 }
 
+std::string lineEndsChanged(std::string file, const std::string& to)
+{
+    for (std::size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at + to.size()))
+        file.replace(at, 2, to);
+    return file;
+}
+
 } // namespace plorik::testing

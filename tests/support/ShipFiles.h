@@ -10,8 +10,8 @@ namespace plorik::testing {
 // the program's reader and writer are checked against an independent layout: optional text before
 // the marker line, the version line, the slot byte, the text lines 4 to 17 (as many as given), "[Bin]" and
 // the binary part.
-// The line that opens a ship file, spelled here apart from the program's ("\x53" is the capital S).
-inline const std::string kMarkerLine = "[\x53pecs]";
+// The line that opens a ship file, spelled here apart from the program's.
+inline const std::string kMarkerLine = "[Specs]";
 
 struct ShipFileShape {
     std::string before;
@@ -27,5 +27,8 @@ std::string shipFileBytes(const ShipFileShape& entry);
 // comment, OPT file, plural, craft name, craft type, manufacturer, in use by, crew, description,
 // version name, ship type, craft ID, flight mode, weapon system.
 std::vector<std::string> demoShipTexts(std::int32_t slot, const std::string& versionName);
+
+// A saved file copied as text: every CR LF became `to` (LF, or CR), a slot byte 10 or 13 too.
+std::string lineEndsChanged(std::string file, const std::string& to);
 
 } // namespace plorik::testing

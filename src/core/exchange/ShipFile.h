@@ -1,21 +1,34 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace plorik {
 
-// An SHP craft file: the marker line (kShipFileMarker), a version line, the slot as one raw byte,
-// sixteen text lines of the slot's fields, "[Bin]", then the craft entry's bytes. The program
-// writes V1.7 and reads V1.0 and V1.3 to V1.7.
-enum class ShipFileVersion { V10, V13, V14, V15, V16, V17 };
+// An SHP craft file: the marker line "[Specs]", a version line, the slot as one raw byte, the text
+// lines 4 to 17 of the slot's fields, "[Bin]", then the craft entry's bytes. The program writes
+// V1.7 and reads V1.0 and V1.3 to V1.7.
+inline constexpr std::string_view kShipFileMarker = "[Specs]";
+inline constexpr std::string_view kShipFileBin = "[Bin]";
 
-// The version a line 2 names (compared exactly), or nullopt for any other.
-std::optional<ShipFileVersion> shipFileVersion(std::string_view line);
+// What a version's file holds. Every version has lines 2 to 13 in the same places; the versions
+// differ in what the load does with them and in the lines after line 13.
+struct ShipFileVersion {
+    std::string_view line;    // line 2, compared exactly, case included
+    bool asksSlot;            // lines 3 and 4 are asked about and shown before the slot changes
+    bool comparesVersionName; // line 13 is compared with the game's version name
+    bool binaryAfterMarker;   // the binary part is the craft entry after "[Bin]"; else the whole file
+    int lastTextLine;         // 13, 14 (with the ship type) or 17 (with craft ID, flight mode, weapon system)
+};
+
+inline constexpr ShipFileVersion kShipFileVersions[] = {
+    {"PLORIK craft file V1.0", false, false, false, 13}, {"PLORIK craft file V1.3", true, false, false, 13},
+    {"PLORIK craft file V1.4", true, false, true, 13},   {"PLORIK craft file V1.5", true, true, true, 13},
+    {"PLORIK craft file V1.6", true, true, true, 14},    {"PLORIK craft file V1.7", true, true, true, 17}};
 
 // The text lines 4 to 17 of a file, in order.
 struct ShipFileTexts {
@@ -33,30 +46,45 @@ struct ShipFileTexts {
     std::string craftId;
     std::string flightMode;
     std::string weaponSystem;
+
+    bool operator==(const ShipFileTexts&) const = default;
 };
 
 // The whole V1.7 file: `slot` goes into line 3 as its low 8 bits; line breaks inside a text become
 // blanks, so every field stays one line.
 std::string shipFileContent(std::int32_t slot, const ShipFileTexts& texts, std::span<const std::uint8_t> entry);
 
-// The line that opens every ship file ("\x53" is the capital S).
-inline constexpr std::string_view kShipFileMarker = "[\x53pecs]";
-inline constexpr std::string_view kShipFileBin = "[Bin]";
+// A file as the load reads it. Lines are cut at 255 characters; the text lines after the version's
+// last one stay empty.
+struct ShipFile {
+    ShipFileVersion version;
+    std::uint8_t slot = 0; // line 3
+    ShipFileTexts texts;
+    // What goes into the slot buffer: from V1.4 on the bytes after the first "[Bin]" found from
+    // offset 1 on and the two bytes of its line end, before V1.4 the whole file.
+    std::string binary;
+    // Why the binary part cannot go into the game's slot: no "[Bin]" or nothing after it; from V1.4
+    // on longer than the craft entry, before longer than the slot buffer. The load shows it once
+    // the slot questions have been asked; empty when the binary part fits.
+    std::string binaryRefusal;
+};
 
-// The largest ship file the load reads, for a game whose craft entry is `entryLength` bytes: the
-// entry after a text part of at most kShipFileTextLimit bytes (its seventeen lines, which the
-// reader cuts at 255 characters, and whatever precedes the marker line). A larger file is refused
-// before it is read.
+// The file read, or the message that refuses it: no marker line or nothing after it, a version
+// line none of kShipFileVersions has, or a text line (from the marker line to the version's last
+// one) that ends with an LF or a CR alone, as a copy as text leaves it, with its binary part moved.
+struct ShipFileReading {
+    std::optional<ShipFile> file;
+    std::string refusal;
+};
+
+// Reads a ship file for a game whose craft entry is `entryLength` bytes.
+ShipFileReading readShipFile(std::string_view bytes, std::int32_t entryLength);
+
+// The same from the disk. A file larger than any ship file of the game (its entry after a text
+// part of at most kShipFileTextLimit bytes: seventeen lines, which the reader cuts at 255
+// characters, and whatever precedes the marker line) is refused before it is read. Throws
+// FileError when the file cannot be opened or read.
 inline constexpr std::int64_t kShipFileTextLimit = 64 * 1024;
-std::int64_t shipFileSizeLimit(std::int32_t entryLength);
-
-// Whether a text line that `version` has (the marker line to line 13, 14 or 17) ends with an LF or
-// a CR alone: the file was copied as text, its CR LF became LF, and its binary part moved with
-// them. Lines before the marker line, and a last line that the file cuts short, are not judged.
-bool shipFileLineEndsChanged(std::string_view file, ShipFileVersion version);
-
-// Where the binary part of a V1.4 to V1.7 file starts: after the first "[Bin]" found from offset 1
-// on and the two bytes of its line end. nullopt when there is no marker or nothing after it.
-std::optional<std::size_t> shipFileBinaryStart(std::string_view file);
+ShipFileReading readShipFileFrom(const std::filesystem::path& path, std::int32_t entryLength);
 
 } // namespace plorik

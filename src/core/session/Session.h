@@ -21,7 +21,7 @@
 
 namespace plorik {
 
-enum class ShipFileVersion;
+struct ShipFile;
 class CockpitEditor;
 class WeaponEditor;
 
@@ -126,7 +126,10 @@ private:
     void openShip();
     void saveShip();
     void loadShipFile(const std::string& path);
-    void fillFromShipFile(const std::string& file, ShipFileVersion version);
+    // Asks where the craft goes and whether a file of another game version may be used: the slot,
+    // or nullopt when the load stops.
+    std::optional<std::int32_t> shipFileTarget(const ShipFile& ship);
+    void fillFromShipFile(const ShipFile& ship);
     void copyShip();
     void pasteShip();
     void pasteShipTypeOnly();

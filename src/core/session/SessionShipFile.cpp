@@ -5,8 +5,6 @@
 #include "craft/CraftTable.h"
 #include "exchange/ShipFile.h"
 #include "io/AtomicFile.h"
-#include "io/FileHandle.h"
-#include "text/LineReader.h"
 #include "text/NumberRule.h"
 
 namespace plorik {
@@ -15,30 +13,6 @@ namespace {
 
 const FileChoice kOpenShip{"Open a *.shp file", "*.shp", "PLORIK SHP file |*.shp", 1};
 const FileChoice kSaveShip{"Save current Ship slot as a *.shp file", "*.shp", "PLORIK SHP file |*.shp", 1, true};
-
-// Reads lines up to and including the one that is exactly the marker line; false when there is
-// none, or when nothing follows it.
-bool skipToMarker(LineReader& text)
-{
-    while (!text.atEnd()) {
-        if (text.readLine() == kShipFileMarker)
-            return !text.atEnd();
-    }
-    return false;
-}
-
-// Line 3 is one raw byte (a CR or an LF too, for slots 13 and 10) and its line end.
-std::uint8_t readSlotLine(LineReader& text)
-{
-    const auto slot = static_cast<std::uint8_t>(text.readChar());
-    text.readLine();
-    return slot;
-}
-
-bool atLeast(ShipFileVersion version, ShipFileVersion lowest)
-{
-    return static_cast<int>(version) >= static_cast<int>(lowest);
-}
 
 } // namespace
 
@@ -79,10 +53,9 @@ void Session::saveShip()
     replaceFileContent(target, shipFileContent(currentSlot(), texts, entry), scratch);
 }
 
-// Three passes over the file: the check pass asks where the craft goes and whether a file of another
-// game version may be used, the byte pass takes the craft entry, the fill pass the texts. Nothing of
-// the slot changes until every check has passed; only "Original Craft Slot:" and "Patch Comment:"
-// show the file's values from the check pass on.
+// The file is read once; then the questions: where the craft goes and whether a file of another
+// game version may be used. Nothing of the slot changes until every check has passed; only "Original
+// Craft Slot:" and "Patch Comment:" show the file's values from the questions on.
 void Session::loadShipFile(const std::string& path)
 {
     if (!m_profile) {
@@ -90,40 +63,41 @@ void Session::loadShipFile(const std::string& path)
               "File..\" and start PLORIK again.");
         return;
     }
-    // Its size is checked before it is read: no more than the largest ship file of this game is
-    // ever held in memory.
-    const FileHandle handle = FileHandle::openRegular(path, FileHandle::Access::Read);
-    const std::int64_t limit = shipFileSizeLimit(m_profile->entryLength());
-    std::string file(static_cast<std::size_t>(std::min(handle.size(), limit + 1)), '\0');
-    file.resize(handle.readAt(0, std::span(reinterpret_cast<std::uint8_t*>(file.data()), file.size())));
-    if (std::ssize(file) > limit) {
-        error("This SHP file is " + std::to_string(handle.size()) +
-              " bytes long, longer than any ship file of this game (at most " + std::to_string(limit) +
-              " bytes). Nothing was loaded.");
+    const ShipFileReading reading = readShipFileFrom(path, m_profile->entryLength());
+    if (!reading.file) {
+        error(reading.refusal);
         return;
     }
+    const ShipFile& ship = *reading.file;
+    const std::int32_t shown = currentSlot();
+    const auto target = shipFileTarget(ship);
+    if (!target)
+        return;
+    if (!ship.binaryRefusal.empty()) {
+        error(ship.binaryRefusal);
+        return;
+    }
+    // A shorter binary part leaves the rest of the buffer: of the slot it goes to.
+    SlotBuffer loaded = m_slot;
+    const std::int32_t offset = (*target - 1) * m_profile->entryLength();
+    if (*target != currentSlot())
+        CraftTable(*m_profile).readSlot(executablePath(), offset, loaded);
+    std::copy(ship.binary.begin(), ship.binary.end(), loaded.bytes().begin());
+    m_slot = loaded;
+    m_slotOffset = offset;
+    (*m_main)[controls::CraftNoBox].setText(std::to_string(*target));
+    // A file without a ship type line that moves to another slot shows that slot's own ship type.
+    showSlot(*target == shown);
+    fillFromShipFile(ship);
+}
+
+std::optional<std::int32_t> Session::shipFileTarget(const ShipFile& ship)
+{
     Form& main = *m_main;
     const std::int32_t slots = m_profile->slotCount();
-
-    LineReader text = LineReader::fromText(file);
-    if (!skipToMarker(text)) {
-        error("Bad SHP file format!");
-        return;
-    }
-    const auto version = shipFileVersion(text.readLine());
-    if (!version) {
-        error("SHP file version not supported!");
-        return;
-    }
-    if (shipFileLineEndsChanged(file, *version)) {
-        error("This SHP file's line ends were changed (it was copied as text); its ship data is damaged. Nothing "
-              "was loaded.");
-        return;
-    }
-    const std::int32_t shown = currentSlot();
-    std::int32_t target = shown;
-    if (*version != ShipFileVersion::V10) {
-        const std::int32_t original = readSlotLine(text);
+    std::int32_t target = currentSlot();
+    if (ship.version.asksSlot) {
+        const std::int32_t original = ship.slot;
         main[controls::OrigSlotBox].setText(std::to_string(original));
         const Answer here =
             m_prompter.message({"Confirm PLORIK Ship file location:",
@@ -133,102 +107,63 @@ void Session::loadShipFile(const std::string& path)
             // The slot of another game may not exist in this one.
             if (original < 1 || original > slots) {
                 error("Invalid Slot number!");
-                return;
+                return std::nullopt;
             }
             target = original;
         } else if (original == readLeadingNumber(main[controls::CraftNoBox].text())) {
             const auto typed = m_prompter.input(
                 "PLORIK User query", "Which slot number should the SHP file be loaded to:", std::to_string(original));
             if (!typed)
-                return;
+                return std::nullopt;
             const std::int32_t chosen = readNumber(*typed) & 0xFF;
             if (chosen == 0 || chosen >= slots - 1) {
                 error("Invalid Slot number!");
-                return;
+                return std::nullopt;
             }
             target = chosen;
         }
-        const std::string comment = text.readLine();
+        const std::string& comment = ship.texts.patchComment;
         main[controls::PatchCommentMemo].setText(comment);
         if (comment.size() >= 2)
             m_prompter.message(
                 {"Ship file information:", comment, MessageIcon::Information, MessageButtons::Ok, Answer::Ok});
     }
-    for (int line = 0; line < 8; ++line)
-        text.readLine();
-    if (atLeast(*version, ShipFileVersion::V15) && text.readLine().substr(0, 40) != m_versionName.substr(0, 40)) {
+    if (ship.version.comparesVersionName && ship.texts.versionName.substr(0, 40) != m_versionName.substr(0, 40)) {
         const Answer proceed = m_prompter.message(
             {"Version difference!",
              "The SHP file appears to be of a different version than the EXE file you are editing. Continuing may "
              "corrupt parts of your EXE file. Do you widh to proceed loading BIN data?",
              MessageIcon::Question, MessageButtons::YesNo, Answer::No});
         if (proceed != Answer::Yes)
-            return;
+            return std::nullopt;
     }
-
-    std::size_t start = 0;
-    if (atLeast(*version, ShipFileVersion::V14)) {
-        const auto binary = shipFileBinaryStart(file);
-        if (!binary) {
-            error("Missing Bin section!");
-            return;
-        }
-        start = *binary;
-    }
-    // From V1.4 on the binary part is the craft entry alone: longer, it is another game's (or a
-    // damaged) entry. A V1.0 or V1.3 file goes into the slot buffer whole.
-    const std::size_t length = file.size() - start;
-    const auto entryLength = static_cast<std::size_t>(m_profile->entryLength());
-    if (atLeast(*version, ShipFileVersion::V14) && length > entryLength) {
-        error("The ship data in this SHP file is " + std::to_string(length) +
-              " bytes long; a craft entry of this "
-              "game holds " +
-              std::to_string(entryLength) + " bytes. Nothing was loaded.");
-        return;
-    }
-    if (length > SlotBuffer::kSize) {
-        error("This SHP file is " + std::to_string(length) +
-              " bytes long; a file of its version is read whole into "
-              "the slot, which holds at most " +
-              std::to_string(SlotBuffer::kSize) + " bytes. Nothing was loaded.");
-        return;
-    }
-    // A shorter binary part leaves the rest of the buffer: of the slot it goes to.
-    SlotBuffer loaded = m_slot;
-    const std::int32_t offset = (target - 1) * m_profile->entryLength();
-    if (target != currentSlot())
-        CraftTable(*m_profile).readSlot(executablePath(), offset, loaded);
-    std::copy(file.begin() + static_cast<std::ptrdiff_t>(start), file.end(), loaded.bytes().begin());
-    m_slot = loaded;
-    m_slotOffset = offset;
-    main[controls::CraftNoBox].setText(std::to_string(target));
-    // A file without a ship type line that moves to another slot shows that slot's own ship type.
-    showSlot(target == shown);
-    fillFromShipFile(file, *version);
+    return target;
 }
 
-void Session::fillFromShipFile(const std::string& file, ShipFileVersion version)
+void Session::fillFromShipFile(const ShipFile& ship)
 {
     Form& main = *m_main;
-    LineReader text = LineReader::fromText(file);
-    skipToMarker(text);
-    text.readLine();
-    readSlotLine(text);
-    main[controls::PatchCommentMemo].setText(text.readLine());
-    for (ControlKey key : {controls::DBOPTFile, controls::PluralnameBox, controls::CraftNameBox, controls::CraftTypeBox,
-                           controls::ManufactorBox, controls::UsedByBox, controls::CrewBox, controls::DescriptionBox})
-        main[key].setText(text.readLine());
+    const ShipFileTexts& texts = ship.texts;
+    main[controls::PatchCommentMemo].setText(texts.patchComment);
+    main[controls::DBOPTFile].setText(texts.optFile);
+    main[controls::PluralnameBox].setText(texts.pluralName);
+    main[controls::CraftNameBox].setText(texts.craftName);
+    main[controls::CraftTypeBox].setText(texts.craftType);
+    main[controls::ManufactorBox].setText(texts.manufacturer);
+    main[controls::UsedByBox].setText(texts.inUseBy);
+    main[controls::CrewBox].setText(texts.crew);
+    main[controls::DescriptionBox].setText(texts.description);
     main[controls::TopCraftNameBox].setText(main[controls::CraftNameBox].text());
     if (main[controls::Shiplistnamebox].enabled())
         main[controls::Shiplistnamebox].setText(main[controls::CraftNameBox].text());
-    text.readLine();
-    if (atLeast(version, ShipFileVersion::V16)) {
-        main[controls::ShipTypeList].setText(text.readLine());
+    if (ship.version.lastTextLine >= 14) {
+        main[controls::ShipTypeList].setText(texts.shipType);
         main[controls::EnabledBox].setChecked(true);
     }
-    if (atLeast(version, ShipFileVersion::V17)) {
-        for (ControlKey key : {controls::CraftIDBox, controls::Playmodebox, controls::CapWpnSys})
-            main[key].setText(text.readLine());
+    if (ship.version.lastTextLine >= 17) {
+        main[controls::CraftIDBox].setText(texts.craftId);
+        main[controls::Playmodebox].setText(texts.flightMode);
+        main[controls::CapWpnSys].setText(texts.weaponSystem);
     }
 }
 
