@@ -1,7 +1,6 @@
 #include "PageLayout.h"
 #include "Pages.h"
 
-#include "craft/CraftLayout.h"
 #include "windows/MainWindowControls.h"
 
 #include <QGridLayout>
@@ -20,6 +19,20 @@ namespace {
 
 constexpr int kSlotBoxWidth = 4;
 
+// The weapon rows as the page lays them out: the type list, then Strt, End, Lnk and Seq. (the
+// warheads have no Seq.).
+struct WeaponRow {
+    const ControlEntry* type;
+    const ControlEntry* boxes[4];
+};
+constexpr WeaponRow kWeaponRows[] = {
+    {&ui::ComboBox1, {&ui::Edit1, &ui::Edit5, &ui::Edit9, &ui::Edit83}},
+    {&ui::ComboBox2, {&ui::Edit2, &ui::Edit6, &ui::Edit10, &ui::Edit84}},
+    {&ui::ComboBox8, {&ui::Edit109, &ui::Edit110, &ui::Edit111, &ui::Edit112}},
+    {&ui::ComboBox3, {&ui::Edit3, &ui::Edit7, &ui::Edit11, nullptr}},
+    {&ui::ComboBox4, {&ui::Edit4, &ui::Edit8, &ui::Edit12, nullptr}},
+};
+
 QLabel* heading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -37,8 +50,7 @@ QGroupBox* weaponTable(WidgetBinder& binder, QWidget* page)
     for (int column = 0; column < 4; ++column)
         grid->addWidget(heading(QString::fromLatin1(columns[column]), group), 1, column + 2);
     int row = 2;
-    // X-Wing Alliance's rows hold every box of the page, in the page's order.
-    for (const layout::WeaponRow& weapon : layout::kXwaWeaponRows) {
+    for (const WeaponRow& weapon : kWeaponRows) {
         QWidget* type = binder.widget(*weapon.type, group);
         setWidthInCharacters(type, 26);
         grid->addWidget(binder.caption(*weapon.type, group), row, 0);

@@ -2,6 +2,7 @@
 
 #include "backup/ImageCommands.h"
 #include "backup/ImageRegions.h"
+#include "common/WriteFailure.h"
 #include "exchange/ZtCommands.h"
 #include "windows/MainWindowControls.h"
 #include "windows/WeaponEditorControls.h"
@@ -35,8 +36,8 @@ namespace {
 std::optional<BackupImage> imageOf(Session& session, Prompter& prompter)
 {
     if (const auto refusal = BackupImage::nameRefusal(session.versionName())) {
-        prompter.message({"PLORIK error:", *refusal + "\r\rNothing was written.", MessageIcon::Error,
-                          MessageButtons::Ok, Answer::Ok});
+        prompter.message({"PLORIK error:", *refusal + nothingWrittenParagraph(), MessageIcon::Error, MessageButtons::Ok,
+                          Answer::Ok});
         return std::nullopt;
     }
     const std::size_t weaponNames = session.weaponForm()[ui::weapons::WeaponList].items().size();

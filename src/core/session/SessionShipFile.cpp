@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "craft/CraftTable.h"
 #include "exchange/ShipFile.h"
 #include "io/AtomicFile.h"
@@ -61,7 +62,7 @@ void Session::saveShip()
     if (!path)
         return;
     if (const auto refusal = saveTargetRefusal(*path, protectedFiles(), ".shp")) {
-        error(*refusal + "\r\rNothing was written.");
+        error(*refusal + nothingWrittenParagraph());
         return;
     }
     Form& main = *m_main;
