@@ -2,7 +2,8 @@
 
 #include "Command.h"
 
-#include "text/GameTextUtf8.h"
+#include "common/WriteFailure.h"
+#include "form/GameTextUtf8.h"
 
 #include <string_view>
 
@@ -38,7 +39,8 @@ bool addAnswer(std::vector<std::string>& answers, const std::string& answer, std
     }
     const GameTextFromUtf8 text = gameTextFromUtf8(std::string_view(answer).substr(kTyped.size()));
     if (!text.ok()) {
-        error = "--answer " + std::to_string(answers.size() + 1) + ": " + text.refusal() + ". Nothing was written.";
+        error =
+            "--answer " + std::to_string(answers.size() + 1) + ": " + text.refusal() + "." + nothingWrittenSentence();
         return false;
     }
     answers.push_back(std::string(kTyped) + text.gameText);

@@ -1,6 +1,7 @@
 #include "FormSet.h"
 
-#include "text/GameTextUtf8.h"
+#include "common/WriteFailure.h"
+#include "form/GameTextUtf8.h"
 
 #include <charconv>
 
@@ -52,7 +53,7 @@ std::optional<FormSet> parseFormSet(const std::string& text, std::string& error)
     // Typed as UTF-8; the form holds the game's single-byte text.
     const GameTextFromUtf8 value = gameTextFromUtf8(std::string_view(text).substr(equals + 1));
     if (!value.ok()) {
-        error = key + ": " + value.refusal() + ". Nothing was written.";
+        error = key + ": " + value.refusal() + "." + nothingWrittenSentence();
         return std::nullopt;
     }
     set.value = value.gameText;

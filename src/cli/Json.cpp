@@ -1,6 +1,6 @@
 #include "Json.h"
 
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 #include <charconv>
 #include <cmath>

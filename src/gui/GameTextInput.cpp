@@ -1,6 +1,6 @@
 #include "GameTextInput.h"
 
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -11,6 +11,8 @@ class QTextBrowser;
 
 namespace plorik::gui {
 
+// The help window, and where it finds the help pages.
+
 // The folders searched for the help pages, in order: "help" beside the program, "help" in the
 // program folder, then the installed pages (share/plorik/help) and those of the source tree.
 QStringList helpFolders(const std::filesystem::path& programDir);

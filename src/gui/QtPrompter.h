@@ -14,6 +14,8 @@ namespace plorik::gui {
 
 class HelpWindow;
 
+// The Prompter of the windows, made of Qt's dialogs, and how it turns the core's texts into Qt's.
+
 // Turns a filter of "description|patterns" pairs ("EXE files|*.exe|Ship files|*.shp;*.SHP") into
 // Qt's "EXE files (*.exe);;Ship files (*.shp *.SHP)".
 QString qtFileFilter(const std::string& filter);

@@ -2,7 +2,6 @@
 #include "Pages.h"
 
 #include "controls/MainWindowControls.h"
-#include "craft/CraftLayout.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +18,25 @@ namespace plorik::gui {
 namespace {
 
 constexpr int kSlotBoxWidth = 4;
+
+// The weapon rows as the page lays them out: the type list, then Strt, End, Lnk and Seq. (the
+// warheads have no Seq.).
+struct WeaponRow {
+    const ControlEntry* type;
+    const ControlEntry* boxes[4];
+};
+constexpr WeaponRow kWeaponRows[] = {
+    {&controls::Laser1List,
+     {&controls::Laser1StartBox, &controls::Laser1EndBox, &controls::Laser1LinkBox, &controls::Laser1SequenceBox}},
+    {&controls::Laser2List,
+     {&controls::Laser2StartBox, &controls::Laser2EndBox, &controls::Laser2LinkBox, &controls::Laser2SequenceBox}},
+    {&controls::Laser3List,
+     {&controls::Laser3StartBox, &controls::Laser3EndBox, &controls::Laser3LinkBox, &controls::Laser3SequenceBox}},
+    {&controls::Warhead1List,
+     {&controls::Warhead1StartBox, &controls::Warhead1EndBox, &controls::Warhead1LinkBox, nullptr}},
+    {&controls::Warhead2List,
+     {&controls::Warhead2StartBox, &controls::Warhead2EndBox, &controls::Warhead2LinkBox, nullptr}},
+};
 
 QLabel* heading(const QString& text, QWidget* parent)
 {
@@ -37,8 +55,7 @@ QGroupBox* weaponTable(WidgetBinder& binder, QWidget* page)
     for (int column = 0; column < 4; ++column)
         grid->addWidget(heading(QString::fromLatin1(columns[column]), group), 1, column + 2);
     int row = 2;
-    // X-Wing Alliance's rows hold every box of the page, in the page's order.
-    for (const layout::WeaponRow& weapon : layout::kXwaWeaponRows) {
+    for (const WeaponRow& weapon : kWeaponRows) {
         QWidget* type = binder.widget(*weapon.type, group);
         setWidthInCharacters(type, 26);
         grid->addWidget(binder.caption(*weapon.type, group), row, 0);

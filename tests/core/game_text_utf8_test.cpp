@@ -4,7 +4,7 @@
 
 #include "ShipFiles.h"
 #include "WriteFixture.h"
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 using namespace plorik;
 using namespace plorik::testing;

@@ -232,6 +232,8 @@ TEST(OptInspection, ADisplayThatStoppedLeavesNoModelToWrite)
         const std::string refusal = opt.started.messages()[0];
         EXPECT_EQ(refusal.rfind("PLORIK error:|Slot 2 is not fully shown: its display stopped at ", 0), 0u) << refusal;
         EXPECT_EQ(refusal.substr(refusal.size() - 20), "Nothing was written.");
+        EXPECT_TRUE(refusal.ends_with(".\r\rShow the slot again once its files can be read.\r\rNothing was written."))
+            << refusal;
         EXPECT_EQ(opt.bytes(), opt.original) << "slot 1's model";
         EXPECT_EQ(readFile(otherModel), other);
     }
@@ -310,6 +312,9 @@ TEST(OptInspection, AnotherProgramsChangeToTheFileStopsTheWrite)
         ASSERT_TRUE(opt.form().userPress(button));
         ASSERT_EQ(opt.started.messages().size(), 1u);
         EXPECT_EQ(opt.started.messages()[0].rfind("PLORIK error:|The OPT file no longer holds the node shown", 0), 0u)
+            << opt.started.messages()[0];
+        EXPECT_TRUE(opt.started.messages()[0].ends_with(
+            "); it was changed since. Select the mesh again.\r\rNothing was written."))
             << opt.started.messages()[0];
         EXPECT_EQ(opt.bytes(), moved);
     }

@@ -255,6 +255,9 @@ TEST(WriteSafety, ADisplayThatStoppedRefusesTheWriteUntilTheSlotIsShownWhole)
         << refusal.text;
     EXPECT_NE(refusal.text.find("specdesc.txt\""), std::string::npos) << "the missing file is named: " << refusal.text;
     EXPECT_NE(refusal.text.find("\r\rNothing was written."), std::string::npos);
+    EXPECT_TRUE(refusal.text.ends_with(".\r\rThe pages may hold another slot's values. Show the slot again once its "
+                                       "files can be read.\r\rNothing was written."))
+        << refusal.text;
     EXPECT_EQ(changedFiles(before, snapshot(game.game.gameDir)), std::set<std::string>{});
 
     // Once the file is back and the slot shown again, it writes.

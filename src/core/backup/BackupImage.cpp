@@ -2,6 +2,7 @@
 
 #include "common/Errors.h"
 #include "io/GamePath.h"
+#include "profile/WeaponBlock.h"
 
 namespace plorik {
 

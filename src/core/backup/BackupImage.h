@@ -28,9 +28,6 @@ struct ImageTextFile {
     bool alwaysTaken;      // specdesc.txt, strings.txt and fronttxt.txt; the family's lists are not
 };
 
-// The weapon block is copied whole.
-inline constexpr std::int64_t kWeaponBlockLength = 336;
-
 // The backup image of one game version: the folder PLORIKbackup\VERSION\ in the program folder,
 // with a copy of every block and file the editor may change.
 class BackupImage {

@@ -2,6 +2,7 @@
 
 #include "backup/ImageRegions.h"
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "gamefiles/PilotFiles.h"
 #include "io/BinaryFile.h"
 #include "io/FileFaults.h"
@@ -152,7 +153,7 @@ void createBackupImage(const ImageContext& context)
     try {
         refuseLinkOutside(image.folder(), image.parentFolder().parent_path(), "the program folder");
     } catch (const FileError& outside) {
-        throw WriteRefused(std::string(outside.what()) + "\r\rNothing was written.");
+        throw WriteRefused(outside.what() + nothingWrittenParagraph());
     }
     std::vector<std::pair<ImageBlock, std::string>> taken;
     {

@@ -16,8 +16,6 @@ namespace plorik {
 
 namespace {
 
-constexpr const char* kNothingWritten = "\r\rNothing was written.";
-
 // Bytes of the image to put back into the executable; `region` names them in messages.
 struct RestorePatch {
     std::string region;
@@ -92,9 +90,9 @@ template <class Steps> void planOrRefuse(Steps&& steps)
     try {
         steps();
     } catch (const ImageRefusal& refused) {
-        throw ImageRefusal(refused.what() + std::string(kNothingWritten));
+        throw ImageRefusal(refused.what() + nothingWrittenParagraph());
     } catch (const PlorikError& failure) {
-        throw PlorikError(failure.what() + std::string(kNothingWritten));
+        throw PlorikError(failure.what() + nothingWrittenParagraph());
     }
 }
 

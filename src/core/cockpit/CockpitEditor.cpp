@@ -3,6 +3,7 @@
 #include "cockpit/CockpitParts.h"
 #include "cockpit/IntFile.h"
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "controls/CockpitEditorControls.h"
 #include "controls/MainWindowControls.h"
 #include "craft/Placeholders.h"
@@ -18,8 +19,6 @@ namespace plorik {
 namespace ui_c = controls::cockpit;
 
 namespace {
-
-constexpr const char* kNothingWritten = " Nothing was written.";
 
 // A refusal of "Save CP", found before the first byte is written.
 struct Refusal {
@@ -194,7 +193,7 @@ std::vector<FilePatch> CockpitEditor::savePatches() const
         if ((!codeWords || !isImageCodeWord(text)) && text.size() > kImageNameLength)
             throw Refusal{"\"" + std::string(box.caption) + "\" holds \"" + text + "\" (" +
                           std::to_string(text.size()) + " characters); an image name has at most 8 characters." +
-                          kNothingWritten};
+                          nothingWrittenSentence()};
         return text;
     };
     for (std::size_t record = 0; record < kImageRecordCount; ++record) {
@@ -228,7 +227,7 @@ void CockpitEditor::save()
         return;
     const std::optional<std::filesystem::path> file = intFile();
     if (!file) {
-        error("PLORIK error:", outsideFolderText() + kNothingWritten);
+        error("PLORIK error:", outsideFolderText() + nothingWrittenSentence());
         return;
     }
     if (!fileExists(*file)) {
@@ -247,13 +246,13 @@ void CockpitEditor::save()
     try {
         refuseLinkOutside(*file, resolveGamePath(m_context.gameDir));
     } catch (const FileError& outside) {
-        error("PLORIK error:", outside.what() + std::string(kNothingWritten));
+        error("PLORIK error:", outside.what() + nothingWrittenSentence());
         return;
     }
     BinaryFile out(*file, BinaryFile::Mode::ReadWrite);
     const std::string shownName = folderName() + "\\" + name + ".int";
     if (const auto outside = patchOutside(patches, out.size(), shownName)) {
-        error("PLORIK error:", *outside + kNothingWritten);
+        error("PLORIK error:", *outside + nothingWrittenSentence());
         return;
     }
     // Names, panel and part go in with one positioned write, read back.

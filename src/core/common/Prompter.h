@@ -6,6 +6,8 @@
 
 namespace plorik {
 
+// The Prompter, through which the core asks and tells the user, and the messages and file choices it takes.
+
 enum class MessageIcon { None, Error, Warning, Information, Question };
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Answer { Ok, Cancel, Yes, No };

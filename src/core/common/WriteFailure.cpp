@@ -2,6 +2,16 @@
 
 namespace plorik {
 
+std::string nothingWrittenParagraph()
+{
+    return "\r\r" + std::string(kNothingWritten);
+}
+
+std::string nothingWrittenSentence()
+{
+    return " " + std::string(kNothingWritten);
+}
+
 std::string writeFailureReport(const std::string& failure, const std::vector<std::string>& written,
                                const std::string& writing, const std::string& nothingWritten)
 {

@@ -9,6 +9,7 @@ namespace plorik {
 // The current slot's craft entry: positions 0 to 1000. Fields are little-endian.
 class SlotBuffer {
 public:
+    // The most bytes a craft entry may have: start-up refuses a longer ENTRYLENGTH.
     static constexpr std::size_t kSize = 1001;
 
     std::uint8_t byte(std::size_t position) const { return m_bytes.at(position); }

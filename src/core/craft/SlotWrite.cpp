@@ -12,12 +12,6 @@
 
 namespace plorik {
 
-namespace {
-
-constexpr const char* kNothingWritten = "\r\rNothing was written.";
-
-} // namespace
-
 std::filesystem::path SlotWrite::gameFile(const std::string& name) const
 {
     return resolveGamePath(m_context.gameDir, name);
@@ -35,7 +29,7 @@ bool SlotWrite::speciesChosen() const
 
 void SlotWrite::refuse(const std::string& text)
 {
-    notify("PLORIK error:", text + kNothingWritten, MessageIcon::Error);
+    notify("PLORIK error:", text + nothingWrittenParagraph(), MessageIcon::Error);
 }
 
 void SlotWrite::notify(const std::string& caption, const std::string& text, MessageIcon icon)
@@ -181,7 +175,7 @@ void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>
             }
         }
     } catch (const PlorikError& failure) {
-        throw PlorikError(writeFailureReport(failure.what(), written, writing, kNothingWritten));
+        throw PlorikError(writeFailureReport(failure.what(), written, writing, nothingWrittenParagraph()));
     }
 }
 

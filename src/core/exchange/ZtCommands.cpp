@@ -1,6 +1,7 @@
 #include "exchange/ZtCommands.h"
 
 #include "backup/ImageRegions.h"
+#include "common/WriteFailure.h"
 #include "exchange/ZtEditions.h"
 #include "exchange/ZtRecords.h"
 #include "io/AtomicFile.h"
@@ -27,7 +28,7 @@ bool mayReplace(const ZtContext& context, const std::filesystem::path& target)
     if (!refusal)
         return true;
     context.prompter.message(
-        {"PLORIK error:", *refusal + "\r\rNothing was written.", MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
+        {"PLORIK error:", *refusal + nothingWrittenParagraph(), MessageIcon::Error, MessageButtons::Ok, Answer::Ok});
     return false;
 }
 

@@ -4,6 +4,7 @@
 
 namespace plorik {
 
+// The kinds of control a window has, and which of them take a press.
 enum class ControlKind {
     Button,
     TextBox,

@@ -1,5 +1,6 @@
 #include "inspect/OptFile.h"
 
+#include "common/WriteFailure.h"
 #include "inspect/InspectionError.h"
 
 #include <bit>
@@ -160,7 +161,7 @@ void OptFile::expectNode(std::int64_t node, std::int32_t type, std::int64_t leng
 {
     if (!holds(node, length) || int32At(bytesAt(node + kTypeAt, 4), 0) != type)
         throw InspectionError("The OPT file no longer holds the node shown (offset " + std::to_string(node) +
-                              "); it was changed since. Select the mesh again.\r\rNothing was written.");
+                              "); it was changed since. Select the mesh again." + nothingWrittenParagraph());
 }
 
 void OptFile::patch(std::int64_t offset, const std::vector<std::uint8_t>& bytes, const std::string& region)

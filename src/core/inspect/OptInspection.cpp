@@ -1,5 +1,6 @@
 #include "inspect/OptInspection.h"
 
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "craft/Placeholders.h"
 #include "inspect/InspectionError.h"
@@ -39,7 +40,8 @@ float converted(const std::string& text, const std::string& field)
 {
     if (const auto value = parseSingle(text))
         return *value;
-    throw PlorikError("\"" + text + "\" is not a valid floating point value (" + field + ").\r\rNothing was written.");
+    throw PlorikError("\"" + text + "\" is not a valid floating point value (" + field + ")." +
+                      nothingWrittenParagraph());
 }
 
 // The item of a type list for a type read from the file, or -1 when the list has none.
@@ -189,10 +191,10 @@ void OptInspection::writeMeshType(Form& form)
 {
     if (m_file && m_shownMesh && !m_boxOffset)
         throw InspectionError("Mesh " + std::to_string(*m_shownMesh) +
-                              " has no mesh descriptor, so it has no mesh type and collision box to write. "
-                              "Nothing was written.");
+                              " has no mesh descriptor, so it has no mesh type and collision box to write." +
+                              nothingWrittenSentence());
     if (!m_file || !m_boxOffset)
-        throw InspectionError("Select a mesh of this OPT file first. Nothing was written.");
+        throw InspectionError("Select a mesh of this OPT file first." + nothingWrittenSentence());
     const std::optional<std::int32_t> type = chosenType(form[controls::MeshTypeBox]);
     const Control& grid = form[controls::HitzoneGrid];
     std::array<float, 12> box{};
@@ -208,7 +210,7 @@ void OptInspection::writeHardpoint(Form& form)
 {
     const int hardpoint = form[controls::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
-        throw InspectionError("Select a hardpoint of this mesh first. Nothing was written.");
+        throw InspectionError("Select a hardpoint of this mesh first." + nothingWrittenSentence());
     const std::optional<std::int32_t> type = chosenType(form[controls::HardpointTypeBox]);
     std::array<float, kAxes> position{};
     for (std::size_t axis = 0; axis < kAxes; ++axis)
@@ -223,7 +225,7 @@ void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write
         try {
             refuseLinkOutside(*m_file, m_folder);
         } catch (const FileError& outside) {
-            throw InspectionError(std::string(outside.what()) + "\r\rNothing was written.");
+            throw InspectionError(outside.what() + nothingWrittenParagraph());
         }
         OptFile file(*m_file, BinaryFile::Mode::ReadWrite);
         write(file);
@@ -232,7 +234,7 @@ void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write
     } catch (const PartlyWritten&) {
         throw;
     } catch (const PlorikError& failure) {
-        throw PlorikError(std::string(failure.what()) + "\r\rNothing was written.");
+        throw PlorikError(failure.what() + nothingWrittenParagraph());
     }
     try {
         selectMesh(form);

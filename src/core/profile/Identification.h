@@ -29,7 +29,4 @@ struct ProfileLoad {
 // Throws FileError when data.txt cannot be read and RangeError for a key beyond its width.
 ProfileLoad loadProfile(const std::filesystem::path& dataFile, const std::string& versionName);
 
-// The most bytes a craft entry may have: the slot buffer's size.
-inline constexpr std::int32_t kSlotBufferSize = 1001;
-
 } // namespace plorik

@@ -2,6 +2,7 @@
 
 #include "cockpit/CockpitEditor.h"
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "controls/WindowForms.h"
 #include "io/GamePath.h"
@@ -102,7 +103,7 @@ std::optional<FolderLock> Session::lockGameFolder()
 {
     std::optional<FolderLock> lock = FolderLock::tryLock(resolveGamePath(m_gameDir));
     if (!lock)
-        error("The game folder is in use by another PLORIK.\r\rNothing was written.");
+        error("The game folder is in use by another PLORIK." + nothingWrittenParagraph());
     return lock;
 }
 

@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "io/BinaryFile.h"
@@ -34,8 +35,8 @@ void copyRegions(const std::filesystem::path& executable, const std::filesystem:
             if (at < 0 || at + static_cast<std::int64_t>(copy.length) > size)
                 throw PlorikError(copy.region + " (bytes " + std::to_string(at) + " to " +
                                   std::to_string(at + static_cast<std::int64_t>(copy.length) - 1) +
-                                  ") lies outside the executable, which has " + std::to_string(size) +
-                                  " bytes.\r\rNothing was written.");
+                                  ") lies outside the executable, which has " + std::to_string(size) + " bytes." +
+                                  nothingWrittenParagraph());
         }
     }
     for (const Copy& copy : copies)

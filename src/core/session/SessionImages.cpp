@@ -2,6 +2,7 @@
 
 #include "backup/ImageCommands.h"
 #include "backup/ImageRegions.h"
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "controls/WeaponEditorControls.h"
 #include "exchange/ZtCommands.h"
@@ -35,8 +36,8 @@ namespace {
 std::optional<BackupImage> imageOf(Session& session, Prompter& prompter)
 {
     if (const auto refusal = BackupImage::nameRefusal(session.versionName())) {
-        prompter.message({"PLORIK error:", *refusal + "\r\rNothing was written.", MessageIcon::Error,
-                          MessageButtons::Ok, Answer::Ok});
+        prompter.message({"PLORIK error:", *refusal + nothingWrittenParagraph(), MessageIcon::Error, MessageButtons::Ok,
+                          Answer::Ok});
         return std::nullopt;
     }
     const std::size_t weaponNames = session.weaponForm()[controls::weapons::WeaponList].items().size();

@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "craft/HexView.h"
@@ -53,7 +54,7 @@ bool Session::refusedWhileNotShown()
 {
     if (!m_slotNotShown)
         return false;
-    error(*m_slotNotShown + ".\r\rShow the slot again once its files can be read.\r\rNothing was written.");
+    error(*m_slotNotShown + ".\r\rShow the slot again once its files can be read." + nothingWrittenParagraph());
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include "common/Errors.h"
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "craft/CraftTable.h"
 #include "exchange/ShipFile.h"
@@ -35,7 +36,7 @@ void Session::saveShip()
     if (!path)
         return;
     if (const auto refusal = saveTargetRefusal(*path, protectedFiles(), ".shp")) {
-        error(*refusal + "\r\rNothing was written.");
+        error(*refusal + nothingWrittenParagraph());
         return;
     }
     Form& main = *m_main;

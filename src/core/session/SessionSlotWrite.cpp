@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include "common/WriteFailure.h"
 #include "craft/SlotWrite.h"
 
 namespace plorik {
@@ -9,8 +10,10 @@ void Session::writeSlot()
     if (!m_profile)
         return;
     if (m_slotNotShown) {
-        error(*m_slotNotShown + ".\r\rThe pages may hold another slot's values. Show the slot again once its files "
-                                "can be read.\r\rNothing was written.");
+        error(*m_slotNotShown +
+              ".\r\rThe pages may hold another slot's values. Show the slot again once its files "
+              "can be read." +
+              nothingWrittenParagraph());
         return;
     }
     const auto lock = lockGameFolder();

@@ -7,6 +7,7 @@
 #include "controls/WeaponEditorControls.h"
 #include "craft/CraftNumberItems.h"
 #include "craft/CraftTable.h"
+#include "craft/SlotBuffer.h"
 #include "io/GamePath.h"
 #include "profile/Identification.h"
 #include "profile/LookupSections.h"
@@ -107,9 +108,9 @@ void Session::identifyAndLoad()
         error("EntryLength key is set to Zero, which will result in a DBZ error.");
         endNow(255);
     }
-    if (entryLength < 0 || entryLength > kSlotBufferSize) {
+    if (entryLength < 0 || static_cast<std::size_t>(entryLength) > SlotBuffer::kSize) {
         error("ENTRYLENGTH = " + std::to_string(entryLength) +
-              " does not fit the slot buffer: a craft entry must be 1 to " + std::to_string(kSlotBufferSize) +
+              " does not fit the slot buffer: a craft entry must be 1 to " + std::to_string(SlotBuffer::kSize) +
               " bytes long.");
         endNow(255);
     }

@@ -22,7 +22,6 @@ namespace ui_w = controls::weapons;
 
 namespace {
 
-constexpr const char* kNothingWritten = " Nothing was written.";
 constexpr const char* kEquipmentList = "FlightModels\\EQUIPMENT0.LST";
 
 // A refusal of "Write Wpn.", found before the first byte is written.
@@ -234,29 +233,29 @@ void WeaponEditor::commit(const Plan& plan)
             writing.clear();
         }
     } catch (const PlorikError& failure) {
-        throw PlorikError(writeFailureReport(failure.what(), written, writing, kNothingWritten));
+        throw PlorikError(writeFailureReport(failure.what(), written, writing, nothingWrittenSentence()));
     }
 }
 
 void WeaponEditor::write()
 {
     if (m_context.profile.absent(Key::WeaponOffset)) {
-        refuse("This game version has no weapon block (WEAPONOFFSET is not set). Nothing was written.");
+        refuse("This game version has no weapon block (WEAPONOFFSET is not set)." + nothingWrittenSentence());
         return;
     }
-    const std::int32_t weapon = chosenWeapon(kNothingWritten);
+    const std::int32_t weapon = chosenWeapon(nothingWrittenSentence());
     if (const auto outside = outsideBlock(weapon)) {
-        refuse(*outside + kNothingWritten);
+        refuse(*outside + nothingWrittenSentence());
         return;
     }
     Plan planned;
     try {
         planned = plan(weapon);
     } catch (const Refusal& refusal) {
-        refuse(refusal.text + kNothingWritten);
+        refuse(refusal.text + nothingWrittenSentence());
         return;
     } catch (const PlorikError& failure) {
-        refuse(failure.what() + std::string(kNothingWritten));
+        refuse(failure.what() + nothingWrittenSentence());
         return;
     }
     commit(planned);

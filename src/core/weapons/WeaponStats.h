@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profile/WeaponBlock.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -8,7 +10,6 @@ namespace plorik {
 
 // The weapon block at WEAPONOFFSET: per field, one value per weapon type, laid out differently by
 // the two game families.
-inline constexpr std::int64_t kWeaponBlockLength = 336;
 
 enum class WeaponField { Power, Speed, TimeToLive, Unknown, Category };
 inline constexpr std::array<WeaponField, 5> kWeaponFields = {

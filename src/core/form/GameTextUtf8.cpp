@@ -1,4 +1,4 @@
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 #include <cstdint>
 

@@ -7,7 +7,8 @@ namespace plorik {
 
 // The game's text is one byte a character, each byte the character of the same number (0xE9 is "é",
 // 0x80 is U+0080): the first 256 characters of Unicode. Text from outside the game (a terminal, a
-// table export) is UTF-8; these two turn one into the other, so what is printed reads back the same.
+// table export) is UTF-8; these two turn one into the other where text enters or leaves a form (the
+// windows, the command line), so what is printed reads back the same.
 
 // The UTF-8 form of game text: bytes below 0x80 stay as they are, every other byte becomes two.
 std::string gameTextToUtf8(std::string_view gameText);
