@@ -1,5 +1,6 @@
 #include "craft/DisplayContext.h"
 
+#include "craft/FieldPosition.h"
 #include "io/GamePath.h"
 
 namespace plorik {
@@ -11,12 +12,7 @@ std::filesystem::path DisplayContext::gameFile(std::string_view name) const
 
 std::optional<std::size_t> DisplayContext::field(Key key, std::int32_t offset, std::int32_t width) const
 {
-    if (profile.absent(key))
-        return std::nullopt;
-    const std::int64_t position = std::int64_t{profile.held(key)} + offset;
-    if (position < 0 || position + width > static_cast<std::int64_t>(SlotBuffer::kSize) - 1)
-        return std::nullopt;
-    return static_cast<std::size_t>(position);
+    return fieldPosition(profile, key, offset, width);
 }
 
 } // namespace plorik

@@ -10,13 +10,14 @@ void showSpecies(const DisplayContext& context);
 void showShipList(const DisplayContext& context);
 void showStatusNotes(const DisplayContext& context);
 void showCraftId(const DisplayContext& context);
-void showByteFields(const DisplayContext& context);
+// The Statistics fields that do not follow the ship type; "Manoeuvre:" with them.
+void showStatistics(const DisplayContext& context);
 void showCockpit(const DisplayContext& context);
-void showManoeuvrability(const DisplayContext& context);
 void showNames(const DisplayContext& context);
 void showDescriptions(const DisplayContext& context);
 void resetWeaponTypes(const DisplayContext& context);
 void showShipTypeEntry(const DisplayContext& context, bool keepShipType);
+// Shield, hull and the unknown strength, once the ship type is known.
 void showStrengths(const DisplayContext& context);
 void showWeaponry(const DisplayContext& context);
 void showUnknownPage(const DisplayContext& context);

@@ -16,6 +16,9 @@ public:
     void setByte(std::size_t position, std::uint8_t value) { m_bytes.at(position) = value; }
     std::uint16_t word(std::size_t position) const;
     std::uint32_t longWord(std::size_t position) const;
+    // A field of 1, 2 or 4 bytes.
+    std::uint32_t value(std::size_t position, std::int32_t width) const;
+    void setValue(std::size_t position, std::int32_t width, std::uint32_t value);
     // The text from `position` up to the first 0 byte, never past the buffer's end.
     std::string text(std::size_t position) const;
 

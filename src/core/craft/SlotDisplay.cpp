@@ -24,9 +24,8 @@ void SlotDisplay::fillOutForm(bool keepShipType)
     display::showStatusNotes(context);
     context[controls::CraftNoBox].setText(std::to_string(context.slotNumber()));
     display::showCraftId(context);
-    display::showByteFields(context);
+    display::showStatistics(context);
     display::showCockpit(context);
-    display::showManoeuvrability(context);
     step("the names (strings.txt, fronttxt.txt)");
     display::showNames(context);
     step("the descriptions (specdesc.txt)");

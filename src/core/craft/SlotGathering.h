@@ -3,6 +3,7 @@
 #include "controls/MainWindowControls.h"
 #include "craft/CraftLayout.h"
 #include "craft/SlotBuffer.h"
+#include "craft/StatisticsFields.h"
 #include "form/Form.h"
 #include "form/ShownForm.h"
 #include "profile/VersionProfile.h"
@@ -32,20 +33,16 @@ public:
 private:
     bool storeByte(Key key, std::int32_t offset, std::int64_t value);
     bool storeWord(Key key, std::int32_t offset, std::int64_t value);
-    void storeNumber(Key key, ControlKey control, std::int32_t width);
     void storeText(Key key, ControlKey control, std::size_t longest);
-    void storeStrength(Key key, ControlKey control, double factor, bool fourBytes);
-    void gatherSpeeds();
+    void gatherField(const StatisticsField& field);
     void gatherWeapons(std::span<const layout::WeaponRow> rows, std::span<const layout::Field> bytes,
                        std::size_t slotRows);
     void gatherWeaponSlots(std::size_t rows);
     void gatherCockpit();
-    double shieldFactor() const;
-    double hullFactor() const;
     std::int64_t number(ControlKey control) const;
     bool edited(ControlKey control) const { return m_shown.changed(m_form, control); }
-    // Shield and hull are shown in units of the ship type's scale class.
-    bool strengthEdited(ControlKey control) const { return edited(control) || edited(controls::ShipTypeList); }
+    bool edited(const StatisticsField& field) const;
+    StoredValue stored(const StatisticsField& field) const;
 
     const Form& m_form;
     const ShownForm& m_shown;
