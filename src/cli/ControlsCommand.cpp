@@ -41,22 +41,22 @@ void runControls(CommandContext& context)
         Json list = Json::array();
         for (const auto& control : form.controls()) {
             Json entry = Json::object();
-            entry.set("key", control->key());
+            entry.set("key", control->key().name());
             entry.set("caption", control->caption());
             entry.set("kind", kindName(control->kind()));
-            entry.set("page", control->design().page);
-            if (!control->design().contextMenuOf.empty())
-                entry.set("box", control->design().contextMenuOf);
+            entry.set("page", control->entry().page);
+            if (!control->entry().contextMenuOf.empty())
+                entry.set("box", control->entry().contextMenuOf);
             list.push(std::move(entry));
         }
         context.result.set("list", std::move(list));
         return;
     }
     for (const auto& control : form.controls()) {
-        context.out << control->key() << '\t' << kindName(control->kind()) << '\t' << control->design().page << '\t'
-                    << control->caption();
-        if (!control->design().contextMenuOf.empty())
-            context.out << '\t' << control->design().contextMenuOf;
+        context.out << control->key().name() << '\t' << kindName(control->kind()) << '\t' << control->entry().page
+                    << '\t' << control->caption();
+        if (!control->entry().contextMenuOf.empty())
+            context.out << '\t' << control->entry().contextMenuOf;
         context.out << '\n';
     }
 }

@@ -38,7 +38,7 @@ Json formStateJson(const Form& form)
 {
     Json states = Json::object();
     for (const auto& control : form.controls())
-        states.set(control->key(), controlStateJson(*control));
+        states.set(control->key().name(), controlStateJson(*control));
     return states;
 }
 

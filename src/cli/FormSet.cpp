@@ -36,7 +36,7 @@ bool pickItem(Form& form, const Control& control, const FormSet& set, std::strin
         error = set.key + " has no item " + gameTextToUtf8(set.value);
         return false;
     }
-    return form.userPick(ControlKey::named(set.key), index);
+    return form.userPick(control.key(), index);
 }
 
 } // namespace
@@ -78,37 +78,38 @@ std::optional<FormSet> parseFormSet(const std::string& text, std::string& error)
 
 SetOutcome applyFormSet(Form& form, const FormSet& set, std::string& error)
 {
-    if (!form.has(ControlKey::named(set.key))) {
+    // The key comes from the command line: it is looked up once, by name.
+    const ControlKey key = ControlKey::named(set.key);
+    if (!form.has(key)) {
         error = set.key + " is not a control";
         return SetOutcome::NotAControl;
     }
-    const Control& control = form[ControlKey::named(set.key)];
+    const Control& control = form[key];
     if (!control.enabled()) {
         error = set.key + " is disabled";
         return SetOutcome::Disabled;
     }
     bool done = false;
     if (set.row) {
-        done = form.userEditCell(ControlKey::named(set.key), *set.row, *set.column, set.value);
+        done = form.userEditCell(key, *set.row, *set.column, set.value);
     } else {
         switch (control.kind()) {
         case ControlKind::TextBox:
-        case ControlKind::Memo: done = form.userEdit(ControlKey::named(set.key), set.value); break;
+        case ControlKind::Memo: done = form.userEdit(key, set.value); break;
         case ControlKind::ComboBox:
-            done = set.value.size() > 1 && set.value.front() == '@'
-                       ? pickItem(form, control, set, error)
-                       : form.userEdit(ControlKey::named(set.key), set.value);
+            done = set.value.size() > 1 && set.value.front() == '@' ? pickItem(form, control, set, error)
+                                                                    : form.userEdit(key, set.value);
             break;
         case ControlKind::DropDownList:
         case ControlKind::ListBox: done = pickItem(form, control, set, error); break;
         case ControlKind::CheckBox:
         case ControlKind::RadioButton:
             if (set.value == "true" || set.value == "false")
-                done = form.userCheck(ControlKey::named(set.key), set.value == "true");
+                done = form.userCheck(key, set.value == "true");
             break;
         case ControlKind::TrackBar:
             if (const auto position = parseIndex(set.value))
-                done = form.userSlide(ControlKey::named(set.key), static_cast<int>(*position));
+                done = form.userSlide(key, static_cast<int>(*position));
             break;
         default: break;
         }

@@ -5,7 +5,7 @@ namespace plorik::cli {
 void printForm(const Form& form, std::ostream& out)
 {
     for (const auto& control : form.controls()) {
-        out << control->key() << '\t' << control->text();
+        out << control->key().name() << '\t' << control->text();
         if (!control->enabled())
             out << "\t(disabled)";
         if (control->kind() == ControlKind::CheckBox || control->kind() == ControlKind::RadioButton)
@@ -14,7 +14,7 @@ void printForm(const Form& form, std::ostream& out)
             out << "\tposition " << control->position();
         out << '\n';
         for (std::size_t row = 0; row < control->rowCount(); ++row) {
-            out << control->key() << '[' << row << ']';
+            out << control->key().name() << '[' << row << ']';
             for (const std::string& cell : control->cells()[row])
                 out << '\t' << cell;
             out << '\n';

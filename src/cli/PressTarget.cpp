@@ -16,8 +16,8 @@ std::string pressName(std::string_view caption)
 
 const Control* findPressTarget(const Form& form, std::string_view name)
 {
-    if (form.has(ControlKey::named(name)))
-        return &form[ControlKey::named(name)];
+    if (const ControlKey key = ControlKey::named(name); form.has(key))
+        return &form[key];
     std::string_view box;
     std::string_view caption = name;
     const std::size_t colon = name.find(':');
@@ -33,10 +33,10 @@ const Control* findPressTarget(const Form& form, std::string_view name)
     // reported as disabled.
     const Control* found = nullptr;
     for (const auto& control : form.controls()) {
-        if (!pressable(control->kind()) || control->design().contextMenuOf != box ||
+        if (!pressable(control->kind()) || control->entry().contextMenuOf != box ||
             pressName(control->caption()) != wanted)
             continue;
-        if (form.canPress(ControlKey::named(control->key())))
+        if (form.canPress(control->key()))
             return control.get();
         if (!found)
             found = control.get();

@@ -78,9 +78,9 @@ private:
             return refuse(name + " is not a control");
         if (!pressable(target->kind()))
             return refuse(name + " cannot be pressed");
-        if (!form().canPress(ControlKey::named(target->key())))
+        if (!form().canPress(target->key()))
             return refuse(name + " is disabled");
-        form().userPress(ControlKey::named(target->key()));
+        form().userPress(target->key());
         return true;
     }
 

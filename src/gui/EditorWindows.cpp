@@ -59,8 +59,7 @@ void EditorWindow::showEvent(QShowEvent* event)
 void placeRemaining(WidgetBinder& binder, QGridLayout* grid, int row)
 {
     QWidget* parent = grid->parentWidget();
-    for (const std::string& name : binder.unboundKeys()) {
-        const ControlKey key = ControlKey::named(name);
+    for (const ControlKey key : binder.unboundKeys()) {
         const Control& control = binder.form()[key];
         if (control.kind() == ControlKind::MenuItem || control.kind() == ControlKind::ToolButton) {
             binder.action(key, parent);

@@ -21,34 +21,34 @@ namespace plorik::gui {
 namespace {
 
 // The menu items and tool buttons that start a new group: a separator goes before each.
-bool startsGroup(const std::string& key)
+bool startsGroup(ControlKey key)
 {
     for (const ControlKey start :
          {controls::SelectExeFileItem, controls::ExitItem, controls::CopyShipItem, controls::RecreateSingleSlotItem,
           controls::ZtPackageItem, controls::AboutItem, controls::CopyTool, controls::LastTool}) {
-        if (start.name() == key)
+        if (start == key)
             return true;
     }
     return false;
 }
 
-bool isPage(const std::string& caption)
+bool isPage(std::string_view caption)
 {
     const auto& pages = controls::kMainWindowPages;
     return std::find(pages.begin(), pages.end(), caption) != pages.end();
 }
 
-QIcon toolIcon(const std::string& key, QStyle* style)
+QIcon toolIcon(ControlKey key, QStyle* style)
 {
-    if (key == controls::OpenShipTool.key)
+    if (key == controls::OpenShipTool)
         return style->standardIcon(QStyle::SP_DialogOpenButton);
-    if (key == controls::SaveShipTool.key)
+    if (key == controls::SaveShipTool)
         return style->standardIcon(QStyle::SP_DialogSaveButton);
-    if (key == controls::CopyTool.key)
+    if (key == controls::CopyTool)
         return QIcon::fromTheme(QStringLiteral("edit-copy"), copyIcon());
-    if (key == controls::CutTool.key)
+    if (key == controls::CutTool)
         return QIcon::fromTheme(QStringLiteral("edit-cut"), cutIcon());
-    if (key == controls::PasteTool.key)
+    if (key == controls::PasteTool)
         return QIcon::fromTheme(QStringLiteral("edit-paste"), pasteIcon());
     return style->standardIcon(QStyle::SP_FileDialogInfoView);
 }
@@ -61,9 +61,9 @@ void MainWindow::buildMenus()
     // context menu) are placed by their page.
     std::map<std::string, QMenu*> menus;
     for (const auto& control : m_binder.form().controls()) {
-        if (control->kind() != ControlKind::MenuItem || isPage(control->design().page))
+        if (control->kind() != ControlKind::MenuItem || isPage(control->entry().page))
             continue;
-        const std::string& title = control->design().page;
+        const std::string title(control->entry().page);
         QMenu*& menu = menus[title];
         if (!menu) {
             menu = menuBar()->addMenu(toQt(title));
@@ -71,7 +71,7 @@ void MainWindow::buildMenus()
         } else if (startsGroup(control->key())) {
             menu->addSeparator();
         }
-        menu->addAction(m_binder.action(ControlKey::named(control->key()), this));
+        menu->addAction(m_binder.action(control->key(), this));
     }
 }
 
@@ -85,7 +85,7 @@ void MainWindow::buildToolBar()
             continue;
         if (startsGroup(control->key()))
             tools->addSeparator();
-        QAction* action = m_binder.action(ControlKey::named(control->key()), this);
+        QAction* action = m_binder.action(control->key(), this);
         action->setIcon(toolIcon(control->key(), style()));
         tools->addAction(action);
     }

@@ -3,12 +3,13 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace plorik::gui {
 
 // The game's texts are single-byte characters; Latin-1 maps each byte to one character and back, so
 // nothing read from a game file changes on its way through a widget.
-inline QString toQt(const std::string& text)
+inline QString toQt(std::string_view text)
 {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }

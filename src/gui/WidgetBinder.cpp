@@ -56,10 +56,10 @@ QStringList itemsOf(const Control& control)
 // "&"); a control without a caption goes by its tool tip, else by its page.
 QString accessibleName(const Control& control)
 {
-    const std::string& caption = control.caption();
-    const QString text = toQt(!caption.empty()                 ? caption
-                              : !control.design().hint.empty() ? control.design().hint
-                                                               : control.design().page);
+    const std::string_view caption = control.caption();
+    const QString text = toQt(!caption.empty()                ? caption
+                              : !control.entry().hint.empty() ? control.entry().hint
+                                                              : control.entry().page);
     QString name;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('&') && i + 1 < text.size())
@@ -97,10 +97,10 @@ QWidget* WidgetBinder::widget(ControlKey key, QWidget* parent)
     Binding& bound = binding(key);
     if (!bound.object) {
         QWidget* made = create(bound, parent);
-        made->setObjectName(toQt(bound.control->key()));
+        made->setObjectName(toQt(bound.control->key().name()));
         made->setAccessibleName(accessibleName(*bound.control));
-        if (!bound.control->design().hint.empty())
-            made->setToolTip(toQt(bound.control->design().hint));
+        if (!bound.control->entry().hint.empty())
+            made->setToolTip(toQt(bound.control->entry().hint));
         bound.object = made;
         if (bound.caption)
             bound.caption->setBuddy(made);
@@ -117,7 +117,7 @@ QLabel* WidgetBinder::caption(ControlKey key, QWidget* parent)
         const Control& control = *bound.control;
         const QString text = captionOnWidget(control.kind()) ? QString() : toQt(control.caption());
         bound.caption = new QLabel(text, parent);
-        bound.caption->setObjectName(toQt("caption:" + control.key()));
+        bound.caption->setObjectName(toQt("caption:" + std::string(control.key().name())));
         if (auto* buddy = qobject_cast<QWidget*>(bound.object.data()))
             bound.caption->setBuddy(buddy);
         bound.revision = 0;
@@ -130,8 +130,8 @@ QLabel* WidgetBinder::unit(ControlKey key, QWidget* parent)
 {
     Binding& bound = binding(key);
     if (!bound.unit) {
-        bound.unit = new QLabel(toQt(bound.control->design().unit), parent);
-        bound.unit->setObjectName(toQt("unit:" + bound.control->key()));
+        bound.unit = new QLabel(toQt(bound.control->entry().unit), parent);
+        bound.unit->setObjectName(toQt("unit:" + std::string(bound.control->key().name())));
         bound.revision = 0;
         apply(bound);
     }
@@ -144,17 +144,16 @@ QAction* WidgetBinder::action(ControlKey key, QObject* parent)
     if (!bound.object) {
         const Control& control = *bound.control;
         if (control.kind() != ControlKind::MenuItem && control.kind() != ControlKind::ToolButton)
-            throw std::logic_error("not a menu item or tool button: " + control.key());
-        const std::string& hint = control.design().hint;
+            throw std::logic_error("not a menu item or tool button: " + std::string(control.key().name()));
+        const std::string_view hint = control.entry().hint;
         auto* made = new QAction(toQt(control.caption().empty() ? hint : control.caption()), parent);
-        made->setObjectName(toQt(control.key()));
+        made->setObjectName(toQt(control.key().name()));
         if (!hint.empty())
             made->setToolTip(toQt(hint));
-        if (!control.design().shortcut.empty())
-            made->setShortcut(QKeySequence(toQt(control.design().shortcut)));
-        const std::string name = control.key();
-        connect(made, &QAction::triggered, this,
-                [this, name] { userDid(name, [&] { m_form.userPress(ControlKey::named(name)); }); });
+        if (!control.entry().shortcut.empty())
+            made->setShortcut(QKeySequence(toQt(control.entry().shortcut)));
+        const ControlKey key = control.key();
+        connect(made, &QAction::triggered, this, [this, key] { userDid(key, [&] { m_form.userPress(key); }); });
         bound.object = made;
         bound.revision = 0;
         apply(bound);
@@ -183,24 +182,24 @@ void WidgetBinder::sync()
     }
 }
 
-std::vector<std::string> WidgetBinder::unboundKeys() const
+std::vector<ControlKey> WidgetBinder::unboundKeys() const
 {
-    std::vector<std::string> keys;
+    std::vector<ControlKey> keys;
     for (const auto& control : m_form.controls()) {
-        const auto it = m_bindings.find(control->key());
+        const auto it = m_bindings.find(control->key().name());
         if (it == m_bindings.end() || !it->second.object)
             keys.push_back(control->key());
     }
     return keys;
 }
 
-void WidgetBinder::userDid(const std::string& key, const std::function<void()>& edit)
+void WidgetBinder::userDid(ControlKey key, const std::function<void()>& edit)
 {
     // The session runs every handler as one command and reports its failures itself.
     edit();
     // The widget may show something the form refused (a click on a disabled radio button): copy it
     // back whatever happened.
-    if (auto it = m_bindings.find(key); it != m_bindings.end())
+    if (auto it = m_bindings.find(key.name()); it != m_bindings.end())
         it->second.revision = 0;
     if (m_afterEdit)
         m_afterEdit();
@@ -211,28 +210,25 @@ void WidgetBinder::userDid(const std::string& key, const std::function<void()>& 
 QWidget* WidgetBinder::create(Binding& bound, QWidget* parent)
 {
     const Control& control = *bound.control;
-    const std::string key = control.key();
+    const ControlKey key = control.key();
     const QString caption = toQt(control.caption());
     switch (control.kind()) {
     case ControlKind::Button: {
         auto* button = new QPushButton(caption, parent);
-        connect(button, &QPushButton::clicked, this,
-                [this, key] { userDid(key, [&] { m_form.userPress(ControlKey::named(key)); }); });
+        connect(button, &QPushButton::clicked, this, [this, key] { userDid(key, [&] { m_form.userPress(key); }); });
         return button;
     }
     case ControlKind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
-        connect(box, &QCheckBox::clicked, this, [this, key](bool checked) {
-            userDid(key, [&] { m_form.userCheck(ControlKey::named(key), checked); });
-        });
+        connect(box, &QCheckBox::clicked, this,
+                [this, key](bool checked) { userDid(key, [&] { m_form.userCheck(key, checked); }); });
         return box;
     }
     case ControlKind::RadioButton: {
         auto* radio = new QRadioButton(caption, parent);
         radio->setAutoExclusive(false); // the form clears the others of its group
-        connect(radio, &QRadioButton::clicked, this, [this, key](bool checked) {
-            userDid(key, [&] { m_form.userCheck(ControlKey::named(key), checked); });
-        });
+        connect(radio, &QRadioButton::clicked, this,
+                [this, key](bool checked) { userDid(key, [&] { m_form.userCheck(key, checked); }); });
         return radio;
     }
     case ControlKind::Group: return new QGroupBox(caption, parent);
@@ -255,7 +251,8 @@ QWidget* WidgetBinder::create(Binding& bound, QWidget* parent)
     case ControlKind::ListBox: return createList(bound, parent);
     case ControlKind::Grid: return createGrid(bound, parent);
     case ControlKind::MenuItem:
-    case ControlKind::ToolButton: throw std::logic_error("a menu item or tool button is an action: " + key);
+    case ControlKind::ToolButton:
+        throw std::logic_error("a menu item or tool button is an action: " + std::string(key.name()));
     default: return createValueWidget(bound, parent);
     }
 }
@@ -263,17 +260,17 @@ QWidget* WidgetBinder::create(Binding& bound, QWidget* parent)
 QWidget* WidgetBinder::createValueWidget(Binding& bound, QWidget* parent)
 {
     const Control& control = *bound.control;
-    const std::string key = control.key();
+    const ControlKey key = control.key();
     switch (control.kind()) {
     case ControlKind::Memo: {
         auto* memo = new QPlainTextEdit(parent);
-        memo->setReadOnly(control.design().readOnly);
+        memo->setReadOnly(control.entry().readOnly);
         memo->setTabChangesFocus(true);
         const Control* memoControl = bound.control;
         connect(memo, &QPlainTextEdit::textChanged, this, [this, key, memo, memoControl] {
             if (refuseOutsideGameText(memo, memoToQt(memoControl->text())))
                 return;
-            userDid(key, [&] { m_form.userEdit(ControlKey::named(key), memoFromQt(memo->toPlainText())); });
+            userDid(key, [&] { m_form.userEdit(key, memoFromQt(memo->toPlainText())); });
         });
         return memo;
     }
@@ -282,18 +279,16 @@ QWidget* WidgetBinder::createValueWidget(Binding& bound, QWidget* parent)
         slider->setTickPosition(QSlider::TicksBelow);
         slider->setTickInterval(16);
         slider->setPageStep(16);
-        connect(slider, &QSlider::valueChanged, this, [this, key](int position) {
-            userDid(key, [&] { m_form.userSlide(ControlKey::named(key), position); });
-        });
+        connect(slider, &QSlider::valueChanged, this,
+                [this, key](int position) { userDid(key, [&] { m_form.userSlide(key, position); }); });
         return slider;
     }
     default: {
         auto* box = new QLineEdit(parent);
-        box->setReadOnly(control.design().readOnly);
+        box->setReadOnly(control.entry().readOnly);
         keepGameText(box);
-        connect(box, &QLineEdit::textEdited, this, [this, key](const QString& text) {
-            userDid(key, [&] { m_form.userEdit(ControlKey::named(key), fromQt(text)); });
-        });
+        connect(box, &QLineEdit::textEdited, this,
+                [this, key](const QString& text) { userDid(key, [&] { m_form.userEdit(key, fromQt(text)); }); });
         return box;
     }
     }
@@ -302,12 +297,12 @@ QWidget* WidgetBinder::createValueWidget(Binding& bound, QWidget* parent)
 QWidget* WidgetBinder::createList(Binding& bound, QWidget* parent)
 {
     const Control& control = *bound.control;
-    const std::string key = control.key();
+    const ControlKey key = control.key();
     if (control.kind() == ControlKind::ListBox) {
         auto* list = new QListWidget(parent);
         connect(list, &QListWidget::currentRowChanged, this, [this, key](int row) {
             if (row >= 0)
-                userDid(key, [&] { m_form.userPick(ControlKey::named(key), row); });
+                userDid(key, [&] { m_form.userPick(key, row); });
         });
         return list;
     }
@@ -318,18 +313,17 @@ QWidget* WidgetBinder::createList(Binding& bound, QWidget* parent)
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr); // typing "12" must mean 12, not the first item that starts with 1
         keepGameText(combo->lineEdit());
-        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, key](const QString& text) {
-            userDid(key, [&] { m_form.userEdit(ControlKey::named(key), fromQt(text)); });
-        });
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this,
+                [this, key](const QString& text) { userDid(key, [&] { m_form.userEdit(key, fromQt(text)); }); });
     }
     connect(combo, &QComboBox::activated, this,
-            [this, key](int index) { userDid(key, [&] { m_form.userPick(ControlKey::named(key), index); }); });
+            [this, key](int index) { userDid(key, [&] { m_form.userPick(key, index); }); });
     return combo;
 }
 
 QWidget* WidgetBinder::createGrid(Binding& bound, QWidget* parent)
 {
-    const std::string key = bound.control->key();
+    const ControlKey key = bound.control->key();
     auto* table = new QTableWidget(parent);
     // Row 0 and column 0 are shown as grey cells of the grid itself, so every cell can be seen.
     table->horizontalHeader()->hide();
@@ -345,7 +339,7 @@ QWidget* WidgetBinder::createGrid(Binding& bound, QWidget* parent)
         const auto row = static_cast<std::size_t>(item->row());
         const auto column = static_cast<std::size_t>(item->column());
         const std::string text = fromQt(item->text());
-        userDid(key, [&] { m_form.userEditCell(ControlKey::named(key), row, column, text); });
+        userDid(key, [&] { m_form.userEditCell(key, row, column, text); });
     });
     return table;
 }
@@ -356,7 +350,8 @@ bool WidgetBinder::eventFilter(QObject* watched, QEvent* event)
         const std::string key = fromQt(watched->objectName());
         const auto it = m_bindings.find(key);
         if (it != m_bindings.end() && it->second.object == watched && it->second.control->enabled()) {
-            userDid(key, [&] { m_form.userPress(ControlKey::named(key)); });
+            const ControlKey pressed = it->second.control->key();
+            userDid(pressed, [&] { m_form.userPress(pressed); });
             return true;
         }
     }
@@ -491,7 +486,7 @@ void WidgetBinder::applyGrid(Binding& bound)
                     item->setFlags(Qt::ItemIsEnabled);
                     item->setBackground(table->palette().button());
                     item->setForeground(table->palette().buttonText());
-                } else if (control.design().readOnly ||
+                } else if (control.entry().readOnly ||
                            !control.cellEditable(static_cast<std::size_t>(row), static_cast<std::size_t>(column))) {
                     item->setFlags(Qt::ItemIsEnabled);
                 }

@@ -51,7 +51,7 @@ public:
     // Copies every control that changed since its last copy into its widget.
     void sync();
     // The controls that have no widget yet (a window's layout must place every one of them).
-    std::vector<std::string> unboundKeys() const;
+    std::vector<ControlKey> unboundKeys() const;
 
     // Run after each of the user's edits has gone into the form (the window set copies every window
     // then and checks whether the program ended). Without one, the binder copies its own form.
@@ -81,7 +81,7 @@ private:
     void applyLists(Binding& binding);
     void applyGrid(Binding& binding);
     // One edit of the user: the form call, then the copy back to every window.
-    void userDid(const std::string& key, const std::function<void()>& edit);
+    void userDid(ControlKey key, const std::function<void()>& edit);
 
     Form& m_form;
     std::map<std::string, Binding, std::less<>> m_bindings;

@@ -58,37 +58,43 @@ TEST(CliJson, ObjectKeysKeepTheirFirstPlace)
     EXPECT_EQ(value.size(), 3u);
 }
 
-// A form with one control of each kind that carries its own fields.
+// A form with one control of each kind that carries its own fields. A form refers to its entries,
+// so the varied ones are constants too.
+template <class Change> constexpr ControlEntry varied(ControlEntry entry, Change change)
+{
+    change(entry);
+    return entry;
+}
+constexpr std::string_view kTypes[] = {"0  Starfighter", "1  Transport"};
+constexpr std::string_view kSlots[] = {"1", "2"};
+constexpr std::string_view kHitzoneColumns[] = {"", "X"};
+constexpr std::string_view kHitzoneRows[] = {"Span"};
+constexpr ControlEntry kSpeed = varied(controls::SpeedBox, [](ControlEntry& e) { e.text = "\xE9t\xE9"; });
+constexpr ControlEntry kRadio{
+    .key = "Radio1", .kind = ControlKind::RadioButton, .caption = "One", .radioGroup = "group"};
+constexpr ControlEntry kType = varied(controls::ShipTypeList, [](ControlEntry& e) {
+    e.items = kTypes;
+    e.index = 1;
+});
+constexpr ControlEntry kSlotList = varied(controls::CraftNoBox, [](ControlEntry& e) {
+    e.items = kSlots;
+    e.text = "7";
+});
+constexpr ControlEntry kHitzones{.key = "HitzoneGrid",
+                                 .kind = ControlKind::Grid,
+                                 .rows = 2,
+                                 .columns = 2,
+                                 .columnHeadings = kHitzoneColumns,
+                                 .rowHeadings = kHitzoneRows};
+
 class FormJsonTest : public ::testing::Test {
 protected:
     FormJsonTest()
     {
-        const auto add = [this](ControlEntry entry) { return std::ref(form.add(entry)); };
-        ControlEntry speed = controls::SpeedBox;
-        speed.text = "\xE9t\xE9";
-        add(speed);
-        add(controls::Shiplistwrite);
-        add({.key = "Radio1", .kind = ControlKind::RadioButton, .caption = "One", .radioGroup = "group"});
-        static constexpr std::string_view kTypes[] = {"0  Starfighter", "1  Transport"};
-        ControlEntry type = controls::ShipTypeList;
-        type.items = kTypes;
-        type.index = 1;
-        add(type);
-        static constexpr std::string_view kSlots[] = {"1", "2"};
-        ControlEntry slots = controls::CraftNoBox;
-        slots.items = kSlots;
-        slots.text = "7";
-        add(slots);
-        static constexpr std::string_view kColumns[] = {"", "X"};
-        static constexpr std::string_view kRows[] = {"Span"};
-        add({.key = "HitzoneGrid",
-             .kind = ControlKind::Grid,
-             .rows = 2,
-             .columns = 2,
-             .columnHeadings = kColumns,
-             .rowHeadings = kRows});
-        add(controls::TurboFirePriorityBar).get().setPosition(40);
-        add(controls::WriteButton).get().setEnabled(false);
+        for (const ControlEntry* entry : {&kSpeed, &controls::Shiplistwrite, &kRadio, &kType, &kSlotList, &kHitzones})
+            form.add(*entry);
+        form.add(controls::TurboFirePriorityBar).setPosition(40);
+        form.add(controls::WriteButton).setEnabled(false);
     }
     std::string state(ControlKey key) { return controlStateJson(form[key]).dump(); }
 
@@ -99,7 +105,7 @@ TEST_F(FormJsonTest, EachKindCarriesOnlyItsOwnFields)
 {
     EXPECT_EQ(state(controls::SpeedBox), R"({"text":"été","enabled":true})");
     EXPECT_EQ(state(controls::Shiplistwrite), R"({"text":"","enabled":true,"checked":true})");
-    EXPECT_EQ(state(ControlKey::named("Radio1")), R"({"text":"","enabled":true,"checked":false})");
+    EXPECT_EQ(state(kRadio), R"({"text":"","enabled":true,"checked":false})");
     EXPECT_EQ(state(controls::ShipTypeList),
               R"({"text":"1  Transport","enabled":true,"items":["0  Starfighter","1  Transport"],"index":1})");
     EXPECT_EQ(state(controls::HitzoneGrid), R"({"text":"","enabled":true,"cells":[["","X"],["Span",""]]})");
@@ -121,19 +127,31 @@ TEST_F(FormJsonTest, TheFormIsKeyedByControlInItsOrder)
 // and among shared captions the one a press would reach.
 TEST(CliPressTarget, NamesResolveToTheControlAUserWouldClick)
 {
+    static constexpr ControlEntry kPathBox{.key = "PathBox", .caption = "Path:"};
+    static constexpr ControlEntry kBrowse1{
+        .key = "Browse1", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "PathBox"};
+    static constexpr ControlEntry kOtherBox{.key = "OtherBox", .caption = "Other:"};
+    static constexpr ControlEntry kBrowse2{
+        .key = "Browse2", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "OtherBox"};
+    static constexpr ControlEntry kSaveA{.key = "SaveA", .kind = ControlKind::Button, .caption = "&Save.."};
+    static constexpr ControlEntry kSaveB{.key = "SaveB", .kind = ControlKind::Button, .caption = "Save"};
+    static constexpr ControlEntry kLoadA{.key = "LoadA", .kind = ControlKind::Button, .caption = "Load"};
+    static constexpr ControlEntry kLoadB{.key = "LoadB", .kind = ControlKind::Button, .caption = "&Load..."};
+    static constexpr ControlEntry kTool{.key = "Tool", .kind = ControlKind::ToolButton};
+    static constexpr ControlEntry kOrphan{
+        .key = "Orphan", .kind = ControlKind::MenuItem, .caption = "x", .contextMenuOf = "NoBox"};
     Form form{"test"};
-    const auto add = [&form](ControlEntry entry, bool enabled = true) { form.add(entry).setEnabled(enabled); };
-    add({.key = "PathBox", .caption = "Path:"});
-    add({.key = "Browse1", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "PathBox"});
-    add({.key = "OtherBox", .caption = "Other:"}, false);
-    add({.key = "Browse2", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = "OtherBox"});
-    add({.key = "SaveA", .kind = ControlKind::Button, .caption = "&Save.."}, false);
-    add({.key = "SaveB", .kind = ControlKind::Button, .caption = "Save"});
-    add({.key = "LoadA", .kind = ControlKind::Button, .caption = "Load"}, false);
-    add({.key = "LoadB", .kind = ControlKind::Button, .caption = "&Load..."}, false);
-    add({.key = "Tool", .kind = ControlKind::ToolButton});
-    EXPECT_THROW(add({.key = "Orphan", .kind = ControlKind::MenuItem, .caption = "x", .contextMenuOf = "NoBox"}),
-                 std::logic_error);
+    const auto add = [&form](const ControlEntry& entry, bool enabled = true) { form.add(entry).setEnabled(enabled); };
+    add(kPathBox);
+    add(kBrowse1);
+    add(kOtherBox, false);
+    add(kBrowse2);
+    add(kSaveA, false);
+    add(kSaveB);
+    add(kLoadA, false);
+    add(kLoadB, false);
+    add(kTool);
+    EXPECT_THROW(add(kOrphan), std::logic_error);
 
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"SaveA", "SaveA"},            // a key names its control, enabled or not
@@ -151,12 +169,12 @@ TEST(CliPressTarget, NamesResolveToTheControlAUserWouldClick)
     for (const auto& [name, key] : cases) {
         SCOPED_TRACE(name);
         const Control* target = findPressTarget(form, name);
-        EXPECT_EQ(target ? target->key() : "", key);
+        EXPECT_EQ(target ? target->key().name() : "", key);
     }
-    EXPECT_TRUE(form.canPress(ControlKey::named("Browse1")));
-    EXPECT_FALSE(form.canPress(ControlKey::named("Browse2"))) << "a disabled box opens no context menu";
-    EXPECT_FALSE(form.userPress(ControlKey::named("Browse2")));
-    EXPECT_FALSE(form.canPress(ControlKey::named("PathBox")));
+    EXPECT_TRUE(form.canPress(kBrowse1));
+    EXPECT_FALSE(form.canPress(kBrowse2)) << "a disabled box opens no context menu";
+    EXPECT_FALSE(form.userPress(kBrowse2));
+    EXPECT_FALSE(form.canPress(kPathBox));
 }
 
 Message question(MessageButtons buttons)

@@ -42,7 +42,7 @@ std::string allPages()
 }
 
 // A caption as the pages write it: without the "&" that marks its shortcut letter.
-std::string withoutMnemonic(const std::string& caption)
+std::string withoutMnemonic(std::string_view caption)
 {
     std::string text;
     for (std::size_t i = 0; i < caption.size(); ++i) {
@@ -67,10 +67,10 @@ TEST(HelpPages, NameEveryWindowPageButtonAndMenuItem)
             if (control->kind() == ControlKind::Button || control->kind() == ControlKind::MenuItem)
                 name = withoutMnemonic(control->caption());
             else if (control->kind() == ControlKind::ToolButton)
-                name = control->design().hint;
+                name = control->entry().hint;
             if (!name.empty()) {
                 EXPECT_NE(help.find(name), std::string::npos)
-                    << form->caption() << ": " << control->key() << " " << name;
+                    << form->caption() << ": " << control->key().name() << " " << name;
             }
         }
     }
@@ -92,7 +92,7 @@ TEST(HelpPages, BoxesAndButtonsCarryTheirToolTips)
         {cockpit.get(), controls::cockpit::MapValue, "Right click to bring up browse funcion"},
     };
     for (const auto& [form, key, hint] : hints)
-        EXPECT_EQ((*form)[key].design().hint, hint) << (*form)[key].key();
+        EXPECT_EQ((*form)[key].entry().hint, hint) << (*form)[key].key().name();
 }
 
 TEST(HelpPages, DescribeEveryKeyOfDataFileAndEveryCliCommand)

@@ -47,8 +47,8 @@ bool gridShows(const Control& control, const QTableWidget* table)
 bool shows(const Control& control, const QObject* object)
 {
     if (const auto* action = qobject_cast<const QAction*>(object))
-        return action->isEnabled() == control.enabled() || control.key() == controls::CopyTool.key ||
-               control.key() == controls::CutTool.key || control.key() == controls::PasteTool.key;
+        return action->isEnabled() == control.enabled() || control.key() == controls::CopyTool ||
+               control.key() == controls::CutTool || control.key() == controls::PasteTool;
     const auto* widget = qobject_cast<const QWidget*>(object);
     // A widget's own state: a control inside a disabled group is greyed by its group, not by itself.
     if (!widget || widget->testAttribute(Qt::WA_ForceDisabled) == control.enabled())
@@ -93,7 +93,7 @@ QStringList formMismatches(const Form& form, const QWidget& window)
 {
     QStringList keys;
     for (const auto& control : form.controls()) {
-        const QString key = toQt(control->key());
+        const QString key = toQt(control->key().name());
         const QObject* object = window.findChild<QWidget*>(key);
         if (!object)
             object = window.findChild<QAction*>(key);

@@ -23,7 +23,7 @@ std::set<QWidget*> focusableControls(const Form& form, QWidget& window)
 {
     std::set<QWidget*> widgets;
     for (const auto& control : form.controls()) {
-        auto* widget = window.findChild<QWidget*>(toQt(control->key()));
+        auto* widget = window.findChild<QWidget*>(toQt(control->key().name()));
         if (widget && widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
             widgets.insert(widget);
     }
@@ -111,7 +111,7 @@ void KeyboardTest::controlsAndMenuItemsHaveAccessibleNames()
     Running run(Family::Xvt);
     QStringList unnamed;
     for (const auto& control : run.session->mainForm().controls()) {
-        const QString key = toQt(control->key());
+        const QString key = toQt(control->key().name());
         if (auto* widget = run.window().findChild<QWidget*>(key)) {
             if (accessibleName(widget).isEmpty())
                 unnamed << key;

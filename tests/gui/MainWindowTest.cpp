@@ -68,7 +68,7 @@ void MainWindowTest::everyControlHasOneWidget()
     Running run(family);
     const auto checkWindow = [](Form& form, QWidget& window) {
         for (const auto& control : form.controls()) {
-            const QString key = toQt(control->key());
+            const QString key = toQt(control->key().name());
             const auto widgets = window.findChildren<QWidget*>(key);
             const auto actions = window.findChildren<QAction*>(key);
             const bool action = control->kind() == ControlKind::MenuItem || control->kind() == ControlKind::ToolButton;
@@ -288,9 +288,9 @@ void MainWindowTest::editsReachTheForm()
         if (control->kind() != ControlKind::CheckBox || !control->enabled())
             continue;
         const bool was = control->checked();
-        auto* box = run.find<QCheckBox>(control->key().c_str());
+        auto* box = run.find<QCheckBox>(std::string(control->key().name()).c_str());
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-        QVERIFY2(control->checked() != was, control->key().c_str());
+        QVERIFY2(control->checked() != was, std::string(control->key().name()).c_str());
         ++clicked;
     }
     QVERIFY(clicked > 0);

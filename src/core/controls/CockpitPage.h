@@ -62,4 +62,10 @@ PLORIK_CONTROL(CockpitBox, .kind = ControlKind::TextBox, .caption = "&Cockpit", 
 PLORIK_CONTROL(INTEditorButton, .kind = ControlKind::Button, .caption = "INT Editor..", .page = kCockpitPage,
                .hint = "Open the INT cockpit editor", .enabled = false);
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kCockpitPageControls[] = {
+    &CockpitPositionsGrid, &Turret1Orient1Box,    &Turret2Orient1Box, &Turret1Orient2Box, &Turret2Orient2Box,
+    &Turret1ActivatedList, &Turret2ActivatedList, &Turret1Arc1Box,    &Turret2Arc1Box,    &Turret1Arc2Box,
+    &Turret2Arc2Box,       &CockpitBox,           &INTEditorButton};
+
 } // namespace plorik::controls

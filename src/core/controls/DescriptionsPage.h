@@ -33,4 +33,9 @@ PLORIK_CONTROL(Known, .kind = ControlKind::CheckBox, .caption = "Known", .page =
 PLORIK_CONTROL(IconBox, .kind = ControlKind::TextBox, .caption = "Icon String:", .page = kDescriptionsPage,
                .text = "n/a");
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kDescriptionsPageControls[] = {
+    &CraftTypeBox, &ManufactorBox, &UsedByBox,    &CrewBox, &CraftNameBox,    &PluralnameBox, &DescriptionBox,
+    &GenderGroup,  &MaleRadioB,    &FemaleRadioB, &SpecNo,  &Shiplistnamebox, &Known,         &IconBox};
+
 } // namespace plorik::controls

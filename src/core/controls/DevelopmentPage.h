@@ -35,4 +35,9 @@ PLORIK_CONTROL(DisplayBox, .kind = ControlKind::DropDownList, .caption = "Displa
 PLORIK_CONTROL(HexOffsetLabel, .kind = ControlKind::Label, .caption = "Offset: *", .page = kDevelopmentPage);
 PLORIK_CONTROL(HexGrid, .kind = ControlKind::Grid, .page = kDevelopmentPage, .readOnly = true, .rows = 2, .columns = 9);
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kDevelopmentPageControls[] = {
+    &CompareGroup, &WorkOnList,       &ValueBox, &FindButton, &CompareButton,  &FeedbackBox, &PatchGroup,
+    &OrigSlotBox,  &PatchCommentMemo, &HexGroup, &DisplayBox, &HexOffsetLabel, &HexGrid};
+
 } // namespace plorik::controls

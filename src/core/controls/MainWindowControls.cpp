@@ -1,182 +1,30 @@
 #include "controls/MainWindowControls.h"
 
+#include <algorithm>
+#include <array>
+
 namespace plorik::controls {
+
+namespace {
+
+template <std::size_t... Sizes>
+constexpr std::array<const ControlEntry*, (Sizes + ...)> joined(const ControlEntry* const (&... parts)[Sizes])
+{
+    std::array<const ControlEntry*, (Sizes + ...)> all{};
+    auto next = all.begin();
+    ((next = std::copy(std::begin(parts), std::end(parts), next)), ...);
+    return all;
+}
+
+} // namespace
 
 std::span<const ControlEntry* const> mainWindowControls()
 {
-    static constexpr const ControlEntry* kControls[] = {
-        // MainWindowFrame
-        &CraftNoBox,
-        &PrevSlotButton,
-        &NextSlotButton,
-        &WriteButton,
-        &Shiplistwrite,
-        &TopCraftNameBox,
-        &CraftIDBox,
-        &GameVersionBox,
-        &GameDirBox,
-        &LogoImage,
-        &StatusBar,
-        // MainWindowMenus
-        &OpenShipItem,
-        &SaveShipAsItem,
-        &SaveAsZtItem,
-        &SelectExeFileItem,
-        &ExitItem,
-        &CutItem,
-        &CopyItem,
-        &PasteItem,
-        &CopyShipItem,
-        &PasteShipItem,
-        &PasteShipTypeOnlyItem,
-        &IntCockpitEditorItem,
-        &WeaponsEditorItem,
-        &CreateBackupImageItem,
-        &RecreateFromImageItem,
-        &RecreateSingleSlotItem,
-        &ZtPackageItem,
-        &XwaZtPackageItem,
-        &ContentsItem,
-        &TopicItem,
-        &TutorialItem,
-        &HowToUseHelpItem,
-        &IntroductionItem,
-        &AboutItem,
-        &OpenShipTool,
-        &SaveShipTool,
-        &CopyTool,
-        &CutTool,
-        &PasteTool,
-        &LastTool,
-        // StatisticsPage
-        &ScoreBox,
-        &PromoPointsBox,
-        &SystemHitsBox,
-        &FireSensitivityBox,
-        &Countersbox,
-        &PVBox,
-        &HyperdriveCheck,
-        &ShieldGeneratorRadioB,
-        &ShieldPowerBox,
-        &HullRateBox,
-        &UnknownStrengthBox,
-        &SpeedBox,
-        &AccBox,
-        &Deaccbox,
-        &RollBox,
-        &PitchBox,
-        &ManBox,
-        &BeamRechargeBox,
-        &ShipTypeList,
-        &EnabledBox,
-        &TargetTypeList,
-        &Playmodebox,
-        &InSkirmishBox,
-        // DescriptionsPage
-        &CraftTypeBox,
-        &ManufactorBox,
-        &UsedByBox,
-        &CrewBox,
-        &CraftNameBox,
-        &PluralnameBox,
-        &DescriptionBox,
-        &GenderGroup,
-        &MaleRadioB,
-        &FemaleRadioB,
-        &SpecNo,
-        &Shiplistnamebox,
-        &Known,
-        &IconBox,
-        // WeaponryPage
-        &Laser1List,
-        &Laser1StartBox,
-        &Laser1EndBox,
-        &Laser1LinkBox,
-        &Laser1SequenceBox,
-        &Laser2List,
-        &Laser2StartBox,
-        &Laser2EndBox,
-        &Laser2LinkBox,
-        &Laser2SequenceBox,
-        &Laser3List,
-        &Laser3StartBox,
-        &Laser3EndBox,
-        &Laser3LinkBox,
-        &Laser3SequenceBox,
-        &Warhead1List,
-        &Warhead1StartBox,
-        &Warhead1EndBox,
-        &Warhead1LinkBox,
-        &Warhead2List,
-        &Warhead2StartBox,
-        &Warhead2EndBox,
-        &Warhead2LinkBox,
-        &WarheadLoad1Box,
-        &WarheadLoad2Box,
-        &GunConvergenceList,
-        &CapWpnSys,
-        &LaserRechargeBox,
-        &TurboRange,
-        &SupRange,
-        &TurboFirePriorityBar,
-        &TurboFirePri,
-        &SuperFirePriorityBar,
-        &SupFirePri,
-        &MoreLasersLabel,
-        &LessOftenLabel,
-        &LessLasersLabel,
-        &MoreOftenLabel,
-        &DoubleClicksLabel,
-        // WeaponSlotsPage
-        &WeaponSlotsGrid,
-        // DevelopmentPage
-        &CompareGroup,
-        &WorkOnList,
-        &ValueBox,
-        &FindButton,
-        &CompareButton,
-        &FeedbackBox,
-        &PatchGroup,
-        &OrigSlotBox,
-        &PatchCommentMemo,
-        &HexGroup,
-        &DisplayBox,
-        &HexOffsetLabel,
-        &HexGrid,
-        // OptPage
-        &DBOPTFile,
-        &OptListFileBox,
-        &OptIndexBox,
-        &AddNewOptItem,
-        &OptInfoGroup,
-        &MeshList,
-        &MeshInfoBox,
-        &HitzoneGrid,
-        &MeshTypeBox,
-        &HardpointList,
-        &HardpointTypeBox,
-        &HardpointX,
-        &HardpointY,
-        &HardpointZ,
-        &WriteMeshTypeButton,
-        &WriteHardpointButton,
-        // CockpitPage
-        &CockpitPositionsGrid,
-        &Turret1Orient1Box,
-        &Turret2Orient1Box,
-        &Turret1Orient2Box,
-        &Turret2Orient2Box,
-        &Turret1ActivatedList,
-        &Turret2ActivatedList,
-        &Turret1Arc1Box,
-        &Turret2Arc1Box,
-        &Turret1Arc2Box,
-        &Turret2Arc2Box,
-        &CockpitBox,
-        &INTEditorButton,
-        // UnknownPage
-        &FreeValuesGrid,
-    };
+    // The areas in the order the window is made.
+    static constexpr auto kControls =
+        joined(kMainWindowFrameControls, kMainWindowMenuControls, kStatisticsPageControls, kDescriptionsPageControls,
+               kWeaponryPageControls, kWeaponSlotsPageControls, kDevelopmentPageControls, kOptPageControls,
+               kCockpitPageControls, kUnknownPageControls);
     return kControls;
 }
 

@@ -25,4 +25,9 @@ PLORIK_CONTROL(GameDirBox, .kind = ControlKind::TextBox, .caption = "Current Gam
 PLORIK_CONTROL(LogoImage, .kind = ControlKind::Picture, .hint = "Visit the PLORIK project page");
 PLORIK_CONTROL(StatusBar, .kind = ControlKind::StatusBar);
 
+// The controls around the pages, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kMainWindowFrameControls[] = {
+    &CraftNoBox, &PrevSlotButton, &NextSlotButton, &WriteButton, &Shiplistwrite, &TopCraftNameBox,
+    &CraftIDBox, &GameVersionBox, &GameDirBox,     &LogoImage,   &StatusBar};
+
 } // namespace plorik::controls

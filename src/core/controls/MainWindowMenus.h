@@ -83,4 +83,36 @@ PLORIK_CONTROL(CutTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint
 PLORIK_CONTROL(PasteTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Paste");
 PLORIK_CONTROL(LastTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hint = "Reserved");
 
+// The menu items and tool buttons, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kMainWindowMenuControls[] = {&OpenShipItem,
+                                                                  &SaveShipAsItem,
+                                                                  &SaveAsZtItem,
+                                                                  &SelectExeFileItem,
+                                                                  &ExitItem,
+                                                                  &CutItem,
+                                                                  &CopyItem,
+                                                                  &PasteItem,
+                                                                  &CopyShipItem,
+                                                                  &PasteShipItem,
+                                                                  &PasteShipTypeOnlyItem,
+                                                                  &IntCockpitEditorItem,
+                                                                  &WeaponsEditorItem,
+                                                                  &CreateBackupImageItem,
+                                                                  &RecreateFromImageItem,
+                                                                  &RecreateSingleSlotItem,
+                                                                  &ZtPackageItem,
+                                                                  &XwaZtPackageItem,
+                                                                  &ContentsItem,
+                                                                  &TopicItem,
+                                                                  &TutorialItem,
+                                                                  &HowToUseHelpItem,
+                                                                  &IntroductionItem,
+                                                                  &AboutItem,
+                                                                  &OpenShipTool,
+                                                                  &SaveShipTool,
+                                                                  &CopyTool,
+                                                                  &CutTool,
+                                                                  &PasteTool,
+                                                                  &LastTool};
+
 } // namespace plorik::controls

@@ -93,4 +93,10 @@ PLORIK_CONTROL(HardpointZ, .kind = ControlKind::TextBox, .caption = "Z", .page =
 PLORIK_CONTROL(WriteMeshTypeButton, .kind = ControlKind::Button, .caption = "Write Mesh Type", .page = kOptPage);
 PLORIK_CONTROL(WriteHardpointButton, .kind = ControlKind::Button, .caption = "Write Hardpoint", .page = kOptPage);
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kOptPageControls[] = {
+    &DBOPTFile,   &OptListFileBox, &OptIndexBox,         &AddNewOptItem,       &OptInfoGroup,     &MeshList,
+    &MeshInfoBox, &HitzoneGrid,    &MeshTypeBox,         &HardpointList,       &HardpointTypeBox, &HardpointX,
+    &HardpointY,  &HardpointZ,     &WriteMeshTypeButton, &WriteHardpointButton};
+
 } // namespace plorik::controls

@@ -88,4 +88,29 @@ PLORIK_CONTROL(Playmodebox, .kind = ControlKind::ComboBox, .caption = "Flight Mo
 PLORIK_CONTROL(InSkirmishBox, .kind = ControlKind::ComboBox, .caption = "Skirmish Option:", .page = kStatisticsPage,
                .text = "n/a", .items = kSkirmishItems);
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kStatisticsPageControls[] = {&ScoreBox,
+                                                                  &PromoPointsBox,
+                                                                  &SystemHitsBox,
+                                                                  &FireSensitivityBox,
+                                                                  &Countersbox,
+                                                                  &PVBox,
+                                                                  &HyperdriveCheck,
+                                                                  &ShieldGeneratorRadioB,
+                                                                  &ShieldPowerBox,
+                                                                  &HullRateBox,
+                                                                  &UnknownStrengthBox,
+                                                                  &SpeedBox,
+                                                                  &AccBox,
+                                                                  &Deaccbox,
+                                                                  &RollBox,
+                                                                  &PitchBox,
+                                                                  &ManBox,
+                                                                  &BeamRechargeBox,
+                                                                  &ShipTypeList,
+                                                                  &EnabledBox,
+                                                                  &TargetTypeList,
+                                                                  &Playmodebox,
+                                                                  &InSkirmishBox};
+
 } // namespace plorik::controls

@@ -17,4 +17,7 @@ inline constexpr ControlEntry FreeValuesGrid{.key = "StringGrid3",
                                              .columnHeadings = kUnknownColumns,
                                              .editableColumns = kUnknownValueColumn};
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kUnknownPageControls[] = {&FreeValuesGrid};
+
 } // namespace plorik::controls

@@ -17,4 +17,7 @@ inline constexpr ControlEntry WeaponSlotsGrid{.key = "wpn",
                                               .columnHeadings = kWeaponSlotColumns,
                                               .rowHeadings = kWeaponSlotRows};
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kWeaponSlotsPageControls[] = {&WeaponSlotsGrid};
+
 } // namespace plorik::controls

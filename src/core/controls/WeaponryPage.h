@@ -97,4 +97,15 @@ PLORIK_CONTROL(LessLasersLabel, .kind = ControlKind::Label, .caption = "Less las
 PLORIK_CONTROL(MoreOftenLabel, .kind = ControlKind::Label, .caption = "but more often", .page = kWeaponryPage);
 PLORIK_CONTROL(DoubleClicksLabel, .kind = ControlKind::Label, .caption = "Double clicks", .page = kWeaponryPage);
 
+// The page's controls, in the order the window makes them: a control declared here is listed here.
+inline constexpr const ControlEntry* kWeaponryPageControls[] = {
+    &Laser1List,           &Laser1StartBox,   &Laser1EndBox,         &Laser1LinkBox,    &Laser1SequenceBox,
+    &Laser2List,           &Laser2StartBox,   &Laser2EndBox,         &Laser2LinkBox,    &Laser2SequenceBox,
+    &Laser3List,           &Laser3StartBox,   &Laser3EndBox,         &Laser3LinkBox,    &Laser3SequenceBox,
+    &Warhead1List,         &Warhead1StartBox, &Warhead1EndBox,       &Warhead1LinkBox,  &Warhead2List,
+    &Warhead2StartBox,     &Warhead2EndBox,   &Warhead2LinkBox,      &WarheadLoad1Box,  &WarheadLoad2Box,
+    &GunConvergenceList,   &CapWpnSys,        &LaserRechargeBox,     &TurboRange,       &SupRange,
+    &TurboFirePriorityBar, &TurboFirePri,     &SuperFirePriorityBar, &SupFirePri,       &MoreLasersLabel,
+    &LessOftenLabel,       &LessLasersLabel,  &MoreOftenLabel,       &DoubleClicksLabel};
+
 } // namespace plorik::controls

@@ -39,8 +39,8 @@ void Control::setText(std::string text)
     if (text == m_text)
         return;
     m_text = std::move(text);
-    if (m_design.kind == ControlKind::DropDownList || m_design.kind == ControlKind::ComboBox ||
-        m_design.kind == ControlKind::ListBox) {
+    if (m_entry->kind == ControlKind::DropDownList || m_entry->kind == ControlKind::ComboBox ||
+        m_entry->kind == ControlKind::ListBox) {
         // A list shows its text as the chosen item when it has one of that text.
         int found = -1;
         for (std::size_t i = 0; i < m_items.size(); ++i) {
@@ -88,7 +88,7 @@ void Control::setItems(std::vector<std::string> items)
 void Control::setItem(std::size_t index, std::string text)
 {
     if (index >= m_items.size())
-        throw std::out_of_range("no item " + std::to_string(index) + " in " + m_design.key);
+        throw std::out_of_range("no item " + std::to_string(index) + " in " + std::string(m_entry->key));
     m_items[index] = std::move(text);
     if (static_cast<int>(index) == m_index)
         m_text = m_items[index];
@@ -108,7 +108,7 @@ void Control::setIndex(int index)
     m_index = index;
     if (index >= 0)
         m_text = m_items[static_cast<std::size_t>(index)];
-    else if (m_design.kind == ControlKind::DropDownList || m_design.kind == ControlKind::ListBox)
+    else if (m_entry->kind == ControlKind::DropDownList || m_entry->kind == ControlKind::ListBox)
         m_text.clear();
     touch();
 }
@@ -125,7 +125,7 @@ const std::string& Control::cell(std::size_t row, std::size_t column) const
 {
     if (row >= m_cells.size() || column >= m_cells[row].size())
         throw std::out_of_range("no cell [" + std::to_string(row) + "," + std::to_string(column) + "] in " +
-                                m_design.key);
+                                std::string(m_entry->key));
     return m_cells[row][column];
 }
 
@@ -141,7 +141,7 @@ void Control::setCell(std::size_t row, std::size_t column, std::string text)
 {
     if (row >= m_cells.size() || column >= m_cells[row].size())
         throw std::out_of_range("no cell [" + std::to_string(row) + "," + std::to_string(column) + "] in " +
-                                m_design.key);
+                                std::string(m_entry->key));
     if (m_cells[row][column] != text) {
         m_cells[row][column] = std::move(text);
         touch();

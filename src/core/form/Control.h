@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/ControlKind.h"
+#include "form/ControlEntry.h"
 
 #include <cstdint>
 #include <string>
@@ -9,29 +9,18 @@
 
 namespace plorik {
 
-// What a control is at design time: its key (the widget's objectName), caption, page, ...
-struct ControlDesign {
-    std::string key;
-    ControlKind kind = ControlKind::TextBox;
-    std::string caption;  // the label beside it, or the button's/menu item's own text
-    std::string page;     // tab caption; "" outside the pages; the menu's caption for menu items
-    std::string unit;     // unit text after a box ("SBD", "MGLT")
-    std::string hint;     // tool tip
-    std::string shortcut; // "Ctrl+O", "F1"
-    std::string radioGroup;
-    std::string contextMenuOf; // a context-menu item: the key of the box whose menu holds it
-    bool readOnly = false;
-};
-
 // One control's state: what a user sees of it.
 class Control {
 public:
-    explicit Control(ControlDesign design) : m_design(std::move(design)) {}
+    // The entry is a catalogue constant (static storage), so the control refers to it rather than
+    // copying it.
+    explicit Control(const ControlEntry& entry) : m_entry(&entry) {}
+    explicit Control(ControlEntry&&) = delete;
 
-    const ControlDesign& design() const { return m_design; }
-    const std::string& key() const { return m_design.key; }
-    ControlKind kind() const { return m_design.kind; }
-    const std::string& caption() const { return m_design.caption; }
+    const ControlEntry& entry() const { return *m_entry; }
+    ControlKey key() const { return *m_entry; }
+    ControlKind kind() const { return m_entry->kind; }
+    std::string_view caption() const { return m_entry->caption; }
 
     const std::string& text() const { return m_text; }
     void setText(std::string text);
@@ -73,7 +62,7 @@ public:
 
 private:
     void touch() { ++m_revision; }
-    ControlDesign m_design;
+    const ControlEntry* m_entry;
     std::string m_text;
     bool m_enabled = true;
     bool m_visible = true;

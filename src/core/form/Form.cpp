@@ -4,32 +4,17 @@
 
 namespace plorik {
 
-Control& Form::add(ControlDesign design)
-{
-    if (has(ControlKey::named(design.key)))
-        throw std::logic_error("two controls named " + design.key);
-    if (!design.contextMenuOf.empty() && !has(ControlKey::named(design.contextMenuOf)))
-        throw std::logic_error(design.key + " belongs to the context menu of " + design.contextMenuOf +
-                               ", which is not declared before it");
-    auto control = std::make_unique<Control>(std::move(design));
-    Control& added = *control;
-    m_byKey.emplace(added.key(), control.get());
-    m_controls.push_back(std::move(control));
-    return added;
-}
-
 Control& Form::add(const ControlEntry& entry)
 {
-    Control& control = add(ControlDesign{.key = std::string(entry.key),
-                                         .kind = entry.kind,
-                                         .caption = std::string(entry.caption),
-                                         .page = std::string(entry.page),
-                                         .unit = std::string(entry.unit),
-                                         .hint = std::string(entry.hint),
-                                         .shortcut = std::string(entry.shortcut),
-                                         .radioGroup = std::string(entry.radioGroup),
-                                         .contextMenuOf = std::string(entry.contextMenuOf),
-                                         .readOnly = entry.readOnly});
+    if (find(entry.key))
+        throw std::logic_error("two controls named " + std::string(entry.key));
+    if (!entry.contextMenuOf.empty() && !find(entry.contextMenuOf))
+        throw std::logic_error(std::string(entry.key) + " belongs to the context menu of " +
+                               std::string(entry.contextMenuOf) + ", which is not declared before it");
+    auto made = std::make_unique<Control>(entry);
+    Control& control = *made;
+    m_byKey.emplace(entry.key, made.get());
+    m_controls.push_back(std::move(made));
     control.setItems({entry.items.begin(), entry.items.end()});
     if (entry.rows > 0) {
         control.setGridSize(entry.rows, entry.columns);
@@ -51,9 +36,15 @@ Control& Form::add(const ControlEntry& entry)
     return control;
 }
 
+const Control* Form::find(std::string_view name) const
+{
+    const auto it = m_byKey.find(name);
+    return it == m_byKey.end() ? nullptr : it->second;
+}
+
 bool Form::has(ControlKey key) const
 {
-    return m_byKey.find(key.name()) != m_byKey.end();
+    return find(key.name()) != nullptr;
 }
 
 Control& Form::operator[](ControlKey key)
@@ -102,7 +93,7 @@ bool Form::userEdit(ControlKey key, std::string text)
     case ControlKind::ComboBox: break;
     default: return false;
     }
-    if (!control.enabled() || control.design().readOnly)
+    if (!control.enabled() || control.entry().readOnly)
         return false;
     control.setText(std::move(text));
     changed(key);
@@ -132,7 +123,7 @@ bool Form::userCheck(ControlKey key, bool checked)
             return false; // a radio button is cleared by choosing another
         for (const auto& other : m_controls) {
             if (other.get() != &control && other->kind() == ControlKind::RadioButton &&
-                other->design().radioGroup == control.design().radioGroup)
+                other->entry().radioGroup == control.entry().radioGroup)
                 other->setChecked(false);
         }
     }
@@ -154,7 +145,7 @@ bool Form::userSlide(ControlKey key, int position)
 bool Form::userEditCell(ControlKey key, std::size_t row, std::size_t column, std::string text)
 {
     Control& control = (*this)[key];
-    if (control.kind() != ControlKind::Grid || !control.enabled() || control.design().readOnly ||
+    if (control.kind() != ControlKind::Grid || !control.enabled() || control.entry().readOnly ||
         !control.cellEditable(row, column))
         return false;
     control.setCell(row, column, std::move(text));
@@ -168,8 +159,8 @@ bool Form::canPress(ControlKey key) const
     if (!pressable(control.kind()) || !control.enabled())
         return false;
     // A disabled box opens no context menu.
-    const std::string& box = control.design().contextMenuOf;
-    return box.empty() || (*this)[ControlKey::named(box)].enabled();
+    const std::string_view box = control.entry().contextMenuOf;
+    return box.empty() || find(box)->enabled();
 }
 
 bool Form::userPress(ControlKey key)

@@ -35,9 +35,10 @@ public:
         }
     }
 
-    // A control as its catalogue declares it, in its design-time state.
+    // A control as its catalogue declares it, in its design-time state. The control refers to the
+    // entry, which must outlive the form: a catalogue constant, not a temporary.
     Control& add(const ControlEntry& entry);
-    Control& add(ControlDesign design);
+    Control& add(ControlEntry&&) = delete;
     bool has(ControlKey key) const;
     // Throws std::out_of_range for a control the window does not have.
     Control& operator[](ControlKey key);
@@ -65,6 +66,7 @@ public:
 
 private:
     void changed(ControlKey key);
+    const Control* find(std::string_view name) const;
     std::string m_caption;
     bool m_shown = false;
     std::uint64_t m_ownRevision = 0;

@@ -6,7 +6,8 @@ void ShownForm::take(const Form& form)
 {
     m_states.clear();
     for (const auto& control : form.controls())
-        m_states[control->key()] = State{control->text(), control->checked(), control->index(), control->cells()};
+        m_states[std::string(control->key().name())] =
+            State{control->text(), control->checked(), control->index(), control->cells()};
 }
 
 bool ShownForm::changed(const Form& form, ControlKey key) const

@@ -214,7 +214,8 @@ void OptInspection::writeHardpoint(Form& form)
     const std::optional<std::int32_t> type = chosenType(form[controls::HardpointTypeBox]);
     std::array<float, kAxes> position{};
     for (std::size_t axis = 0; axis < kAxes; ++axis)
-        position[axis] = converted(form[kPosition[axis]].text(), "Hardpoint " + form[kPosition[axis]].caption());
+        position[axis] =
+            converted(form[kPosition[axis]].text(), "Hardpoint " + std::string(form[kPosition[axis]].caption()));
     const std::int64_t offset = m_hardpointOffsets[static_cast<std::size_t>(hardpoint)];
     patch(form, [&](OptFile& file) { file.writeHardpoint(offset, type, position); });
 }
