@@ -23,7 +23,7 @@ namespace {
 // The menu items and tool buttons that start a new group: a separator goes before each.
 bool startsGroup(const std::string& key)
 {
-    for (const ControlKey start : {ui::SelectEXEFile1, ui::Exit1, ui::Copyship1, ui::Recreatesingleslot1,
+    for (const ControlKey start : {ui::SelectEXEFile1, ui::Exit1, ui::Cut1, ui::Copyship1, ui::Recreatesingleslot1,
                                    ui::ZTpackage1, ui::About1, ui::CopyTool, ui::LastTool}) {
         if (start.name() == key)
             return true;

@@ -185,7 +185,7 @@ void OptInspection::selectHardpoint(Form& form)
         form[kPosition[axis]].setText(shown(values.position[axis]));
 }
 
-void OptInspection::writeMeshType(Form& form)
+void OptInspection::writeMeshType(Form& form, const BeforeWrite& beforeWrite)
 {
     if (m_file && m_shownMesh && !m_boxOffset)
         throw InspectionError("Mesh " + std::to_string(*m_shownMesh) +
@@ -201,10 +201,10 @@ void OptInspection::writeMeshType(Form& form)
         const std::size_t axis = k % kAxes + 1;
         box[k] = converted(grid.cell(row, axis), grid.cell(row, 0) + " " + grid.cell(0, axis));
     }
-    patch(form, [&](OptFile& file) { file.writeMeshDescriptor(*m_boxOffset, type, box); });
+    patch(form, beforeWrite, [&](OptFile& file) { file.writeMeshDescriptor(*m_boxOffset, type, box); });
 }
 
-void OptInspection::writeHardpoint(Form& form)
+void OptInspection::writeHardpoint(Form& form, const BeforeWrite& beforeWrite)
 {
     const int hardpoint = form[ui::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
@@ -214,10 +214,10 @@ void OptInspection::writeHardpoint(Form& form)
     for (std::size_t axis = 0; axis < kAxes; ++axis)
         position[axis] = converted(form[kPosition[axis]].text(), "Hardpoint " + form[kPosition[axis]].caption());
     const std::int64_t offset = m_hardpointOffsets[static_cast<std::size_t>(hardpoint)];
-    patch(form, [&](OptFile& file) { file.writeHardpoint(offset, type, position); });
+    patch(form, beforeWrite, [&](OptFile& file) { file.writeHardpoint(offset, type, position); });
 }
 
-void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write)
+void OptInspection::patch(Form& form, const BeforeWrite& beforeWrite, const std::function<void(OptFile&)>& write)
 {
     try {
         try {
@@ -226,8 +226,11 @@ void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write
             throw InspectionError(std::string(outside.what()) + "\r\rNothing was written.");
         }
         OptFile file(*m_file, BinaryFile::Mode::ReadWrite);
+        file.setBeforeWrite(beforeWrite);
         write(file);
     } catch (const InspectionError&) {
+        throw; // a refusal, which says so
+    } catch (const WriteRefused&) {
         throw; // a refusal, which says so
     } catch (const PartlyWritten&) {
         throw;

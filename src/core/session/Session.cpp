@@ -58,6 +58,7 @@ void Session::wireHandlers()
     main.onPress(ui::Copyship1, command(&Session::copyShip));
     main.onPress(ui::Pasteship1, command(&Session::pasteShip));
     main.onPress(ui::Pasteshiptypeonly1, command(&Session::pasteShipTypeOnly));
+    main.onPress(ui::UndoWrite1, action([this] { undo(1, true); }));
     wireImageCommands();
     wireInspectionCommands();
     // "&Topic", "&Tutorial" and the last tool button have no command.

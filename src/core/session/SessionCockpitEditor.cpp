@@ -49,7 +49,8 @@ void Session::createCockpitEditor()
     if (!m_profile)
         return;
     m_cockpitEditor =
-        std::make_unique<CockpitEditor>(CockpitEditorContext{*m_cockpit, *m_main, m_prompter, *m_profile, m_gameDir});
+        std::make_unique<CockpitEditor>(CockpitEditorContext{*m_cockpit, *m_main, m_prompter, *m_profile, m_gameDir,
+                                                             recorder(std::string(ui::cockpit::SaveCPButton.caption))});
     m_cockpitEditor->create();
 }
 

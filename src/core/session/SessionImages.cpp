@@ -54,7 +54,7 @@ std::string failureStatus(const std::string& command, const std::string& error)
 ImageContext imageContext(const Session& session, const BackupImage& image, Prompter& prompter,
                           std::function<void(const std::string&)> status)
 {
-    return {*session.profile(), image, session.gameDir(), session.executablePath(), prompter, std::move(status)};
+    return {*session.profile(), image, session.gameDir(), session.executablePath(), prompter, std::move(status), 0, {}};
 }
 
 // The status bar's last word on an image command: "Done." only when every file was copied.
@@ -117,8 +117,8 @@ void Session::restoreFromImage()
     const auto lock = lockGameFolder();
     if (!lock)
         return;
-    const ImageContext context =
-        imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    ImageContext context = imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    context.beforeWrite = recorder(std::string(ui::Recreatefromimage1.caption));
     if (!reportFailure("Recreate from Image", [&] { plorik::restoreFromImage(context); }))
         return;
     showRestoredSlot(context.failedCopies);
@@ -132,8 +132,8 @@ void Session::restoreSingleSlot()
     const auto lock = lockGameFolder();
     if (!lock)
         return;
-    const ImageContext context =
-        imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    ImageContext context = imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    context.beforeWrite = recorder(std::string(ui::Recreatesingleslot1.caption));
     if (!reportFailure("Recreate Single Slot", [&] { plorik::restoreSingleSlot(context, currentSlot()); }))
         return;
     showRestoredSlot(context.failedCopies);

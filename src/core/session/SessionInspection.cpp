@@ -31,14 +31,14 @@ void Session::wireInspectionCommands()
                          return;
                      const auto lock = lockGameFolder();
                      if (lock)
-                         m_opt.writeMeshType(*m_main);
+                         m_opt.writeMeshType(*m_main, recorder(std::string(ui::WriteMeshTypeButton.caption)));
                  }));
     main.onPress(ui::WriteHardpointButton, inspection([this] {
                      if (refusedWhileNotShown())
                          return;
                      const auto lock = lockGameFolder();
                      if (lock)
-                         m_opt.writeHardpoint(*m_main);
+                         m_opt.writeHardpoint(*m_main, recorder(std::string(ui::WriteHardpointButton.caption)));
                  }));
     main.onPress(ui::AddNewOpt1, inspection([this] {
                      (*m_main)[ui::optlistfile].setText(kUnknownOptList);

@@ -212,9 +212,10 @@ void Session::closeSplash()
 void Session::setProfileCommandsEnabled(bool enabled)
 {
     // Without a profile the slot commands have nothing to work on; they come on with one.
-    for (ControlKey key : {ui::PrevSlotButton, ui::NextSlotButton, ui::Button3, ui::CraftNoBox, ui::Openship1,
-                           ui::Saveshipas1, ui::SaveasZT1, ui::OpenShipTool, ui::SaveShipTool, ui::LastTool,
-                           ui::Copyship1, ui::Backup1, ui::Recreatefromimage1, ui::Recreatesingleslot1, ui::ZTpackage1})
+    for (ControlKey key :
+         {ui::PrevSlotButton, ui::NextSlotButton, ui::Button3, ui::CraftNoBox, ui::Openship1, ui::Saveshipas1,
+          ui::SaveasZT1, ui::OpenShipTool, ui::SaveShipTool, ui::LastTool, ui::Copyship1, ui::Backup1,
+          ui::Recreatefromimage1, ui::Recreatesingleslot1, ui::ZTpackage1, ui::UndoWrite1})
         (*m_main)[key].setEnabled(enabled);
 }
 

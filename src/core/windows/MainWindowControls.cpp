@@ -23,6 +23,7 @@ std::span<const ControlEntry* const> mainWindowControls()
         &SaveasZT1,
         &SelectEXEFile1,
         &Exit1,
+        &UndoWrite1,
         &Cut1,
         &Copy1,
         &Paste1,

@@ -23,6 +23,11 @@ inline constexpr ControlEntry SelectEXEFile1{
     .key = "SelectEXEFile1", .kind = ControlKind::MenuItem, .caption = "Select EXE File..", .page = kFileMenu};
 inline constexpr ControlEntry Exit1{
     .key = "Exit1", .kind = ControlKind::MenuItem, .caption = "E&xit", .page = kFileMenu};
+inline constexpr ControlEntry UndoWrite1{.key = "UndoWrite1",
+                                         .kind = ControlKind::MenuItem,
+                                         .caption = "Undo Write",
+                                         .page = kEditMenu,
+                                         .shortcut = "Ctrl+Z"};
 inline constexpr ControlEntry Cut1{
     .key = "Cut1", .kind = ControlKind::MenuItem, .caption = "Cu&t", .page = kEditMenu, .shortcut = "Ctrl+X"};
 inline constexpr ControlEntry Copy1{
