@@ -187,8 +187,12 @@ std::string manPage()
     page += ".SH FILES\n"
             ".TP\n.I data.txt\n" +
             troff("In the program folder: the version entries and lookup sections PLORIK reads.") +
-            "\n.TP\n.I plorik.ini\n" + troff("In the program folder: the game folder and the executable's name.") +
+            "\n.TP\n.I plorik.ini\n" +
+            troff("In the program folder: the game folder, the executable's name and, on an optional third line, "
+                  "how many MB the history of writes may hold (64 by default, 0 for none).") +
             "\n.TP\n.I PLORIKbackup/\n" + troff("In the program folder: the backup images, one folder per version.") +
+            "\n.TP\n.I PLORIKhistory/\n" +
+            troff("In the program folder: the history of writes that undo puts back, one folder per version.") +
             "\n.SH EXAMPLES\n.nf\n" +
             troff("plorik-cli --program-dir ~/xvt-edit identify --json\n"
                   "plorik-cli slots\n"

@@ -61,6 +61,9 @@ bool checkRunArguments(const std::vector<std::string>& arguments, std::string& e
 void runShow(CommandContext& context);
 void runWrite(CommandContext& context);
 bool checkWriteArguments(const std::vector<std::string>& arguments, std::string& error);
+void runHistory(CommandContext& context);
+void runUndo(CommandContext& context);
+bool checkUndoArguments(const std::vector<std::string>& arguments, std::string& error);
 
 // `help` takes at most one command name.
 bool checkHelpArguments(const std::vector<std::string>& arguments, std::string& error);

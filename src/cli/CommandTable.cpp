@@ -45,6 +45,19 @@ const std::vector<CommandInfo>& commands()
          "a step that shows an error stops it with exit status 1. The result holds \"windows\": the form of every "
          "window addressed. show SLOT is run --slot SLOT; write SLOT --set ... is run --slot SLOT --set ... "
          "--press Write."},
+        {"history", "", "the recorded writes into the game folder, newest first", takesNoArguments, runHistory,
+         "Prints the writes recorded in PLORIKhistory for the version loaded, newest first: a line per write with its "
+         "number, its time (UTC), the command that wrote (\"Write\", \"Paste Ship\", \"Save CP\", ...) and the slot "
+         "on screen, then a line per file or region it wrote (\"records\" with --json: objects with number, time, "
+         "command, slot and targets). Every command that writes into the game folder records, before its first "
+         "byte, what it will replace; the oldest records go once they hold more than line 3 of plorik.ini says, in "
+         "MB (64 by default)."},
+        {"undo", "[N]", "puts back what the last (or N-th last) recorded write replaced", checkUndoArguments, runUndo,
+         "Puts back the bytes and files that the last recorded write (or the N-th last, as history counts them) "
+         "replaced, as Edit > \"Undo Write\" does, without its question. It goes ahead only while every region "
+         "and file the write changed still holds what it wrote; otherwise it names what was changed since and "
+         "writes nothing. The undo is a write like any other and is recorded too: undo it to redo. Then the slot "
+         "is shown again and the result is that of run (\"windows\")."},
         {"help", "[COMMAND]", "the usage of plorik-cli, or of one command", checkHelpArguments, nullptr,
          "Prints the usage of plorik-cli and its commands, or the usage and description of COMMAND. "
          "\"plorik-cli COMMAND --help\" does the same. Nothing is started."},

@@ -301,7 +301,7 @@ TEST(RestoreFromImage, ATextFileThatCannotBeRestoredStaysAsItWasAndTheRestoreGoe
         {
             std::optional<ArmedFault> armed;
             if (each.renameFault > 0)
-                armed.emplace(FileFaults::Step::Rename, each.renameFault);
+                armed.emplace(FileFaults::Step::Rename, each.renameFault + 1); // after the history's record
             ASSERT_TRUE(press(game, controls::RecreateFromImageItem));
         }
         EXPECT_EQ(game.messages(), std::vector<std::string>{"PLORIK warning:|" + each.warning});
@@ -321,8 +321,9 @@ TEST(RestoreFromImage, AnExecutableWriteThatFailsNamesWhatWasWritten)
     editAndWrite(game, 2, "Half", {});
     game.prompter.clearRecords();
     {
-        // Six text and list files are written before the craft table; the ship type block fails.
-        const ArmedFault armed(FileFaults::Step::Write, 8, 10);
+        // The history's record and six text and list files are written before the craft table; the
+        // ship type block fails.
+        const ArmedFault armed(FileFaults::Step::Write, 9, 10);
         ASSERT_TRUE(press(game, controls::RecreateFromImageItem));
     }
     ASSERT_EQ(game.prompter.records().size(), 1u) << ::testing::PrintToString(game.messages());

@@ -338,7 +338,7 @@ TEST(WeaponEditor, WeaponsBeyondTheBlockAndAListThatFailsAreReported)
     failing.startAt(0);
     const auto unchanged = snapshot(failing.game.gameDir);
     failing.weapons().userEdit(w::WpnOptBox, "NEW.opt");
-    FileFaults::arm(FileFaults::Step::Rename, 1);
+    FileFaults::arm(FileFaults::Step::Rename, 2); // the first puts the history's record in place
     failing.weapons().userPress(w::WriteWpnButton);
     FileFaults::disarm();
     ASSERT_EQ(failing.messages().size(), 1u);

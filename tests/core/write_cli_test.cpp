@@ -40,7 +40,8 @@ TEST(WriteCli, ChangesExactlyTheSlotsBytesAndLines)
     EXPECT_EQ(result.exit, 0) << result.err;
     EXPECT_EQ(result.err, "");
     const Folders after(game);
-    EXPECT_EQ(changedFiles(before.program, after.program), std::set<std::string>{});
+    EXPECT_EQ(changedFiles(before.program, after.program),
+              std::set<std::string>{"PLORIKhistory/PLORIK Demo XvT/00000001.rec"});
     EXPECT_EQ(changedFiles(before.game, after.game),
               (std::set<std::string>{game.exeName, "fronttxt.txt", "strings.txt"}));
 

@@ -219,6 +219,10 @@ TEST(WriteFileFaults, AFailingWriteLeavesTheFileAsItWas)
     for (int line = 0; strings.size() < 150000; ++line)
         strings += "Padding line " + std::to_string(line) + "\r\n";
     writeFile(game.path("strings.txt"), strings);
+    // The history would keep strings.txt's 150 000 bytes, more than the limit lets be written: it is
+    // switched off, so that the limit stops the write midway.
+    const auto ini = game.game.programDir / "plorik.ini";
+    writeFile(ini, readFile(ini) + "0\r\n");
     game.startAt(2);
     editNames(game);
     {
@@ -243,7 +247,7 @@ TEST(WriteFileFaults, AFailingRenameLeavesTheFileAsItWasAndNamesWhatWasWritten)
     editNames(game);
     const std::string strings = game.file("strings.txt");
     // The OPT list, specdesc.txt and fronttxt.txt are renamed into place before strings.txt.
-    FileFaults::arm(FileFaults::Step::Rename, 4);
+    FileFaults::arm(FileFaults::Step::Rename, 5); // the first puts the history's record in place
     game.write();
     FileFaults::disarm();
     const Message shown = theError(game);

@@ -119,8 +119,8 @@ void MainWindowTest::pagesMenusAndToolBar()
     QCOMPARE(entries(menus[0]->menu()->actions()),
              QStringList(
                  {"&Open Ship..", "&Save Ship as..", "Save as Single ZT..", "-", "Select EXE File..", "-", "E&xit"}));
-    QCOMPARE(entries(menus[1]->menu()->actions()),
-             QStringList({"Cu&t", "&Copy", "&Paste", "-", "Copy Ship", "Paste Ship", "Paste Shiptype Only"}));
+    QCOMPARE(entries(menus[1]->menu()->actions()), QStringList({"Undo Write", "-", "Cu&t", "&Copy", "&Paste", "-",
+                                                                "Copy Ship", "Paste Ship", "Paste Shiptype Only"}));
     QCOMPARE(entries(menus[3]->menu()->actions()),
              QStringList({"Create Backup Image", "Recreate from Image", "-", "Recreate Single Slot", "-",
                           "Make ZT Package", "Make XWA ZT Package"}));
@@ -128,6 +128,7 @@ void MainWindowTest::pagesMenusAndToolBar()
              QStringList({"&Contents", "&Topic", "&Tutorial", "&How to Use Help", "Introduction", "-", "&About..."}));
     QCOMPARE(run.action(controls::OpenShipItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     QCOMPARE(run.action(controls::ContentsItem)->shortcut(), QKeySequence(Qt::Key_F1));
+    QCOMPARE(run.action(controls::UndoWriteItem)->shortcut(), QKeySequence(QKeySequence::Undo));
 
     // The tool bar: open, save | Copy, Cut, Paste | the last button; each with its hint.
     QStringList tools;

@@ -2,6 +2,7 @@
 
 #include "backup/BackupImage.h"
 #include "common/Prompter.h"
+#include "io/PlannedWrite.h"
 #include "profile/VersionProfile.h"
 
 #include <cstdint>
@@ -22,6 +23,8 @@ struct ImageContext {
     std::function<void(const std::string&)> status;
     // The files that could not be copied (each reported with a warning as the command went on).
     mutable std::size_t failedCopies = 0;
+    // Told everything a restore will change before its first byte (the history of writes).
+    BeforeWrite beforeWrite = {};
 };
 
 // "Create Backup Image": reads every block from the executable first (a short or unreadable

@@ -11,6 +11,7 @@
 #include <span>
 
 #include <optional>
+#include <system_error>
 
 namespace plorik {
 
@@ -51,6 +52,12 @@ public:
         return *m_exe;
     }
     void add(RestorePatch patch) { m_patches.push_back(std::move(patch)); }
+    // The regions, as the history of writes is told them.
+    void addTo(PlannedWrite& planned) const
+    {
+        for (const RestorePatch& patch : m_patches)
+            planned.region(m_context.executable, patch.offset, {patch.bytes.begin(), patch.bytes.end()}, patch.region);
+    }
     void checkRegions() const
     {
         for (const RestorePatch& patch : m_patches)
@@ -113,6 +120,25 @@ void warnAbsentBlocks(const ImageContext& context, const std::vector<ImageBlock>
                               MessageIcon::Warning, MessageButtons::Ok, Answer::Ok});
 }
 
+// The text and list files the image would put back, with the content it holds of them. One the image
+// lacks (or holds no regular file for) is left out: its copy fails and is reported as it happens. One
+// that cannot be read stops the restore before its first byte, since its copy would go unrecorded.
+void addTextFiles(const ImageContext& context, PlannedWrite& planned)
+{
+    for (const ImageTextFile& file : context.image.textFiles()) {
+        const std::filesystem::path kept = context.image.file(file.imageName);
+        std::error_code absent;
+        if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(kept, absent)))
+            continue;
+        try {
+            planned.replace(resolveGamePath(context.gameDir, file.gameName),
+                            FileHandle::openRegular(kept, FileHandle::Access::Read).readAll());
+        } catch (const PlorikError& failure) {
+            throw WriteRefused(failure.what() + std::string(kNothingWritten));
+        }
+    }
+}
+
 std::vector<std::string> restoreTextFiles(const ImageContext& context)
 {
     std::vector<std::string> restored;
@@ -151,6 +177,10 @@ void restoreFromImage(const ImageContext& context)
         plan.checkRegions();
     });
     warnAbsentBlocks(context, absent);
+    PlannedWrite planned;
+    addTextFiles(context, planned);
+    plan.addTo(planned);
+    announce(context.beforeWrite, planned);
     plan.write(restoreTextFiles(context));
 }
 
@@ -201,6 +231,9 @@ void restoreSingleSlot(const ImageContext& context, std::int32_t slot)
         plan.checkRegions();
     });
     warnAbsentBlocks(context, absent);
+    PlannedWrite planned;
+    plan.addTo(planned);
+    announce(context.beforeWrite, planned);
     plan.write({});
 }
 

@@ -257,6 +257,9 @@ void CockpitEditor::save()
     }
     // Names, panel and part go in with one positioned write, read back.
     const FilePatch whole = spanOf(patches, out, shownName);
+    PlannedWrite planned;
+    planned.region(*file, whole.offset, whole.bytes, whole.what);
+    announce(m_context.beforeWrite, planned);
     try {
         out.writeRegion(whole.offset, whole.bytes, whole.what);
     } catch (const PlorikError& failure) {

@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "form/Form.h"
 #include "io/FilePatch.h"
+#include "io/PlannedWrite.h"
 #include "profile/VersionProfile.h"
 
 #include <cstdint>
@@ -22,6 +23,8 @@ struct CockpitEditorContext {
     Prompter& prompter;
     const VersionProfile& profile;
     std::string gameDir;
+    // Told what "Save CP" will change before its first byte (the history of writes).
+    BeforeWrite beforeWrite = {};
 };
 
 // The commands of the "PLORIK Cockpit editor" window on the INT files in CP640, CP480 and CP320.

@@ -23,6 +23,8 @@ inline constexpr ControlEntry SelectExeFileItem{
     .key = "SelectEXEFile1", .kind = ControlKind::MenuItem, .caption = "Select EXE File..", .page = kFileMenu};
 inline constexpr ControlEntry ExitItem{
     .key = "Exit1", .kind = ControlKind::MenuItem, .caption = "E&xit", .page = kFileMenu};
+PLORIK_CONTROL(UndoWriteItem, .kind = ControlKind::MenuItem, .caption = "Undo Write", .page = kEditMenu,
+               .shortcut = "Ctrl+Z");
 inline constexpr ControlEntry CutItem{
     .key = "Cut1", .kind = ControlKind::MenuItem, .caption = "Cu&t", .page = kEditMenu, .shortcut = "Ctrl+X"};
 inline constexpr ControlEntry CopyItem{
@@ -89,6 +91,7 @@ inline constexpr const ControlEntry* kMainWindowMenuControls[] = {&OpenShipItem,
                                                                   &SaveAsZtItem,
                                                                   &SelectExeFileItem,
                                                                   &ExitItem,
+                                                                  &UndoWriteItem,
                                                                   &CutItem,
                                                                   &CopyItem,
                                                                   &PasteItem,

@@ -138,8 +138,27 @@ bool SlotWrite::askSlotLink()
                MessageButtons::YesNo, Answer::Yes) == Answer::Yes;
 }
 
+PlannedWrite SlotWrite::planned(const WritePlan& plan, const std::vector<std::filesystem::path>& pilots) const
+{
+    PlannedWrite planned;
+    for (const auto& file : pilots)
+        planned.region(file, plan.pilotOffset, {1}, "the pilot file " + file.filename().string());
+    for (const ExecutablePatch* patch : regionsOf(plan))
+        planned.region(m_context.executable, patch->offset, patch->bytes, patch->region);
+    if (plan.optList)
+        planned.replace(plan.optList->path, plan.optList->content);
+    for (const TextFileStep& step : plan.textFiles) {
+        if (step.stops)
+            break;
+        if (step.file)
+            planned.replace(step.file->path, step.file->content);
+    }
+    return planned;
+}
+
 void SlotWrite::commit(WritePlan& plan, const std::vector<std::filesystem::path>& pilots)
 {
+    announce(m_context.beforeWrite, planned(plan, pilots));
     std::vector<std::string> written;
     std::string writing; // a region patched in place, which a failure may leave written in part
     try {

@@ -6,6 +6,7 @@
 #include "craft/WritePlan.h"
 #include "form/Form.h"
 #include "form/ShownForm.h"
+#include "io/PlannedWrite.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
 
@@ -29,6 +30,8 @@ struct WriteContext {
     const std::string& shipListSeparator;
     // Every control as the display showed it: what still shows the same keeps its bytes and lines.
     const ShownForm& shown;
+    // Told everything the write will change before its first byte (the history of writes).
+    BeforeWrite beforeWrite = {};
 };
 
 // "Write": stores the slot on screen into the executable and brings the game's text and list files
@@ -72,6 +75,7 @@ private:
     bool askSlotLink();
     void commit(WritePlan& plan, const std::vector<std::filesystem::path>& pilots);
     static std::vector<const ExecutablePatch*> regionsOf(const WritePlan& plan);
+    PlannedWrite planned(const WritePlan& plan, const std::vector<std::filesystem::path>& pilots) const;
 
     void refuse(const std::string& text);
     void notify(const std::string& caption, const std::string& text, MessageIcon icon);

@@ -166,6 +166,9 @@ void OptFile::expectNode(std::int64_t node, std::int32_t type, std::int64_t leng
 
 void OptFile::patch(std::int64_t offset, const std::vector<std::uint8_t>& bytes, const std::string& region)
 {
+    PlannedWrite planned;
+    planned.region(m_file.path(), offset, bytes, region);
+    announce(m_beforeWrite, planned);
     try {
         m_file.writeRegion(offset, bytes, region);
     } catch (const PlorikError& failure) {

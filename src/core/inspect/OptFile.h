@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/BinaryFile.h"
+#include "io/PlannedWrite.h"
 
 #include <array>
 #include <cstdint>
@@ -63,6 +64,9 @@ public:
                              const std::array<float, 12>& box);
     void writeHardpoint(std::int64_t offset, std::optional<std::int32_t> type, const std::array<float, 3>& position);
 
+    // Told each region before it is written (the history of writes); one write per command.
+    void setBeforeWrite(BeforeWrite beforeWrite) { m_beforeWrite = std::move(beforeWrite); }
+
 private:
     bool holds(std::int64_t offset, std::int64_t length) const;
     std::vector<std::uint8_t> bytesAt(std::int64_t offset, std::int64_t length) const;
@@ -70,6 +74,7 @@ private:
     void patch(std::int64_t offset, const std::vector<std::uint8_t>& bytes, const std::string& region);
 
     BinaryFile m_file;
+    BeforeWrite m_beforeWrite;
     std::int64_t m_size;
 };
 

@@ -187,7 +187,7 @@ void OptInspection::selectHardpoint(Form& form)
         form[kPosition[axis]].setText(shown(values.position[axis]));
 }
 
-void OptInspection::writeMeshType(Form& form)
+void OptInspection::writeMeshType(Form& form, const BeforeWrite& beforeWrite)
 {
     if (m_file && m_shownMesh && !m_boxOffset)
         throw InspectionError("Mesh " + std::to_string(*m_shownMesh) +
@@ -203,10 +203,10 @@ void OptInspection::writeMeshType(Form& form)
         const std::size_t axis = k % kAxes + 1;
         box[k] = converted(grid.cell(row, axis), grid.cell(row, 0) + " " + grid.cell(0, axis));
     }
-    patch(form, [&](OptFile& file) { file.writeMeshDescriptor(*m_boxOffset, type, box); });
+    patch(form, beforeWrite, [&](OptFile& file) { file.writeMeshDescriptor(*m_boxOffset, type, box); });
 }
 
-void OptInspection::writeHardpoint(Form& form)
+void OptInspection::writeHardpoint(Form& form, const BeforeWrite& beforeWrite)
 {
     const int hardpoint = form[controls::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
@@ -217,10 +217,10 @@ void OptInspection::writeHardpoint(Form& form)
         position[axis] =
             converted(form[kPosition[axis]].text(), "Hardpoint " + std::string(form[kPosition[axis]].caption()));
     const std::int64_t offset = m_hardpointOffsets[static_cast<std::size_t>(hardpoint)];
-    patch(form, [&](OptFile& file) { file.writeHardpoint(offset, type, position); });
+    patch(form, beforeWrite, [&](OptFile& file) { file.writeHardpoint(offset, type, position); });
 }
 
-void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write)
+void OptInspection::patch(Form& form, const BeforeWrite& beforeWrite, const std::function<void(OptFile&)>& write)
 {
     try {
         try {
@@ -229,8 +229,11 @@ void OptInspection::patch(Form& form, const std::function<void(OptFile&)>& write
             throw InspectionError(outside.what() + nothingWrittenParagraph());
         }
         OptFile file(*m_file, BinaryFile::Mode::ReadWrite);
+        file.setBeforeWrite(beforeWrite);
         write(file);
     } catch (const InspectionError&) {
+        throw; // a refusal, which says so
+    } catch (const WriteRefused&) {
         throw; // a refusal, which says so
     } catch (const PartlyWritten&) {
         throw;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form/Form.h"
+#include "io/PlannedWrite.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -32,15 +33,16 @@ public:
     void selectHardpoint(Form& form);
     // "Write Mesh Type", "Write Hardpoint": every text is converted before the file is opened; then
     // the mesh is shown again as the file now holds it.
-    void writeMeshType(Form& form);
-    void writeHardpoint(Form& form);
+    // `beforeWrite` is told the region before its first byte.
+    void writeMeshType(Form& form, const BeforeWrite& beforeWrite = {});
+    void writeHardpoint(Form& form, const BeforeWrite& beforeWrite = {});
 
 private:
     void forget();
     void forgetMesh();
     // Opens the file shown for writing, runs `write` and shows the mesh again. A failure before the
     // first byte says that nothing was written.
-    void patch(Form& form, const std::function<void(OptFile&)>& write);
+    void patch(Form& form, const BeforeWrite& beforeWrite, const std::function<void(OptFile&)>& write);
 
     std::filesystem::path m_folder; // the game folder, which the file must not leave through a link
     std::optional<std::filesystem::path> m_file;

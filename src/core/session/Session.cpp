@@ -59,6 +59,7 @@ void Session::wireHandlers()
     main.onPress(controls::CopyShipItem, command(&Session::copyShip));
     main.onPress(controls::PasteShipItem, command(&Session::pasteShip));
     main.onPress(controls::PasteShipTypeOnlyItem, command(&Session::pasteShipTypeOnly));
+    main.onPress(controls::UndoWriteItem, action([this] { undo(1, true); }));
     wireImageCommands();
     wireInspectionCommands();
     // "&Topic", "&Tutorial" and the last tool button have no command.

@@ -8,6 +8,7 @@
 #include "inspect/OptInspection.h"
 #include "inspect/ValueSearch.h"
 #include "io/FolderLock.h"
+#include "io/PlannedWrite.h"
 #include "io/ProtectedFiles.h"
 #include "profile/ProfileKey.h"
 #include "profile/VersionProfile.h"
@@ -18,12 +19,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace plorik {
 
 struct ShipFile;
 class CockpitEditor;
 class WeaponEditor;
+class WriteHistory;
+struct HistoryRecord;
 
 // One running editor: the program folder, the settings, the profile, the current slot, and the
 // forms of its three windows. Every command of every window runs here; the window, the command
@@ -73,6 +77,15 @@ public:
     std::filesystem::path backupFolder() const;
     // What a save dialog's choice may not replace.
     ProtectedFiles protectedFiles() const;
+
+    // The history of writes into the game folder of the version loaded (PLORIKhistory), its limit
+    // from plorik.ini.
+    WriteHistory writeHistory() const;
+    // The recorded writes, newest first (none while no version is loaded).
+    std::vector<HistoryRecord> recordedWrites() const;
+    // Puts back what the `nth` last recorded write replaced (1: the last), as "Undo Write" does but
+    // without its question. Runs as a command (see run()).
+    void undoWrite(std::size_t nth);
 
     // Runs one command as the window's event loop would: a program end stops it, and any failure
     // (the program's own errors and every other exception) is shown in the standard error box and
@@ -155,6 +168,12 @@ private:
 
     void setProfileCommandsEnabled(bool enabled);
     void setCockpitEditorAvailable(bool available);
+
+    // The history (SessionHistory.cpp): a hook that records, before a command's first byte, what it
+    // will replace, under the command's name; a failure to record refuses the command.
+    BeforeWrite recorder(std::string command);
+    void recordWrite(const std::string& command, const PlannedWrite& planned);
+    void undo(std::size_t nth, bool ask);
 
     void error(const std::string& text, const std::string& caption = "PLORIK error:");
     // The game folder, locked against another PLORIK writing it for as long as the result lives;

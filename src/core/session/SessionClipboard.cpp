@@ -25,7 +25,7 @@ struct Copy {
 
 // Every region is checked before the first byte is written; then each is copied.
 void copyRegions(const std::filesystem::path& executable, const std::filesystem::path& gameFolder,
-                 const std::vector<Copy>& copies)
+                 const std::vector<Copy>& copies, const BeforeWrite& beforeWrite)
 {
     refuseLinkOutside(executable, gameFolder);
     BinaryFile exe(executable, BinaryFile::Mode::ReadWrite);
@@ -39,8 +39,12 @@ void copyRegions(const std::filesystem::path& executable, const std::filesystem:
                                   nothingWrittenParagraph());
         }
     }
+    PlannedWrite planned;
     for (const Copy& copy : copies)
-        exe.writeRegion(copy.to, exe.readExactlyAt(copy.from, copy.length), copy.region);
+        planned.region(executable, copy.to, exe.readExactlyAt(copy.from, copy.length), copy.region);
+    announce(beforeWrite, planned);
+    for (const PlannedChange& change : planned.changes)
+        exe.writeRegion(change.offset, change.bytes, change.what);
 }
 
 } // namespace
@@ -80,7 +84,8 @@ void Session::pasteShip()
     if (!m_profile->absent(Key::ShipTypeStart))
         copies.push_back({"the ship type entry of slot " + std::to_string(from), table.shipTypeEntryOffset(from),
                           table.shipTypeEntryOffset(to), kPastedShipTypeBytes});
-    copyRegions(executablePath(), resolveGamePath(m_gameDir), copies);
+    copyRegions(executablePath(), resolveGamePath(m_gameDir), copies,
+                recorder(std::string(controls::PasteShipItem.caption)));
     refreshAfterPaste();
 }
 
@@ -104,7 +109,8 @@ void Session::pasteShipTypeOnly()
     const std::int32_t from = *m_clipboardSlot;
     copyRegions(executablePath(), resolveGamePath(m_gameDir),
                 {{"the ship type entry of slot " + std::to_string(from), table.shipTypeEntryOffset(from),
-                  table.shipTypeEntryOffset(currentSlot()), kWholeShipTypeBytes}});
+                  table.shipTypeEntryOffset(currentSlot()), kWholeShipTypeBytes}},
+                recorder(std::string(controls::PasteShipTypeOnlyItem.caption)));
     refreshAfterPaste();
 }
 

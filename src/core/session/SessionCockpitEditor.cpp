@@ -48,8 +48,9 @@ void Session::createCockpitEditor()
     (*m_cockpit)[controls::cockpit::CockpitPartsBox].setItems(std::move(parts));
     if (!m_profile)
         return;
-    m_cockpitEditor =
-        std::make_unique<CockpitEditor>(CockpitEditorContext{*m_cockpit, *m_main, m_prompter, *m_profile, m_gameDir});
+    m_cockpitEditor = std::make_unique<CockpitEditor>(
+        CockpitEditorContext{*m_cockpit, *m_main, m_prompter, *m_profile, m_gameDir,
+                             recorder(std::string(controls::cockpit::SaveCPButton.caption))});
     m_cockpitEditor->create();
 }
 

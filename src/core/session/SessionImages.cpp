@@ -55,7 +55,7 @@ std::string failureStatus(const std::string& command, const std::string& error)
 ImageContext imageContext(const Session& session, const BackupImage& image, Prompter& prompter,
                           std::function<void(const std::string&)> status)
 {
-    return {*session.profile(), image, session.gameDir(), session.executablePath(), prompter, std::move(status)};
+    return {*session.profile(), image, session.gameDir(), session.executablePath(), prompter, std::move(status), 0, {}};
 }
 
 // The status bar's last word on an image command: "Done." only when every file was copied.
@@ -118,8 +118,8 @@ void Session::restoreFromImage()
     const auto lock = lockGameFolder();
     if (!lock)
         return;
-    const ImageContext context =
-        imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    ImageContext context = imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    context.beforeWrite = recorder(std::string(controls::RecreateFromImageItem.caption));
     if (!reportFailure("Recreate from Image", [&] { plorik::restoreFromImage(context); }))
         return;
     showRestoredSlot(context.failedCopies);
@@ -133,8 +133,8 @@ void Session::restoreSingleSlot()
     const auto lock = lockGameFolder();
     if (!lock)
         return;
-    const ImageContext context =
-        imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    ImageContext context = imageContext(*this, *image, m_prompter, [this](const auto& text) { showProgress(text); });
+    context.beforeWrite = recorder(std::string(controls::RecreateSingleSlotItem.caption));
     if (!reportFailure("Recreate Single Slot", [&] { plorik::restoreSingleSlot(context, currentSlot()); }))
         return;
     showRestoredSlot(context.failedCopies);

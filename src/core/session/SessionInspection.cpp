@@ -31,14 +31,14 @@ void Session::wireInspectionCommands()
                          return;
                      const auto lock = lockGameFolder();
                      if (lock)
-                         m_opt.writeMeshType(*m_main);
+                         m_opt.writeMeshType(*m_main, recorder(std::string(controls::WriteMeshTypeButton.caption)));
                  }));
     main.onPress(controls::WriteHardpointButton, inspection([this] {
                      if (refusedWhileNotShown())
                          return;
                      const auto lock = lockGameFolder();
                      if (lock)
-                         m_opt.writeHardpoint(*m_main);
+                         m_opt.writeHardpoint(*m_main, recorder(std::string(controls::WriteHardpointButton.caption)));
                  }));
     main.onPress(controls::AddNewOptItem, inspection([this] {
                      (*m_main)[controls::OptListFileBox].setText(kUnknownOptList);

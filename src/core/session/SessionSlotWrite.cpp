@@ -1,6 +1,8 @@
 #include "session/Session.h"
 
+#include "common/Errors.h"
 #include "common/WriteFailure.h"
+#include "controls/MainWindowControls.h"
 #include "craft/SlotWrite.h"
 
 namespace plorik {
@@ -20,11 +22,13 @@ void Session::writeSlot()
     if (!lock)
         return;
     SlotWrite write(WriteContext{*m_main, *m_profile, m_slot, m_slotOffset, m_gameDir, executablePath(), m_prompter,
-                                 m_shipListSeparator, m_shown});
+                                 m_shipListSeparator, m_shown, recorder(std::string(controls::WriteButton.caption))});
     try {
         // The files now hold what the controls show: a later edit is measured from here.
         if (write.run())
             m_shown.take(*m_main);
+    } catch (const WriteRefused&) {
+        throw; // not recorded, so nothing was written
     } catch (...) {
         m_shown.forget(); // written in part: every control counts as changed
         throw;

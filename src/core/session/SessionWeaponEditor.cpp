@@ -36,7 +36,8 @@ void Session::createWeaponEditor()
         return;
     fillWeaponEditorLists();
     m_weaponEditor = std::make_unique<WeaponEditor>(
-        WeaponEditorContext{*m_weapons, m_prompter, *m_profile, m_gameDir, executablePath()});
+        WeaponEditorContext{*m_weapons, m_prompter, *m_profile, m_gameDir, executablePath(),
+                            recorder(std::string(controls::weapons::WriteWpnButton.caption))});
     m_weaponEditor->show();
 }
 

@@ -5,6 +5,7 @@
 #include "io/FileHandle.h"
 #include "io/GamePath.h"
 #include "text/LineReader.h"
+#include "text/StrictNumber.h"
 
 #include <system_error>
 
@@ -42,7 +43,33 @@ void Settings::save(const std::string& gameDir, const std::string& exeName) cons
     const std::filesystem::path target = path();
     std::filesystem::path scratch = target;
     scratch += ".tmp";
-    replaceFileContent(target, joinCrLf({gameDir, exeName}), scratch);
+    std::vector<std::string> lines{gameDir, exeName};
+    if (const std::optional<std::string> limit = thirdLine())
+        lines.push_back(*limit);
+    replaceFileContent(target, joinCrLf(lines), scratch);
+}
+
+std::optional<std::string> Settings::thirdLine() const
+{
+    if (!exists())
+        return std::nullopt;
+    LineReader file(path());
+    file.readLine();
+    file.readLine();
+    if (file.atEnd())
+        return std::nullopt;
+    return file.readLine();
+}
+
+std::uint64_t Settings::historyLimit() const
+{
+    std::int64_t megabytes = kDefaultHistoryMegabytes;
+    if (const std::optional<std::string> line = thirdLine()) {
+        const std::optional<std::int64_t> number = parseWholeNumber(*line);
+        if (number && *number >= 0 && *number <= (std::int64_t{1} << 20))
+            megabytes = *number;
+    }
+    return static_cast<std::uint64_t>(megabytes) << 20;
 }
 
 } // namespace plorik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -7,12 +8,14 @@
 namespace plorik {
 
 // plorik.ini in the program folder: line 1 the game folder (ending in its separator), line 2 the
-// executable's file name.
+// executable's file name, and an optional line 3: how many MB the history of writes (PLORIKhistory)
+// may hold (0: no history is kept), 64 when the line is absent or not a whole number.
 class Settings {
 public:
     static constexpr const char* kFileName = "plorik.ini";
     static constexpr std::size_t kMaxExeName = 20;
     static constexpr std::size_t kMaxPath = 255;
+    static constexpr std::int64_t kDefaultHistoryMegabytes = 64;
 
     struct Loaded {
         std::string gameDir;
@@ -26,10 +29,14 @@ public:
     bool exists() const;
     // Reads both lines. A file of one line is outdated: it is deleted and the name stays empty.
     Loaded load() const;
-    // Writes the two lines; the file is replaced only once complete.
+    // Writes the two lines (and line 3 as it was); the file is replaced only once complete.
     void save(const std::string& gameDir, const std::string& exeName) const;
+    // The most bytes the history of writes may hold, from line 3; 0 when it is switched off.
+    std::uint64_t historyLimit() const;
 
 private:
+    std::optional<std::string> thirdLine() const;
+
     std::filesystem::path m_programDir;
 };
 

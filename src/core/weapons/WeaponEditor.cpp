@@ -213,6 +213,12 @@ WeaponEditor::Plan WeaponEditor::plan(std::int32_t weapon)
 
 void WeaponEditor::commit(const Plan& plan)
 {
+    PlannedWrite planned;
+    if (plan.listContent)
+        planned.replace(equipmentList(), *plan.listContent);
+    for (const FilePatch& region : plan.regions)
+        planned.region(m_context.executable, region.offset, region.bytes, region.what);
+    announce(m_context.beforeWrite, planned);
     std::vector<std::string> written;
     std::string writing; // a region patched in place, which a failure may leave written in part
     try {

@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "form/Form.h"
 #include "io/FilePatch.h"
+#include "io/PlannedWrite.h"
 #include "profile/VersionProfile.h"
 
 #include <cstdint>
@@ -19,6 +20,8 @@ struct WeaponEditorContext {
     const VersionProfile& profile;
     std::string gameDir;
     std::filesystem::path executable;
+    // Told everything "Write Wpn." will change before its first byte (the history of writes).
+    BeforeWrite beforeWrite = {};
 };
 
 // The commands of the "PLORIK Weapon editor" window: the weapon block at WEAPONOFFSET and, for

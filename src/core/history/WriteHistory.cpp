@@ -1,0 +1,170 @@
+#include "history/WriteHistory.h"
+
+#include "common/Errors.h"
+#include "io/AtomicFile.h"
+#include "io/BinaryFile.h"
+#include "io/FileHandle.h"
+#include "io/GamePath.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <system_error>
+
+namespace plorik {
+
+namespace {
+
+constexpr std::size_t kNumberDigits = 8;
+constexpr std::string_view kRecordExtension = ".rec";
+
+// The name the game would give a file of its folder: "FlightModels\SPACECRAFT0.LST".
+std::string nameInFolder(const std::filesystem::path& file, const std::filesystem::path& folder)
+{
+    const std::filesystem::path relative = file.lexically_normal().lexically_relative(folder.lexically_normal());
+    std::string name;
+    for (const auto& part : relative) {
+        if (part == "..")
+            throw WriteRefused(file.string() + " lies outside the game folder.");
+        if (part.empty() || part == ".")
+            continue;
+        if (!name.empty())
+            name += '\\';
+        name += part.string();
+    }
+    if (name.empty())
+        throw WriteRefused(file.string() + " is not a file of the game folder.");
+    return name;
+}
+
+std::optional<std::uint32_t> recordNumber(const std::filesystem::path& file)
+{
+    const std::string name = file.filename().string();
+    if (name.size() != kNumberDigits + kRecordExtension.size() || !name.ends_with(kRecordExtension))
+        return std::nullopt;
+    std::uint32_t number = 0;
+    for (std::size_t i = 0; i < kNumberDigits; ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return std::nullopt;
+        number = number * 10 + static_cast<std::uint32_t>(name[i] - '0');
+    }
+    return number;
+}
+
+void makeFolderAt(const std::filesystem::path& folder)
+{
+    std::error_code error;
+    if (std::filesystem::create_directory(folder, error) || std::filesystem::is_directory(folder))
+        return;
+    std::error_code ignored;
+    const bool taken = std::filesystem::exists(std::filesystem::symlink_status(folder, ignored));
+    throw FileError(folder.string(), taken ? "Not a directory" : error.message());
+}
+
+} // namespace
+
+std::filesystem::path WriteHistory::folder() const
+{
+    return resolveGamePath(m_programDir.string(), std::string(kFolderName) + "\\" + m_versionName);
+}
+
+std::filesystem::path WriteHistory::recordPath(std::uint32_t number) const
+{
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), "%08u", static_cast<unsigned>(number));
+    return folder() / (std::string(name.data()) + std::string(kRecordExtension));
+}
+
+HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::filesystem::path& gameFolder,
+                                    std::string command, std::int32_t slot, std::int64_t time)
+{
+    HistoryRecord record;
+    record.time = time;
+    record.command = std::move(command);
+    record.slot = slot;
+    for (const PlannedChange& planned : planned.changes) {
+        RecordedChange change;
+        change.name = nameInFolder(planned.file, gameFolder);
+        change.what = planned.what;
+        if (planned.kind == PlannedChange::Kind::Region) {
+            change.kind = RecordedChange::Kind::Region;
+            change.offset = planned.offset;
+            change.oldBytes =
+                BinaryFile(planned.file, BinaryFile::Mode::Read).readExactlyAt(planned.offset, planned.bytes.size());
+            change.newBytes = planned.bytes;
+        } else {
+            change.kind = RecordedChange::Kind::File;
+            std::error_code absent;
+            change.existed = std::filesystem::exists(std::filesystem::symlink_status(planned.file, absent));
+            if (change.existed)
+                change.oldContent = FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll();
+            change.exists = !planned.removes;
+            change.newSize = planned.content.size();
+            change.newHash = contentHash(planned.content);
+        }
+        record.changes.push_back(std::move(change));
+    }
+    return record;
+}
+
+void WriteHistory::makeFolder() const
+{
+    const std::filesystem::path top = resolveGamePath(m_programDir.string(), kFolderName);
+    makeFolderAt(top);
+    refuseLinkOutside(top, m_programDir, "the program folder");
+    makeFolderAt(folder());
+    refuseLinkOutside(folder(), m_programDir, "the program folder");
+}
+
+std::uint32_t WriteHistory::add(HistoryRecord record) const
+{
+    makeFolder();
+    const std::vector<std::uint32_t> kept = numbers();
+    record.number = kept.empty() ? 1 : kept.back() + 1;
+    // A record is what an undo puts back from: it is on the disk before the command's first byte.
+    replaceFileContent(recordPath(record.number), encodeRecord(record), folder() / "record.tmp", Sync::Always);
+    dropOldest();
+    return record.number;
+}
+
+std::vector<std::uint32_t> WriteHistory::numbers() const
+{
+    std::vector<std::uint32_t> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (const auto number = recordNumber(entry->path()))
+            found.push_back(*number);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+HistoryRecord WriteHistory::read(std::uint32_t number) const
+{
+    const std::filesystem::path path = recordPath(number);
+    refuseLinkOutside(path, m_programDir, "the program folder");
+    HistoryRecord record =
+        decodeRecord(FileHandle::openRegular(path, FileHandle::Access::Read).readAll(), path.filename().string());
+    record.number = number;
+    return record;
+}
+
+void WriteHistory::dropOldest() const
+{
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> sizes;
+    std::uintmax_t total = 0;
+    for (const std::uint32_t number : numbers()) {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(recordPath(number), error);
+        sizes.emplace_back(number, error ? 0 : size);
+        total += error ? 0 : size;
+    }
+    for (std::size_t i = 0; i + 1 < sizes.size() && total > m_limit; ++i) {
+        if (FileHandle::remove(recordPath(sizes[i].first)))
+            break; // kept: the next record removes it
+        total -= sizes[i].second;
+    }
+}
+
+} // namespace plorik

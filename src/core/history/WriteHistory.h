@@ -1,0 +1,54 @@
+#pragma once
+
+#include "history/HistoryRecord.h"
+#include "io/PlannedWrite.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace plorik {
+
+// PLORIKhistory/<VersionName>/ in the program folder: one record per command that wrote into the
+// game folder, numbered from 1 (00000001.rec, ...), the oldest dropped once the records together
+// exceed the limit (the newest always stays).
+class WriteHistory {
+public:
+    static constexpr const char* kFolderName = "PLORIKhistory";
+    static constexpr std::uint64_t kDefaultLimit = std::uint64_t{64} << 20;
+
+    WriteHistory(std::filesystem::path programDir, std::string versionName, std::uint64_t limit)
+        : m_programDir(std::move(programDir)), m_versionName(std::move(versionName)), m_limit(limit)
+    {
+    }
+
+    std::filesystem::path folder() const;
+    std::uint64_t limit() const { return m_limit; }
+
+    // What `planned` will replace, read from the game folder as it is now. Throws PlorikError when a
+    // target cannot be read or lies outside `gameFolder`.
+    static HistoryRecord capture(const PlannedWrite& planned, const std::filesystem::path& gameFolder,
+                                 std::string command, std::int32_t slot, std::int64_t time);
+
+    // Stores the record under the next number (which it returns), on the disk before the call
+    // returns, then drops the oldest records beyond the limit. The folders are made when missing; a
+    // folder that leads out of the program folder is refused (FileError), as is any failure to store.
+    std::uint32_t add(HistoryRecord record) const;
+
+    // The numbers of the records kept, oldest first.
+    std::vector<std::uint32_t> numbers() const;
+    // Throws PlorikError when the record is missing or damaged.
+    HistoryRecord read(std::uint32_t number) const;
+
+private:
+    std::filesystem::path recordPath(std::uint32_t number) const;
+    void makeFolder() const;
+    void dropOldest() const;
+
+    std::filesystem::path m_programDir;
+    std::string m_versionName;
+    std::uint64_t m_limit;
+};
+
+} // namespace plorik

@@ -1,0 +1,367 @@
+// The history of writes: every command that writes into the game folder records what it replaces,
+// "Undo Write" puts the whole folder back byte for byte, refuses (writing nothing) once a byte it
+// would put back was changed since, is itself undone as a redo, and the history keeps to its limit.
+#include "CliRunner.h"
+#include "DemoOptFiles.h"
+#include "ImageFixture.h"
+#include "OptFileBuilder.h"
+
+#include "common/Errors.h"
+#include "history/WriteHistory.h"
+#include "io/GamePath.h"
+#include "session/Settings.h"
+#include "controls/CockpitEditorControls.h"
+#include "controls/WeaponEditorControls.h"
+
+#include <functional>
+
+using namespace plorik;
+using namespace plorik::testing;
+namespace c = plorik::controls::cockpit;
+namespace w = plorik::controls::weapons;
+
+namespace {
+
+// Edits that reach the executable and the text files (name, description) of a slot, then "Write".
+void editAndWrite(WriteGame& game, std::int32_t slot, const std::string& name)
+{
+    if (game.session->currentSlot() != slot)
+        game.form().userEdit(controls::CraftNoBox, std::to_string(slot));
+    ASSERT_TRUE(game.form().userEdit(controls::CraftNameBox, name));
+    ASSERT_TRUE(game.form().userEdit(controls::ScoreBox, "3"));
+    ASSERT_TRUE(game.form().userEdit(controls::DescriptionBox, "Rebuilt " + name));
+    game.write();
+}
+
+// Slot 1's model replaced by a small OPT file of one mesh with a descriptor and a hardpoint.
+void putModel(WriteGame& game)
+{
+    OptFileBuilder opt;
+    opt.mesh({{OptDescriptorNode{6, {1.5f, 0.1f, 2.0f, -2.0f, 4.0f, 5.0f, 6.0f, 7.0f, 8.0f, 9.0f, 10.0f, 11.0f}},
+               OptHardpointNode{1, {2.5f, -0.125f, 100.0f}}}});
+    writeFile(*modelPath(game.builder, game.game.gameDir, 1), opt.bytes(nullptr));
+    game.form().userEdit(controls::CraftNoBox, "1");
+    ASSERT_TRUE(game.form().userPick(controls::MeshList, 0));
+}
+
+bool press(WriteGame& game, Form& form, ControlKey key, const std::vector<std::string>& answers = {})
+{
+    for (const std::string& answer : answers)
+        game.prompter.addAnswer(answer);
+    return form.userPress(key);
+}
+
+struct WriterCase {
+    const char* command; // as the record names it
+    Family family;
+    std::function<void(WriteGame&)> prepare; // what comes before the command (not undone)
+    std::function<void(WriteGame&)> run;     // the command
+};
+
+std::vector<WriterCase> writerCases()
+{
+    std::vector<WriterCase> cases;
+    for (const Family family : {Family::Xvt, Family::Xwa}) {
+        cases.push_back({"Write", family, [](WriteGame& g) { g.startAt(3); },
+                         [](WriteGame& g) { editAndWrite(g, 3, "Undone Three"); }});
+        cases.push_back({"Paste Ship", family,
+                         [](WriteGame& g) {
+                             g.startAt(2);
+                             ASSERT_TRUE(g.form().userPress(controls::CopyShipItem));
+                             g.form().userEdit(controls::CraftNoBox, "5");
+                         },
+                         [](WriteGame& g) { ASSERT_TRUE(press(g, g.form(), controls::PasteShipItem, {"yes"})); }});
+        cases.push_back({"Recreate from Image", family,
+                         [](WriteGame& g) {
+                             backUpAndRestart(g, 3);
+                             editAndWrite(g, 3, "Changed Three");
+                             editAndWrite(g, 6, "Changed Six");
+                         },
+                         [](WriteGame& g) { ASSERT_TRUE(press(g, g.form(), controls::RecreateFromImageItem)); }});
+        cases.push_back({"Recreate Single Slot", family,
+                         [](WriteGame& g) {
+                             backUpAndRestart(g, 4);
+                             editAndWrite(g, 4, "Changed Four");
+                         },
+                         [](WriteGame& g) { ASSERT_TRUE(press(g, g.form(), controls::RecreateSingleSlotItem)); }});
+        cases.push_back({"Write Wpn.", family,
+                         [](WriteGame& g) {
+                             g.start();
+                             ASSERT_TRUE(g.session->weaponForm().userPick(w::WeaponList, 2));
+                         },
+                         [](WriteGame& g) {
+                             Form& weapons = g.session->weaponForm();
+                             weapons.userEdit(w::PowerBox, "5");
+                             weapons.userEdit(w::WpnSpeedBox, "700");
+                             ASSERT_TRUE(weapons.userPress(w::WriteWpnButton));
+                         }});
+        cases.push_back({"Write Mesh Type", family,
+                         [](WriteGame& g) {
+                             g.start();
+                             putModel(g);
+                         },
+                         [](WriteGame& g) {
+                             ASSERT_TRUE(g.form().userPick(controls::MeshTypeBox, 31));
+                             ASSERT_TRUE(g.form().userEditCell(controls::HitzoneGrid, 2, 2, "-7.25"));
+                             ASSERT_TRUE(g.form().userPress(controls::WriteMeshTypeButton));
+                         }});
+        cases.push_back({"Write Hardpoint", family,
+                         [](WriteGame& g) {
+                             g.start();
+                             putModel(g);
+                             ASSERT_TRUE(g.form().userPick(controls::HardpointList, 0));
+                         },
+                         [](WriteGame& g) {
+                             g.form().userEdit(controls::HardpointX, "1.5");
+                             g.form().userEdit(controls::HardpointZ, "-8");
+                             ASSERT_TRUE(g.form().userPress(controls::WriteHardpointButton));
+                         }});
+    }
+    cases.push_back({"Paste Shiptype Only", Family::Xwa,
+                     [](WriteGame& g) {
+                         g.startAt(2);
+                         ASSERT_TRUE(g.form().userPress(controls::CopyShipItem));
+                         g.form().userEdit(controls::CraftNoBox, "6");
+                     },
+                     [](WriteGame& g) { ASSERT_TRUE(press(g, g.form(), controls::PasteShipTypeOnlyItem, {"yes"})); }});
+    // XWA keeps no INT cockpits in CP640.
+    cases.push_back({"Save CP", Family::Xvt, [](WriteGame& g) { g.start(); },
+                     [](WriteGame& g) {
+                         Form& cockpit = g.session->cockpitForm();
+                         cockpit.userEdit(c::HudBox, "ABCDEF");
+                         cockpit.userEdit(c::PanelBox, "NEWPANEL");
+                         ASSERT_TRUE(cockpit.userPress(c::SaveCPButton));
+                     }});
+    return cases;
+}
+
+// Changes one byte the record wrote (or adds one to a file it wrote) behind the editor's back, and
+// returns a function that puts it back.
+std::function<void()> changeWrittenByte(WriteGame& game, const HistoryRecord& record)
+{
+    for (const RecordedChange& change : record.changes) {
+        const std::filesystem::path path = resolveGamePath(game.game.gameDir.string(), change.name);
+        const std::string kept = readFile(path);
+        if (change.kind == RecordedChange::Kind::File) {
+            writeFile(path, kept + "x");
+            return [path, kept] { writeFile(path, kept); };
+        }
+        for (std::size_t k = 0; k < change.newBytes.size(); ++k) {
+            if (change.newBytes[k] == change.oldBytes[k])
+                continue;
+            std::string changed = kept;
+            auto& byte = changed.at(static_cast<std::size_t>(change.offset) + k);
+            do
+                byte = static_cast<char>(byte + 1);
+            while (static_cast<std::uint8_t>(byte) == change.oldBytes[k] ||
+                   static_cast<std::uint8_t>(byte) == change.newBytes[k]);
+            writeFile(path, changed);
+            return [path, kept] { writeFile(path, kept); };
+        }
+    }
+    ADD_FAILURE() << "the record holds no byte that the command changed";
+    return [] {};
+}
+
+} // namespace
+
+TEST(WriteHistory, UndoAfterEveryWriterRestoresTheGameFolderAndRefusesOnceAByteChanged)
+{
+    for (const WriterCase& each : writerCases()) {
+        SCOPED_TRACE(std::string(each.command) + (each.family == Family::Xwa ? " XWA" : " XvT"));
+        WriteGame game{GameBuilder(each.family)};
+        each.prepare(game);
+        ASSERT_EQ(game.messages(), std::vector<std::string>{});
+        const std::size_t recordedBefore = game.session->recordedWrites().size();
+        const auto before = snapshot(game.game.gameDir);
+        each.run(game);
+        for (const auto& shown : game.prompter.records()) // the paste's question, nothing else
+            EXPECT_EQ(shown.message.icon, MessageIcon::Question) << shown.message.caption << shown.message.text;
+        game.prompter.clearRecords();
+        const auto written = snapshot(game.game.gameDir);
+        ASSERT_FALSE(changedFiles(before, written).empty()) << "the command changed nothing";
+
+        // One record more, named for the command, holding every file that changed.
+        const std::vector<HistoryRecord> records = game.session->recordedWrites();
+        ASSERT_EQ(records.size(), recordedBefore + 1);
+        const HistoryRecord& record = records.front();
+        EXPECT_EQ(record.command, each.command);
+        std::set<std::string> targets;
+        for (const RecordedChange& change : record.changes) {
+            std::string name = change.name;
+            std::replace(name.begin(), name.end(), '\\', '/');
+            targets.insert(name);
+        }
+        for (const std::string& changed : changedFiles(before, written))
+            EXPECT_TRUE(targets.contains(changed)) << changed << " changed but is not recorded";
+
+        // A byte changed since: the undo names the command and refuses, and no file changes.
+        const auto putBack = changeWrittenByte(game, record);
+        const auto tampered = snapshot(game.game.gameDir);
+        ASSERT_TRUE(press(game, game.form(), controls::UndoWriteItem, {"yes"}));
+        const std::vector<std::string> refused = game.messages();
+        ASSERT_EQ(refused.size(), 2u);
+        EXPECT_TRUE(refused[0].starts_with("Confirm undo:|Undo \"" + std::string(each.command) + "\"")) << refused[0];
+        EXPECT_TRUE(refused[1].starts_with("PLORIK error:|The undo of \"" + std::string(each.command) + "\""))
+            << refused[1];
+        EXPECT_NE(refused[1].find("it was changed since.\r\rNothing was written."), std::string::npos) << refused[1];
+        EXPECT_EQ(snapshot(game.game.gameDir), tampered);
+        EXPECT_EQ(game.session->recordedWrites().size(), recordedBefore + 1) << "a refused undo is not recorded";
+        game.prompter.clearRecords();
+
+        // "No" leaves everything; then the undo puts back every byte of the game folder.
+        putBack();
+        ASSERT_TRUE(press(game, game.form(), controls::UndoWriteItem, {"no"}));
+        EXPECT_EQ(snapshot(game.game.gameDir), written);
+        ASSERT_TRUE(press(game, game.form(), controls::UndoWriteItem, {"yes"}));
+        ASSERT_EQ(game.messages().size(), 2u) << game.messages().back();
+        const auto undone = snapshot(game.game.gameDir);
+        EXPECT_EQ(changedFiles(before, undone), std::set<std::string>{});
+        EXPECT_EQ(undone, before);
+        EXPECT_EQ(game.session->recordedWrites().front().command, "Undo Write");
+    }
+}
+
+TEST(WriteHistory, UndoingAnUndoRedoesTheWriteAndAnOlderWriteIsUndoneByItsNumber)
+{
+    WriteGame game{GameBuilder(Family::Xwa)};
+    game.startAt(3);
+    const auto before = snapshot(game.game.gameDir);
+    editAndWrite(game, 3, "Redone Three");
+    const auto written = snapshot(game.game.gameDir);
+    ASSERT_GE(changedFiles(before, written).size(), 2u) << "the executable and a text file";
+
+    game.session->undoWrite(1); // the write
+    EXPECT_EQ(snapshot(game.game.gameDir), before);
+    game.session->undoWrite(1); // the undo: a redo
+    EXPECT_EQ(snapshot(game.game.gameDir), written);
+    EXPECT_EQ(game.control(controls::CraftNameBox).text(), "Redone Three") << "the slot is shown again";
+    game.session->undoWrite(3); // the write once more, counted back past both undos
+    EXPECT_EQ(snapshot(game.game.gameDir), before);
+    EXPECT_EQ(game.messages(), std::vector<std::string>{});
+
+    std::vector<std::string> commands;
+    for (const HistoryRecord& record : game.session->recordedWrites())
+        commands.push_back(std::to_string(record.number) + " " + record.command);
+    EXPECT_EQ(commands, (std::vector<std::string>{"4 Undo Write", "3 Undo Write", "2 Undo Write", "1 Write"}));
+
+    game.session->undoWrite(5);
+    EXPECT_EQ(game.messages(), std::vector<std::string>{
+                                   "PLORIK error:|The history holds 4 recorded writes; there is no write 5 to undo."});
+    EXPECT_EQ(snapshot(game.game.gameDir), before);
+}
+
+TEST(WriteHistory, AWriteThatCannotBeRecordedWritesNothing)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path& programDir, const std::filesystem::path& outside)> spoil;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"a file in the history folder's place",
+         [](const auto& programDir, const auto&) { writeFile(programDir / "PLORIKhistory", "not a folder"); },
+         "Not a directory"},
+        {"a history folder that links out of the program folder",
+         [](const auto& programDir, const auto& outside) {
+             std::filesystem::create_directory(outside);
+             std::filesystem::create_directory_symlink(outside, programDir / "PLORIKhistory");
+         },
+         "program folder"},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        WriteGame game{GameBuilder(Family::Xvt)};
+        game.startAt(2);
+        const std::filesystem::path outside = game.dir.path() / "elsewhere";
+        each.spoil(game.game.programDir, outside);
+        const auto before = snapshot(game.game.gameDir);
+        editAndWrite(game, 2, "Not Recorded");
+        const std::vector<std::string> shown = game.messages();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_TRUE(shown[0].starts_with("PLORIK error:|\"Write\" could not be recorded for undo: ")) << shown[0];
+        EXPECT_NE(shown[0].find(each.says), std::string::npos) << shown[0];
+        EXPECT_TRUE(shown[0].ends_with("\r\rNothing was written.")) << shown[0];
+        EXPECT_EQ(snapshot(game.game.gameDir), before);
+        if (std::filesystem::exists(outside)) {
+            EXPECT_TRUE(std::filesystem::is_empty(outside)) << "nothing is written through the link";
+        }
+    }
+}
+
+TEST(WriteHistory, TheOldestRecordsGoOnceTheHistoryPassesItsLimit)
+{
+    TempDir dir;
+    // 1000 bytes hold two records of 400 bytes and more, not three.
+    const WriteHistory history(dir.path(), "Demo", 1000);
+    for (std::uint32_t n = 1; n <= 5; ++n) {
+        HistoryRecord record;
+        record.command = "Write";
+        record.slot = static_cast<std::int32_t>(n);
+        record.changes.push_back({RecordedChange::Kind::Region, "GAME.EXE", "a region", 16 * n,
+                                  std::vector<std::uint8_t>(200, static_cast<std::uint8_t>(n)),
+                                  std::vector<std::uint8_t>(200, 0xEE)});
+        EXPECT_EQ(history.add(record), n);
+    }
+    EXPECT_EQ(history.numbers(), (std::vector<std::uint32_t>{4, 5}));
+    const HistoryRecord newest = history.read(5);
+    EXPECT_EQ(newest.slot, 5);
+    ASSERT_EQ(newest.changes.size(), 1u);
+    EXPECT_EQ(newest.changes[0].offset, 80);
+    EXPECT_EQ(newest.changes[0].oldBytes, std::vector<std::uint8_t>(200, 5));
+    // A record bigger than the limit still stays as the newest.
+    const WriteHistory tiny(dir.path(), "Demo", 10);
+    HistoryRecord record;
+    record.command = "Save CP";
+    EXPECT_EQ(tiny.add(record), 6u);
+    EXPECT_EQ(tiny.numbers(), (std::vector<std::uint32_t>{6}));
+    // A damaged record is named, never read past its end.
+    std::string bytes = readFile(dir.path() / "PLORIKhistory" / "Demo" / "00000006.rec");
+    writeFile(dir.path() / "PLORIKhistory" / "Demo" / "00000006.rec", bytes.substr(0, bytes.size() - 1));
+    EXPECT_THROW(tiny.read(6), PlorikError);
+
+    // The limit is line 3 of plorik.ini, in MB; 64 MB without a usable line, and a save keeps it.
+    const std::pair<const char*, std::uint64_t> limits[] = {
+        {"C:\\Games\\\r\nGAME.EXE\r\n", 64u << 20},        {"C:\\Games\\\r\nGAME.EXE\r\n2\r\n", 2u << 20},
+        {"C:\\Games\\\r\nGAME.EXE\r\n0\r\n", 0},           {"C:\\Games\\\r\nGAME.EXE\r\nmany\r\n", 64u << 20},
+        {"C:\\Games\\\r\nGAME.EXE\r\n$10\r\n", 16u << 20},
+    };
+    for (const auto& [ini, limit] : limits) {
+        writeFile(dir.path() / "plorik.ini", ini);
+        EXPECT_EQ(Settings(dir.path()).historyLimit(), limit) << ini;
+    }
+    writeFile(dir.path() / "plorik.ini", "C:\\Games\\\r\nGAME.EXE\r\n2\r\n");
+    Settings(dir.path()).save("D:\\Other\\", "XWINGALLIANCE.EXE");
+    EXPECT_EQ(readFile(dir.path() / "plorik.ini"), "D:\\Other\\\r\nXWINGALLIANCE.EXE\r\n2\r\n");
+}
+
+TEST(WriteHistory, TheCommandLineListsTheRecordsAndUndoes)
+{
+    TempDir dir;
+    const BuiltGame game = GameBuilder(Family::Xvt).build(dir.path());
+    const auto before = snapshot(game.gameDir);
+    const auto cli = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"--program-dir", game.programDir.string()});
+        return runCli(arguments);
+    };
+    ASSERT_EQ(cli({"write", "4", "--set", "ShieldPowerBox=123"}).exit, 0);
+    const auto written = snapshot(game.gameDir);
+    const CliOutput listed = cli({"--json", "history"});
+    ASSERT_EQ(listed.exit, 0) << listed.err;
+    EXPECT_NE(listed.out.find("\"records\":[{\"number\":1,\"time\":\""), std::string::npos) << listed.out;
+    EXPECT_NE(listed.out.find("\"command\":\"Write\",\"slot\":4,\"targets\":[\"" + game.exeName + " bytes "),
+              std::string::npos)
+        << listed.out;
+    const CliOutput undone = cli({"undo"});
+    ASSERT_EQ(undone.exit, 0) << undone.err;
+    EXPECT_EQ(snapshot(game.gameDir), before);
+    const CliOutput redone = cli({"undo", "1"});
+    ASSERT_EQ(redone.exit, 0) << redone.err;
+    EXPECT_EQ(snapshot(game.gameDir), written);
+    const CliOutput text = cli({"history"});
+    EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\t'), 3 * 3 + 3) << text.out;
+    const CliOutput none = cli({"undo", "9"});
+    EXPECT_EQ(none.exit, 1);
+    EXPECT_EQ(snapshot(game.gameDir), written);
+    EXPECT_EQ(cli({"undo", "x"}).exit, 2);
+}
