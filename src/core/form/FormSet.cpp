@@ -1,10 +1,10 @@
-#include "FormSet.h"
+#include "form/FormSet.h"
 
 #include "text/GameTextUtf8.h"
 
 #include <charconv>
 
-namespace plorik::cli {
+namespace plorik {
 
 namespace {
 
@@ -119,4 +119,4 @@ SetOutcome applyFormSet(Form& form, const FormSet& set, std::string& error)
     return SetOutcome::NotTaken;
 }
 
-} // namespace plorik::cli
+} // namespace plorik
