@@ -126,7 +126,7 @@ void runImport(CommandContext& context)
     if (imported.stop) {
         if (context.log)
             *context.log << "plorik-cli: import stopped at " << describeFault(*imported.stop)
-                         << "; slots written before it: " << slotList(imported.written) << '\n';
+                         << "; slots written: " << slotList(imported.written) << '\n';
         context.failed = true;
     }
 }

@@ -5,6 +5,7 @@
 #include "table/Csv.h"
 #include "table/JsonReader.h"
 #include "table/TableColumns.h"
+#include "table/TableCommands.h"
 #include "table/TableExport.h"
 #include "table/TableImport.h"
 #include "text/GameTextUtf8.h"
@@ -236,6 +237,38 @@ TEST(TableTransfer, BadRowStopsBeforeItsSlotIsWritten)
             }
         }
     }
+}
+
+// File > "Export Table.." and "Import Table..": the save dialog's file holds the export; the open
+// dialog's file is checked, its changes listed in a question, and written only on Yes.
+TEST(TableTransfer, FileMenuCommandsAskBeforeTheyWrite)
+{
+    TableGame game(Family::Xwa);
+    wireTableCommands(*game.session, game.prompter, TableCommandHooks{});
+    const std::filesystem::path file = game.dir.path() / "table.csv";
+    Form& form = game.session->mainForm();
+    game.prompter.addAnswer("file:" + file.string());
+    ASSERT_TRUE(form.userPress(controls::ExportTableItem));
+    EXPECT_EQ(form[controls::StatusBar].text(),
+              "Exported " + std::to_string(game.game.slots) + " slots to " + file.string());
+    const std::string exported = readFile(file);
+    EXPECT_EQ(exported, game.exportAll());
+
+    writeFile(file, editedCsv(exported, {3}, {"SystemHitsBox"}, [](auto&, auto&) { return std::string("99"); }));
+    const auto files = snapshot(game.game.gameDir);
+    for (const char* answer : {"no", "yes"}) {
+        game.prompter.clearRecords();
+        game.prompter.addAnswer("file:" + file.string());
+        game.prompter.addAnswer(answer);
+        ASSERT_TRUE(form.userPress(controls::ImportTableItem));
+        // The open dialog, then the question.
+        ASSERT_EQ(game.prompter.records().size(), 2u);
+        EXPECT_EQ(game.prompter.records()[1].message.text,
+                  "1 slots differ from the table:\r\rSlot 3: SystemHitsBox\r\rWrite these slots?");
+        EXPECT_EQ(changedFiles(files, snapshot(game.game.gameDir)),
+                  answer == std::string("no") ? std::set<std::string>{} : std::set<std::string>{game.game.exeName});
+    }
+    EXPECT_EQ(readFile(file), game.exportAll());
 }
 
 // CSV after RFC 4180 and JSON, each read back as written: quotes, commas, both line breaks and the

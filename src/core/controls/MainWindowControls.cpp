@@ -21,6 +21,8 @@ std::span<const ControlEntry* const> mainWindowControls()
         &OpenShipItem,
         &SaveShipAsItem,
         &SaveAsZtItem,
+        &ExportTableItem,
+        &ImportTableItem,
         &SelectExeFileItem,
         &ExitItem,
         &CutItem,

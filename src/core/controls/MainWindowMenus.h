@@ -19,6 +19,10 @@ inline constexpr ControlEntry SaveShipAsItem{.key = "Saveshipas1",
                                              .shortcut = "Ctrl+S"};
 inline constexpr ControlEntry SaveAsZtItem{
     .key = "SaveasZT1", .kind = ControlKind::MenuItem, .caption = "Save as Single ZT..", .page = kFileMenu};
+inline constexpr ControlEntry ExportTableItem{
+    .key = "ExportTable1", .kind = ControlKind::MenuItem, .caption = "Export Table..", .page = kFileMenu};
+inline constexpr ControlEntry ImportTableItem{
+    .key = "ImportTable1", .kind = ControlKind::MenuItem, .caption = "Import Table..", .page = kFileMenu};
 inline constexpr ControlEntry SelectExeFileItem{
     .key = "SelectEXEFile1", .kind = ControlKind::MenuItem, .caption = "Select EXE File..", .page = kFileMenu};
 inline constexpr ControlEntry ExitItem{

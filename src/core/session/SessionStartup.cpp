@@ -218,7 +218,8 @@ void Session::setProfileCommandsEnabled(bool enabled)
          {controls::PrevSlotButton, controls::NextSlotButton, controls::WriteButton, controls::CraftNoBox,
           controls::OpenShipItem, controls::SaveShipAsItem, controls::SaveAsZtItem, controls::OpenShipTool,
           controls::SaveShipTool, controls::LastTool, controls::CopyShipItem, controls::CreateBackupImageItem,
-          controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem})
+          controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem,
+          controls::ExportTableItem, controls::ImportTableItem})
         (*m_main)[key].setEnabled(enabled);
 }
 
