@@ -82,7 +82,7 @@ std::optional<ExportArguments> parseExportArguments(const std::vector<std::strin
 bool fail(CommandContext& context, const std::string& why)
 {
     if (context.log)
-        *context.log << "plorik-cli: export: " << why << ". Nothing was written.\n";
+        *context.log << "plorik-cli: export: " << why << (why.ends_with('.') ? "" : ".") << " Nothing was written.\n";
     context.failed = true;
     return false;
 }
