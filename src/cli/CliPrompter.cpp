@@ -3,6 +3,7 @@
 #include "form/GameTextUtf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 namespace plorik::cli {
@@ -61,8 +62,27 @@ std::size_t CliPrompter::errorCount() const
     }));
 }
 
+std::string CliPrompter::lastError() const
+{
+    for (auto record = records().rbegin(); record != records().rend(); ++record) {
+        if (record->message.icon == MessageIcon::Error)
+            return record->message.text;
+    }
+    return {};
+}
+
 std::string CliPrompter::askFallback(const std::string& kind, const std::string& caption, const std::string& text)
 {
+    if (!m_remaining.empty() && kind == "message") {
+        const std::vector<std::string> words = offeredWords(m_buttons);
+        const bool yes = m_remaining == "yes";
+        const std::array<std::string, 2> preferred =
+            yes ? std::array<std::string, 2>{"yes", "ok"} : std::array<std::string, 2>{"no", "cancel"};
+        for (const std::string& word : preferred) {
+            if (std::find(words.begin(), words.end(), word) != words.end())
+                return word;
+        }
+    }
     if (!m_terminal)
         return {};
     m_log << caption << '\n' << terminalText(text) << '\n';

@@ -23,6 +23,12 @@ public:
     // Whether any box with the error icon was shown, and how many were.
     bool errorShown() const { return errorCount() > 0; }
     std::size_t errorCount() const;
+    // The text of the last box with the error icon, or "".
+    std::string lastError() const;
+
+    // Once the --answer values are used up, message boxes are answered "yes" (OK where there is no
+    // Yes) or "no" (Cancel where there is no No) instead of asking; text and file choices are not.
+    void answerRemainingWith(std::string word) { m_remaining = std::move(word); }
 
 protected:
     std::string askFallback(const std::string& kind, const std::string& caption, const std::string& text) override;
@@ -36,6 +42,7 @@ private:
     std::ostream& m_log;
     MessageButtons m_buttons = MessageButtons::Ok;
     bool m_askedOnTerminal = false;
+    std::string m_remaining;
 };
 
 // A box's text as a terminal shows it: each carriage return starts a new line.

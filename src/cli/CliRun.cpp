@@ -2,10 +2,12 @@
 
 #include "controls/MainWindowControls.h"
 
+#include "CliOptions.h"
 #include "CliPrompter.h"
 #include "Command.h"
 
 #include "session/ProgramFolder.h"
+#include "table/TableCommands.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -89,6 +91,12 @@ int runCommand(const CliOptions& options, std::ostream& out, std::ostream& log, 
     CliPrompter prompter(options.answers, terminal, log);
     Session session(programFolder(options.programDir, log), prompter);
     session.start(startFile(options.startWith)); // every failure of the start-up is an error box of the session
+    // The File menu's table commands, for `run --press "Export Table"` as for the window.
+    TableCommandHooks tableHooks;
+    tableHooks.watch = {[&prompter] { return prompter.errorCount(); }, [&prompter] { return prompter.lastError(); },
+                        [&prompter] { return prompter.unanswered(); }};
+    tableHooks.programVersion = versionText();
+    wireTableCommands(session, prompter, std::move(tableHooks));
 
     Json result = Json::object();
     result.set("command", options.command);

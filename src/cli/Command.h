@@ -28,7 +28,7 @@ struct CommandContext {
     // Where a command reports why it could not do its work.
     std::ostream* log = nullptr;
     // What the session has shown: a step that shows an error box stops the steps after it.
-    const CliPrompter* prompter = nullptr;
+    CliPrompter* prompter = nullptr;
     std::size_t errorsShown() const { return prompter ? prompter->errorCount() : 0; }
 };
 
@@ -64,6 +64,10 @@ bool checkWriteArguments(const std::vector<std::string>& arguments, std::string&
 void runHistory(CommandContext& context);
 void runUndo(CommandContext& context);
 bool checkUndoArguments(const std::vector<std::string>& arguments, std::string& error);
+void runExport(CommandContext& context);
+bool checkExportArguments(const std::vector<std::string>& arguments, std::string& error);
+void runImport(CommandContext& context);
+bool checkImportArguments(const std::vector<std::string>& arguments, std::string& error);
 
 // `help` takes at most one command name.
 bool checkHelpArguments(const std::vector<std::string>& arguments, std::string& error);

@@ -58,6 +58,29 @@ const std::vector<CommandInfo>& commands()
          "and file the write changed still holds what it wrote; otherwise it names what was changed since and "
          "writes nothing. The undo is a write like any other and is recorded too: undo it to redo. Then the slot "
          "is shown again and the result is that of run (\"windows\")."},
+        {"export", "[--format csv|json] [--slots A-B] [--fields KEY,...] FILE",
+         "every slot as the pages show it, one row per slot, into FILE (- for standard output)", checkExportArguments,
+         runExport,
+         "Shows each slot of the table (or of --slots A-B) in turn and writes one row per slot: the column Slot, then "
+         "one column per field that \"Write\" stores, named by its control's key; a grid's cells are "
+         "KEY[ROW,COLUMN]. --fields takes some of them. The values are the texts the pages show, the game's text as "
+         "UTF-8.\n"
+         "CSV (the default) has a header row and quotes a value holding a comma, a quote or a line break. JSON is one "
+         "object with \"version\", \"programVersion\" and \"slots\": an object per slot with the same keys. With "
+         "--json the result has \"rows\". More than 50 slots: a progress line on standard error."},
+        {"import", "FILE [--dry-run] [--questions no|yes|fail]",
+         "sets and writes every slot whose row in FILE differs from what the pages show", checkImportArguments,
+         runImport,
+         "Reads a table that export wrote (CSV or JSON) and checks all of it first: its columns, its slot numbers "
+         "(each "
+         "once) and its texts. Then for each row it shows the slot, sets the fields whose text differs from the row in "
+         "page order, as typing would, and presses \"Write\"; a row that differs in nothing is skipped, so a table "
+         "exported and imported unchanged changes no byte.\n"
+         "--dry-run lists per slot the fields that would be set and writes nothing. Questions are answered from "
+         "--answer; once those are used up, --questions yes or no answers the rest, and fail (the default) stops the "
+         "import at the first question left unanswered. A value that a field or \"Write\" refuses stops the import "
+         "before that slot's write, naming the row, the column and the reason, and the slots written before it. With "
+         "--json the result has \"written\" and \"changes\" (per slot, the fields set)."},
         {"help", "[COMMAND]", "the usage of plorik-cli, or of one command", checkHelpArguments, nullptr,
          "Prints the usage of plorik-cli and its commands, or the usage and description of COMMAND. "
          "\"plorik-cli COMMAND --help\" does the same. Nothing is started."},

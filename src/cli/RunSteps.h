@@ -2,7 +2,7 @@
 
 #include "CliWindows.h"
 #include "Command.h"
-#include "FormSet.h"
+#include "form/FormSet.h"
 
 #include <optional>
 #include <string>

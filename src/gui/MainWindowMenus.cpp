@@ -23,9 +23,10 @@ namespace {
 // The menu items and tool buttons that start a new group: a separator goes before each.
 bool startsGroup(ControlKey key)
 {
-    for (const ControlKey start : {controls::SelectExeFileItem, controls::ExitItem, controls::CutItem,
-                                   controls::CopyShipItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem,
-                                   controls::AboutItem, controls::CopyTool, controls::LastTool}) {
+    for (const ControlKey start :
+         {controls::ExportTableItem, controls::SelectExeFileItem, controls::ExitItem, controls::CutItem,
+          controls::CopyShipItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem, controls::AboutItem,
+          controls::CopyTool, controls::LastTool}) {
         if (start == key)
             return true;
     }

@@ -96,6 +96,10 @@ QtPrompter::~QtPrompter() = default;
 
 Answer QtPrompter::message(const Message& message)
 {
+    if (message.icon == MessageIcon::Error) {
+        ++m_errors;
+        m_lastError = message.text;
+    }
     showState();
     QMessageBox box(boxIcon(message.icon), toQt(message.caption), messageText(message.text),
                     boxButtons(message.buttons), m_window);

@@ -39,6 +39,9 @@ public:
     std::optional<std::string> openFile(const FileChoice& choice) override;
     std::optional<std::string> saveFile(const FileChoice& choice) override;
     void repaint() override;
+    // The boxes with the error icon shown so far, and the last one's text.
+    std::size_t errorCount() const { return m_errors; }
+    const std::string& lastError() const { return m_lastError; }
     void showHelp(const std::string& topic) override;
     void openAddress(const std::string& address) override;
 
@@ -51,6 +54,8 @@ private:
     QPointer<QWidget> m_window;
     std::function<void()> m_repaint;
     std::unique_ptr<HelpWindow> m_help;
+    std::size_t m_errors = 0;
+    std::string m_lastError;
 };
 
 } // namespace plorik::gui

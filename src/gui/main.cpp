@@ -1,10 +1,12 @@
 #include "MainWindow.h"
 #include "QtPrompter.h"
 #include "QtText.h"
+#include "TableProgressDialog.h"
 #include "WindowSet.h"
 
 #include "session/ProgramFolder.h"
 #include "session/Session.h"
+#include "table/TableCommands.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -73,6 +75,12 @@ int main(int argc, char** argv)
     windows.mainWindow().showProgramFolder(QFile::decodeName(QByteArray::fromStdString(folder.path.string())));
     prompter.setWindow(&windows.mainWindow());
     prompter.setRepaint([&windows] { windows.syncAll(); });
+    plorik::TableCommandHooks tableHooks;
+    tableHooks.watch = {[&prompter] { return prompter.errorCount(); }, [&prompter] { return prompter.lastError(); },
+                        [] { return false; }};
+    tableHooks.progress = plorik::gui::tableProgressDialog(&windows.mainWindow());
+    tableHooks.programVersion = "PLORIK " PLORIK_VERSION;
+    plorik::wireTableCommands(session, prompter, std::move(tableHooks));
     QObject::connect(&windows, &plorik::gui::WindowSet::finished, &application,
                      [](int exitCode) { QCoreApplication::exit(exitCode); });
 

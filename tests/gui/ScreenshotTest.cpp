@@ -6,10 +6,21 @@
 
 #include "EditorWindows.h"
 #include "HelpWindow.h"
+#include "QtPrompter.h"
+#include "TableProgressDialog.h"
 
+#include "table/Csv.h"
+#include "table/TableCommands.h"
+#include "table/TableExport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMessageBox>
+#include <QProgressDialog>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 namespace plorik::gui {
@@ -19,7 +30,25 @@ class ScreenshotTest : public QObject {
 
 private slots:
     void grabEveryPage();
+    void grabTableDialogs();
 };
+
+namespace {
+
+// The window's own message boxes; the open dialog is answered with one file.
+class TablePrompter : public QtPrompter {
+public:
+    TablePrompter(std::filesystem::path programDir, std::string file)
+        : QtPrompter(std::move(programDir)), m_file(std::move(file))
+    {
+    }
+    std::optional<std::string> openFile(const FileChoice&) override { return m_file; }
+
+private:
+    std::string m_file;
+};
+
+} // namespace
 
 void ScreenshotTest::grabEveryPage()
 {
@@ -65,6 +94,53 @@ void ScreenshotTest::grabEveryPage()
             }
         }
     }
+}
+
+// File > "Import Table..": the progress dialog of the check, and the question that lists the changes.
+void ScreenshotTest::grabTableDialogs()
+{
+    const QString folder = qEnvironmentVariable("PLORIK_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        QSKIP("PLORIK_SCREENSHOT_DIR is not set");
+    QVERIFY(QDir().mkpath(folder));
+    Running run(testing::Family::Xwa);
+    run.window().resize(1280, 800);
+    CsvRecords table = readCsv(exportTable(*run.session, TableExportRequest{}).text);
+    for (const std::size_t slot : {3u, 8u, 12u})
+        table.records[slot][4] = "99"; // SystemHitsBox
+    std::string text;
+    for (const auto& record : table.records)
+        text += csvRecord(record);
+    const auto file = run.dir.path() / "table.csv";
+    testing::writeFile(file, text);
+
+    TablePrompter prompter(run.game.programDir, file.string());
+    prompter.setWindow(&run.window());
+    TableCommandHooks hooks;
+    const auto progress = tableProgressDialog(&run.window());
+    bool grabbedProgress = false;
+    hooks.progress = [&](std::size_t done, std::size_t total) {
+        progress(done, total);
+        if (done == total / 2) {
+            if (auto* dialog = run.window().findChild<QProgressDialog*>()) {
+                grabbedProgress = dialog->grab().save(QDir(folder).filePath(QStringLiteral("xwa-table-progress.png")));
+            }
+        }
+    };
+    wireTableCommands(*run.session, prompter, std::move(hooks));
+    bool grabbedQuestion = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            grabbedQuestion = box->grab().save(QDir(folder).filePath(QStringLiteral("xwa-table-import.png")));
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    poll.start(50);
+    run.session->mainForm().userPress(controls::ImportTableItem);
+    poll.stop();
+    QVERIFY(grabbedProgress);
+    QVERIFY(grabbedQuestion);
 }
 
 } // namespace plorik::gui

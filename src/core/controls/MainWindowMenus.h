@@ -19,6 +19,8 @@ inline constexpr ControlEntry SaveShipAsItem{.key = "Saveshipas1",
                                              .shortcut = "Ctrl+S"};
 inline constexpr ControlEntry SaveAsZtItem{
     .key = "SaveasZT1", .kind = ControlKind::MenuItem, .caption = "Save as Single ZT..", .page = kFileMenu};
+PLORIK_CONTROL(ExportTableItem, .kind = ControlKind::MenuItem, .caption = "Export Table..", .page = kFileMenu);
+PLORIK_CONTROL(ImportTableItem, .kind = ControlKind::MenuItem, .caption = "Import Table..", .page = kFileMenu);
 inline constexpr ControlEntry SelectExeFileItem{
     .key = "SelectEXEFile1", .kind = ControlKind::MenuItem, .caption = "Select EXE File..", .page = kFileMenu};
 inline constexpr ControlEntry ExitItem{
@@ -89,6 +91,8 @@ PLORIK_CONTROL(LastTool, .kind = ControlKind::ToolButton, .page = kToolBar, .hin
 inline constexpr const ControlEntry* kMainWindowMenuControls[] = {&OpenShipItem,
                                                                   &SaveShipAsItem,
                                                                   &SaveAsZtItem,
+                                                                  &ExportTableItem,
+                                                                  &ImportTableItem,
                                                                   &SelectExeFileItem,
                                                                   &ExitItem,
                                                                   &UndoWriteItem,

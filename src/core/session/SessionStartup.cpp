@@ -215,11 +215,12 @@ void Session::closeSplash()
 void Session::setProfileCommandsEnabled(bool enabled)
 {
     // Without a profile the slot commands have nothing to work on; they come on with one.
-    for (ControlKey key : {controls::PrevSlotButton, controls::NextSlotButton, controls::WriteButton,
-                           controls::CraftNoBox, controls::OpenShipItem, controls::SaveShipAsItem,
-                           controls::SaveAsZtItem, controls::OpenShipTool, controls::SaveShipTool, controls::LastTool,
-                           controls::CopyShipItem, controls::CreateBackupImageItem, controls::RecreateFromImageItem,
-                           controls::RecreateSingleSlotItem, controls::ZtPackageItem, controls::UndoWriteItem})
+    for (ControlKey key :
+         {controls::PrevSlotButton, controls::NextSlotButton, controls::WriteButton, controls::CraftNoBox,
+          controls::OpenShipItem, controls::SaveShipAsItem, controls::SaveAsZtItem, controls::OpenShipTool,
+          controls::SaveShipTool, controls::LastTool, controls::CopyShipItem, controls::CreateBackupImageItem,
+          controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem,
+          controls::UndoWriteItem, controls::ExportTableItem, controls::ImportTableItem})
         (*m_main)[key].setEnabled(enabled);
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace plorik::cli {
+namespace plorik {
 
 // One "KEY=VALUE" or "KEY[R,C]=VALUE" of --set.
 struct FormSet {
@@ -32,4 +32,4 @@ enum class SetOutcome {
 // `error` says why, as a line for the user ("SpeedBox is disabled").
 SetOutcome applyFormSet(Form& form, const FormSet& set, std::string& error);
 
-} // namespace plorik::cli
+} // namespace plorik

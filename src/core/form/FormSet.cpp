@@ -1,11 +1,11 @@
-#include "FormSet.h"
+#include "form/FormSet.h"
 
 #include "common/WriteFailure.h"
 #include "form/GameTextUtf8.h"
 
 #include <charconv>
 
-namespace plorik::cli {
+namespace plorik {
 
 namespace {
 
@@ -121,4 +121,4 @@ SetOutcome applyFormSet(Form& form, const FormSet& set, std::string& error)
     return SetOutcome::NotTaken;
 }
 
-} // namespace plorik::cli
+} // namespace plorik
