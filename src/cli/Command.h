@@ -62,6 +62,9 @@ void runShow(CommandContext& context);
 void runWrite(CommandContext& context);
 bool checkWriteArguments(const std::vector<std::string>& arguments, std::string& error);
 
+void runDiff(CommandContext& context);
+bool checkDiffArguments(const std::vector<std::string>& arguments, std::string& error);
+
 // `help` takes at most one command name.
 bool checkHelpArguments(const std::vector<std::string>& arguments, std::string& error);
 

@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "form/Form.h"
+#include "io/ExecutableView.h"
 #include "io/FilePatch.h"
 #include "profile/VersionProfile.h"
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace plorik {
 
@@ -19,6 +21,8 @@ struct WeaponEditorContext {
     const VersionProfile& profile;
     std::string gameDir;
     std::filesystem::path executable;
+    // Bytes the editor shows in place of the executable's (a backup image's blocks), or none.
+    const std::vector<LaidBytes>* laid = nullptr;
 };
 
 // The commands of the "PLORIK Weapon editor" window: the weapon block at WEAPONOFFSET and, for
