@@ -6,6 +6,7 @@
 #include "ImageFixture.h"
 
 #include "changes/ChangeReport.h"
+#include "controls/WeaponEditorControls.h"
 
 #include <tuple>
 
@@ -109,6 +110,14 @@ TEST(ChangeReport, NamesExactlyTheWrittenFieldsOfBothFamiliesAndWritesNothing)
         game.write();
         ASSERT_EQ(game.messages(), std::vector<std::string>{});
 
+        // A weapon's value, written by the weapon editor.
+        Form& weapons = game.session->weaponForm();
+        ASSERT_TRUE(weapons.userPick(controls::weapons::WeaponList, 2));
+        const std::string oldPower = weapons[controls::weapons::PowerBox].text();
+        ASSERT_TRUE(weapons.userEdit(controls::weapons::PowerBox, "555"));
+        ASSERT_TRUE(weapons.userPress(controls::weapons::WriteWpnButton));
+        ASSERT_EQ(game.messages(), std::vector<std::string>{});
+
         const auto files = snapshot(game.dir.path());
         const ChangeReport report = game.session->changeReport(std::nullopt, 1, 1000);
         EXPECT_EQ(snapshot(game.dir.path()), files);
@@ -118,6 +127,12 @@ TEST(ChangeReport, NamesExactlyTheWrittenFieldsOfBothFamiliesAndWritesNothing)
         EXPECT_EQ(got, expected);
         for (const auto& [slot, key, row, column, before, after] : expected)
             EXPECT_NE(before, after) << key;
+        ASSERT_EQ(report.weapons.size(), 1u);
+        EXPECT_EQ(report.weapons[0].weapon, 2);
+        ASSERT_EQ(report.weapons[0].fields.size(), 1u);
+        const FieldChange& power = report.weapons[0].fields[0];
+        EXPECT_EQ(std::make_tuple(power.key, power.before, power.after),
+                  std::make_tuple(std::string(controls::weapons::PowerBox.key), oldPower, std::string("555")));
         std::vector<std::string> lineFiles;
         for (const LineChange& line : report.lines) {
             lineFiles.push_back(line.file);
@@ -139,9 +154,8 @@ TEST(ChangeReport, TextAndMarkdownForms)
     backUpAndRestart(game);
     editAndWrite(game, {{2, controls::ShieldPowerBox, 0, 0, "140"}, {5, controls::WeaponSlotsGrid, 3, 2, "-44"}});
     const ChangeReport report = game.session->changeReport(std::nullopt, 1, 1000);
-    EXPECT_EQ(changeReportText(report),
-              "Slot 2 Hawk Interceptor Mark 2 · Statistics · Shield Power: 102 → 140 SBD\n"
-              "Slot 5 Osprey Gunboat Mark 5 · Wpn. Slots · row 2, Y: 50 → -44\n");
+    EXPECT_EQ(changeReportText(report), "Slot 2 Hawk Interceptor Mark 2 · Statistics · Shield Power: 102 → 140 SBD\n"
+                                        "Slot 5 Osprey Gunboat Mark 5 · Wpn. Slots · row 2, Y: 50 → -44\n");
     EXPECT_EQ(changeReportMarkdown(report), "## Changes against the backup image\n"
                                             "\n"
                                             "### Slot 2 Hawk Interceptor Mark 2\n"
@@ -170,6 +184,13 @@ TEST(ChangeReportCli, ReportsAndRefuses)
     EXPECT_EQ(badRange.exit, 2);
     EXPECT_EQ(badRange.err.substr(0, badRange.err.find('\n')),
               "plorik-cli: --slots takes A-B or A, slot numbers from 1 with A not above B");
+    // With an image, show --json names the fields of the slot that differ from it.
+    ASSERT_EQ(xvt.run({"run", "--press", "Create Backup Image"}).exit, 0);
+    ASSERT_EQ(xvt.run({"write", "6", "--set", "SpeedBox=90"}).exit, 0);
+    const CliOutput shown = xvt.run({"--json", "show", "6"});
+    EXPECT_NE(shown.out.find("\"changes\":[{\"page\":\"Statistics\",\"caption\":\"Speed\",\"key\":\"SpeedBox\","),
+              std::string::npos)
+        << shown.out;
     // Against a copy of its own executable, the game has no changes; against the game with one
     // written field, the copy names that field.
     const std::filesystem::path copy = xvt.dir.path() / "copy.exe";
