@@ -56,7 +56,7 @@ void changeReport(benchmark::State& state)
         [&] {
             const ChangeReport report = session.changeReport(std::nullopt, 1, full.game.slots);
             fields = 0;
-            for (const SlotChanges& slot : report.slots)
+            for (const SlotChanges& slot : report.craftSlots)
                 fields += slot.fields.size();
             benchmark::DoNotOptimize(report);
         },

@@ -34,7 +34,7 @@ Json fieldsJson(const std::vector<FieldChange>& fields)
 void setChangeReport(Json& json, const ChangeReport& report)
 {
     Json slots = Json::array();
-    for (const SlotChanges& slot : report.slots) {
+    for (const SlotChanges& slot : report.craftSlots) {
         Json entry = Json::object();
         entry.set("slot", slot.slot);
         entry.set("name", slot.name);
@@ -71,8 +71,8 @@ void setImageChanges(CommandContext& context)
         return;
     const std::int32_t slot = session.currentSlot();
     const ChangeReport report = session.changeReport(std::nullopt, slot, slot);
-    context.result.set("changes",
-                       fieldsJson(report.slots.empty() ? std::vector<FieldChange>{} : report.slots.front().fields));
+    context.result.set("changes", fieldsJson(report.craftSlots.empty() ? std::vector<FieldChange>{}
+                                                                       : report.craftSlots.front().fields));
 }
 
 } // namespace plorik::cli

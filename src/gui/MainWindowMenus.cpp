@@ -23,9 +23,9 @@ namespace {
 // The menu items and tool buttons that start a new group: a separator goes before each.
 bool startsGroup(const std::string& key)
 {
-    for (const ControlKey start :
-         {controls::SelectExeFileItem, controls::ExitItem, controls::CopyShipItem, controls::RecreateSingleSlotItem,
-          controls::ZtPackageItem, controls::AboutItem, controls::CopyTool, controls::LastTool}) {
+    for (const ControlKey start : {controls::SelectExeFileItem, controls::ExitItem, controls::CopyShipItem,
+                                   controls::RecreateSingleSlotItem, controls::ZtPackageItem, controls::ShowChangesItem,
+                                   controls::AboutItem, controls::CopyTool, controls::LastTool}) {
         if (start.name() == key)
             return true;
     }

@@ -65,7 +65,7 @@ std::vector<Seen> editAndWrite(WriteGame& game, const std::vector<Edit>& edits)
 std::vector<Seen> reported(const ChangeReport& report)
 {
     std::vector<Seen> seen;
-    for (const SlotChanges& slot : report.slots) {
+    for (const SlotChanges& slot : report.craftSlots) {
         for (const FieldChange& field : slot.fields)
             seen.emplace_back(slot.slot, field.key, field.row, field.column, field.before, field.after);
     }
@@ -142,8 +142,8 @@ TEST(ChangeReport, NamesExactlyTheWrittenFieldsOfBothFamiliesAndWritesNothing)
         EXPECT_EQ(lineFiles, c.namesFiles);
         // A range leaves out the slots outside it.
         const ChangeReport slotTwo = game.session->changeReport(std::nullopt, 2, 2);
-        ASSERT_EQ(slotTwo.slots.size(), 1u);
-        EXPECT_EQ(slotTwo.slots[0].slot, 2);
+        ASSERT_EQ(slotTwo.craftSlots.size(), 1u);
+        EXPECT_EQ(slotTwo.craftSlots[0].slot, 2);
     }
 }
 

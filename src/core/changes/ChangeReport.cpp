@@ -56,7 +56,7 @@ std::string changeReportText(const ChangeReport& report)
     if (report.empty())
         return noChanges(report);
     std::string text;
-    for (const SlotChanges& slot : report.slots) {
+    for (const SlotChanges& slot : report.craftSlots) {
         for (const FieldChange& field : slot.fields)
             text += slotHeading(slot) + std::string(kDot) + fieldText(field) + "\n";
         if (slot.fields.empty())
@@ -76,7 +76,7 @@ std::string changeReportMarkdown(const ChangeReport& report)
     if (report.empty())
         return noChanges(report);
     std::string text = "## Changes against " + report.against + "\n";
-    for (const SlotChanges& slot : report.slots) {
+    for (const SlotChanges& slot : report.craftSlots) {
         text += "\n### " + slotHeading(slot) + "\n\n";
         for (const FieldChange& field : slot.fields)
             text += "- " + fieldText(field) + "\n";

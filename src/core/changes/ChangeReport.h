@@ -43,10 +43,10 @@ struct LineChange {
 // What changed in the game against the backup image of its version or another executable of it.
 struct ChangeReport {
     std::string against; // "the backup image" or the other executable's path
-    std::vector<SlotChanges> slots;
+    std::vector<SlotChanges> craftSlots;
     std::vector<WeaponChanges> weapons;
     std::vector<LineChange> lines;
-    bool empty() const { return slots.empty() && weapons.empty() && lines.empty(); }
+    bool empty() const { return craftSlots.empty() && weapons.empty() && lines.empty(); }
 };
 
 // The texts are the game's single-byte text, turned into UTF-8 here.

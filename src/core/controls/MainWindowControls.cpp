@@ -36,6 +36,7 @@ std::span<const ControlEntry* const> mainWindowControls()
         &RecreateSingleSlotItem,
         &ZtPackageItem,
         &XwaZtPackageItem,
+        &ShowChangesItem,
         &ContentsItem,
         &TopicItem,
         &TutorialItem,

@@ -64,6 +64,9 @@ inline constexpr ControlEntry XwaZtPackageItem{.key = "XWAZTpackage1",
                                                .caption = "Make XWA ZT Package",
                                                .page = kImagesMenu,
                                                .enabled = false};
+// The change report against the backup image, in a dialog of its own.
+inline constexpr ControlEntry ShowChangesItem{
+    .key = "ShowChanges1", .kind = ControlKind::MenuItem, .caption = "Show Changes", .page = kImagesMenu};
 inline constexpr ControlEntry ContentsItem{
     .key = "Contents1", .kind = ControlKind::MenuItem, .caption = "&Contents", .page = kHelpMenu, .shortcut = "F1"};
 inline constexpr ControlEntry TopicItem{

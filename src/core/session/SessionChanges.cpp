@@ -68,7 +68,7 @@ ChangeReport Session::changeReport(const std::optional<std::filesystem::path>& a
     }
     const SlotComparison comparison{*m_main,        *m_profile,        m_gameDir,
                                     dataFilePath(), std::move(before), {executablePath(), {}}};
-    report.slots = compareSlots(comparison, first, last);
+    report.craftSlots = compareSlots(comparison, first, last);
     // What the weapon editor would say of a weapon it cannot show is no part of the report.
     ScriptedPrompter quiet;
     report.weapons = compareWeapons({*m_weapons, quiet, *m_profile, m_gameDir, comparison.before, comparison.after});
