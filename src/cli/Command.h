@@ -69,6 +69,9 @@ bool checkExportArguments(const std::vector<std::string>& arguments, std::string
 void runImport(CommandContext& context);
 bool checkImportArguments(const std::vector<std::string>& arguments, std::string& error);
 
+void runDiff(CommandContext& context);
+bool checkDiffArguments(const std::vector<std::string>& arguments, std::string& error);
+
 // `help` takes at most one command name.
 bool checkHelpArguments(const std::vector<std::string>& arguments, std::string& error);
 

@@ -81,6 +81,17 @@ const std::vector<CommandInfo>& commands()
          "import at the first question left unanswered. A value that a field or \"Write\" refuses stops the import "
          "before that slot's write, naming the row, the column and the reason, and the slots written before it. With "
          "--json the result has \"written\" and \"changes\" (per slot, the fields set)."},
+        {"diff", "[--against-image | --against EXE] [--slots A-B] [--format text|markdown|json]",
+         "what the game holds now against its backup image or another executable", checkDiffArguments, runDiff,
+         "Compares the game with the backup image of its version (--against-image, the default) or with another "
+         "executable of the same version (--against EXE). Prints every slot whose craft entry, ship type entry or "
+         "species table entries differ, each differing field by page and caption with the older and the new text "
+         "as the pages show them (\"Slot 12 TIE Interceptor \u00b7 Statistics \u00b7 Shield Power: 100 \u2192 140 "
+         "SBD\"); then each weapon whose values in the weapon editor differ; then, against the image, the changed "
+         "lines of the text and list files. --slots A-B limits the slots.\n"
+         "--format markdown prints patch notes; --format json prints one object: \"against\", \"changes\" (the "
+         "slots with their \"fields\"), \"weapons\" (likewise) and \"files\" (the changed lines), which --json "
+         "sets in the result. Nothing is written. An executable of another version is refused with exit status 1."},
         {"help", "[COMMAND]", "the usage of plorik-cli, or of one command", checkHelpArguments, nullptr,
          "Prints the usage of plorik-cli and its commands, or the usage and description of COMMAND. "
          "\"plorik-cli COMMAND --help\" does the same. Nothing is started."},

@@ -1,5 +1,6 @@
 #include "Command.h"
 
+#include "ChangeJson.h"
 #include "FormJson.h"
 #include "FormText.h"
 #include "HookJson.h"
@@ -23,6 +24,7 @@ void runShow(CommandContext& context)
     if (context.json) {
         context.result.set("controls", formStateJson(form));
         setHookOverrides(context);
+        setImageChanges(context);
     } else
         printForm(form, context.out);
 }

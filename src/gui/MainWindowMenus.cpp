@@ -25,8 +25,8 @@ bool startsGroup(ControlKey key)
 {
     for (const ControlKey start :
          {controls::ExportTableItem, controls::SelectExeFileItem, controls::ExitItem, controls::CutItem,
-          controls::CopyShipItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem, controls::AboutItem,
-          controls::CopyTool, controls::LastTool}) {
+          controls::CopyShipItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem, controls::ShowChangesItem,
+          controls::AboutItem, controls::CopyTool, controls::LastTool}) {
         if (start == key)
             return true;
     }

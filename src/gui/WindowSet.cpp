@@ -1,8 +1,13 @@
 #include "WindowSet.h"
 
+#include "ChangesDialog.h"
 #include "EditorWindows.h"
 #include "MainWindow.h"
 #include "SplashWindow.h"
+
+#include "controls/MainWindowControls.h"
+
+#include <QAction>
 
 namespace plorik::gui {
 
@@ -12,6 +17,11 @@ WindowSet::WindowSet(Session& session)
 {
     for (WidgetBinder* binder : {&m_main->binder(), &m_cockpit->binder(), &m_weapons->binder()})
         binder->setAfterEdit([this] { afterCommand(); });
+    // "Show Changes" only shows what the session reports: the dialog is the window's own.
+    connect(m_main->binder().action(controls::ShowChangesItem, m_main.get()), &QAction::triggered, this, [this] {
+        ChangesDialog dialog(m_session, m_main.get());
+        dialog.exec();
+    });
     connect(m_main.get(), &MainWindow::closed, this, [this] {
         // Closing the main window ends the program.
         finish(m_session.ended() ? m_session.exitCode() : 0);

@@ -4,6 +4,7 @@
 
 #include "controls/MainWindowControls.h"
 
+#include "ChangesDialog.h"
 #include "ClipboardTools.h"
 #include "EditorWindows.h"
 #include "SplashWindow.h"
@@ -25,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextCursor>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -52,6 +54,7 @@ private slots:
     void textTheGameCannotHoldIsRefused();
     void editorWindowsFollowTheirForms();
     void exitAndClosingEndTheProgram();
+    void showChangesListsWhatWasWritten();
 
 private:
     static void families()
@@ -123,7 +126,7 @@ void MainWindowTest::pagesMenusAndToolBar()
                                                                 "Copy Ship", "Paste Ship", "Paste Shiptype Only"}));
     QCOMPARE(entries(menus[3]->menu()->actions()),
              QStringList({"Create Backup Image", "Recreate from Image", "-", "Recreate Single Slot", "-",
-                          "Make ZT Package", "Make XWA ZT Package"}));
+                          "Make ZT Package", "Make XWA ZT Package", "-", "Show Changes"}));
     QCOMPARE(entries(menus[4]->menu()->actions()),
              QStringList({"&Contents", "&Topic", "&Tutorial", "&How to Use Help", "Introduction", "-", "&About..."}));
     QCOMPARE(run.action(controls::OpenShipItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
@@ -506,3 +509,39 @@ int runMainWindowTest(int argc, char** argv)
     plorik::gui::MainWindowTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+namespace plorik::gui {
+
+// Images > "Show Changes" after a field was written: the dialog lists it, its slot filter leaves
+// it out for other slots, and it writes nothing.
+void MainWindowTest::showChangesListsWhatWasWritten()
+{
+    Running run(Family::Xvt);
+    Form& form = run.session->mainForm();
+    QVERIFY(form.userPress(controls::CreateBackupImageItem));
+    QVERIFY(form.userEdit(controls::CraftNoBox, "2"));
+    QVERIFY(form.userEdit(controls::ShieldPowerBox, "140"));
+    QVERIFY(form.userPress(controls::WriteButton));
+    run.windows->syncAll();
+
+    QString shown;
+    QString filtered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = run.window().findChild<ChangesDialog*>(QStringLiteral("ChangesDialog"));
+        if (!dialog)
+            return;
+        shown = dialog->reportText();
+        const QString screenshots = qEnvironmentVariable("PLORIK_SCREENSHOT_DIR");
+        if (!screenshots.isEmpty())
+            dialog->grab().save(screenshots + QStringLiteral("/show-changes.png"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("ChangesSlots"))->setText(QStringLiteral("3-9"));
+        filtered = dialog->reportText();
+        dialog->reject();
+    });
+    run.action(controls::ShowChangesItem)->trigger();
+    QCOMPARE(shown, QStringLiteral("Slot 2 Hawk Interceptor Mark 2 \u00b7 Statistics \u00b7 Shield Power: 102 \u2192 "
+                                   "140 SBD\n"));
+    QCOMPARE(filtered, QStringLiteral("No changes against the backup image.\n"));
+}
+
+} // namespace plorik::gui

@@ -68,6 +68,8 @@ inline constexpr ControlEntry XwaZtPackageItem{.key = "XWAZTpackage1",
                                                .caption = "Make XWA ZT Package",
                                                .page = kImagesMenu,
                                                .enabled = false};
+// The change report against the backup image, in a dialog of its own.
+PLORIK_CONTROL(ShowChangesItem, .kind = ControlKind::MenuItem, .caption = "Show Changes", .page = kImagesMenu);
 inline constexpr ControlEntry ContentsItem{
     .key = "Contents1", .kind = ControlKind::MenuItem, .caption = "&Contents", .page = kHelpMenu, .shortcut = "F1"};
 inline constexpr ControlEntry TopicItem{
@@ -109,6 +111,7 @@ inline constexpr const ControlEntry* kMainWindowMenuControls[] = {&OpenShipItem,
                                                                   &RecreateSingleSlotItem,
                                                                   &ZtPackageItem,
                                                                   &XwaZtPackageItem,
+                                                                  &ShowChangesItem,
                                                                   &ContentsItem,
                                                                   &TopicItem,
                                                                   &TutorialItem,

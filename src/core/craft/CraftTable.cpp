@@ -33,9 +33,11 @@ std::int64_t CraftTable::speciesEntryOffset(std::int32_t species) const
     return std::int64_t{m_profile.held(Key::SpecNoOffset)} + 2 * (std::int64_t{species} - 1);
 }
 
-void CraftTable::readSlot(const std::filesystem::path& executable, std::int32_t slotOffset, SlotBuffer& buffer) const
+void CraftTable::readSlot(const std::filesystem::path& executable, std::int32_t slotOffset, SlotBuffer& buffer,
+                          const std::vector<LaidBytes>* laid) const
 {
-    BinaryFile exe(executable, BinaryFile::Mode::Read);
+    const BinaryFile file(executable, BinaryFile::Mode::Read);
+    const ExecutableView exe(file, laid);
     const std::size_t length =
         static_cast<std::size_t>(std::clamp<std::int32_t>(m_profile.entryLength(), 0, SlotBuffer::kSize));
     const std::vector<std::uint8_t> bytes =

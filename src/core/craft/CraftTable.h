@@ -1,10 +1,12 @@
 #pragma once
 
 #include "craft/SlotBuffer.h"
+#include "io/ExecutableView.h"
 #include "profile/VersionProfile.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 namespace plorik {
 
@@ -21,8 +23,10 @@ public:
     std::int64_t speciesEntryOffset(std::int32_t species) const;
 
     // Reads slot `slotOffset / ENTRYLENGTH + 1`'s craft entry into the buffer. When the file ends
-    // early, the rest of the buffer keeps what it held. Throws FileError.
-    void readSlot(const std::filesystem::path& executable, std::int32_t slotOffset, SlotBuffer& buffer) const;
+    // early, the rest of the buffer keeps what it held. Throws FileError. `laid` stands in for the
+    // file's bytes where it reaches.
+    void readSlot(const std::filesystem::path& executable, std::int32_t slotOffset, SlotBuffer& buffer,
+                  const std::vector<LaidBytes>* laid = nullptr) const;
 
 private:
     const VersionProfile& m_profile;

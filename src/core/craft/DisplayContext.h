@@ -2,7 +2,7 @@
 
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
-#include "io/BinaryFile.h"
+#include "io/ExecutableView.h"
 #include "profile/VersionProfile.h"
 
 #include <array>
@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plorik {
 
@@ -24,10 +25,12 @@ struct DisplayContext {
     std::string gameDir;
     std::filesystem::path executable;
     std::filesystem::path dataFile;
-    BinaryFile* exe = nullptr;
+    const ExecutableView* exe = nullptr;
     // The text between the skirmish field and the icon string of the slot's ship list line, kept
     // for the write.
     std::string* shipListSeparator = nullptr;
+    // Bytes the display sees in place of the executable's (a backup image's blocks), or none.
+    const std::vector<LaidBytes>* laid = nullptr;
 
     bool xwa() const { return profile.isXwa(); }
     std::int32_t slotNumber() const { return slotOffset / profile.entryLength() + 1; }

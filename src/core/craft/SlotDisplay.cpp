@@ -11,7 +11,8 @@ void SlotDisplay::fillOutForm(bool keepShipType)
     m_complete = false;
     display::setShipTypeTexts(m_context);
     step("the executable");
-    BinaryFile exe(m_context.executable, BinaryFile::Mode::Read);
+    const BinaryFile file(m_context.executable, BinaryFile::Mode::Read);
+    const ExecutableView exe(file, m_context.laid);
     m_context.exe = &exe;
     const DisplayContext& context = m_context;
     step("the species number (the executable's species table, shiplist.txt)");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changes/ChangeReport.h"
 #include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
@@ -71,6 +72,13 @@ public:
     // What the XWA hook files beside the slot's model set in its place (nothing for XvT), found at
     // every display of a slot.
     const HookReport& hookOverrides() const { return m_hookOverrides; }
+
+    // What the game holds now against the backup image of its version (no `against`) or another
+    // executable of the same version, for slots `first` to `last`, by the same display the pages use.
+    // Reads only. Throws PlorikError when there is no image to compare with, or `against` is not an
+    // executable of this version.
+    ChangeReport changeReport(const std::optional<std::filesystem::path>& against, std::int32_t first,
+                              std::int32_t last) const;
 
     std::filesystem::path dataFilePath() const;
     std::filesystem::path executablePath() const;

@@ -113,7 +113,8 @@ void WeaponEditor::show()
         refuse(*outside);
         return;
     }
-    const BinaryFile exe(m_context.executable, BinaryFile::Mode::Read);
+    const BinaryFile file(m_context.executable, BinaryFile::Mode::Read);
+    const ExecutableView exe(file, m_context.laid);
     const std::int64_t block = m_context.profile.held(Key::WeaponOffset);
     std::vector<std::string> shown;
     for (WeaponField field : kWeaponFields) {

@@ -2,6 +2,7 @@
 
 #include "common/Prompter.h"
 #include "form/Form.h"
+#include "io/ExecutableView.h"
 #include "io/FilePatch.h"
 #include "io/PlannedWrite.h"
 #include "profile/VersionProfile.h"
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace plorik {
 
@@ -22,6 +24,8 @@ struct WeaponEditorContext {
     std::filesystem::path executable;
     // Told everything "Write Wpn." will change before its first byte (the history of writes).
     BeforeWrite beforeWrite = {};
+    // Bytes the editor shows in place of the executable's (a backup image's blocks), or none.
+    const std::vector<LaidBytes>* laid = nullptr;
 };
 
 // The commands of the "PLORIK Weapon editor" window: the weapon block at WEAPONOFFSET and, for
