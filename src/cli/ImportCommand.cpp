@@ -51,7 +51,7 @@ std::optional<ImportArguments> parseImportArguments(const std::vector<std::strin
 Json changesJson(const ImportedTable& imported)
 {
     Json changes = Json::array();
-    for (const SlotChanges& slot : imported.changes) {
+    for (const RowChanges& slot : imported.changes) {
         Json entry = Json::object();
         entry.set("slot", slot.slot);
         entry.set("row", slot.row);
@@ -114,7 +114,7 @@ void runImport(CommandContext& context)
         if (imported.stop)
             context.result.set("stopped", describeFault(*imported.stop));
     } else {
-        for (const SlotChanges& slot : imported.changes) {
+        for (const RowChanges& slot : imported.changes) {
             context.out << "slot " << slot.slot << ':';
             for (const std::string& column : slot.columns)
                 context.out << ' ' << column;

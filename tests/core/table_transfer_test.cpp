@@ -8,7 +8,7 @@
 #include "table/TableCommands.h"
 #include "table/TableExport.h"
 #include "table/TableImport.h"
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "changes/ChangeReport.h"
 
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 #include <algorithm>
 

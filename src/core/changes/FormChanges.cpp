@@ -10,7 +10,7 @@ namespace {
 
 bool holdsValue(const Control& control, bool pagesOnly)
 {
-    if ((pagesOnly && control.design().page.empty()) || control.key() == controls::HexGrid.key)
+    if ((pagesOnly && control.entry().page.empty()) || control.key() == controls::HexGrid)
         return false;
     switch (control.kind()) {
     case ControlKind::TextBox:
@@ -38,8 +38,14 @@ std::string valueText(const Control& control)
 
 FieldChange change(const Control& control, std::string caption, std::string before, std::string after)
 {
-    return {control.key(),     control.design().page, std::move(caption), control.design().unit, 0, 0,
-            std::move(before), std::move(after)};
+    return {std::string(control.key().name()),
+            std::string(control.entry().page),
+            std::move(caption),
+            std::string(control.entry().unit),
+            0,
+            0,
+            std::move(before),
+            std::move(after)};
 }
 
 // A cell, or "" where the grid has none (the two displays may size a grid differently).
@@ -80,7 +86,7 @@ std::string reportCaption(const Control& control)
     }
     while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
         caption.pop_back();
-    return caption.empty() ? control.key() : caption;
+    return caption.empty() ? std::string(control.key().name()) : caption;
 }
 
 std::vector<FieldChange> formChanges(const Form& before, const Form& after, bool pagesOnly)
@@ -89,7 +95,7 @@ std::vector<FieldChange> formChanges(const Form& before, const Form& after, bool
     for (const auto& control : after.controls()) {
         if (!holdsValue(*control, pagesOnly))
             continue;
-        const Control& old = before[ControlKey::named(control->key())];
+        const Control& old = before[control->key()];
         if (control->kind() == ControlKind::Grid) {
             gridChanges(old, *control, changes);
             continue;

@@ -85,7 +85,7 @@ std::unique_ptr<Form> scratchForm(const Form& window)
 {
     std::unique_ptr<Form> form = buildMainWindowForm();
     for (const auto& control : window.controls())
-        (*form)[ControlKey::named(control->key())] = *control;
+        (*form)[control->key()] = *control;
     return form;
 }
 

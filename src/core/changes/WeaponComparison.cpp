@@ -16,14 +16,14 @@ std::unique_ptr<Form> scratchWeaponForm(const Form& window)
 {
     std::unique_ptr<Form> form = buildWeaponEditorForm();
     for (const auto& control : window.controls())
-        (*form)[ControlKey::named(control->key())] = *control;
+        (*form)[control->key()] = *control;
     return form;
 }
 
 void show(Form& form, const WeaponComparison& comparison, const ComparedExecutable& side, int weapon)
 {
     form[controls::weapons::WeaponList].setIndex(weapon);
-    WeaponEditor({form, comparison.prompter, comparison.profile, comparison.gameDir, side.path, &side.laid}).show();
+    WeaponEditor({form, comparison.prompter, comparison.profile, comparison.gameDir, side.path, {}, &side.laid}).show();
 }
 
 } // namespace

@@ -17,7 +17,6 @@ namespace plorik {
 
 namespace {
 
-constexpr const char* kNothingWritten = "\r\rNothing was written.";
 
 bool existsNow(const std::filesystem::path& path)
 {
@@ -36,7 +35,7 @@ std::string describe(const RecordedChange& change)
                        " is refused: " + describe(change) +
                        " no longer holds what the command wrote; it was changed "
                        "since." +
-                       kNothingWritten);
+                       nothingWrittenParagraph());
 }
 
 // What the region should hold now: its new bytes, with those that later regions of the same command
@@ -78,7 +77,7 @@ PlannedWrite undoPlan(const HistoryRecord& record, const std::string& gameDir)
         const RecordedChange& change = record.changes[i];
         const std::optional<std::filesystem::path> path = resolveInsideGameDir(gameDir, change.name);
         if (!path)
-            throw WriteRefused("\"" + change.name + "\" lies outside the game folder." + kNothingWritten);
+            throw WriteRefused("\"" + change.name + "\" lies outside the game folder." + nothingWrittenParagraph());
         try {
             if (existsNow(*path))
                 refuseLinkOutside(*path, gameFolder);
@@ -108,7 +107,7 @@ PlannedWrite undoPlan(const HistoryRecord& record, const std::string& gameDir)
         } catch (const WriteRefused&) {
             throw;
         } catch (const PlorikError& failure) {
-            throw WriteRefused(failure.what() + std::string(kNothingWritten));
+            throw WriteRefused(failure.what() + nothingWrittenParagraph());
         }
     }
     return planned;
@@ -140,7 +139,7 @@ void applyPlannedWrite(const PlannedWrite& planned, const std::string& gameDir)
             }
         }
     } catch (const PlorikError& failure) {
-        throw WriteRefused(failure.what() + std::string(kNothingWritten));
+        throw WriteRefused(failure.what() + nothingWrittenParagraph());
     }
     std::vector<std::string> written;
     std::string writing;
@@ -162,7 +161,7 @@ void applyPlannedWrite(const PlannedWrite& planned, const std::string& gameDir)
             }
         }
     } catch (const PlorikError& failure) {
-        throw PlorikError(writeFailureReport(failure.what(), written, writing, kNothingWritten));
+        throw PlorikError(writeFailureReport(failure.what(), written, writing, nothingWrittenParagraph()));
     }
 }
 

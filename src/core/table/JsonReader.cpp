@@ -1,6 +1,6 @@
 #include "table/JsonReader.h"
 
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 #include "io/AtomicFile.h"
 #include "io/FileHandle.h"
 #include "table/TableExport.h"
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 #include <cctype>
 #include <memory>

@@ -3,7 +3,7 @@
 #include "controls/MainWindowControls.h"
 #include "table/TableColumns.h"
 #include "table/TableExport.h"
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 
 namespace plorik {
 
@@ -43,7 +43,7 @@ public:
         }
         if (differing.empty())
             return true;
-        SlotChanges changes{row.row, row.slot, {}};
+        RowChanges changes{row.row, row.slot, {}};
         for (const auto& [column, value] : differing)
             changes.columns.push_back(column->name);
         m_result.changes.push_back(changes);

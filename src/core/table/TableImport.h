@@ -26,14 +26,14 @@ struct TableImportRequest {
 };
 
 // The columns of one slot whose text differs from the file's row, in page order.
-struct SlotChanges {
+struct RowChanges {
     std::size_t row = 0;
     std::int32_t slot = 0;
     std::vector<std::string> columns;
 };
 
 struct ImportedTable {
-    std::vector<SlotChanges> changes; // every slot that differs (with a dry run: that would be written)
+    std::vector<RowChanges> changes; // every slot that differs (with a dry run: that would be written)
     std::vector<std::int32_t> written;
     std::optional<TableFault> stop; // what stopped the import before the row's write
 };

@@ -3,7 +3,7 @@
 #include "table/Csv.h"
 #include "table/JsonReader.h"
 #include "table/TableColumns.h"
-#include "text/GameTextUtf8.h"
+#include "form/GameTextUtf8.h"
 #include "text/StrictNumber.h"
 
 #include <algorithm>
