@@ -4,9 +4,9 @@
 #include "AnsweringPrompter.h"
 #include "FullSizeGame.h"
 
+#include "controls/MainWindowControls.h"
 #include "history/HistoryRecord.h"
 #include "session/Session.h"
-#include "controls/MainWindowControls.h"
 
 namespace {
 

@@ -2,13 +2,13 @@
 // bad row do to the files on disk, and how CSV and JSON text reads back.
 #include "WriteFixture.h"
 
+#include "form/GameTextUtf8.h"
 #include "table/Csv.h"
 #include "table/JsonReader.h"
 #include "table/TableColumns.h"
 #include "table/TableCommands.h"
 #include "table/TableExport.h"
 #include "table/TableImport.h"
-#include "form/GameTextUtf8.h"
 
 #include <algorithm>
 

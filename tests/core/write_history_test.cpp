@@ -7,11 +7,11 @@
 #include "OptFileBuilder.h"
 
 #include "common/Errors.h"
+#include "controls/CockpitEditorControls.h"
+#include "controls/WeaponEditorControls.h"
 #include "history/WriteHistory.h"
 #include "io/GamePath.h"
 #include "session/Settings.h"
-#include "controls/CockpitEditorControls.h"
-#include "controls/WeaponEditorControls.h"
 
 #include <functional>
 

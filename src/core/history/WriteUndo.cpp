@@ -17,7 +17,6 @@ namespace plorik {
 
 namespace {
 
-
 bool existsNow(const std::filesystem::path& path)
 {
     std::error_code absent;

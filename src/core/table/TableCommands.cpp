@@ -1,10 +1,10 @@
 #include "table/TableCommands.h"
 
 #include "controls/MainWindowControls.h"
+#include "form/GameTextUtf8.h"
 #include "io/AtomicFile.h"
 #include "io/FileHandle.h"
 #include "table/TableExport.h"
-#include "form/GameTextUtf8.h"
 
 #include <cctype>
 #include <memory>

@@ -1,10 +1,10 @@
 #include "table/TableExport.h"
 
 #include "controls/MainWindowControls.h"
+#include "form/GameTextUtf8.h"
 #include "table/Csv.h"
 #include "table/JsonReader.h"
 #include "table/TableColumns.h"
-#include "form/GameTextUtf8.h"
 
 #include <algorithm>
 

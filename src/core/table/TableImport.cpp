@@ -1,9 +1,9 @@
 #include "table/TableImport.h"
 
 #include "controls/MainWindowControls.h"
+#include "form/GameTextUtf8.h"
 #include "table/TableColumns.h"
 #include "table/TableExport.h"
-#include "form/GameTextUtf8.h"
 
 namespace plorik {
 

@@ -1,9 +1,9 @@
 #include "table/TableRows.h"
 
+#include "form/GameTextUtf8.h"
 #include "table/Csv.h"
 #include "table/JsonReader.h"
 #include "table/TableColumns.h"
-#include "form/GameTextUtf8.h"
 #include "text/StrictNumber.h"
 
 #include <algorithm>
