@@ -114,6 +114,9 @@ std::vector<LineChange> changedLines(const std::string& file, const std::vector<
     const std::size_t removed = before.size() - head - tail;
     const std::size_t added = after.size() - head - tail;
     for (std::size_t i = 0; i < std::max(removed, added); ++i) {
+        // Between the first and the last change, a line that holds what it held is not a change.
+        if (i < removed && i < added && before[head + i] == after[head + i])
+            continue;
         LineChange change{file, head + i + 1, std::nullopt, std::nullopt};
         if (i < removed)
             change.before = before[head + i];
