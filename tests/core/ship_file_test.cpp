@@ -94,6 +94,25 @@ TEST(ShipFileSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo)
     EXPECT_EQ(asked.text, "kept.shp already exists.\rDo you want to replace it?");
 }
 
+// A text holding "[Bin]" would save a file whose craft data the load finds in the wrong place: the
+// save is refused and no file is made.
+TEST(ShipFileSave, ATextHoldingTheDataMarkerIsRefused)
+{
+    WriteGame game{GameBuilder(Family::Xwa)};
+    game.startAt(7);
+    ASSERT_TRUE(game.form().userEdit(controls::DescriptionBox, "Fast. [Bin] Deadly."));
+    const std::filesystem::path file = game.dir.path() / "marker.shp";
+    game.prompter.addAnswer("file:" + file.string());
+    game.prompter.clearRecords();
+    ASSERT_TRUE(game.form().userPress(controls::SaveShipAsItem));
+    EXPECT_EQ(game.messages(), (std::vector<std::string>{
+                                   "Save current Ship slot as a *.shp file|PLORIK SHP file |*.shp",
+                                   "PLORIK error:|Description: holds \"[Bin]\", which marks where a ship file's craft "
+                                   "data begins: the file would not load again. Remove it and save again.\r\rNothing "
+                                   "was written."}));
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 TEST(ShipFileLoad, SaveThenLoadGivesBackTheBytesAndTextsInBothFamilies)
 {
     for (const Family family : {Family::Xvt, Family::Xwa}) {

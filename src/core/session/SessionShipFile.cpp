@@ -47,6 +47,21 @@ void Session::saveShip()
                               main[controls::DescriptionBox].text(),   m_versionName,
                               main[controls::ShipTypeList].text(),     main[controls::CraftIDBox].text(),
                               main[controls::Playmodebox].text(),      main[controls::CapWpnSys].text()};
+    // The load takes the craft data from the first "[Bin]" of the file: a text holding it would save
+    // a file that never loads back.
+    for (const ControlEntry* box :
+         {&controls::PatchCommentMemo, &controls::DBOPTFile, &controls::PluralnameBox, &controls::CraftNameBox,
+          &controls::CraftTypeBox, &controls::ManufactorBox, &controls::UsedByBox, &controls::CrewBox,
+          &controls::DescriptionBox, &controls::ShipTypeList, &controls::CraftIDBox, &controls::Playmodebox,
+          &controls::CapWpnSys}) {
+        if (main[*box].text().find(kShipFileBin) != std::string::npos) {
+            error(std::string(box->caption) + " holds \"" + std::string(kShipFileBin) +
+                  "\", which marks where a ship file's craft data begins: the file would not load again. Remove it "
+                  "and save again." +
+                  nothingWrittenParagraph());
+            return;
+        }
+    }
     const auto entry = std::span(m_slot.bytes().data(), static_cast<std::size_t>(m_profile->entryLength()));
     const std::filesystem::path target(*path);
     std::filesystem::path scratch = target;
