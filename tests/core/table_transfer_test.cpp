@@ -254,7 +254,8 @@ TEST(TableTransfer, FileMenuCommandsAskBeforeTheyWrite)
     const std::string exported = readFile(file);
     EXPECT_EQ(exported, game.exportAll());
 
-    writeFile(file, editedCsv(exported, {3}, {"SystemHitsBox"}, [](auto&, auto&) { return std::string("99"); }));
+    writeFile(file,
+              editedCsv(exported, {3}, {"SystemHitsBox", "wpn[3,2]"}, [](auto&, auto&) { return std::string("99"); }));
     const auto files = snapshot(game.game.gameDir);
     for (const char* answer : {"no", "yes"}) {
         game.prompter.clearRecords();
@@ -264,7 +265,7 @@ TEST(TableTransfer, FileMenuCommandsAskBeforeTheyWrite)
         // The open dialog, then the question.
         ASSERT_EQ(game.prompter.records().size(), 2u);
         EXPECT_EQ(game.prompter.records()[1].message.text,
-                  "1 slots differ from the table:\r\rSlot 3: SystemHitsBox\r\rWrite these slots?");
+                  "1 slot differs from the table:\r\rSlot 3: System Hits, Wpn. Slots (row 3, Y)\r\rWrite these slots?");
         EXPECT_EQ(changedFiles(files, snapshot(game.game.gameDir)),
                   answer == std::string("no") ? std::set<std::string>{} : std::set<std::string>{game.game.exeName});
     }

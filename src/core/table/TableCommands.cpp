@@ -1,9 +1,11 @@
 #include "table/TableCommands.h"
 
+#include "changes/FormChanges.h"
 #include "controls/MainWindowControls.h"
 #include "form/GameTextUtf8.h"
 #include "io/AtomicFile.h"
 #include "io/FileHandle.h"
+#include "table/TableColumns.h"
 #include "table/TableExport.h"
 
 #include <cctype>
@@ -110,16 +112,40 @@ private:
         return text.empty() ? "none" : text;
     }
 
-    static std::string changeList(const ImportedTable& preview)
+    // A column as a user knows it: the caption beside the box ("System Hits"), a grid's cell by its
+    // page or caption and its row's and column's headings.
+    std::string columnCaption(const std::vector<TableColumn>& columns, const std::string& name) const
     {
-        std::string text = std::to_string(preview.changes.size()) + " slots differ from the table:\r";
-        for (std::size_t i = 0; i < preview.changes.size() && i < kListedSlots; ++i) {
-            text += "\rSlot " + std::to_string(preview.changes[i].slot) + ":";
-            for (const std::string& column : preview.changes[i].columns)
-                text += " " + column;
+        const TableColumn* column = findColumn(columns, name);
+        if (!column)
+            return name;
+        const Control& control = m_session.mainForm()[column->control];
+        std::string caption = control.caption().empty() ? std::string(control.entry().page) : reportCaption(control);
+        if (column->row && column->column) {
+            const std::size_t row = *column->row;
+            const std::size_t cell = *column->column;
+            if (row < control.rowCount() && cell < control.columnCount())
+                caption += " (row " + control.cell(row, 0) + ", " + control.cell(0, cell) + ")";
+            else
+                caption += " [" + std::to_string(row) + "," + std::to_string(cell) + "]";
         }
-        if (preview.changes.size() > kListedSlots)
-            text += "\r... and " + std::to_string(preview.changes.size() - kListedSlots) + " more";
+        return caption;
+    }
+
+    std::string changeList(const ImportedTable& preview) const
+    {
+        const std::vector<TableColumn> columns = tableColumns(m_session.profile()->isXwa());
+        const std::size_t count = preview.changes.size();
+        std::string text =
+            std::to_string(count) + (count == 1 ? " slot differs" : " slots differ") + " from the table:\r";
+        for (std::size_t i = 0; i < count && i < kListedSlots; ++i) {
+            text += "\rSlot " + std::to_string(preview.changes[i].slot) + ":";
+            const std::vector<std::string>& changed = preview.changes[i].columns;
+            for (std::size_t c = 0; c < changed.size(); ++c)
+                text += (c == 0 ? " " : ", ") + columnCaption(columns, changed[c]);
+        }
+        if (count > kListedSlots)
+            text += "\r... and " + std::to_string(count - kListedSlots) + " more";
         return text;
     }
 
