@@ -3,6 +3,7 @@
 #include "CliOptions.h"
 #include "Command.h"
 
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -88,11 +89,36 @@ std::string wrapped(std::string_view text, std::size_t width, std::string_view i
     return out;
 }
 
+// A character past ASCII (the help is UTF-8) as troff's \[uXXXX]: troff reads its input as Latin-1
+// and warns about the bytes of "→" or "·".
+std::size_t troffUnicode(std::string_view text, std::size_t at, std::string& out)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    char32_t code = length == 1 ? U'?' : lead & (0x7F >> length);
+    if (length > 1 && at + length <= text.size()) {
+        for (std::size_t i = 1; i < length; ++i)
+            code = (code << 6) | (byte(at + i) & 0x3F);
+    } else {
+        code = U'?';
+    }
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "\\[u%04X]", static_cast<unsigned>(code));
+    out += code == U'?' ? std::string("?") : std::string(hex);
+    return std::min(length, text.size() - at);
+}
+
 // Text for troff: a backslash is written \e, and a line must not begin with a dot or a quote.
 std::string troff(std::string_view text)
 {
     std::string out;
-    for (const char c : text) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            at += troffUnicode(text, at, out) - 1;
+            continue;
+        }
         if (c == '\\')
             out += "\\e";
         else if (c == '-')
