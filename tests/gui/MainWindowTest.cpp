@@ -579,8 +579,16 @@ void MainWindowTest::markersFollowWritesAndMarkChanges()
     QCOMPARE(changed->geometry(), changedAt);
     QCOMPARE(run.find<QWidget>(controls::SystemHitsBox)->geometry(), boxAt);
     const QString screenshots = qEnvironmentVariable("PLORIK_SCREENSHOT_DIR");
-    if (!screenshots.isEmpty())
+    if (!screenshots.isEmpty()) {
         run.window().grab().save(screenshots + QStringLiteral("/marks-statistics.png"));
+        QTabWidget* pages = run.window().pages();
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->tabText(i) == QStringLiteral("Cockpit"))
+                pages->setCurrentIndex(i);
+        }
+        run.window().grab().save(screenshots + QStringLiteral("/marks-cockpit.png"));
+        pages->setCurrentIndex(0);
+    }
 
     marks->trigger();
     QVERIFY(!marks->isChecked());
