@@ -72,7 +72,12 @@ void MainWindow::buildMenus()
         } else if (startsGroup(control->key())) {
             menu->addSeparator();
         }
-        menu->addAction(m_binder.action(control->key(), this));
+        QAction* action = m_binder.action(control->key(), this);
+        if (control->key() == controls::MarkChangesItem) {
+            action->setCheckable(true);
+            action->setChecked(control->checked());
+        }
+        menu->addAction(action);
     }
 }
 

@@ -5,8 +5,10 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QEvent>
+#include <QFont>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -193,6 +195,70 @@ std::vector<ControlKey> WidgetBinder::unboundKeys() const
     return keys;
 }
 
+namespace {
+
+// The colour of a mark: one for a change against the image, another for a hook file's override.
+const char* markColour(FieldMark::Kind kind)
+{
+    return kind == FieldMark::Kind::Changed ? "#1c62c4" : "#c25400";
+}
+
+void setMark(QWidget* widget, const FieldMark* mark)
+{
+    // A mark changes colour and underline only: the label keeps its size and the page its layout.
+    static const char* const kOwnTip = "plorikOwnToolTip";
+    if (!widget->property(kOwnTip).isValid())
+        widget->setProperty(kOwnTip, widget->toolTip());
+    widget->setStyleSheet(
+        mark ? QStringLiteral("color: %1; text-decoration: underline;").arg(QLatin1String(markColour(mark->kind)))
+             : QString());
+    widget->setToolTip(mark ? toQt(mark->tooltip) : widget->property(kOwnTip).toString());
+}
+
+} // namespace
+
+void WidgetBinder::showMarks(const std::vector<FieldMark>& marks)
+{
+    for (auto& [name, bound] : m_bindings) {
+        const FieldMark* own = nullptr;
+        std::vector<const FieldMark*> cells;
+        for (const FieldMark& mark : marks) {
+            if (mark.control != name)
+                continue;
+            if (mark.row > 0)
+                cells.push_back(&mark);
+            else if (!own || mark.kind == FieldMark::Kind::Overridden)
+                own = &mark;
+        }
+        if (auto* table = qobject_cast<QTableWidget*>(bound.object.data())) {
+            for (int row = 0; row < table->rowCount(); ++row) {
+                for (int column = 0; column < table->columnCount(); ++column) {
+                    QTableWidgetItem* item = table->item(row, column);
+                    if (!item)
+                        continue;
+                    const auto mark = std::find_if(cells.begin(), cells.end(), [&](const FieldMark* cell) {
+                        return cell->row == static_cast<std::size_t>(row) &&
+                               cell->column == static_cast<std::size_t>(column);
+                    });
+                    QFont font = item->font();
+                    font.setUnderline(mark != cells.end());
+                    item->setFont(font);
+                    item->setToolTip(mark != cells.end() ? toQt((*mark)->tooltip) : QString());
+                    if (mark != cells.end())
+                        item->setForeground(QColor(QLatin1String(markColour((*mark)->kind))));
+                    else if (item->flags() & Qt::ItemIsEditable)
+                        item->setForeground(table->palette().text());
+                }
+            }
+        }
+        QWidget* label = bound.caption && !bound.caption->text().isEmpty()
+                             ? bound.caption.data()
+                             : qobject_cast<QWidget*>(bound.object.data());
+        if (label && !qobject_cast<QTableWidget*>(label) && (own || label->property("plorikOwnToolTip").isValid()))
+            setMark(label, own);
+    }
+}
+
 void WidgetBinder::userDid(ControlKey key, const std::function<void()>& edit)
 {
     // The session runs every handler as one command and reports its failures itself.
@@ -364,6 +430,8 @@ void WidgetBinder::applyEnabled(Binding& bound)
     const bool enabled = control.enabled() && (!bound.condition || bound.condition());
     if (auto* action = qobject_cast<QAction*>(bound.object.data())) {
         action->setEnabled(enabled);
+        if (action->isCheckable())
+            action->setChecked(control.checked());
         action->setVisible(control.visible());
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changes/FieldMarks.h"
 #include "form/Form.h"
 
 #include <QObject>
@@ -50,6 +51,9 @@ public:
 
     // Copies every control that changed since its last copy into its widget.
     void sync();
+    // Marks the labels of these controls (a grid's cells themselves): coloured and underlined, the
+    // mark's text as their tooltip; every other label loses its mark.
+    void showMarks(const std::vector<FieldMark>& marks);
     // The controls that have no widget yet (a window's layout must place every one of them).
     std::vector<ControlKey> unboundKeys() const;
 

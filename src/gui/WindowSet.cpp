@@ -33,6 +33,7 @@ WindowSet::~WindowSet() = default;
 void WindowSet::syncAll()
 {
     m_main->binder().sync();
+    m_main->binder().showMarks(m_session.fieldMarks());
     for (EditorWindow* editor : {m_cockpit.get(), m_weapons.get()}) {
         editor->binder().sync();
         editor->follow();

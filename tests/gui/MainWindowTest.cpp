@@ -55,6 +55,7 @@ private slots:
     void editorWindowsFollowTheirForms();
     void exitAndClosingEndTheProgram();
     void showChangesListsWhatWasWritten();
+    void markersFollowWritesAndMarkChanges();
 
 private:
     static void families()
@@ -126,7 +127,7 @@ void MainWindowTest::pagesMenusAndToolBar()
                                                                 "Copy Ship", "Paste Ship", "Paste Shiptype Only"}));
     QCOMPARE(entries(menus[3]->menu()->actions()),
              QStringList({"Create Backup Image", "Recreate from Image", "-", "Recreate Single Slot", "-",
-                          "Make ZT Package", "Make XWA ZT Package", "-", "Show Changes"}));
+                          "Make ZT Package", "Make XWA ZT Package", "-", "Show Changes", "Mark Changes"}));
     QCOMPARE(entries(menus[4]->menu()->actions()),
              QStringList({"&Contents", "&Topic", "&Tutorial", "&How to Use Help", "Introduction", "-", "&About..."}));
     QCOMPARE(run.action(controls::OpenShipItem)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
@@ -542,6 +543,61 @@ void MainWindowTest::showChangesListsWhatWasWritten()
     QCOMPARE(shown, QStringLiteral("Slot 2 Hawk Interceptor Mark 2 \u00b7 Statistics \u00b7 Shield Power: 102 \u2192 "
                                    "140 SBD\n"));
     QCOMPARE(filtered, QStringLiteral("No changes against the backup image.\n"));
+}
+
+// A written field's label is marked with the image's value, a hook file's field with the file's line;
+// "Mark Changes" takes the first away, never the second, and the page keeps its layout.
+void MainWindowTest::markersFollowWritesAndMarkChanges()
+{
+    Running run(Family::Xwa);
+    run.window().resize(1280, 800);
+    run.window().show();
+    Form& form = run.session->mainForm();
+    run.action(controls::CreateBackupImageItem)->trigger();
+    QAction* marks = run.action(controls::MarkChangesItem);
+    QVERIFY(marks->isEnabled() && marks->isCheckable() && marks->isChecked());
+    QVERIFY(form.userEdit(controls::CraftNoBox, "4"));
+    run.windows->syncAll();
+    QLabel* changed = run.find<QLabel>("caption:SystemHitsBox");
+    QLabel* overridden = run.find<QLabel>("caption:ShieldPowerBox");
+    const QRect changedAt = changed->geometry();
+    const QRect boxAt = run.find<QWidget>(controls::SystemHitsBox)->geometry();
+    const QString before = toQt(form[controls::SystemHitsBox].text());
+    QCOMPARE(changed->toolTip(), QString());
+
+    QVERIFY(form.userEdit(controls::SystemHitsBox, before == QStringLiteral("99") ? "98" : "99"));
+    QVERIFY(form.userPress(controls::WriteButton));
+    run.windows->syncAll();
+    const QString unit = toQt(controls::SystemHitsBox.unit);
+    QCOMPARE(changed->toolTip(), QStringLiteral("Backup image: ") + before + (unit.isEmpty() ? "" : " " + unit));
+    QVERIFY(changed->styleSheet().contains(QStringLiteral("#1c62c4")));
+    QVERIFY(overridden->toolTip().startsWith(QStringLiteral("FlightModels\\Craft3.ini [StatsProfile_Default] "
+                                                            "ShieldStrength = 40 overrides the executable's ")));
+    QVERIFY(overridden->styleSheet().contains(QStringLiteral("#c25400")));
+    QCOMPARE(run.find<QLabel>("caption:HullRateBox")->toolTip().isEmpty(), false);
+    QCOMPARE(run.find<QLabel>("caption:CraftNameBox")->styleSheet(), QString());
+    QCOMPARE(changed->geometry(), changedAt);
+    QCOMPARE(run.find<QWidget>(controls::SystemHitsBox)->geometry(), boxAt);
+    const QString screenshots = qEnvironmentVariable("PLORIK_SCREENSHOT_DIR");
+    if (!screenshots.isEmpty()) {
+        run.window().grab().save(screenshots + QStringLiteral("/marks-statistics.png"));
+        QTabWidget* pages = run.window().pages();
+        for (int i = 0; i < pages->count(); ++i) {
+            if (pages->tabText(i) == QStringLiteral("Cockpit"))
+                pages->setCurrentIndex(i);
+        }
+        run.window().grab().save(screenshots + QStringLiteral("/marks-cockpit.png"));
+        pages->setCurrentIndex(0);
+    }
+
+    marks->trigger();
+    QVERIFY(!marks->isChecked());
+    QCOMPARE(changed->toolTip(), QString());
+    QCOMPARE(changed->styleSheet(), QString());
+    QVERIFY(overridden->toolTip().startsWith(QStringLiteral("FlightModels\\Craft3.ini")));
+    marks->trigger();
+    QVERIFY(marks->isChecked());
+    QVERIFY(changed->toolTip().startsWith(QStringLiteral("Backup image: ")));
 }
 
 } // namespace plorik::gui

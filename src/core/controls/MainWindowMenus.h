@@ -70,6 +70,8 @@ inline constexpr ControlEntry XwaZtPackageItem{.key = "XWAZTpackage1",
                                                .enabled = false};
 // The change report against the backup image, in a dialog of its own.
 PLORIK_CONTROL(ShowChangesItem, .kind = ControlKind::MenuItem, .caption = "Show Changes", .page = kImagesMenu);
+// A checkable item: the pages mark the fields that differ from the backup image.
+PLORIK_CONTROL(MarkChangesItem, .kind = ControlKind::MenuItem, .caption = "Mark Changes", .page = kImagesMenu);
 inline constexpr ControlEntry ContentsItem{
     .key = "Contents1", .kind = ControlKind::MenuItem, .caption = "&Contents", .page = kHelpMenu, .shortcut = "F1"};
 inline constexpr ControlEntry TopicItem{
@@ -112,6 +114,7 @@ inline constexpr const ControlEntry* kMainWindowMenuControls[] = {&OpenShipItem,
                                                                   &ZtPackageItem,
                                                                   &XwaZtPackageItem,
                                                                   &ShowChangesItem,
+                                                                  &MarkChangesItem,
                                                                   &ContentsItem,
                                                                   &TopicItem,
                                                                   &TutorialItem,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changes/ChangeReport.h"
+#include "changes/FieldMarks.h"
 #include "common/Prompter.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
@@ -72,6 +73,9 @@ public:
     // What the XWA hook files beside the slot's model set in its place (nothing for XvT), found at
     // every display of a slot.
     const HookReport& hookOverrides() const { return m_hookOverrides; }
+    // The markers of the slot shown: the fields that differ from the backup image (while "Mark
+    // Changes" is checked) and those a hook file sets, found at every display and write of a slot.
+    const std::vector<FieldMark>& fieldMarks() const { return m_fieldMarks; }
 
     // What the game holds now against the backup image of its version (no `against`) or another
     // executable of the same version, for slots `first` to `last`, by the same display the pages use.
@@ -134,6 +138,9 @@ private:
     void refillOptInformation();
     // The hook files' overrides of the slot shown, after its model is known (SessionHooks.cpp).
     void findHookOverrides();
+    // The markers of the slot shown, after its overrides are known (SessionChanges.cpp).
+    void markFields();
+    void toggleMarkChanges();
     void nextSlot();
     void previousSlot();
     void craftNumberChanged();
@@ -216,6 +223,7 @@ private:
     std::optional<std::int32_t> m_clipboardSlot; // the slot "Copy Ship" remembered
     OptInspection m_opt;                         // the Opt page's model file and what it showed
     HookReport m_hookOverrides;                  // what the hook files set for the slot shown
+    std::vector<FieldMark> m_fieldMarks;         // the markers of the slot shown
     ValueSearch m_search;                        // the match list of "Find", kept across slots
     std::unique_ptr<CockpitEditor> m_cockpitEditor;
     std::unique_ptr<WeaponEditor> m_weaponEditor;

@@ -3,10 +3,12 @@
 #include "backup/ImageRegions.h"
 #include "changes/SlotComparison.h"
 #include "changes/WeaponComparison.h"
+#include "controls/MainWindowControls.h"
 #include "controls/WeaponEditorControls.h"
 #include "io/GamePath.h"
 #include "profile/Identification.h"
 #include "session/ScriptedPrompter.h"
+#include "session/Settings.h"
 #include "text/LineReader.h"
 
 namespace plorik {
@@ -30,6 +32,17 @@ std::vector<LineChange> textFileChanges(const BackupImage& image, const std::str
         changes.insert(changes.end(), lines.begin(), lines.end());
     }
     return changes;
+}
+
+// The executable with the image's blocks laid over it in memory.
+ComparedExecutable imageSide(const BackupImage& image, const std::filesystem::path& executable)
+{
+    ComparedExecutable side{executable, {}};
+    for (const ImageBlock& block : image.blocks()) {
+        if (const auto file = openImageBlock(image, block))
+            side.laid.push_back({block.offset, file->readAll()});
+    }
+    return side;
 }
 
 } // namespace
@@ -60,10 +73,7 @@ ChangeReport Session::changeReport(const std::optional<std::filesystem::path>& a
         if (!std::filesystem::is_directory(image->folder()))
             throw PlorikError("There is no backup image of " + m_versionName +
                               " to compare with: \"Create Backup Image\" takes one.");
-        for (const ImageBlock& block : image->blocks()) {
-            if (const auto file = openImageBlock(*image, block))
-                before.laid.push_back({block.offset, file->readAll()});
-        }
+        before = imageSide(*image, executablePath());
         report.against = "the backup image";
     }
     const SlotComparison comparison{*m_main,        *m_profile,        m_gameDir,
@@ -75,6 +85,43 @@ ChangeReport Session::changeReport(const std::optional<std::filesystem::path>& a
     if (image)
         report.lines = textFileChanges(*image, m_gameDir);
     return report;
+}
+
+void Session::markFields()
+{
+    m_fieldMarks.clear();
+    if (!m_profile || m_slotNotShown)
+        return;
+    const Form& main = *m_main;
+    if (main[controls::MarkChangesItem].checked() && !BackupImage::nameRefusal(m_versionName)) {
+        const BackupImage image(m_programDir, m_versionName, *m_profile,
+                                (*m_weapons)[controls::weapons::WeaponList].items().size());
+        std::error_code error;
+        if (std::filesystem::is_directory(image.folder(), error)) {
+            const SlotComparison comparison{main,
+                                            *m_profile,
+                                            m_gameDir,
+                                            dataFilePath(),
+                                            imageSide(image, executablePath()),
+                                            {executablePath(), {}}};
+            // An image that cannot be read is reported as every read failure is.
+            m_fieldMarks = changeMarks(compareSlot(comparison, currentSlot()));
+        }
+    }
+    const auto overrides =
+        overrideMarks(m_hookOverrides, [&](const ControlEntry& entry, std::size_t row, std::size_t column) {
+            const Control& control = main[ControlKey(entry)];
+            return row > 0 ? control.cell(row, column) : control.text();
+        });
+    m_fieldMarks.insert(m_fieldMarks.end(), overrides.begin(), overrides.end());
+}
+
+void Session::toggleMarkChanges()
+{
+    Control& item = (*m_main)[controls::MarkChangesItem];
+    item.setChecked(!item.checked());
+    Settings(m_programDir).saveMarkChanges(item.checked());
+    markFields();
 }
 
 } // namespace plorik

@@ -1,5 +1,7 @@
 #include "session/Session.h"
 
+#include "session/Settings.h"
+
 #include "backup/ImageCommands.h"
 #include "backup/ImageRegions.h"
 #include "common/WriteFailure.h"
@@ -20,6 +22,7 @@ void Session::wireImageCommands()
     main.onPress(controls::RecreateSingleSlotItem, command(&Session::restoreSingleSlot));
     main.onPress(controls::SaveAsZtItem, command(&Session::saveSingleZt));
     main.onPress(controls::ZtPackageItem, command(&Session::makeZtPackage));
+    main.onPress(controls::MarkChangesItem, command(&Session::toggleMarkChanges));
     // "Make XWA ZT Package" has no command: "Make ZT Package" makes the X-Wing Alliance packages.
 }
 
@@ -107,6 +110,10 @@ void Session::createBackupImage()
     if (!reportFailure("Create Backup Image", [&] { plorik::createBackupImage(context); }))
         return;
     (*m_main)[controls::CreateBackupImageItem].setEnabled(false);
+    Control& marks = (*m_main)[controls::MarkChangesItem];
+    marks.setEnabled(true);
+    marks.setChecked(Settings(m_programDir).markChanges());
+    markFields();
     showProgress(imageCommandEnd(context.failedCopies, "backed up"));
 }
 

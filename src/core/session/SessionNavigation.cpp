@@ -39,6 +39,8 @@ void Session::showSlot(bool keepShipType)
     findHookOverrides();
     // What "Write" compares every control with.
     m_shown.take(*m_main);
+    // Last: an image that cannot be read leaves the slot fully shown.
+    markFields();
 }
 
 void Session::slotNotShown(const std::string& step, const std::string& reason)

@@ -25,14 +25,16 @@ void Session::writeSlot()
                                  m_shipListSeparator, m_shown, recorder(std::string(controls::WriteButton.caption))});
     try {
         // The files now hold what the controls show: a later edit is measured from here.
-        if (write.run())
-            m_shown.take(*m_main);
+        if (!write.run())
+            return;
+        m_shown.take(*m_main);
     } catch (const WriteRefused&) {
         throw; // not recorded, so nothing was written
     } catch (...) {
         m_shown.forget(); // written in part: every control counts as changed
         throw;
     }
+    markFields();
 }
 
 } // namespace plorik

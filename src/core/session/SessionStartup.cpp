@@ -171,6 +171,8 @@ void Session::setImagesMenu()
         settleOlderImage(BackupImage(m_programDir, m_versionName, *m_profile, 0));
     const bool imageExists = named && std::filesystem::is_directory(backupFolder(), error);
     Form& main = *m_main;
+    main[controls::MarkChangesItem].setEnabled(imageExists);
+    main[controls::MarkChangesItem].setChecked(imageExists && Settings(m_programDir).markChanges());
     if (imageExists) {
         main[controls::CreateBackupImageItem].setEnabled(false);
     } else {
