@@ -11,6 +11,15 @@ namespace plorik {
 // A JSON value as read: strings stay UTF-8; numbers keep their text.
 struct JsonValue {
     enum class Kind { Null, Bool, Number, String, Array, Object };
+    // Made and destroyed out of line, where the members' pair of a key and a JsonValue is complete:
+    // some standard libraries want it complete as soon as the vector's members are made.
+    JsonValue();
+    JsonValue(const JsonValue&);
+    JsonValue(JsonValue&&) noexcept;
+    JsonValue& operator=(const JsonValue&);
+    JsonValue& operator=(JsonValue&&) noexcept;
+    ~JsonValue();
+
     Kind kind = Kind::Null;
     bool boolean = false;
     std::string text; // a string's characters, a number's text
