@@ -6,6 +6,7 @@
 #include "CliPrompter.h"
 #include "Command.h"
 
+#include "io/Platform.h"
 #include "session/ProgramFolder.h"
 #include "table/TableCommands.h"
 
@@ -29,11 +30,11 @@ std::filesystem::path programFolder(const std::string& given, std::ostream& log)
 {
     std::error_code error;
     ProgramFolderRequest request;
-    request.given = given;
+    request.given = platform::pathFromUtf8(given);
     request.current = std::filesystem::current_path(error);
     request.xdgDataHome = environment("XDG_DATA_HOME");
     request.home = environment("HOME");
-    request.shippedDataFile = findShippedDataFile(std::filesystem::read_symlink("/proc/self/exe", error).parent_path());
+    request.shippedDataFile = findShippedDataFile(platform::executablePath().parent_path());
     const ProgramFolder chosen = chooseProgramFolder(request);
     if (chosen.seeded)
         log << "plorik-cli: made the program folder " << chosen.path.string() << " with the shipped data.txt\n";
@@ -76,8 +77,8 @@ std::string startFile(const std::string& given)
     if (given.empty())
         return given;
     std::error_code error;
-    const std::filesystem::path absolute = std::filesystem::absolute(given, error);
-    return error ? given : absolute.string();
+    const std::filesystem::path absolute = std::filesystem::absolute(platform::pathFromUtf8(given), error);
+    return error ? given : platform::utf8Of(absolute);
 }
 
 } // namespace

@@ -2,14 +2,15 @@
 #include "CliOptions.h"
 #include "CliRun.h"
 
+#include "io/Platform.h"
+
 #include <exception>
 #include <iostream>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
     using namespace plorik::cli;
-    const std::vector<std::string> words(argv + 1, argv + argc);
+    const std::vector<std::string> words = plorik::platform::utf8Arguments(argc, argv);
     std::string error;
     const std::optional<CliOptions> options = parseOptions(words, error);
     if (!options) {
@@ -25,7 +26,7 @@ int main(int argc, char** argv)
         return kExitDone;
     }
     try {
-        std::istream* terminal = isatty(STDIN_FILENO) ? &std::cin : nullptr;
+        std::istream* terminal = plorik::platform::standardInputIsTerminal() ? &std::cin : nullptr;
         return runCommand(*options, std::cout, std::cerr, terminal);
     } catch (const std::exception& failure) {
         // Whatever the session did not report itself.

@@ -5,8 +5,6 @@
 #include "WriteFixture.h"
 #include "controls/MainWindowControls.h"
 
-#include <sys/stat.h>
-
 using namespace plorik;
 using namespace plorik::testing;
 
@@ -134,13 +132,15 @@ TEST(WriteCli, AFolderOrFifoInAFilesPlaceIsAnErrorNamingIt)
          {Case{"program/data.txt", false}, Case{"program/data.txt", true}, Case{"program/plorik.ini", false},
           Case{"program/plorik.ini", true}, Case{"game/strings.txt", false}, Case{"game/strings.txt", true},
           Case{"game/Z_XVT__.EXE", true}}) {
+        if (each.fifo && !systemHasFifos())
+            continue;
         SCOPED_TRACE(std::string(each.file) + (each.fifo ? " FIFO" : " folder"));
         TempDir dir;
         const BuiltGame game = GameBuilder(Family::Xvt).build(dir.path());
         const std::filesystem::path file = dir.path() / each.file;
         std::filesystem::remove(file);
         if (each.fifo)
-            ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+            ASSERT_TRUE(makeFifo(file));
         else
             std::filesystem::create_directory(file);
         const CliOutput result = runCli(game, {"--json", "write", "3", "--set", "SpeedBox=5"});

@@ -2,6 +2,7 @@
 // a part of it with another slot's values, never outside the game folder or past the executable's
 // end, and never a placeholder as a name.
 #include "DemoOptFiles.h"
+#include "TestSystem.h"
 #include "WriteFixture.h"
 
 #include "controls/CockpitEditorControls.h"
@@ -11,9 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -28,7 +26,7 @@ void damage(const std::filesystem::path& file, Damage how)
     if (how == Damage::Folder)
         std::filesystem::create_directory(file);
     if (how == Damage::Fifo) {
-        ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+        ASSERT_TRUE(makeFifo(file));
     }
 }
 
@@ -197,6 +195,8 @@ TEST(WriteSafety, AMissingOrForeignFileLeavesTheGameUnchangedOrTheWholeSlotWritt
         const std::vector<std::string> files = textFiles(WriteGame{GameBuilder(family)});
         for (const std::string& name : files) {
             for (const Damage how : {Damage::Removed, Damage::Folder, Damage::Fifo}) {
+                if (how == Damage::Fifo && !systemHasFifos())
+                    continue;
                 for (const bool beforeStart : {true, false}) {
                     SCOPED_TRACE(name +
                                  (how == Damage::Removed  ? " removed"

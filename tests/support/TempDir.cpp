@@ -1,9 +1,10 @@
 #include "GameBuilder.h"
 
+#include "io/Platform.h"
+
 #include <atomic>
 #include <chrono>
 #include <system_error>
-#include <unistd.h>
 
 namespace plorik::testing {
 
@@ -11,7 +12,7 @@ TempDir::TempDir()
 {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    m_path = std::filesystem::temp_directory_path() / ("plorik-test-" + std::to_string(::getpid()) + "-" +
+    m_path = std::filesystem::temp_directory_path() / ("plorik-test-" + std::to_string(platform::processId()) + "-" +
                                                        std::to_string(stamp) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(m_path);
 }

@@ -4,6 +4,7 @@
 #include "io/BinaryFile.h"
 #include "io/FileFaults.h"
 #include "io/FileHandle.h"
+#include "io/Platform.h"
 
 #include <system_error>
 
@@ -35,7 +36,7 @@ void replaceFileContent(const std::filesystem::path& target, const std::string& 
     if (FileFaults::fails(FileFaults::Step::Rename))
         error = std::make_error_code(std::errc::io_error);
     else
-        std::filesystem::rename(scratch, target, error);
+        error = platform::replaceByRename(scratch, target);
     if (error) {
         FileHandle::remove(scratch);
         throw FileError(target.string(), error.message());

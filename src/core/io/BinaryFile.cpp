@@ -2,13 +2,10 @@
 
 #include "common/Errors.h"
 #include "io/GamePath.h"
+#include "io/Platform.h"
 
 #include <algorithm>
 #include <system_error>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace plorik {
 
@@ -37,10 +34,9 @@ void refuseFolderWriteProtected(const std::filesystem::path& folder)
     std::error_code error;
     const std::filesystem::path place = folder.empty() ? std::filesystem::path(".") : folder;
     const auto permissions = std::filesystem::status(place, error).permissions();
-    bool writable = error || (permissions & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
-#ifndef _WIN32
-    writable = writable && (error || ::access(place.c_str(), W_OK | X_OK) == 0);
-#endif
+    const bool writable =
+        error || ((permissions & std::filesystem::perms::owner_write) != std::filesystem::perms::none &&
+                  platform::folderAccessible(place));
     if (!writable)
         throw FileError(place.string(), "The folder is write-protected");
 }

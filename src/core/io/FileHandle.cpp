@@ -3,93 +3,14 @@
 #include "common/Errors.h"
 #include "io/FileFaults.h"
 
+#include "io/Platform.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace plorik {
 
 namespace {
-
-#ifdef _WIN32
-// Windows has no FIFOs to hang on and no symbolic links that plain opens follow silently.
-constexpr int kNoBlock = 0;
-constexpr int kNoFollow = 0;
-constexpr int kBinary = O_BINARY;
-using StatBuffer = struct _stat64;
-int statOf(int descriptor, StatBuffer& buffer)
-{
-    return _fstat64(descriptor, &buffer);
-}
-bool isRegular(const StatBuffer& buffer)
-{
-    return (buffer.st_mode & _S_IFMT) == _S_IFREG;
-}
-long long readSome(int descriptor, std::uint8_t* into, std::size_t count, std::int64_t offset)
-{
-    if (_lseeki64(descriptor, offset, SEEK_SET) < 0)
-        return -1;
-    return _read(descriptor, into, static_cast<unsigned>(count));
-}
-long long writeSome(int descriptor, const std::uint8_t* from, std::size_t count, std::int64_t offset)
-{
-    if (_lseeki64(descriptor, offset, SEEK_SET) < 0)
-        return -1;
-    return _write(descriptor, from, static_cast<unsigned>(count));
-}
-int closeDescriptor(int descriptor)
-{
-    return _close(descriptor);
-}
-int syncDescriptor(int descriptor)
-{
-    return _commit(descriptor);
-}
-int openDescriptor(const std::filesystem::path& path, int flags, int mode = 0)
-{
-    return _wopen(path.c_str(), flags, mode);
-}
-#else
-constexpr int kNoBlock = O_NONBLOCK;
-constexpr int kNoFollow = O_NOFOLLOW;
-constexpr int kBinary = 0;
-using StatBuffer = struct stat;
-int statOf(int descriptor, StatBuffer& buffer)
-{
-    return ::fstat(descriptor, &buffer);
-}
-bool isRegular(const StatBuffer& buffer)
-{
-    return S_ISREG(buffer.st_mode);
-}
-long long readSome(int descriptor, std::uint8_t* into, std::size_t count, std::int64_t offset)
-{
-    return ::pread(descriptor, into, count, static_cast<off_t>(offset));
-}
-long long writeSome(int descriptor, const std::uint8_t* from, std::size_t count, std::int64_t offset)
-{
-    return ::pwrite(descriptor, from, count, static_cast<off_t>(offset));
-}
-int closeDescriptor(int descriptor)
-{
-    return ::close(descriptor);
-}
-int syncDescriptor(int descriptor)
-{
-    return ::fdatasync(descriptor);
-}
-int openDescriptor(const std::filesystem::path& path, int flags, int mode = 0)
-{
-    return ::open(path.c_str(), flags | O_CLOEXEC, mode);
-}
-#endif
 
 // Reads and writes go in pieces of at most this size, which every system accepts.
 constexpr std::size_t kLargestPiece = 1 << 30;
@@ -107,25 +28,18 @@ std::string openReason(int error)
 
 FileHandle FileHandle::openRegular(const std::filesystem::path& path, Access access)
 {
-    // Opened without blocking, so a FIFO in the file's place is refused instead of waiting for a
-    // writer; the flag is taken off again for a regular file.
-    const int flags = (access == Access::Read ? O_RDONLY : O_RDWR) | kNoBlock | kBinary;
+    // A FIFO in the file's place is opened without waiting for a writer, and refused below.
     if (FileFaults::fails(FileFaults::Step::Open))
         throw FileError(path.string(), "Input/output error");
-    const int descriptor = openDescriptor(path, flags);
-    if (descriptor < 0)
+    const platform::NativeFile descriptor = platform::openExisting(path, access == Access::ReadWrite);
+    if (descriptor == platform::kNoFile)
         throw FileError(path.string(), openReason(errno));
     FileHandle handle(path, descriptor);
-    StatBuffer status{};
-    if (statOf(descriptor, status) != 0)
+    platform::FileStatus status;
+    if (!platform::statusOf(descriptor, status))
         throw FileError(path.string(), systemReason());
-    if (!isRegular(status))
+    if (!status.regular)
         throw FileError(path.string(), "Not a regular file");
-#ifndef _WIN32
-    const int current = ::fcntl(descriptor, F_GETFL);
-    if (current < 0 || ::fcntl(descriptor, F_SETFL, current & ~O_NONBLOCK) != 0)
-        throw FileError(path.string(), systemReason());
-#endif
     return handle;
 }
 
@@ -139,8 +53,8 @@ FileHandle FileHandle::createScratch(const std::filesystem::path& path)
         remove(path);
     if (FileFaults::fails(FileFaults::Step::Create))
         throw FileError(path.string(), "Input/output error");
-    const int descriptor = openDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | kNoFollow | kBinary, 0644);
-    if (descriptor < 0)
+    const platform::NativeFile descriptor = platform::createNew(path);
+    if (descriptor == platform::kNoFile)
         throw FileError(path.string(), errno == EEXIST ? "Cannot create the scratch file" : systemReason());
     return FileHandle(path, descriptor);
 }
@@ -157,34 +71,34 @@ std::error_code FileHandle::remove(const std::filesystem::path& path)
 FileHandle::FileHandle(FileHandle&& other) noexcept
     : m_path(std::move(other.m_path)), m_descriptor(other.m_descriptor), m_appendAt(other.m_appendAt)
 {
-    other.m_descriptor = -1;
+    other.m_descriptor = platform::kNoFile;
 }
 
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
 {
     if (this != &other) {
-        if (m_descriptor >= 0)
-            closeDescriptor(m_descriptor);
+        if (m_descriptor != platform::kNoFile)
+            platform::closeFile(m_descriptor);
         m_path = std::move(other.m_path);
         m_descriptor = other.m_descriptor;
         m_appendAt = other.m_appendAt;
-        other.m_descriptor = -1;
+        other.m_descriptor = platform::kNoFile;
     }
     return *this;
 }
 
 FileHandle::~FileHandle()
 {
-    if (m_descriptor >= 0)
-        closeDescriptor(m_descriptor);
+    if (m_descriptor != platform::kNoFile)
+        platform::closeFile(m_descriptor);
 }
 
 std::int64_t FileHandle::size() const
 {
-    StatBuffer status{};
-    if (statOf(m_descriptor, status) != 0)
+    platform::FileStatus status;
+    if (!platform::statusOf(m_descriptor, status))
         throw FileError(m_path.string(), systemReason());
-    return static_cast<std::int64_t>(status.st_size);
+    return status.size;
 }
 
 std::size_t FileHandle::readAt(std::int64_t offset, std::span<std::uint8_t> bytes) const
@@ -196,7 +110,7 @@ std::size_t FileHandle::readAt(std::int64_t offset, std::span<std::uint8_t> byte
     std::size_t done = 0;
     while (done < bytes.size()) {
         const std::size_t piece = std::min(bytes.size() - done, kLargestPiece);
-        const long long got = readSome(m_descriptor, bytes.data() + done, piece, offset + std::int64_t(done));
+        const long long got = platform::readAt(m_descriptor, bytes.data() + done, piece, offset + std::int64_t(done));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -229,7 +143,7 @@ void FileHandle::writeAt(std::int64_t offset, std::span<const std::uint8_t> byte
     std::size_t done = 0;
     while (done < bytes.size()) {
         const std::size_t piece = std::min(bytes.size() - done, kLargestPiece);
-        const long long put = writeSome(m_descriptor, bytes.data() + done, piece, offset + std::int64_t(done));
+        const long long put = platform::writeAt(m_descriptor, bytes.data() + done, piece, offset + std::int64_t(done));
         if (put < 0 && errno == EINTR)
             continue;
         if (put <= 0)
@@ -250,17 +164,17 @@ void FileHandle::flush()
 {
     if (FileFaults::fails(FileFaults::Step::Flush))
         throw FileError(m_path.string(), "Input/output error");
-    if (syncDescriptor(m_descriptor) != 0)
+    if (!platform::flushData(m_descriptor))
         throw FileError(m_path.string(), systemReason());
 }
 
 void FileHandle::close()
 {
-    if (m_descriptor < 0)
+    if (m_descriptor == platform::kNoFile)
         return;
-    const int descriptor = m_descriptor;
-    m_descriptor = -1;
-    const bool closed = closeDescriptor(descriptor) == 0;
+    const platform::NativeFile descriptor = m_descriptor;
+    m_descriptor = platform::kNoFile;
+    const bool closed = platform::closeFile(descriptor);
     if (!closed)
         throw FileError(m_path.string(), systemReason());
     if (FileFaults::fails(FileFaults::Step::Close))

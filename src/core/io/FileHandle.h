@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/Platform.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -46,9 +48,12 @@ public:
     const std::filesystem::path& path() const { return m_path; }
 
 private:
-    FileHandle(std::filesystem::path path, int descriptor) : m_path(std::move(path)), m_descriptor(descriptor) {}
+    FileHandle(std::filesystem::path path, platform::NativeFile descriptor)
+        : m_path(std::move(path)), m_descriptor(descriptor)
+    {
+    }
     std::filesystem::path m_path;
-    int m_descriptor = -1;
+    platform::NativeFile m_descriptor = platform::kNoFile;
     std::int64_t m_appendAt = 0;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/Platform.h"
+
 #include <filesystem>
 #include <optional>
 
@@ -13,14 +15,14 @@ public:
     // system without locks) counts as free.
     static std::optional<FolderLock> tryLock(const std::filesystem::path& folder);
 
-    FolderLock(FolderLock&& other) noexcept : m_descriptor(other.m_descriptor) { other.m_descriptor = -1; }
+    FolderLock(FolderLock&& other) noexcept : m_lock(other.m_lock) { other.m_lock = platform::kNoFile; }
     FolderLock& operator=(FolderLock&&) = delete;
     FolderLock(const FolderLock&) = delete;
     ~FolderLock();
 
 private:
-    explicit FolderLock(int descriptor) : m_descriptor(descriptor) {}
-    int m_descriptor = -1;
+    explicit FolderLock(platform::NativeFile lock) : m_lock(lock) {}
+    platform::NativeFile m_lock = platform::kNoFile;
 };
 
 } // namespace plorik

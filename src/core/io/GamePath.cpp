@@ -1,5 +1,7 @@
 #include "io/GamePath.h"
 
+#include "io/Platform.h"
+
 #include <algorithm>
 #include <cctype>
 #include <system_error>
@@ -24,15 +26,15 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 std::filesystem::path findComponent(const std::filesystem::path& folder, const std::string& name)
 {
     std::error_code error;
-    const std::filesystem::path exact = folder / name;
+    const std::filesystem::path exact = folder / platform::pathFromUtf8(name);
     if (std::filesystem::exists(exact, error))
         return exact;
     const std::filesystem::path searchIn = folder.empty() ? std::filesystem::path(".") : folder;
     std::filesystem::directory_iterator it(searchIn, error);
     if (!error) {
         for (const auto& entry : it) {
-            const std::string candidate = entry.path().filename().string();
-            if (equalsIgnoringCase(candidate, name))
+            const std::filesystem::path candidate = entry.path().filename();
+            if (equalsIgnoringCase(platform::utf8Of(candidate), name))
                 return folder / candidate;
         }
     }
@@ -63,8 +65,14 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
         pos = next + 1;
     }
     for (const std::string& part : parts) {
-        if (part == "." || part == ".." || (result.empty() && part.size() == 2 && part[1] == ':')) {
+        if (part == "." || part == "..") {
             result /= part;
+            continue;
+        }
+        // A drive is the root of what follows ("C:" alone would mean that drive's current folder on
+        // Windows).
+        if (result.empty() && part.size() == 2 && part[1] == ':') {
+            result = part + "/";
             continue;
         }
         result = findComponent(result, part);
@@ -104,10 +112,10 @@ std::optional<std::filesystem::path> resolveInsideGameDir(std::string_view dir, 
 bool realPathInside(const std::filesystem::path& path, const std::filesystem::path& folder)
 {
     std::error_code error;
-    const std::filesystem::path inside = std::filesystem::weakly_canonical(folder, error);
+    const std::filesystem::path inside = platform::realPath(folder, error);
     if (error)
         return false;
-    const std::filesystem::path real = std::filesystem::weakly_canonical(path, error);
+    const std::filesystem::path real = platform::realPath(path, error);
     if (error)
         return false;
     const auto [end, unused] = std::mismatch(inside.begin(), inside.end(), real.begin(), real.end());

@@ -2,12 +2,11 @@
 
 #include "common/Errors.h"
 #include "io/GamePath.h"
+#include "io/Platform.h"
 
-#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
-#include <unistd.h>
 
 namespace plorik {
 
@@ -23,13 +22,8 @@ bool holdsDataFile(const std::filesystem::path& folder)
 
 std::filesystem::path perUserFolder(const ProgramFolderRequest& request)
 {
-    // A relative $XDG_DATA_HOME is invalid and ignored.
-    const std::filesystem::path xdg(request.xdgDataHome);
-    if (!xdg.empty() && xdg.is_absolute())
-        return xdg / "plorik";
-    if (!request.home.empty())
-        return std::filesystem::path(request.home) / ".local" / "share" / "plorik";
-    return {};
+    const std::filesystem::path home = platform::userDataHome(request.xdgDataHome, request.home);
+    return home.empty() ? home : home / "plorik";
 }
 
 std::string readWhole(const std::filesystem::path& path)
@@ -52,7 +46,7 @@ bool seedDataFile(const std::filesystem::path& folder, const std::filesystem::pa
         return false;
     const std::string content = readWhole(shipped);
     const std::filesystem::path target = folder / kDataFile;
-    const std::filesystem::path scratch = folder / ("data.txt." + std::to_string(::getpid()) + ".tmp");
+    const std::filesystem::path scratch = folder / ("data.txt." + std::to_string(platform::processId()) + ".tmp");
     std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.close();
@@ -62,14 +56,12 @@ bool seedDataFile(const std::filesystem::path& folder, const std::filesystem::pa
         std::filesystem::remove(scratch, ignored);
         throw FileError(scratch.string(), reason);
     }
-    const bool linked = ::link(scratch.c_str(), target.c_str()) == 0;
-    const int linkError = errno;
+    std::error_code linkError;
+    std::filesystem::create_hard_link(scratch, target, linkError);
     std::filesystem::remove(scratch, ignored);
-    if (!linked && linkError != EEXIST) {
-        errno = linkError;
-        throw FileError(target.string(), systemReason());
-    }
-    return linked;
+    if (linkError && linkError != std::errc::file_exists)
+        throw FileError(target.string(), linkError.message());
+    return !linkError;
 }
 
 } // namespace

@@ -22,7 +22,7 @@ struct ProgramFolder {
     enum class Origin {
         Given,   // --program-dir
         Current, // the current folder holds a data.txt
-        PerUser, // $XDG_DATA_HOME/plorik or ~/.local/share/plorik
+        PerUser, // $XDG_DATA_HOME/plorik or ~/.local/share/plorik; %APPDATA%\plorik on Windows
     };
     std::filesystem::path path;
     Origin origin = Origin::Current;
@@ -32,7 +32,8 @@ struct ProgramFolder {
 // The given folder; else the current folder when it holds a data.txt (in any case of its name);
 // else the per-user folder, created when missing and given the shipped data.txt when it has none.
 // A data.txt already there is never replaced. Without a usable $XDG_DATA_HOME (it must be absolute)
-// or $HOME the current folder is used. Throws FileError when the per-user folder cannot be made.
+// or $HOME the current folder is used (Windows has its own per-user folder, %APPDATA%). Throws FileError when the
+// per-user folder cannot be made.
 ProgramFolder chooseProgramFolder(const ProgramFolderRequest& request);
 
 // Where the files that come with the program (data.txt, help/) may lie, in the order to search:
