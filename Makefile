@@ -1,7 +1,9 @@
 # The two commands of the README: `make run` opens PLORIK on the demo game, `make test` runs every
 # test. Each installs what it needs first. `make install PREFIX=...` and `make package` build and
-# install PLORIK or its Debian package; `make screenshots` renders the README's pictures.
-.PHONY: run run-xwa test build bootstrap install package screenshots bench fuzz clean
+# install PLORIK or its Debian package; `make screenshots` renders the README's pictures. `make windows`
+# cross-builds the core tests and plorik-cli for Windows and runs them under Wine (`make test` does
+# too); `make package-windows` zips plorik-cli.exe for Windows users.
+.PHONY: run run-xwa test build bootstrap install package screenshots bench fuzz clean windows package-windows
 
 PREFIX ?= /usr/local
 
@@ -27,6 +29,12 @@ install: build
 package: build
 	cd build && cpack -G DEB
 
+windows: bootstrap
+	scripts/test-windows
+
+package-windows: bootstrap
+	scripts/package-windows
+
 screenshots: build
 	scripts/screenshots "$(CURDIR)/build"
 
@@ -41,4 +49,4 @@ fuzz: bootstrap
 	scripts/fuzz all 60
 
 clean:
-	rm -rf build build-asan build-sanitize build-bench build-fuzz
+	rm -rf build build-asan build-sanitize build-bench build-fuzz build-windows

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cwchar>
 #include <io.h>
 
 #include <windows.h>
@@ -115,6 +116,48 @@ std::wstring lockName(const std::filesystem::path& folder)
 }
 
 } // namespace
+
+// The C++ library turns the narrow text of a path into the wide names of Windows through the C
+// runtime's mbrtowc, which reads one byte as one character in the "C" locale, while it turns names
+// back into UTF-8: a name beyond ASCII would not survive the round trip. PLORIK's text is UTF-8
+// throughout, so this program's mbrtowc reads UTF-8 (statically linked, it stands in for the
+// runtime's). Characters beyond the Basic Multilingual Plane do not fit one wchar_t and are refused.
+extern "C" std::size_t mbrtowc(wchar_t* out, const char* in, std::size_t count, std::mbstate_t*)
+{
+    constexpr auto kInvalid = static_cast<std::size_t>(-1);
+    constexpr auto kIncomplete = static_cast<std::size_t>(-2);
+    if (in == nullptr)
+        return 0;
+    if (count == 0)
+        return kIncomplete;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(in);
+    std::size_t length = 1;
+    unsigned code = bytes[0];
+    if (code >= 0xF8 || (code >= 0x80 && code < 0xC0))
+        return kInvalid;
+    if (code >= 0xF0) {
+        length = 4;
+        code &= 0x07;
+    } else if (code >= 0xE0) {
+        length = 3;
+        code &= 0x0F;
+    } else if (code >= 0xC0) {
+        length = 2;
+        code &= 0x1F;
+    }
+    if (count < length)
+        return kIncomplete;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((bytes[i] & 0xC0) != 0x80)
+            return kInvalid;
+        code = (code << 6) | (bytes[i] & 0x3F);
+    }
+    if (code > 0xFFFF || (code >= 0xD800 && code < 0xE000))
+        return kInvalid;
+    if (out != nullptr)
+        *out = static_cast<wchar_t>(code);
+    return code == 0 ? 0 : length;
+}
 
 bool isWindows()
 {
