@@ -1,5 +1,6 @@
 // The cockpit editor on the demo's INT files: the "Cockpit:" list, what a cockpit and a part show,
 // the bytes "Save CP" writes (whole files compared) and what it refuses.
+#include "TestSystem.h"
 #include "WriteFixture.h"
 
 #include "cockpit/CockpitParts.h"
@@ -326,6 +327,9 @@ TEST(CockpitEditor, SaveRefusesBeforeWritingAnything)
          {"PLORIK|The file is write-protected"}},
     };
     for (const Case& each : cases) {
+        // Where no symbolic link can be made, the case of one is left out.
+        if (each.name.find("a link") != std::string::npos && !linksCanBeMade())
+            continue;
         SCOPED_TRACE(each.name);
         CockpitGame game;
         each.edit(game);

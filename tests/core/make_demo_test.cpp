@@ -1,6 +1,7 @@
 // plorik-make-demo, which the README offers to users: it makes its folder or replaces an earlier demo,
 // and leaves everything else alone.
 #include "CliRunner.h"
+#include "TestSystem.h"
 #include "WriteFixture.h"
 
 #include <functional>
@@ -59,6 +60,9 @@ TEST(MakeDemo, MakesOrReplacesADemoAndRefusesAFolderThatHoldsAnythingElse)
         {"a file", [](const auto& dir) { writeFile(dir / "demo", "mine"); }, 1},
     };
     for (const auto& each : cases) {
+        // Where no symbolic link can be made, the case of one is left out.
+        if (std::string_view(each.name).find("link") != std::string_view::npos && !linksCanBeMade())
+            continue;
         SCOPED_TRACE(each.name);
         TempDir dir;
         each.prepare(dir.path());

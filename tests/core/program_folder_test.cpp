@@ -2,6 +2,7 @@
 #include "GameBuilder.h"
 
 #include "common/Errors.h"
+#include "io/Platform.h"
 #include "session/ProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,8 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder)
 
 TEST(ProgramFolder, ChoosesGivenThenCurrentWithDataFileThenPerUserFolder)
 {
+    if (platform::isWindows())
+        GTEST_SKIP() << "Windows takes the per-user folder from the system (%APPDATA%), not from XDG_DATA_HOME or HOME";
     const struct Case {
         const char* name;
         bool given;
@@ -86,6 +89,8 @@ TEST(ProgramFolder, ChoosesGivenThenCurrentWithDataFileThenPerUserFolder)
 
 TEST(ProgramFolder, APerUserDataFileIsNeverReplaced)
 {
+    if (platform::isWindows())
+        GTEST_SKIP() << "Windows takes the per-user folder from the system (%APPDATA%), not from XDG_DATA_HOME or HOME";
     TempDir dir;
     writeFile(dir.path() / "shipped.txt", "shipped");
     std::filesystem::create_directories(dir.path() / "xdg" / "plorik");
@@ -105,6 +110,8 @@ TEST(ProgramFolder, APerUserDataFileIsNeverReplaced)
 
 TEST(ProgramFolder, APerUserFolderThatCannotBeMadeIsAFileError)
 {
+    if (platform::isWindows())
+        GTEST_SKIP() << "Windows takes the per-user folder from the system (%APPDATA%), not from XDG_DATA_HOME or HOME";
     TempDir dir;
     writeFile(dir.path() / "xdg", "a file where the folder should be");
     ProgramFolderRequest request;

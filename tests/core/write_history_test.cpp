@@ -5,6 +5,7 @@
 #include "DemoOptFiles.h"
 #include "ImageFixture.h"
 #include "OptFileBuilder.h"
+#include "TestSystem.h"
 
 #include "common/Errors.h"
 #include "controls/CockpitEditorControls.h"
@@ -270,6 +271,9 @@ TEST(WriteHistory, AWriteThatCannotBeRecordedWritesNothing)
          "program folder"},
     };
     for (const Case& each : cases) {
+        // Where no symbolic link can be made, the case of one is left out.
+        if (std::string_view(each.name).find("link") != std::string_view::npos && !linksCanBeMade())
+            continue;
         SCOPED_TRACE(each.name);
         WriteGame game{GameBuilder(Family::Xvt)};
         game.startAt(2);

@@ -165,6 +165,9 @@ std::vector<HostileCase> hostileCases()
 TEST(WriteSafety, HostileTargetsAreRefusedBeforeTheFirstByte)
 {
     for (HostileCase& each : hostileCases()) {
+        // Where no symbolic link can be made, the cases of one are left out.
+        if (each.name.find("a link out") != std::string::npos && !linksCanBeMade())
+            continue;
         SCOPED_TRACE(each.name);
         TempDir outside;
         WriteGame game{each.builder};
@@ -375,6 +378,8 @@ TEST(WriteSafety, EveryStepWritesTheSlotShownWhateverCraftNoSays)
 
 TEST(WriteSafety, AScratchFileLinkIsRemovedNotFollowed)
 {
+    if (!linksCanBeMade())
+        GTEST_SKIP() << "this system lets the tests make no symbolic links";
     WriteGame game{GameBuilder(Family::Xvt)};
     TempDir elsewhere;
     const std::filesystem::path outside = elsewhere.path() / "precious.txt";

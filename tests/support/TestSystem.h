@@ -20,6 +20,10 @@ int runCapturing(const std::string& program, const std::vector<std::string>& arg
 bool makeFifo(const std::filesystem::path& path);
 bool systemHasFifos();
 
+// Whether this process may make symbolic links (Windows lets only some users make them; Wine makes
+// none).
+bool linksCanBeMade();
+
 // The most memory the process has held so far, in kilobytes.
 std::int64_t peakMemoryKilobytes();
 

@@ -49,6 +49,11 @@ bool systemHasFifos()
     return true;
 }
 
+bool linksCanBeMade()
+{
+    return true;
+}
+
 std::int64_t peakMemoryKilobytes()
 {
     rusage usage{};

@@ -88,6 +88,25 @@ bool systemHasFifos()
     return false;
 }
 
+bool linksCanBeMade()
+{
+    static const bool allowed = [] {
+        wchar_t folder[MAX_PATH + 1];
+        const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+        if (length == 0 || length > MAX_PATH)
+            return false;
+        const std::filesystem::path link =
+            std::filesystem::path(folder) / ("plorik-link-probe-" + std::to_string(GetCurrentProcessId()));
+        std::error_code error;
+        std::filesystem::create_symlink(folder, link, error);
+        if (error)
+            return false;
+        std::filesystem::remove(link, error);
+        return true;
+    }();
+    return allowed;
+}
+
 std::int64_t peakMemoryKilobytes()
 {
     PROCESS_MEMORY_COUNTERS counters{};
