@@ -201,14 +201,18 @@ TEST(ChangeReportCli, ReportsAndRefuses)
     // written field, the copy names that field.
     const std::filesystem::path copy = xvt.dir.path() / "copy.exe";
     std::filesystem::copy_file(xvt.game.executable(), copy);
+    // The path as a JSON string: a Windows path's "\" is escaped.
+    std::string against;
+    for (const char c : copy.string())
+        against += c == '\\' ? std::string("\\\\") : std::string(1, c);
     const CliOutput same = xvt.run({"diff", "--against", copy.string(), "--format", "json"});
     EXPECT_EQ(same.exit, 0) << same.err;
-    EXPECT_EQ(same.out, "{\"against\":\"" + copy.string() + "\",\"changes\":[],\"weapons\":[],\"files\":[]}\n");
+    EXPECT_EQ(same.out, "{\"against\":\"" + against + "\",\"changes\":[],\"weapons\":[],\"files\":[]}\n");
     const CliOutput write = xvt.run({"write", "4", "--set", "ShieldPowerBox=140"});
     EXPECT_EQ(write.exit, 0) << write.err;
     const CliOutput changed = xvt.run({"diff", "--against", copy.string(), "--format", "json"});
     EXPECT_EQ(changed.exit, 0) << changed.err;
-    EXPECT_EQ(changed.out, "{\"against\":\"" + copy.string() +
+    EXPECT_EQ(changed.out, "{\"against\":\"" + against +
                                "\",\"changes\":[{\"slot\":4,\"name\":\"Raven Scout Mark 4\",\"fields\":[{\"page\":"
                                "\"Statistics\",\"caption\":\"Shield Power\",\"key\":\"ShieldPowerBox\",\"unit\":"
                                "\"SBD\",\"old\":\"104\",\"new\":\"140\"}]}],\"weapons\":[],\"files\":[]}\n");

@@ -5,6 +5,7 @@
 #include "ShipFiles.h"
 #include "WriteFixture.h"
 #include "form/GameTextUtf8.h"
+#include "io/Platform.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -115,6 +116,9 @@ TEST(GameTextUtf8, WriteSetStoresTypedTextAsTheGamesBytes)
     const GameBuilder builder(Family::Xvt);
     std::map<std::string, std::string> written; // the game folder after the ASCII write
     for (const TypedCase& test : typedCases()) {
+        // Windows hands a program its arguments as UTF-16: bytes that are no UTF-8 cannot reach it.
+        if (test.refusal.find("is not valid UTF-8") != std::string::npos && platform::isWindows())
+            continue;
         SCOPED_TRACE(test.typed);
         const CliGame cli{builder};
         const auto gameBefore = snapshot(cli.game.gameDir);
@@ -155,6 +159,9 @@ TEST(GameTextUtf8, RunAnswerTextIsReadAsTheGamesBytesOrRefusedBeforeAnyStep)
     const GameBuilder builder(Family::Xvt);
     const std::string nameLine = std::string(1, builder.gender(40)) + ":\xC9lan";
     for (const TypedCase& test : typedCases()) {
+        // Windows hands a program its arguments as UTF-16: bytes that are no UTF-8 cannot reach it.
+        if (test.refusal.find("is not valid UTF-8") != std::string::npos && platform::isWindows())
+            continue;
         SCOPED_TRACE(test.typed);
         const CliGame cli{builder};
         const std::filesystem::path ship = cli.dir.path() / "q.shp";

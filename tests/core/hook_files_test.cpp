@@ -204,8 +204,6 @@ TEST(HookFiles, TakesEachValueFromTheSourceTheHooksUse)
 
 TEST(HookFiles, HostileFilesAreReadAsTheHooksReadThemOrNotAtAll)
 {
-    if (!linksCanBeMade())
-        GTEST_SKIP() << "this system lets the tests make no symbolic links";
     TempDir game;
     TempDir outside;
     const auto models = game.path() / "FlightModels";
@@ -224,7 +222,8 @@ TEST(HookFiles, HostileFilesAreReadAsTheHooksReadThemOrNotAtAll)
     writeFile(models / "BadExeCraftValues.txt", "LaserRange0 = fast\nLaserRange1 = 0x\n");
     // A link out of the game folder, and a folder where a file should be.
     writeFile(outside.path() / "Elsewhere.ini", "[StatsProfile_Default]\nSpeed = 4\n");
-    std::filesystem::create_symlink(outside.path() / "Elsewhere.ini", models / "Linked.ini");
+    if (linksCanBeMade())
+        std::filesystem::create_symlink(outside.path() / "Elsewhere.ini", models / "Linked.ini");
     std::filesystem::create_directories(models / "Folder.ini");
 
     struct Case {
@@ -255,6 +254,9 @@ TEST(HookFiles, HostileFilesAreReadAsTheHooksReadThemOrNotAtAll)
           "read it."}},
     };
     for (const Case& c : cases) {
+        // Where no symbolic link can be made, the case of one is left out.
+        if (c.model == "Linked" && !linksCanBeMade())
+            continue;
         const HookReport report = overridesIn(game, 0, 1, "FlightModels\\" + c.model + ".opt");
         EXPECT_EQ(valuesOf(report), c.values) << c.model;
         for (const std::string& problem : c.problems)

@@ -5,6 +5,7 @@
 #include "TestSystem.h"
 #include "controls/MainWindowControls.h"
 #include "io/FileFaults.h"
+#include "io/Platform.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -112,6 +113,8 @@ TEST(WriteFileFaults, NoScratchFileMeansNothingIsWritten)
 
 TEST(WriteFileFaults, AFolderThatCannotBeWrittenToKeepsItsFiles)
 {
+    if (platform::isWindows())
+        GTEST_SKIP() << "a Windows folder has no mode that keeps its owner from writing in it";
     // Root too: a write-protected folder is not written into behind its owner's back.
     WriteGame game{GameBuilder(Family::Xvt)};
     game.startAt(2);
@@ -158,6 +161,9 @@ TEST(WriteFileFaults, WriteProtectedFilesAndFoldersAreReadButNotWritten)
         {"list folder", "IVFiles", std::filesystem::perms(0555), true, "The folder is write-protected"},
     };
     for (const auto& each : cases) {
+        // A Windows folder has no mode that keeps its owner from writing in it.
+        if (*each.protectedPath != '\0' && platform::isWindows())
+            continue;
         SCOPED_TRACE(each.name);
         WriteGame game{GameBuilder(Family::Xvt)};
         const std::filesystem::path target =

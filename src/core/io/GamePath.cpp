@@ -28,7 +28,7 @@ std::filesystem::path findComponent(const std::filesystem::path& folder, const s
     std::error_code error;
     const std::filesystem::path exact = folder / platform::pathFromUtf8(name);
     if (std::filesystem::exists(exact, error))
-        return exact;
+        return platform::storedName(exact);
     const std::filesystem::path searchIn = folder.empty() ? std::filesystem::path(".") : folder;
     std::filesystem::directory_iterator it(searchIn, error);
     if (!error) {
@@ -72,7 +72,8 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
         // A drive is the root of what follows ("C:" alone would mean that drive's current folder on
         // Windows).
         if (result.empty() && part.size() == 2 && part[1] == ':') {
-            result = part + "/";
+            result = part;
+            result += std::filesystem::path::preferred_separator;
             continue;
         }
         result = findComponent(result, part);

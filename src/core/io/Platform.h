@@ -59,6 +59,10 @@ bool folderAccessible(const std::filesystem::path& folder);
 // exist is appended as it is.
 std::filesystem::path realPath(const std::filesystem::path& path, std::error_code& error);
 
+// An existing file's path with its last name as the folder stores it: Windows finds a name in any
+// case, and the name shown and recorded is the stored one. Unchanged where names match exactly.
+std::filesystem::path storedName(const std::filesystem::path& path);
+
 // A path from UTF-8 text and UTF-8 text from a path, whatever the system's own encoding of names.
 std::filesystem::path pathFromUtf8(std::string_view text);
 std::string utf8Of(const std::filesystem::path& path);
@@ -66,7 +70,8 @@ std::string utf8Of(const std::filesystem::path& path);
 // The running program's process number and its own executable (empty when unknown).
 int processId();
 std::filesystem::path executablePath();
-// The program's arguments (without its name) as UTF-8; on Windows also sets the console to UTF-8.
+// The program's arguments (without its name) as UTF-8. On Windows it also sets the console to UTF-8
+// and the standard output and errors to binary, so that lines end in LF as on POSIX.
 std::vector<std::string> utf8Arguments(int argc, char** argv);
 bool standardInputIsTerminal();
 

@@ -105,6 +105,11 @@ std::filesystem::path realPath(const std::filesystem::path& path, std::error_cod
     return std::filesystem::weakly_canonical(path, error);
 }
 
+std::filesystem::path storedName(const std::filesystem::path& path)
+{
+    return path;
+}
+
 std::filesystem::path pathFromUtf8(std::string_view text)
 {
     return std::filesystem::path(text);

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cwchar>
+#include <fcntl.h>
 #include <io.h>
 
 #include <windows.h>
@@ -305,6 +306,19 @@ std::filesystem::path realPath(const std::filesystem::path& path, std::error_cod
     return rest.empty() ? real : (real / rest).lexically_normal();
 }
 
+std::filesystem::path storedName(const std::filesystem::path& path)
+{
+    const std::wstring& name = path.native();
+    if (name.find_first_of(L"*?") != std::wstring::npos || !path.has_relative_path())
+        return path;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(name.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return path;
+    FindClose(search);
+    return path.parent_path() / found.cFileName;
+}
+
 std::filesystem::path pathFromUtf8(std::string_view text)
 {
     if (text.empty())
@@ -343,6 +357,8 @@ std::filesystem::path executablePath()
 std::vector<std::string> utf8Arguments(int argc, char** argv)
 {
     SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     if (words == nullptr)

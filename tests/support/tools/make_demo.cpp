@@ -6,8 +6,11 @@
 #include "GameBuilder.h"
 #include "ShipFiles.h"
 
+#include "io/Platform.h"
+
 #include <iostream>
 #include <string>
+#include <vector>
 
 using plorik::testing::Family;
 
@@ -66,6 +69,13 @@ bool prepareFolder(const std::filesystem::path& root, const std::string& given)
 
 int main(int argc, char** argv)
 {
+    // The arguments as UTF-8 and standard output in binary (its lines end in LF) on every system.
+    std::vector<std::string> words = plorik::platform::utf8Arguments(argc, argv);
+    std::vector<char*> utf8Argv{argv[0]};
+    for (std::string& word : words)
+        utf8Argv.push_back(word.data());
+    argc = static_cast<int>(utf8Argv.size());
+    argv = utf8Argv.data();
     if (argc >= 2 && std::string(argv[1]) == "--version-entries") {
         std::cout << plorik::testing::demoXvtEntry().render() << "[END OF VERSION]\r\n"
                   << plorik::testing::demoXwaEntry().render();
