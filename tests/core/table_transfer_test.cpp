@@ -158,7 +158,7 @@ TEST(TableTransfer, ScriptedEditOfTheCsvWritesWhatTypingWould)
         TableGame typed(family);
         const std::vector<TableColumn> all = tableColumns(family == Family::Xwa);
         for (const std::int32_t slot : slots) {
-            Form& form = typed.session->mainForm();
+            MainForm& form = typed.session->mainForm();
             form.userEdit(controls::CraftNoBox, std::to_string(slot));
             for (const std::string& name : columns) {
                 const TableColumn& column = *findColumn(all, name);

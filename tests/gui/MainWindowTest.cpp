@@ -419,9 +419,10 @@ void MainWindowTest::textTheGameCannotHoldIsRefused()
             editor->insert(outside);
             QVERIFY2(editor->text() == had, qPrintable(grid->objectName()));
         }
-        QCOMPARE(formMismatches(window == &run.window()                   ? run.session->mainForm()
-                                : window == &run.windows->cockpitEditor() ? run.session->cockpitForm()
-                                                                          : run.session->weaponForm(),
+        QCOMPARE(formMismatches(window == &run.window() ? static_cast<Form&>(run.session->mainForm())
+                                : window == &run.windows->cockpitEditor()
+                                    ? static_cast<Form&>(run.session->cockpitForm())
+                                    : run.session->weaponForm(),
                                 *window),
                  QStringList());
     }

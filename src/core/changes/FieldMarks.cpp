@@ -18,7 +18,7 @@ std::vector<FieldMark> changeMarks(const std::vector<FieldChange>& changes)
 
 std::vector<FieldMark>
 overrideMarks(const HookReport& report,
-              const std::function<std::string(const ControlEntry&, std::size_t, std::size_t)>& shown)
+              const std::function<std::string(const MainControl&, std::size_t, std::size_t)>& shown)
 {
     std::vector<FieldMark> marks;
     for (const HookOverride& item : report.overrides) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 #include <cstddef>
@@ -27,7 +28,7 @@ enum class HookConversion {
 struct HookField {
     std::string_view key;
     HookConversion conversion;
-    const ControlEntry* control = nullptr;
+    const MainControl* control = nullptr;
     std::size_t row = 0;
     std::size_t column = 0;
 };

@@ -3,6 +3,7 @@
 #include "changes/ChangeReport.h"
 #include "changes/FieldMarks.h"
 #include "common/Prompter.h"
+#include "controls/Windows.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
 #include "form/ShownForm.h"
@@ -47,9 +48,9 @@ public:
     // The splash window closes: on an unconfigured start the first-time notice asks to go on.
     void closeSplash();
 
-    Form& mainForm() { return *m_main; }
-    Form& cockpitForm() { return *m_cockpit; }
-    Form& weaponForm() { return *m_weapons; }
+    MainForm& mainForm() { return *m_main; }
+    CockpitForm& cockpitForm() { return *m_cockpit; }
+    WeaponForm& weaponForm() { return *m_weapons; }
 
     // "The program ends": set by a command; the window closes and the command line stops.
     bool ended() const { return m_ended; }
@@ -202,9 +203,9 @@ private:
 
     std::filesystem::path m_programDir;
     Prompter& m_prompter;
-    std::unique_ptr<Form> m_main;
-    std::unique_ptr<Form> m_cockpit;
-    std::unique_ptr<Form> m_weapons;
+    std::unique_ptr<MainForm> m_main;
+    std::unique_ptr<CockpitForm> m_cockpit;
+    std::unique_ptr<WeaponForm> m_weapons;
 
     bool m_configured = false;
     bool m_ended = false;

@@ -21,7 +21,7 @@ public:
     // False when the import stops at this row.
     bool run(const TableRow& row)
     {
-        Form& form = m_session.mainForm();
+        MainForm& form = m_session.mainForm();
         const std::size_t errors = errorCount();
         form.userEdit(controls::CraftNoBox, std::to_string(row.slot));
         if (m_session.ended() || m_session.currentSlot() != row.slot || m_session.slotNotShown() ||
