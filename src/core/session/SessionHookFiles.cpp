@@ -344,6 +344,9 @@ HookImportResult Session::importHooks(const HookImportRequest& request)
                                           "on " + difficulty + " only; PLORIK did not import it.");
         }
     }
+    if (const HookSection turrets = read("Turrets"); turrets.present())
+        result.warnings.push_back("[Turrets] of " + turrets.file +
+                                  " replaces the slot's turrets in the game; PLORIK does not import turret lines.");
     if (const HookSection player = read(stats + "_Player"); player.present())
         result.warnings.push_back("[" + player.section + "] of " + player.file +
                                   " applies to the player's craft only; PLORIK did not import it.");
