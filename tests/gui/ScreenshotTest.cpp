@@ -175,7 +175,7 @@ void ScreenshotTest::grabHookFileItems()
         QVERIFY(run.session->mainForm().userEdit(controls::CraftNoBox, "4"));
         run.windows->syncAll();
         QVERIFY(run.window().grab().save(QDir(folder).filePath(QStringLiteral("xwa-hook-markers.png"))));
-        auto* menu = run.window().findChild<QMenu*>(QStringLiteral("menu:File"));
+        auto* menu = run.window().findChild<QMenu*>(QStringLiteral("menu:&File"));
         QVERIFY(menu);
         menu->popup(run.window().mapToGlobal(QPoint(0, 0)));
         QVERIFY(menu->grab().save(QDir(folder).filePath(QStringLiteral("xwa-file-menu.png"))));
