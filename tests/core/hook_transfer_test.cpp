@@ -210,6 +210,15 @@ TEST(HookTransfer, ExportEditsInPlaceOrRefusesAndUndoRestores)
     EXPECT_EQ(xwa.run({"export-hooks", "4", "--file", "FlightModels\\New.ini"}).exit, 0);
     EXPECT_EQ(xwa.run({"undo"}).exit, 0);
     EXPECT_FALSE(std::filesystem::exists(xwa.game.gameDir / "FlightModels" / "New.ini"));
+    // The menu item: its dialog proposes the model's own file, which the answer picks; the warnings
+    // follow the write in a box of their own.
+    const auto own = xwa.game.gameDir / "FlightModels" / "Craft3.ini";
+    const std::string before = readFile(own);
+    const CliOutput menu =
+        xwa.run({"--answer", "file:" + own.string(), "run", "--slot", "4", "--press", "Export Hook File"});
+    EXPECT_EQ(menu.exit, 0) << menu.err;
+    EXPECT_NE(menu.err.find("PLORIK warning: Speed: no file value gives 229 exactly"), std::string::npos) << menu.err;
+    EXPECT_NE(readFile(own), before);
     const CliOutput xvt = CliGame{GameBuilder(Family::Xvt)}.run({"export-hooks", "4"});
     EXPECT_EQ(xvt.exit, 1);
     EXPECT_NE(xvt.err.find("works on X-Wing Alliance only"), std::string::npos) << xvt.err;
