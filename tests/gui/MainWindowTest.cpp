@@ -120,9 +120,10 @@ void MainWindowTest::pagesMenusAndToolBar()
     };
     const QList<QAction*> menus = run.window().menuBar()->actions();
     QCOMPARE(entries(menus), QStringList({"&File", "&Edit", "E&ditors", "&Images", "&Help"}));
-    QCOMPARE(entries(menus[0]->menu()->actions()),
-             QStringList({"&Open Ship..", "&Save Ship as..", "Save as Single ZT..", "-", "Export Table..",
-                          "Import Table..", "-", "Select EXE File..", "-", "E&xit"}));
+    QCOMPARE(
+        entries(menus[0]->menu()->actions()),
+        QStringList({"&Open Ship..", "&Save Ship as..", "Save as Single ZT..", "-", "Export Table..", "Import Table..",
+                     "-", "Export Hook File..", "Import Hook File..", "-", "Select EXE File..", "-", "E&xit"}));
     QCOMPARE(entries(menus[1]->menu()->actions()), QStringList({"Undo Write", "-", "Cu&t", "&Copy", "&Paste", "-",
                                                                 "Copy Ship", "Paste Ship", "Paste Shiptype Only"}));
     QCOMPARE(entries(menus[3]->menu()->actions()),

@@ -22,6 +22,11 @@ inline constexpr ThisWindowControl SaveAsZtItem{
     {.key = "SaveasZT1", .kind = ControlKind::MenuItem, .caption = "Save as Single ZT..", .page = kFileMenu}};
 PLORIK_CONTROL(ExportTableItem, .kind = ControlKind::MenuItem, .caption = "Export Table..", .page = kFileMenu);
 PLORIK_CONTROL(ImportTableItem, .kind = ControlKind::MenuItem, .caption = "Import Table..", .page = kFileMenu);
+// The slot's values into, and from, the text files X-Wing Alliance's hooks read beside its models.
+PLORIK_CONTROL(ExportHookFileItem, .kind = ControlKind::MenuItem, .caption = "Export Hook File..", .page = kFileMenu,
+               .enabled = false);
+PLORIK_CONTROL(ImportHookFileItem, .kind = ControlKind::MenuItem, .caption = "Import Hook File..", .page = kFileMenu,
+               .enabled = false);
 inline constexpr ThisWindowControl SelectExeFileItem{
     {.key = "SelectEXEFile1", .kind = ControlKind::MenuItem, .caption = "Select EXE File..", .page = kFileMenu}};
 inline constexpr ThisWindowControl ExitItem{
@@ -100,6 +105,8 @@ inline constexpr const MainControl* kMainWindowMenuControls[] = {&OpenShipItem,
                                                                  &SaveAsZtItem,
                                                                  &ExportTableItem,
                                                                  &ImportTableItem,
+                                                                 &ExportHookFileItem,
+                                                                 &ImportHookFileItem,
                                                                  &SelectExeFileItem,
                                                                  &ExitItem,
                                                                  &UndoWriteItem,

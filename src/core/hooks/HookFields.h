@@ -35,6 +35,9 @@ struct HookField {
 
 // The keys of the stats profiles that replace a craft field (those that replace none are left out).
 std::span<const HookField> statsProfileFields();
+// ExeCraftValues reach only the first 218 craft entries.
+inline constexpr std::int32_t kLastExeValuesSlot = 218;
+
 // The keys of ExeCraftValues.
 std::span<const HookField> exeCraftValueFields();
 // CockpitPovX, CockpitPovY, CockpitPovZ.

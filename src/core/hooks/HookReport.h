@@ -24,6 +24,7 @@ struct HookOverride {
     std::optional<std::int64_t> value; // none where the game's value is not a number (a turret's model)
     std::string raw;                   // the text in the file
     std::string when;                  // the difficulties it applies to, "" for all
+    bool playerOnly = false;           // a section only the player's craft reads
 };
 
 // Everything found for a slot: its overrides and what the files hold that the hooks would read

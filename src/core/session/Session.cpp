@@ -60,6 +60,8 @@ void Session::wireHandlers()
     main.onPress(controls::PasteShipItem, command(&Session::pasteShip));
     main.onPress(controls::PasteShipTypeOnlyItem, command(&Session::pasteShipTypeOnly));
     main.onPress(controls::UndoWriteItem, action([this] { undo(1, true); }));
+    main.onPress(controls::ExportHookFileItem, command(&Session::exportHookFileItem));
+    main.onPress(controls::ImportHookFileItem, command(&Session::importHookFileItem));
     wireImageCommands();
     wireInspectionCommands();
     // "&Topic", "&Tutorial" and the last tool button have no command.

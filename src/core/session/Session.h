@@ -8,6 +8,7 @@
 #include "form/Form.h"
 #include "form/ShownForm.h"
 #include "hooks/HookReport.h"
+#include "hooks/HookTransfer.h"
 #include "inspect/OptInspection.h"
 #include "inspect/ValueSearch.h"
 #include "io/FolderLock.h"
@@ -27,6 +28,8 @@
 namespace plorik {
 
 struct ShipFile;
+struct HookModel;
+class HookFiles;
 class CockpitEditor;
 class WeaponEditor;
 class WriteHistory;
@@ -100,6 +103,15 @@ public:
     // without its question. Runs as a command (see run()).
     void undoWrite(std::size_t nth);
 
+    // File > "Export Hook File.." without its dialog (XWA only): the slot's values, as "Write" would
+    // store them, into the sections of a hook file, edited in place: every other line stays as it
+    // was. A [Model]<Section>.txt that hides a section written is named in a question first. Written
+    // under the game folder's lock and recorded for undo. Runs as a command (see run()).
+    HookExportResult exportHookFile(const HookExportRequest& request);
+    // File > "Import Hook File.." without its dialog (XWA only): sets the controls from the hook
+    // file's sections as typing would; "Write" stays the user's. Runs as a command.
+    HookImportResult importHookFile(const HookImportRequest& request);
+
     // Runs one command as the window's event loop would: a program end stops it, and any failure
     // (the program's own errors and every other exception) is shown in the standard error box and
     // abandons the command.
@@ -139,6 +151,13 @@ private:
     void refillOptInformation();
     // The hook files' overrides of the slot shown, after its model is known (SessionHooks.cpp).
     void findHookOverrides();
+    // The hook file commands (SessionHookFiles.cpp).
+    void exportHookFileItem();
+    void importHookFileItem();
+    HookExportResult exportHooks(const HookExportRequest& request);
+    HookImportResult importHooks(const HookImportRequest& request);
+    // The slot's model, or nullopt after an error box (not XWA, the slot not shown, no model).
+    std::optional<HookModel> hookCommandModel(HookFiles& files, const std::string& command);
     // The markers of the slot shown, after its overrides are known (SessionChanges.cpp).
     void markFields();
     void toggleMarkChanges();

@@ -224,6 +224,9 @@ void Session::setProfileCommandsEnabled(bool enabled)
           controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem,
           controls::UndoWriteItem, controls::ExportTableItem, controls::ImportTableItem})
         (*m_main)[key].setEnabled(enabled);
+    // Only X-Wing Alliance reads hook files.
+    for (MainKey key : {controls::ExportHookFileItem, controls::ImportHookFileItem})
+        (*m_main)[key].setEnabled(enabled && m_profile && m_profile->isXwa());
 }
 
 void Session::setCockpitEditorAvailable(bool available)
