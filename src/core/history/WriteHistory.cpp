@@ -96,11 +96,10 @@ HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::file
             change.kind = RecordedChange::Kind::File;
             std::error_code absent;
             change.existed = std::filesystem::exists(std::filesystem::symlink_status(planned.file, absent));
-            if (change.existed)
-                change.oldContent = FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll();
+            const std::string old =
+                change.existed ? FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll() : "";
             change.exists = !planned.removes;
-            change.newSize = planned.content.size();
-            change.newHash = contentHash(planned.content);
+            keepReplacedContent(change, old, planned.removes ? std::string_view() : planned.content);
         }
         record.changes.push_back(std::move(change));
     }
@@ -121,10 +120,23 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
     makeFolder();
     const std::vector<std::uint32_t> kept = numbers();
     record.number = kept.empty() ? 1 : kept.back() + 1;
-    // A record is what an undo puts back from: it is on the disk before the command's first byte.
+    // A record is what an undo puts back from: it is on the disk, under its name, before the
+    // command's first byte.
     replaceFileContent(recordPath(record.number), encodeRecord(record), folder() / "record.tmp", Sync::Always);
+    FileHandle::flushFolder(folder());
     dropOldest();
     return record.number;
+}
+
+void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange>& changes) const
+{
+    const std::filesystem::path path = recordPath(number);
+    refuseLinkOutside(path, m_programDir, "the program folder");
+    FileHandle out = FileHandle::openRegular(path, FileHandle::Access::ReadWrite);
+    const std::string part = encodeRecordPart(changes);
+    out.writeAt(out.size(), std::span(reinterpret_cast<const std::uint8_t*>(part.data()), part.size()));
+    out.flush();
+    out.close();
 }
 
 std::vector<std::uint32_t> WriteHistory::numbers() const
