@@ -241,15 +241,22 @@ HistoryRecord decodeRecord(std::string_view bytes, const std::string& file)
 void keepReplacedContent(RecordedChange& change, std::string_view oldContent, std::string_view newContent)
 {
     const std::size_t shorter = std::min(oldContent.size(), newContent.size());
-    const auto front = static_cast<std::size_t>(
-        std::mismatch(oldContent.begin(), oldContent.begin() + static_cast<std::ptrdiff_t>(shorter), newContent.begin())
-            .first -
-        oldContent.begin());
-    const auto back = static_cast<std::size_t>(
-        std::mismatch(oldContent.rbegin(), oldContent.rbegin() + static_cast<std::ptrdiff_t>(shorter - front),
-                      newContent.rbegin())
-            .first -
-        oldContent.rbegin());
+    // Compared a block at a time first (memcmp is many times faster than a loop over bytes), then
+    // byte by byte within the block that differs.
+    constexpr std::size_t kBlock = 4096;
+    std::size_t front = 0;
+    while (front + kBlock <= shorter && std::memcmp(oldContent.data() + front, newContent.data() + front, kBlock) == 0)
+        front += kBlock;
+    while (front < shorter && oldContent[front] == newContent[front])
+        ++front;
+    const char* const oldEnd = oldContent.data() + oldContent.size();
+    const char* const newEnd = newContent.data() + newContent.size();
+    std::size_t back = 0;
+    while (back + kBlock <= shorter - front && std::memcmp(oldEnd - back - kBlock, newEnd - back - kBlock, kBlock) == 0)
+        back += kBlock;
+    while (back < shorter - front &&
+           oldEnd[-1 - static_cast<std::ptrdiff_t>(back)] == newEnd[-1 - static_cast<std::ptrdiff_t>(back)])
+        ++back;
     change.keepFront = front;
     change.keepBack = back;
     change.oldContent = std::string(oldContent.substr(front, oldContent.size() - front - back));

@@ -61,6 +61,30 @@ void makeFolderAt(const std::filesystem::path& folder)
     throw FileError(folder.string(), taken ? "Not a directory" : error.message());
 }
 
+std::filesystem::path recordIn(const std::filesystem::path& folder, std::uint32_t number)
+{
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), "%08u", static_cast<unsigned>(number));
+    return folder / (std::string(name.data()) + std::string(kRecordExtension));
+}
+
+// The records of the folder, oldest first, with their sizes: one look at the folder.
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder)
+{
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (const auto number = recordNumber(entry->path())) {
+            std::error_code unknown;
+            const std::uintmax_t size = entry->file_size(unknown);
+            found.emplace_back(*number, unknown ? 0 : size);
+        }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
 } // namespace
 
 std::filesystem::path WriteHistory::folder() const
@@ -70,9 +94,7 @@ std::filesystem::path WriteHistory::folder() const
 
 std::filesystem::path WriteHistory::recordPath(std::uint32_t number) const
 {
-    std::array<char, 16> name{};
-    std::snprintf(name.data(), name.size(), "%08u", static_cast<unsigned>(number));
-    return folder() / (std::string(name.data()) + std::string(kRecordExtension));
+    return recordIn(folder(), number);
 }
 
 HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::filesystem::path& gameFolder,
@@ -106,25 +128,29 @@ HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::file
     return record;
 }
 
-void WriteHistory::makeFolder() const
+std::filesystem::path WriteHistory::makeFolder() const
 {
     const std::filesystem::path top = resolveGamePath(m_programDir.string(), kFolderName);
     makeFolderAt(top);
     refuseLinkOutside(top, m_programDir, "the program folder");
-    makeFolderAt(folder());
-    refuseLinkOutside(folder(), m_programDir, "the program folder");
+    const std::filesystem::path made = folder();
+    makeFolderAt(made);
+    refuseLinkOutside(made, m_programDir, "the program folder");
+    return made;
 }
 
 std::uint32_t WriteHistory::add(HistoryRecord record) const
 {
-    makeFolder();
-    const std::vector<std::uint32_t> kept = numbers();
-    record.number = kept.empty() ? 1 : kept.back() + 1;
+    const std::filesystem::path records = makeFolder();
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept = recordsIn(records);
+    record.number = kept.empty() ? 1 : kept.back().first + 1;
     // A record is what an undo puts back from: it is on the disk, under its name, before the
     // command's first byte.
-    replaceFileContent(recordPath(record.number), encodeRecord(record), folder() / "record.tmp", Sync::Always);
-    FileHandle::flushFolder(folder());
-    dropOldest();
+    const std::string bytes = encodeRecord(record);
+    replaceFileContent(recordIn(records, record.number), bytes, records / "record.tmp", Sync::Always);
+    FileHandle::flushFolder(records);
+    kept.emplace_back(record.number, bytes.size());
+    dropOldest(records, kept);
     return record.number;
 }
 
@@ -142,13 +168,8 @@ void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange
 std::vector<std::uint32_t> WriteHistory::numbers() const
 {
     std::vector<std::uint32_t> found;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder(), error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (const auto number = recordNumber(entry->path()))
-            found.push_back(*number);
-    }
-    std::sort(found.begin(), found.end());
+    for (const auto& [number, size] : recordsIn(folder()))
+        found.push_back(number);
     return found;
 }
 
@@ -162,18 +183,14 @@ HistoryRecord WriteHistory::read(std::uint32_t number) const
     return record;
 }
 
-void WriteHistory::dropOldest() const
+void WriteHistory::dropOldest(const std::filesystem::path& records,
+                              const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const
 {
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> sizes;
     std::uintmax_t total = 0;
-    for (const std::uint32_t number : numbers()) {
-        std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(recordPath(number), error);
-        sizes.emplace_back(number, error ? 0 : size);
-        total += error ? 0 : size;
-    }
+    for (const auto& [number, size] : sizes)
+        total += size;
     for (std::size_t i = 0; i + 1 < sizes.size() && total > m_limit; ++i) {
-        if (FileHandle::remove(recordPath(sizes[i].first)))
+        if (FileHandle::remove(recordIn(records, sizes[i].first)))
             break; // kept: the next record removes it
         total -= sizes[i].second;
     }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plorik {
@@ -48,8 +49,11 @@ public:
 
 private:
     std::filesystem::path recordPath(std::uint32_t number) const;
-    void makeFolder() const;
-    void dropOldest() const;
+    // Makes the folders when missing; returns the version's.
+    std::filesystem::path makeFolder() const;
+    // Removes the oldest of `sizes` (every record, oldest first, with its size) beyond the limit.
+    void dropOldest(const std::filesystem::path& records,
+                    const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const;
 
     std::filesystem::path m_programDir;
     std::string m_versionName;
