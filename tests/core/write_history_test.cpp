@@ -499,4 +499,14 @@ TEST(WriteHistory, ARecordKeepsWhatAFileReplacedAndReadsToItsLastWholePart)
     spoiled[spoiled.size() - 3] ^= 0x20;
     writeFile(file, spoiled);
     EXPECT_EQ(changesOf(history.read(1)), twoParts);
+
+    // A whole record left in the scratch file by a crash before its rename reached the disk is the
+    // newest record; one cut short is none.
+    const std::filesystem::path scratch = file.parent_path() / "record.tmp";
+    writeFile(scratch, encodeRecord(record).substr(0, encodeRecord(record).size() - 1));
+    EXPECT_EQ(history.numbers(), std::vector<std::uint32_t>{1});
+    writeFile(scratch, encodeRecord(record));
+    EXPECT_EQ(history.numbers(), (std::vector<std::uint32_t>{1, 2}));
+    EXPECT_EQ(changesOf(history.read(2)), changesOf(record));
+    EXPECT_FALSE(std::filesystem::exists(scratch));
 }

@@ -68,8 +68,9 @@ std::filesystem::path recordIn(const std::filesystem::path& folder, std::uint32_
     return folder / (std::string(name.data()) + std::string(kRecordExtension));
 }
 
-// The records of the folder, oldest first, with their sizes: one look at the folder.
-std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder)
+constexpr const char* kScratchName = "record.tmp";
+
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::filesystem::path& folder)
 {
     std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
     std::error_code error;
@@ -83,6 +84,34 @@ std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::files
     }
     std::sort(found.begin(), found.end());
     return found;
+}
+
+// A record is written whole into the scratch file and put on the disk before it is renamed to its
+// number, and the command writes only after the rename. A crash may keep the rename from the disk:
+// a whole record left in the scratch file is then the newest record (at worst of a command that
+// wrote nothing, whose undo finds nothing to put back). One cut short was never acted on and stays,
+// for the next record to replace.
+void adoptScratch(const std::filesystem::path& folder)
+{
+    const std::filesystem::path scratch = folder / kScratchName;
+    std::error_code absent;
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(scratch, absent)))
+        return;
+    try {
+        decodeRecord(FileHandle::openRegular(scratch, FileHandle::Access::Read).readAll(), kScratchName);
+    } catch (const PlorikError&) {
+        return;
+    }
+    const auto kept = listRecords(folder);
+    std::error_code error;
+    std::filesystem::rename(scratch, recordIn(folder, kept.empty() ? 1 : kept.back().first + 1), error);
+}
+
+// The records of the folder, oldest first, with their sizes: one look at the folder.
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder)
+{
+    adoptScratch(folder);
+    return listRecords(folder);
 }
 
 } // namespace
@@ -144,11 +173,10 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
     const std::filesystem::path records = makeFolder();
     std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept = recordsIn(records);
     record.number = kept.empty() ? 1 : kept.back().first + 1;
-    // A record is what an undo puts back from: it is on the disk, under its name, before the
-    // command's first byte.
+    // A record is what an undo puts back from: it is on the disk before the command's first byte
+    // (under its number, or whole in the scratch file, see adoptScratch).
     const std::string bytes = encodeRecord(record);
-    replaceFileContent(recordIn(records, record.number), bytes, records / "record.tmp", Sync::Always);
-    FileHandle::flushFolder(records);
+    replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
     kept.emplace_back(record.number, bytes.size());
     dropOldest(records, kept);
     return record.number;

@@ -154,23 +154,6 @@ std::error_code FileHandle::remove(const std::filesystem::path& path)
     return error;
 }
 
-void FileHandle::flushFolder(const std::filesystem::path& folder)
-{
-#ifdef _WIN32
-    // A folder cannot be opened for flushing there; its names are written with the files.
-    (void)folder;
-#else
-    const int descriptor = openDescriptor(folder, O_RDONLY | O_DIRECTORY);
-    if (descriptor < 0)
-        throw FileError(folder.string(), systemReason());
-    const bool flushed = ::fsync(descriptor) == 0;
-    const std::string reason = flushed ? std::string() : systemReason();
-    closeDescriptor(descriptor);
-    if (!flushed)
-        throw FileError(folder.string(), reason);
-#endif
-}
-
 FileHandle::FileHandle(FileHandle&& other) noexcept
     : m_path(std::move(other.m_path)), m_descriptor(other.m_descriptor), m_appendAt(other.m_appendAt)
 {

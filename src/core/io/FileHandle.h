@@ -22,9 +22,6 @@ public:
     static FileHandle createScratch(const std::filesystem::path& path);
     // Removes a file or link (never what a link points to); a path that does not exist is no error.
     static std::error_code remove(const std::filesystem::path& path);
-    // Puts the folder's list of names on the disk, so that a file just made in it is found there
-    // after a crash. Throws FileError naming the folder.
-    static void flushFolder(const std::filesystem::path& folder);
 
     FileHandle(FileHandle&& other) noexcept;
     FileHandle& operator=(FileHandle&& other) noexcept;
