@@ -61,6 +61,59 @@ void makeFolderAt(const std::filesystem::path& folder)
     throw FileError(folder.string(), taken ? "Not a directory" : error.message());
 }
 
+std::filesystem::path recordIn(const std::filesystem::path& folder, std::uint32_t number)
+{
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), "%08u", static_cast<unsigned>(number));
+    return folder / (std::string(name.data()) + std::string(kRecordExtension));
+}
+
+constexpr const char* kScratchName = "record.tmp";
+
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::filesystem::path& folder)
+{
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (const auto number = recordNumber(entry->path())) {
+            std::error_code unknown;
+            const std::uintmax_t size = entry->file_size(unknown);
+            found.emplace_back(*number, unknown ? 0 : size);
+        }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// A record is written whole into the scratch file and put on the disk before it is renamed to its
+// number, and the command writes only after the rename. A crash may keep the rename from the disk:
+// a whole record left in the scratch file is then the newest record (at worst of a command that
+// wrote nothing, whose undo finds nothing to put back). One cut short was never acted on and stays,
+// for the next record to replace.
+void adoptScratch(const std::filesystem::path& folder)
+{
+    const std::filesystem::path scratch = folder / kScratchName;
+    std::error_code absent;
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(scratch, absent)))
+        return;
+    try {
+        decodeRecord(FileHandle::openRegular(scratch, FileHandle::Access::Read).readAll(), kScratchName);
+    } catch (const PlorikError&) {
+        return;
+    }
+    const auto kept = listRecords(folder);
+    std::error_code error;
+    std::filesystem::rename(scratch, recordIn(folder, kept.empty() ? 1 : kept.back().first + 1), error);
+}
+
+// The records of the folder, oldest first, with their sizes: one look at the folder.
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder)
+{
+    adoptScratch(folder);
+    return listRecords(folder);
+}
+
 } // namespace
 
 std::filesystem::path WriteHistory::folder() const
@@ -70,9 +123,7 @@ std::filesystem::path WriteHistory::folder() const
 
 std::filesystem::path WriteHistory::recordPath(std::uint32_t number) const
 {
-    std::array<char, 16> name{};
-    std::snprintf(name.data(), name.size(), "%08u", static_cast<unsigned>(number));
-    return folder() / (std::string(name.data()) + std::string(kRecordExtension));
+    return recordIn(folder(), number);
 }
 
 HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::filesystem::path& gameFolder,
@@ -96,47 +147,57 @@ HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::file
             change.kind = RecordedChange::Kind::File;
             std::error_code absent;
             change.existed = std::filesystem::exists(std::filesystem::symlink_status(planned.file, absent));
-            if (change.existed)
-                change.oldContent = FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll();
+            const std::string old =
+                change.existed ? FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll() : "";
             change.exists = !planned.removes;
-            change.newSize = planned.content.size();
-            change.newHash = contentHash(planned.content);
+            keepReplacedContent(change, old, planned.removes ? std::string_view() : planned.content);
         }
         record.changes.push_back(std::move(change));
     }
     return record;
 }
 
-void WriteHistory::makeFolder() const
+std::filesystem::path WriteHistory::makeFolder() const
 {
     const std::filesystem::path top = resolveGamePath(m_programDir.string(), kFolderName);
     makeFolderAt(top);
     refuseLinkOutside(top, m_programDir, "the program folder");
-    makeFolderAt(folder());
-    refuseLinkOutside(folder(), m_programDir, "the program folder");
+    const std::filesystem::path made = folder();
+    makeFolderAt(made);
+    refuseLinkOutside(made, m_programDir, "the program folder");
+    return made;
 }
 
 std::uint32_t WriteHistory::add(HistoryRecord record) const
 {
-    makeFolder();
-    const std::vector<std::uint32_t> kept = numbers();
-    record.number = kept.empty() ? 1 : kept.back() + 1;
-    // A record is what an undo puts back from: it is on the disk before the command's first byte.
-    replaceFileContent(recordPath(record.number), encodeRecord(record), folder() / "record.tmp", Sync::Always);
-    dropOldest();
+    const std::filesystem::path records = makeFolder();
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept = recordsIn(records);
+    record.number = kept.empty() ? 1 : kept.back().first + 1;
+    // A record is what an undo puts back from: it is on the disk before the command's first byte
+    // (under its number, or whole in the scratch file, see adoptScratch).
+    const std::string bytes = encodeRecord(record);
+    replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
+    kept.emplace_back(record.number, bytes.size());
+    dropOldest(records, kept);
     return record.number;
+}
+
+void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange>& changes) const
+{
+    const std::filesystem::path path = recordPath(number);
+    refuseLinkOutside(path, m_programDir, "the program folder");
+    FileHandle out = FileHandle::openRegular(path, FileHandle::Access::ReadWrite);
+    const std::string part = encodeRecordPart(changes);
+    out.writeAt(out.size(), std::span(reinterpret_cast<const std::uint8_t*>(part.data()), part.size()));
+    out.flush();
+    out.close();
 }
 
 std::vector<std::uint32_t> WriteHistory::numbers() const
 {
     std::vector<std::uint32_t> found;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder(), error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (const auto number = recordNumber(entry->path()))
-            found.push_back(*number);
-    }
-    std::sort(found.begin(), found.end());
+    for (const auto& [number, size] : recordsIn(folder()))
+        found.push_back(number);
     return found;
 }
 
@@ -150,18 +211,14 @@ HistoryRecord WriteHistory::read(std::uint32_t number) const
     return record;
 }
 
-void WriteHistory::dropOldest() const
+void WriteHistory::dropOldest(const std::filesystem::path& records,
+                              const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const
 {
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> sizes;
     std::uintmax_t total = 0;
-    for (const std::uint32_t number : numbers()) {
-        std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(recordPath(number), error);
-        sizes.emplace_back(number, error ? 0 : size);
-        total += error ? 0 : size;
-    }
+    for (const auto& [number, size] : sizes)
+        total += size;
     for (std::size_t i = 0; i + 1 < sizes.size() && total > m_limit; ++i) {
-        if (FileHandle::remove(recordPath(sizes[i].first)))
+        if (FileHandle::remove(recordIn(records, sizes[i].first)))
             break; // kept: the next record removes it
         total -= sizes[i].second;
     }

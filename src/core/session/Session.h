@@ -102,6 +102,11 @@ public:
     // Puts back what the `nth` last recorded write replaced (1: the last), as "Undo Write" does but
     // without its question. Runs as a command (see run()).
     void undoWrite(std::size_t nth);
+    // While a command writes slot after slot (an import), its writes go into one record named
+    // `command`, which each write extends before its first byte, so that one undo puts back all it
+    // wrote, however far it came. endWriteGroup() ends it; the next write has its own record again.
+    void beginWriteGroup(std::string command);
+    void endWriteGroup();
 
     // File > "Export Hook File.." without its dialog (XWA only): the slot's values, as "Write" would
     // store them, into the sections of a hook file, edited in place: every other line stays as it
@@ -247,6 +252,11 @@ private:
     ValueSearch m_search;                        // the match list of "Find", kept across slots
     std::unique_ptr<CockpitEditor> m_cockpitEditor;
     std::unique_ptr<WeaponEditor> m_weaponEditor;
+    struct WriteGroup {
+        std::string command;
+        std::uint32_t record = 0; // 0 until its first write is recorded
+    };
+    std::optional<WriteGroup> m_writeGroup;
 };
 
 } // namespace plorik

@@ -2,6 +2,7 @@
 
 #include "controls/MainWindowControls.h"
 #include "craft/CraftLayout.h"
+#include "craft/StatisticsFields.h"
 
 #include <algorithm>
 
@@ -13,28 +14,10 @@ using namespace controls;
 
 // Fields whose bytes or lines "Write" stores, page by page (the frame's "Craft ID" with the
 // Statistics page). The Opt page's mesh and hardpoint boxes have their own write commands.
-const MainControl* const kStatistics[] = {&CraftIDBox,
-                                          &ScoreBox,
-                                          &PromoPointsBox,
-                                          &SystemHitsBox,
-                                          &FireSensitivityBox,
-                                          &Countersbox,
-                                          &PVBox,
-                                          &HyperdriveCheck,
-                                          &ShieldGeneratorRadioB,
-                                          &ShieldPowerBox,
-                                          &HullRateBox,
-                                          &UnknownStrengthBox,
-                                          &SpeedBox,
-                                          &AccBox,
-                                          &Deaccbox,
-                                          &RollBox,
-                                          &PitchBox,
-                                          &ShipTypeList,
-                                          &EnabledBox,
-                                          &TargetTypeList,
-                                          &Playmodebox,
-                                          &InSkirmishBox};
+// The Statistics page's fields that are not values of the craft entry: those of the ship type entry
+// and of the ship list.
+const MainControl* const kStatisticsChoices[] = {&ShipTypeList, &EnabledBox, &TargetTypeList, &Playmodebox,
+                                                 &InSkirmishBox};
 const MainControl* const kDescriptions[] = {
     &CraftTypeBox, &ManufactorBox, &UsedByBox, &CrewBox,         &CraftNameBox, &PluralnameBox, &DescriptionBox,
     &MaleRadioB,   &FemaleRadioB,  &SpecNo,    &Shiplistnamebox, &Known,        &IconBox};
@@ -74,8 +57,17 @@ template <std::size_t N> void addFields(std::vector<TableColumn>& columns, const
 std::vector<TableColumn> tableColumns(bool xwa)
 {
     std::vector<TableColumn> columns;
-    for (const MainControl* entry : kStatistics)
-        addControl(columns, *entry);
+    addControl(columns, CraftIDBox);
+    // In the page's order: its single-value fields as the craft entry's field table has them, then
+    // its choices.
+    for (const MainControl* entry : kStatisticsPageControls) {
+        const bool single = std::any_of(std::begin(kStatisticsFields), std::end(kStatisticsFields),
+                                        [&](const StatisticsField& field) { return field.control == entry; });
+        const bool choice = std::find(std::begin(kStatisticsChoices), std::end(kStatisticsChoices), entry) !=
+                            std::end(kStatisticsChoices);
+        if (single || choice)
+            addControl(columns, *entry);
+    }
     for (const MainControl* entry : kDescriptions)
         addControl(columns, *entry);
     if (xwa) {

@@ -138,6 +138,12 @@ ImportedTable importTable(Session& session, std::string_view fileText, const Tab
         return result;
     }
     const std::int32_t shownBefore = session.currentSlot();
+    // The import's writes are one record, one undo.
+    struct Grouped {
+        Session& session;
+        ~Grouped() { session.endWriteGroup(); }
+    } grouped{session};
+    session.beginWriteGroup(std::string(controls::ImportTableItem.caption));
     for (std::size_t i = 0; i < rows.rows.size(); ++i) {
         if (!import.run(rows.rows[i]))
             break;
