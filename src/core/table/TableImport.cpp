@@ -1,9 +1,12 @@
 #include "table/TableImport.h"
 
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "form/GameTextUtf8.h"
 #include "table/TableColumns.h"
 #include "table/TableExport.h"
+
+#include <algorithm>
 
 namespace plorik {
 
@@ -104,7 +107,15 @@ private:
     {
         if (errorCount() == errorsBefore || !m_request.watch.lastError)
             return {};
-        return ": " + m_request.watch.lastError();
+        // One line: the message's paragraphs joined, without its "Nothing was written." (the
+        // import names the slots it wrote).
+        std::string text = m_request.watch.lastError();
+        if (text.ends_with(nothingWrittenParagraph()))
+            text.erase(text.size() - nothingWrittenParagraph().size());
+        for (std::size_t at = text.find("\r\r"); at != std::string::npos; at = text.find("\r\r", at))
+            text.replace(at, 2, " ");
+        std::replace(text.begin(), text.end(), '\r', ' ');
+        return ": " + text;
     }
     bool stop(const TableRow& row, std::string column, std::string reason)
     {
