@@ -10,7 +10,8 @@ namespace plorik {
 
 // A control of one window: the catalogue declares each constant with its window's tag, so the
 // type says which window has it.
-template <class Window> struct WindowControl : ControlEntry {};
+template <class Window> struct WindowControl : ControlEntry {
+};
 
 // A key that only a constant of the same window converts to: a cockpit editor control used on the
 // main window's form does not compile. named() takes a name from outside.
