@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <limits>
+#include <map>
+#include <mutex>
 #include <system_error>
 
 namespace plorik {
@@ -70,19 +73,67 @@ std::filesystem::path recordIn(const std::filesystem::path& folder, std::uint32_
 
 constexpr const char* kScratchName = "record.tmp";
 
-std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::filesystem::path& folder)
+// The sizes of the records this process has listed or written, by folder and number. Listing a
+// folder then reads only its names: a record's size is looked up once, when its number first shows.
+// A size can be stale only when another process grew a record of an import or emptied the folder
+// and numbered from 1 again; near the limit every size is looked up afresh (listRecords), so what
+// is dropped never rests on a stale size.
+struct KnownSizes {
+    std::mutex guard;
+    std::map<std::filesystem::path, std::map<std::uint32_t, std::uintmax_t>> byFolder;
+};
+
+KnownSizes& knownSizes()
 {
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
+    static KnownSizes known;
+    return known;
+}
+
+void noteSize(const std::filesystem::path& folder, std::uint32_t number, std::uintmax_t size)
+{
+    KnownSizes& known = knownSizes();
+    const std::lock_guard lock(known.guard);
+    known.byFolder[folder][number] = size;
+}
+
+std::uintmax_t sizeOf(const std::filesystem::directory_entry& entry)
+{
+    std::error_code unknown;
+    const std::uintmax_t size = entry.file_size(unknown);
+    return unknown ? 0 : size;
+}
+
+// The records of `folder`, oldest first, with their sizes. `limit`: the sizes are all looked up
+// afresh when those known come to more than half of it.
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::filesystem::path& folder,
+                                                                  std::uint64_t limit)
+{
+    std::vector<std::pair<std::uint32_t, std::filesystem::directory_entry>> entries;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
-        if (const auto number = recordNumber(entry->path())) {
-            std::error_code unknown;
-            const std::uintmax_t size = entry->file_size(unknown);
-            found.emplace_back(*number, unknown ? 0 : size);
-        }
+        if (const auto number = recordNumber(entry->path()))
+            entries.emplace_back(*number, *entry);
     }
-    std::sort(found.begin(), found.end());
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    KnownSizes& known = knownSizes();
+    const std::lock_guard lock(known.guard);
+    std::map<std::uint32_t, std::uintmax_t>& sizes = known.byFolder[folder];
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
+    std::uintmax_t total = 0;
+    for (const auto& [number, entry] : entries) {
+        const auto size = sizes.find(number);
+        found.emplace_back(number, size != sizes.end() ? size->second : sizeOf(entry));
+        total += found.back().second;
+    }
+    if (total > limit / 2) {
+        for (std::size_t i = 0; i < found.size(); ++i)
+            found[i].second = sizeOf(entries[i].second);
+    }
+    sizes.clear();
+    for (const auto& [number, size] : found)
+        sizes.emplace_hint(sizes.end(), number, size);
     return found;
 }
 
@@ -102,16 +153,17 @@ void adoptScratch(const std::filesystem::path& folder)
     } catch (const PlorikError&) {
         return;
     }
-    const auto kept = listRecords(folder);
+    const auto kept = listRecords(folder, std::numeric_limits<std::uint64_t>::max());
     std::error_code error;
     std::filesystem::rename(scratch, recordIn(folder, kept.empty() ? 1 : kept.back().first + 1), error);
 }
 
 // The records of the folder, oldest first, with their sizes: one look at the folder.
-std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder)
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder,
+                                                                std::uint64_t limit)
 {
     adoptScratch(folder);
-    return listRecords(folder);
+    return listRecords(folder, limit);
 }
 
 } // namespace
@@ -171,13 +223,14 @@ std::filesystem::path WriteHistory::makeFolder() const
 std::uint32_t WriteHistory::add(HistoryRecord record) const
 {
     const std::filesystem::path records = makeFolder();
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept = recordsIn(records);
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept = recordsIn(records, m_limit);
     record.number = kept.empty() ? 1 : kept.back().first + 1;
     // A record is what an undo puts back from: it is on the disk before the command's first byte
     // (under its number, or whole in the scratch file, see adoptScratch).
     const std::string bytes = encodeRecord(record);
     replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
     kept.emplace_back(record.number, bytes.size());
+    noteSize(records, record.number, bytes.size());
     dropOldest(records, kept);
     return record.number;
 }
@@ -188,15 +241,17 @@ void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange
     refuseLinkOutside(path, m_programDir, "the program folder");
     FileHandle out = FileHandle::openRegular(path, FileHandle::Access::ReadWrite);
     const std::string part = encodeRecordPart(changes);
-    out.writeAt(out.size(), std::span(reinterpret_cast<const std::uint8_t*>(part.data()), part.size()));
+    const std::uint64_t end = out.size();
+    out.writeAt(end, std::span(reinterpret_cast<const std::uint8_t*>(part.data()), part.size()));
     out.flush();
     out.close();
+    noteSize(path.parent_path(), number, end + part.size());
 }
 
 std::vector<std::uint32_t> WriteHistory::numbers() const
 {
     std::vector<std::uint32_t> found;
-    for (const auto& [number, size] : recordsIn(folder()))
+    for (const auto& [number, size] : recordsIn(folder(), m_limit))
         found.push_back(number);
     return found;
 }
