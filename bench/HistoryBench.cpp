@@ -24,7 +24,7 @@ struct WritingGame {
         session = std::make_unique<Session>(full.game.programDir, prompter);
         session->start();
         session->mainForm().userEdit(controls::CraftNoBox, "7");
-        for (const ControlKey box : {controls::CraftNameBox, controls::CraftTypeBox, controls::Shiplistnamebox}) {
+        for (const MainKey box : {controls::CraftNameBox, controls::CraftTypeBox, controls::Shiplistnamebox}) {
             if (session->mainForm()[box].enabled())
                 boxes.emplace_back(box, session->mainForm()[box].text());
         }
@@ -41,7 +41,7 @@ struct WritingGame {
     FullSizeGame full;
     testing::AnsweringPrompter prompter;
     std::unique_ptr<Session> session;
-    std::vector<std::pair<ControlKey, std::string>> boxes;
+    std::vector<std::pair<MainKey, std::string>> boxes;
 };
 
 void writeWithHistory(benchmark::State& state, Family family)

@@ -81,7 +81,7 @@ void selectEveryMesh(benchmark::State& state)
     ScriptedPrompter prompter;
     Session session(game.programDir, prompter);
     session.start();
-    Form& form = session.mainForm();
+    MainForm& form = session.mainForm();
     const std::size_t meshes = form[controls::MeshList].items().size();
     if (meshes != static_cast<std::size_t>(20 * scale))
         state.SkipWithError("the model's meshes are not listed");

@@ -32,7 +32,7 @@ struct RunningGame {
     {
         session.start();
     }
-    Form& form() { return session.mainForm(); }
+    MainForm& form() { return session.mainForm(); }
 
     FullSizeGame full;
     testing::AnsweringPrompter prompter;
@@ -87,8 +87,8 @@ void writeSlot(benchmark::State& state, Family family)
     running.form().userEdit(controls::CraftNoBox, "7");
     // A control left as shown keeps its line, and a write makes what is shown the new reference: each
     // write gets edits that reach every text file.
-    std::vector<std::pair<ControlKey, std::string>> boxes;
-    for (const ControlKey box : {controls::CraftNameBox, controls::CraftTypeBox, controls::Shiplistnamebox}) {
+    std::vector<std::pair<MainKey, std::string>> boxes;
+    for (const MainKey box : {controls::CraftNameBox, controls::CraftTypeBox, controls::Shiplistnamebox}) {
         if (running.form()[box].enabled())
             boxes.emplace_back(box, running.form()[box].text());
     }

@@ -25,7 +25,7 @@ struct RunningGame {
         // point here, not the list.
         session.mainForm().userCheck(controls::Shiplistwrite, false);
     }
-    Form& form() { return session.mainForm(); }
+    MainForm& form() { return session.mainForm(); }
     void showEverySlot()
     {
         for (std::int32_t slot = 1; slot <= full.game.slots; ++slot)

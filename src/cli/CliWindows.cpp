@@ -6,9 +6,9 @@ namespace plorik::cli {
 const std::vector<CliWindow>& cliWindows()
 {
     static const std::vector<CliWindow> windows = {
-        {"main", nullptr, &Session::mainForm},
-        {"cockpit", &controls::IntCockpitEditorItem, &Session::cockpitForm},
-        {"weapons", &controls::WeaponsEditorItem, &Session::weaponForm},
+        {"main", nullptr, [](Session& session) -> Form& { return session.mainForm(); }},
+        {"cockpit", &controls::IntCockpitEditorItem, [](Session& session) -> Form& { return session.cockpitForm(); }},
+        {"weapons", &controls::WeaponsEditorItem, [](Session& session) -> Form& { return session.weaponForm(); }},
     };
     return windows;
 }

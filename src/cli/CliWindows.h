@@ -10,9 +10,9 @@ namespace plorik::cli {
 
 // A window of the session as the command line names it.
 struct CliWindow {
-    std::string_view name;        // "main", "cockpit", "weapons"
-    const ControlEntry* menuItem; // the main window's menu item that shows it; none for the main window
-    Form& (Session::*form)();
+    std::string_view name;       // "main", "cockpit", "weapons"
+    const MainControl* menuItem; // the main window's menu item that shows it; none for the main window
+    Form& (*form)(Session&);     // its form, seen by name
 };
 
 const std::vector<CliWindow>& cliWindows();

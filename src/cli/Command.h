@@ -68,6 +68,10 @@ void runExport(CommandContext& context);
 bool checkExportArguments(const std::vector<std::string>& arguments, std::string& error);
 void runImport(CommandContext& context);
 bool checkImportArguments(const std::vector<std::string>& arguments, std::string& error);
+void runExportHooks(CommandContext& context);
+bool checkExportHooksArguments(const std::vector<std::string>& arguments, std::string& error);
+void runImportHooks(CommandContext& context);
+bool checkImportHooksArguments(const std::vector<std::string>& arguments, std::string& error);
 
 void runDiff(CommandContext& context);
 bool checkDiffArguments(const std::vector<std::string>& arguments, std::string& error);

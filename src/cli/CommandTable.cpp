@@ -81,6 +81,31 @@ const std::vector<CommandInfo>& commands()
          "import at the first question left unanswered. A value that a field or \"Write\" refuses stops the import "
          "before that slot's write, naming the row, the column and the reason, and the slots written before it. With "
          "--json the result has \"written\" and \"changes\" (per slot, the fields set)."},
+        {"export-hooks", "SLOT [--sections stats,exe,pov] [--file PATH]",
+         "writes slot SLOT's values into the sections of its X-Wing Alliance hook file", checkExportHooksArguments,
+         runExportHooks,
+         "Shows SLOT and writes its values, as \"Write\" would store them, into the sections that X-Wing Alliance's "
+         "hooks read beside the slot's model: [StatsProfile_Default] (stats: speed, acceleration, deceleration, "
+         "pitch, roll, critical damage threshold, hull, system and shield strength, shield generator, hyperdrive, "
+         "as the file values the hooks convert back), [ExeCraftValues] (weapon types, sequences, ranges, fire "
+         "ratios, warhead types and capacities, countermeasures) and [CockpitPov] (the pilot's view), or those "
+         "--sections names. The default file is the model's own FlightModels\\[Model].ini; --file PATH names "
+         "another .ini file in the game folder, as the game names it (FlightModels\\Other.ini) or by its full "
+         "path.\n"
+         "The file is edited in place: only the keys written change, every other section, comment and line stays "
+         "byte for byte, and new lines end as the file's do. A [Model]<Section>.txt that hides a section written is "
+         "named in a question first (answered from --answer). A value that no file value gives back exactly (a "
+         "speed of 226) is written as the nearest one, with a warning naming the value the hooks make of it. The "
+         "write is recorded for undo. XvT reads no hook files: the command refuses it with exit status 1. With "
+         "--json the result has \"file\", \"sections\", \"written\" and \"warnings\"."},
+        {"import-hooks", "SLOT [--file PATH] [--write]", "sets slot SLOT's fields from its X-Wing Alliance hook file",
+         checkImportHooksArguments, runImportHooks,
+         "Shows SLOT, reads the sections the hooks read for its model (or those of --file PATH) and sets each field "
+         "they replace as typing would, the file values converted as the hooks convert them, hull and shield by "
+         "the divisor of the slot's ship type. --write then presses \"Write\"; without it nothing is written.\n"
+         "Keys PLORIK has no field for are listed (\"not set:\"), as are values the pages cannot hold exactly and "
+         "values with no digits, which the hooks crash on, with their file and line. With --json the result has "
+         "\"set\", \"unsupported\", \"problems\", \"warnings\" and \"controls\"."},
         {"diff", "[--against-image | --against EXE] [--slots A-B] [--format text|markdown|json]",
          "what the game holds now against its backup image or another executable", checkDiffArguments, runDiff,
          "Compares the game with the backup image of its version (--against-image, the default) or with another "

@@ -36,7 +36,7 @@ bool checkControlsArguments(const std::vector<std::string>& arguments, std::stri
 void runControls(CommandContext& context)
 {
     std::string error;
-    const Form& form = (context.session.*windowOf(context.arguments, error)->form)();
+    const Form& form = windowOf(context.arguments, error)->form(context.session);
     if (context.json) {
         Json list = Json::array();
         for (const auto& control : form.controls()) {

@@ -3,6 +3,8 @@
 #include "history/HistoryRecord.h"
 #include "history/WriteHistory.h"
 
+#include <algorithm>
+
 namespace plorik::cli {
 
 // The recorded writes of the version loaded, newest first: per record its number, time, command,
@@ -12,9 +14,13 @@ void runHistory(CommandContext& context)
     const std::vector<HistoryRecord> records = context.session.recordedWrites();
     Json list = Json::array();
     for (const HistoryRecord& record : records) {
+        // A command that wrote a file many times (an import) lists it once.
         std::vector<std::string> targets;
-        for (const RecordedChange& change : record.changes)
-            targets.push_back(changeTarget(change));
+        for (const RecordedChange& change : record.changes) {
+            std::string target = changeTarget(change);
+            if (std::find(targets.begin(), targets.end(), target) == targets.end())
+                targets.push_back(std::move(target));
+        }
         if (context.json) {
             Json entry = Json::object();
             entry.set("number", record.number);

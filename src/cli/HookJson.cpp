@@ -34,6 +34,8 @@ void setHookOverrides(CommandContext& context)
         entry.set("raw", item.raw);
         if (!item.when.empty())
             entry.set("when", item.when);
+        if (item.playerOnly)
+            entry.set("playerOnly", true);
         overrides.push(std::move(entry));
     }
     context.result.set("overrides", std::move(overrides));

@@ -21,14 +21,14 @@ void runRun(CommandContext& context)
     if (context.json) {
         Json forms = Json::object();
         for (const CliWindow* window : windows)
-            forms.set(window->name, formStateJson((context.session.*window->form)()));
+            forms.set(window->name, formStateJson(window->form(context.session)));
         context.result.set("windows", std::move(forms));
         setHookOverrides(context);
         return;
     }
     for (const CliWindow* window : windows) {
         context.out << '[' << window->name << "]\n";
-        printForm((context.session.*window->form)(), context.out);
+        printForm(window->form(context.session), context.out);
     }
 }
 

@@ -38,7 +38,7 @@ public:
     const std::vector<const CliWindow*>& addressed() const { return m_addressed; }
 
 private:
-    Form& form() { return (m_context.session.*m_window->form)(); }
+    Form& form() { return m_window->form(m_context.session); }
 
     bool slot(const std::string& text)
     {

@@ -40,7 +40,7 @@ bool checkWriteArguments(const std::vector<std::string>& arguments, std::string&
     // Every key must name a control of the main window: a misspelt key is refused before anything runs.
     const auto form = buildMainWindowForm();
     for (const RunStep& step : *steps) {
-        if (step.kind == RunStep::Kind::Set && !form->has(ControlKey::named(step.set.key))) {
+        if (step.kind == RunStep::Kind::Set && !form->has(MainKey::named(step.set.key))) {
             error = "there is no control " + step.set.key;
             return false;
         }

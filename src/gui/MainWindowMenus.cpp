@@ -24,9 +24,9 @@ namespace {
 bool startsGroup(ControlKey key)
 {
     for (const ControlKey start :
-         {controls::ExportTableItem, controls::SelectExeFileItem, controls::ExitItem, controls::CutItem,
-          controls::CopyShipItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem, controls::ShowChangesItem,
-          controls::AboutItem, controls::CopyTool, controls::LastTool}) {
+         {controls::ExportTableItem, controls::ExportHookFileItem, controls::SelectExeFileItem, controls::ExitItem,
+          controls::CutItem, controls::CopyShipItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem,
+          controls::ShowChangesItem, controls::AboutItem, controls::CopyTool, controls::LastTool}) {
         if (start == key)
             return true;
     }

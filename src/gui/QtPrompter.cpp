@@ -144,6 +144,8 @@ std::optional<std::string> QtPrompter::chooseFile(const FileChoice& choice, bool
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!choice.directory.empty())
         dialog.setDirectory(QFile::decodeName(QByteArray::fromStdString(choice.directory)));
+    if (!choice.fileName.empty())
+        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(choice.fileName)));
     const QStringList filters = qtFileFilter(choice.filter).split(QStringLiteral(";;"), Qt::SkipEmptyParts);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

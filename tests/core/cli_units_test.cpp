@@ -91,7 +91,8 @@ class FormJsonTest : public ::testing::Test {
 protected:
     FormJsonTest()
     {
-        for (const ControlEntry* entry : {&kSpeed, &controls::Shiplistwrite, &kRadio, &kType, &kSlotList, &kHitzones})
+        for (const ControlEntry* entry : std::initializer_list<const ControlEntry*>{
+                 &kSpeed, &controls::Shiplistwrite, &kRadio, &kType, &kSlotList, &kHitzones})
             form.add(*entry);
         form.add(controls::TurboFirePriorityBar).setPosition(40);
         form.add(controls::WriteButton).setEnabled(false);

@@ -2,7 +2,9 @@
 // order the header declares it, and the window's form holds exactly those entries.
 #include "GameBuilder.h"
 
+#include "controls/CockpitEditorControls.h"
 #include "controls/MainWindowControls.h"
+#include "controls/WeaponEditorControls.h"
 #include "controls/WindowForms.h"
 #include "form/Form.h"
 
@@ -37,13 +39,33 @@ concept Addable = requires(Form& form, Entry&& entry)
 static_assert(Addable<const ControlEntry&>);
 static_assert(!Addable<ControlEntry>);
 
+// Each window's form takes only its own window's constants: a cockpit editor control used on the
+// main window's form, or the other way round, does not compile.
+template <class WindowForm, const auto& Entry>
+concept Reaches = requires(WindowForm& form)
+{
+    form[Entry];
+    form.has(Entry);
+    form.userEdit(Entry, std::string());
+    form.userPress(Entry);
+    form.onChange(Entry, Form::Handler());
+};
+static_assert(Reaches<MainForm, controls::SpeedBox>);
+static_assert(Reaches<CockpitForm, controls::cockpit::CockpitFileBox>);
+static_assert(Reaches<WeaponForm, controls::weapons::PowerBox>);
+static_assert(!Reaches<MainForm, controls::cockpit::CockpitFileBox>);
+static_assert(!Reaches<MainForm, controls::weapons::PowerBox>);
+static_assert(!Reaches<CockpitForm, controls::SpeedBox>);
+static_assert(!Reaches<WeaponForm, controls::SpeedBox>);
+static_assert(!Reaches<WeaponForm, controls::cockpit::CockpitFileBox>);
+
 } // namespace
 
 TEST(ControlsCatalogue, EveryDeclaredMainWindowControlIsListedOnceInItsHeader)
 {
     const std::regex include(R"(#include "controls/(\w+\.h)\")");
-    const std::regex declared(R"((?:PLORIK_CONTROL\(\s*|inline constexpr ControlEntry\s+)(\w+))");
-    const std::regex list(R"(inline constexpr const ControlEntry\* (k\w+Controls)\[\] = \{([^}]*)\})");
+    const std::regex declared(R"((?:PLORIK_CONTROL\(\s*|inline constexpr ThisWindowControl\s+)(\w+))");
+    const std::regex list(R"(inline constexpr const MainControl\* (k\w+Controls)\[\] = \{([^}]*)\})");
     const std::regex listed(R"(&(\w+))");
 
     // Each header that declares controls lists them, in its own order, each once.
@@ -86,7 +108,7 @@ TEST(ControlsCatalogue, EveryDeclaredMainWindowControlIsListedOnceInItsHeader)
 
     // The compiled list is the headers' lists joined: as long, and in the same order (a constant
     // declared with PLORIK_CONTROL has its name as its key).
-    const std::span<const ControlEntry* const> catalogue = controls::mainWindowControls();
+    const std::span<const MainControl* const> catalogue = controls::mainWindowControls();
     ASSERT_EQ(catalogue.size(), allListed.size());
     ASSERT_EQ(std::set<std::string>(allDeclared.begin(), allDeclared.end()).size(), allDeclared.size());
     const std::regex macro(R"(PLORIK_CONTROL\(\s*(\w+))");

@@ -38,7 +38,8 @@ Values valuesOf(const HookReport& report)
 {
     Values values;
     for (const HookOverride& item : report.overrides) {
-        std::string key = item.section + "." + item.key + (item.when.empty() ? "" : " (" + item.when + ")");
+        std::string key = item.section + "." + item.key + (item.when.empty() ? "" : " (" + item.when + ")") +
+                          (item.playerOnly ? " player" : "");
         values[key] = item.value ? std::to_string(*item.value) : "-";
     }
     return values;
@@ -196,6 +197,13 @@ TEST(HookFiles, TakesEachValueFromTheSourceTheHooksUse)
               (Values{{"StatsProfile_Default.Yaw", "256"}}));
     EXPECT_EQ(valuesOf(overridesIn(game, 0, 1, "FlightModels\\Craft5.opt")),
               (Values{{"StatsProfile_Heavy.Roll", "256"}}));
+    // The player's craft reads its own sections first; the others still apply to every other craft.
+    writeFile(models / "Craft7.ini", "[StatsProfile_Default]\nRoll = 1\n[StatsProfile_Default_Player_Hard]\nRoll = 2\n"
+                                     "[StatsProfile_Default_Player]\nPitch = 3\n");
+    EXPECT_EQ(valuesOf(overridesIn(game, 0, 1, "FlightModels\\Craft7.opt")),
+              (Values{{"StatsProfile_Default.Roll", "256"},
+                      {"StatsProfile_Default_Player.Pitch (Easy, Medium) player", "768"},
+                      {"StatsProfile_Default_Player_Hard.Roll (Hard) player", "512"}}));
     // ExeCraftValues reach slots 1 to 218 only; no model, no overrides.
     EXPECT_TRUE(valuesOf(overridesIn(game, 0, 219, "FlightModels\\Craft1.opt")).count("ExeCraftValues.LaserTypeId2") ==
                 0);

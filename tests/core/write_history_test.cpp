@@ -13,6 +13,7 @@
 #include "history/WriteHistory.h"
 #include "io/GamePath.h"
 #include "session/Settings.h"
+#include "table/Csv.h"
 
 #include <functional>
 
@@ -368,4 +369,148 @@ TEST(WriteHistory, TheCommandLineListsTheRecordsAndUndoes)
     EXPECT_EQ(none.exit, 1);
     EXPECT_EQ(snapshot(game.gameDir), written);
     EXPECT_EQ(cli({"undo", "x"}).exit, 2);
+}
+
+// An import is one record, however many slots it writes, and one undo puts back every byte of the
+// game folder: after a whole import, and after one that a row stopped part way.
+TEST(WriteHistory, AnImportIsOneRecordThatOneUndoPutsBack)
+{
+    // Rows for slots 1, 2 and 4 whose fields reach the executable and the text files; when stopped,
+    // then a row for slot 6 whose shield power "Write" refuses.
+    const auto editedTable = [](const std::string& exported, bool stopped) {
+        CsvRecords table = readCsv(exported);
+        EXPECT_EQ(table.fault, "");
+        const std::vector<std::string>& header = table.records.front();
+        const auto column = [&](const char* name) {
+            return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
+        };
+        std::string text = csvRecord(header);
+        for (const std::int32_t slot : {1, 2, 4, 6}) {
+            std::vector<std::string> row = table.records.at(static_cast<std::size_t>(slot));
+            EXPECT_EQ(row.front(), std::to_string(slot));
+            row.at(column("SystemHitsBox")) = std::to_string(slot + 20);
+            if (slot == 6) {
+                row.at(column("ShieldPowerBox")) = "99999999999";
+                text += stopped ? csvRecord(row) : "";
+                continue;
+            }
+            row.at(column("CraftNameBox")) += " Mk" + std::to_string(slot);
+            row.at(column("DescriptionBox")) = "Refit " + std::to_string(slot);
+            text += csvRecord(row);
+        }
+        return text;
+    };
+    for (const Family family : {Family::Xvt, Family::Xwa}) {
+        for (const bool stopped : {false, true}) {
+            SCOPED_TRACE(std::string(family == Family::Xwa ? "XWA" : "XvT") + (stopped ? " stopped" : " whole"));
+            TempDir dir;
+            const BuiltGame game = GameBuilder(family).build(dir.path());
+            const auto cli = [&](std::vector<std::string> arguments) {
+                arguments.insert(arguments.begin(), {"--program-dir", game.programDir.string()});
+                return runCli(arguments);
+            };
+            const std::filesystem::path table = dir.path() / "table.csv";
+            ASSERT_EQ(cli({"export", table.string()}).exit, 0);
+            writeFile(table, editedTable(readFile(table), stopped));
+            const auto before = snapshot(game.gameDir);
+            const CliOutput imported = cli({"import", table.string()});
+            ASSERT_EQ(imported.exit, stopped ? 1 : 0) << imported.err;
+            EXPECT_NE(imported.out.find("written: 1 2 4\n"), std::string::npos) << imported.out;
+            const auto written = snapshot(game.gameDir);
+            EXPECT_TRUE(changedFiles(before, written).contains(game.exeName));
+            EXPECT_GE(changedFiles(before, written).size(), 2u) << "the executable and a text file";
+
+            const CliOutput listed = cli({"--json", "history"});
+            ASSERT_EQ(listed.exit, 0) << listed.err;
+            EXPECT_NE(listed.out.find("\"records\":[{\"number\":1,"), std::string::npos) << listed.out;
+            EXPECT_EQ(listed.out.find("\"number\":2"), std::string::npos) << "one record: " << listed.out;
+            EXPECT_NE(listed.out.find("\"command\":\"Import Table..\",\"slot\":1,"), std::string::npos) << listed.out;
+
+            const CliOutput undone = cli({"undo"});
+            ASSERT_EQ(undone.exit, 0) << undone.err;
+            EXPECT_EQ(changedFiles(before, snapshot(game.gameDir)), std::set<std::string>{});
+            EXPECT_TRUE(snapshot(game.gameDir) == before);
+            ASSERT_EQ(cli({"undo"}).exit, 0); // the undo undone: the import again
+            EXPECT_TRUE(snapshot(game.gameDir) == written);
+        }
+    }
+}
+
+// A file's old content is kept as the bytes that differ from its new content, and comes back whole
+// from the new content; a record read back ends with its last whole part.
+TEST(WriteHistory, ARecordKeepsWhatAFileReplacedAndReadsToItsLastWholePart)
+{
+    const std::pair<std::string, std::string> contents[] = {
+        {"", ""},
+        {"", "new file"},
+        {"old file", ""},
+        {"same", "same"},
+        {"aaaa", "aa"},
+        {"aa", "aaaa"},
+        {"line 1\r\nline 2\r\n", "line 1\r\nline two\r\n"},
+        {"abcXdef", "abc"},
+        {"Xabc", "abc"},
+        {"abcabc", "abcXabc"},
+    };
+    HistoryRecord record;
+    record.command = "Import Table..";
+    record.slot = 3;
+    for (const auto& [oldContent, newContent] : contents) {
+        SCOPED_TRACE(oldContent + " -> " + newContent);
+        RecordedChange change;
+        change.kind = RecordedChange::Kind::File;
+        change.name = "strings.txt";
+        change.existed = true;
+        keepReplacedContent(change, oldContent, newContent);
+        EXPECT_EQ(replacedContent(change, newContent), oldContent);
+        EXPECT_LE(change.oldContent.size(), oldContent.size());
+        EXPECT_EQ(change.keepFront + change.keepBack + change.oldContent.size(), oldContent.size());
+        EXPECT_LE(change.keepFront + change.keepBack, newContent.size());
+        record.changes.push_back(change);
+    }
+    TempDir dir;
+    const WriteHistory history(dir.path(), "Demo", WriteHistory::kDefaultLimit);
+    const std::vector<RecordedChange> firstPart(record.changes.begin(), record.changes.begin() + 4);
+    const std::vector<RecordedChange> secondPart(record.changes.begin() + 4, record.changes.end());
+    record.changes = firstPart;
+    ASSERT_EQ(history.add(record), 1u);
+    history.append(1, secondPart);
+    history.append(1, firstPart);
+    const std::filesystem::path file = dir.path() / "PLORIKhistory" / "Demo" / "00000001.rec";
+    const std::string whole = readFile(file);
+    const auto changesOf = [](const HistoryRecord& read) {
+        std::vector<std::string> kept;
+        for (const RecordedChange& change : read.changes)
+            kept.push_back(std::to_string(change.keepFront) + "/" + std::to_string(change.keepBack) + "/" +
+                           change.oldContent + "/" + std::to_string(change.newSize));
+        return kept;
+    };
+    std::vector<RecordedChange> all = firstPart;
+    all.insert(all.end(), secondPart.begin(), secondPart.end());
+    HistoryRecord expected = record;
+    expected.changes = all;
+    const std::vector<std::string> twoParts = changesOf(expected);
+    expected.changes.insert(expected.changes.end(), firstPart.begin(), firstPart.end());
+    EXPECT_EQ(changesOf(history.read(1)), changesOf(expected));
+    EXPECT_EQ(history.read(1).command, "Import Table..");
+    // The last part cut short anywhere, or one of its bytes changed: the record ends before it.
+    const std::size_t lastPart = encodeRecordPart(firstPart).size();
+    for (const std::size_t cut : {std::size_t{1}, std::size_t{12}, lastPart - 1}) {
+        writeFile(file, whole.substr(0, whole.size() - cut));
+        EXPECT_EQ(changesOf(history.read(1)), twoParts) << cut;
+    }
+    std::string spoiled = whole;
+    spoiled[spoiled.size() - 3] ^= 0x20;
+    writeFile(file, spoiled);
+    EXPECT_EQ(changesOf(history.read(1)), twoParts);
+
+    // A whole record left in the scratch file by a crash before its rename reached the disk is the
+    // newest record; one cut short is none.
+    const std::filesystem::path scratch = file.parent_path() / "record.tmp";
+    writeFile(scratch, encodeRecord(record).substr(0, encodeRecord(record).size() - 1));
+    EXPECT_EQ(history.numbers(), std::vector<std::uint32_t>{1});
+    writeFile(scratch, encodeRecord(record));
+    EXPECT_EQ(history.numbers(), (std::vector<std::uint32_t>{1, 2}));
+    EXPECT_EQ(changesOf(history.read(2)), changesOf(record));
+    EXPECT_FALSE(std::filesystem::exists(scratch));
 }

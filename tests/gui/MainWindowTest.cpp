@@ -120,9 +120,10 @@ void MainWindowTest::pagesMenusAndToolBar()
     };
     const QList<QAction*> menus = run.window().menuBar()->actions();
     QCOMPARE(entries(menus), QStringList({"&File", "&Edit", "E&ditors", "&Images", "&Help"}));
-    QCOMPARE(entries(menus[0]->menu()->actions()),
-             QStringList({"&Open Ship..", "&Save Ship as..", "Save as Single ZT..", "-", "Export Table..",
-                          "Import Table..", "-", "Select EXE File..", "-", "E&xit"}));
+    QCOMPARE(
+        entries(menus[0]->menu()->actions()),
+        QStringList({"&Open Ship..", "&Save Ship as..", "Save as Single ZT..", "-", "Export Table..", "Import Table..",
+                     "-", "Export Hook File..", "Import Hook File..", "-", "Select EXE File..", "-", "E&xit"}));
     QCOMPARE(entries(menus[1]->menu()->actions()), QStringList({"Undo Write", "-", "Cu&t", "&Copy", "&Paste", "-",
                                                                 "Copy Ship", "Paste Ship", "Paste Shiptype Only"}));
     QCOMPARE(entries(menus[3]->menu()->actions()),
@@ -419,9 +420,10 @@ void MainWindowTest::textTheGameCannotHoldIsRefused()
             editor->insert(outside);
             QVERIFY2(editor->text() == had, qPrintable(grid->objectName()));
         }
-        QCOMPARE(formMismatches(window == &run.window()                   ? run.session->mainForm()
-                                : window == &run.windows->cockpitEditor() ? run.session->cockpitForm()
-                                                                          : run.session->weaponForm(),
+        QCOMPARE(formMismatches(window == &run.window() ? static_cast<Form&>(run.session->mainForm())
+                                : window == &run.windows->cockpitEditor()
+                                    ? static_cast<Form&>(run.session->cockpitForm())
+                                    : run.session->weaponForm(),
                                 *window),
                  QStringList());
     }

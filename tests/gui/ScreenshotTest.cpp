@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QTabWidget>
@@ -31,6 +32,7 @@ class ScreenshotTest : public QObject {
 private slots:
     void grabEveryPage();
     void grabTableDialogs();
+    void grabHookFileItems();
 };
 
 namespace {
@@ -152,3 +154,33 @@ int runScreenshotTest(int argc, char** argv)
     plorik::gui::ScreenshotTest test;
     return QTest::qExec(&test, argc, argv);
 }
+
+namespace plorik::gui {
+
+// File > "Export Hook File.." and "Import Hook File..": on for XWA, off for XvT; the open File menu
+// and slot 4's markers with the status text are grabbed.
+void ScreenshotTest::grabHookFileItems()
+{
+    for (const auto family : {testing::Family::Xvt, testing::Family::Xwa}) {
+        Running run(family);
+        const bool xwa = family == testing::Family::Xwa;
+        QCOMPARE(run.action(controls::ExportHookFileItem)->isEnabled(), xwa);
+        QCOMPARE(run.action(controls::ImportHookFileItem)->isEnabled(), xwa);
+        const QString folder = qEnvironmentVariable("PLORIK_SCREENSHOT_DIR");
+        if (!xwa || folder.isEmpty())
+            continue;
+        QVERIFY(QDir().mkpath(folder));
+        run.window().resize(1280, 800);
+        run.window().show();
+        QVERIFY(run.session->mainForm().userEdit(controls::CraftNoBox, "4"));
+        run.windows->syncAll();
+        QVERIFY(run.window().grab().save(QDir(folder).filePath(QStringLiteral("xwa-hook-markers.png"))));
+        auto* menu = run.window().findChild<QMenu*>(QStringLiteral("menu:&File"));
+        QVERIFY(menu);
+        menu->popup(run.window().mapToGlobal(QPoint(0, 0)));
+        QVERIFY(menu->grab().save(QDir(folder).filePath(QStringLiteral("xwa-file-menu.png"))));
+        menu->close();
+    }
+}
+
+} // namespace plorik::gui

@@ -18,7 +18,7 @@ std::vector<FieldMark> changeMarks(const std::vector<FieldChange>& changes)
 
 std::vector<FieldMark>
 overrideMarks(const HookReport& report,
-              const std::function<std::string(const ControlEntry&, std::size_t, std::size_t)>& shown)
+              const std::function<std::string(const MainControl&, std::size_t, std::size_t)>& shown)
 {
     std::vector<FieldMark> marks;
     for (const HookOverride& item : report.overrides) {
@@ -26,7 +26,9 @@ overrideMarks(const HookReport& report,
             continue; // no page shows the field
         std::string line = item.file + " [" + item.section + "] " + item.key + " = " + item.raw +
                            " overrides the executable's " + shown(*item.control, item.row, item.column);
-        if (!item.when.empty())
+        if (item.playerOnly)
+            line += " (player craft only" + (item.when.empty() ? "" : ", " + item.when) + ")";
+        else if (!item.when.empty())
             line += " (difficulty-only: " + item.when + ")";
         const std::string key(item.control->key);
         const auto same = std::find_if(marks.begin(), marks.end(), [&](const FieldMark& mark) {

@@ -31,6 +31,6 @@ std::vector<FieldMark> changeMarks(const std::vector<FieldChange>& changes);
 // page shows for a control (and cell): the executable's value.
 std::vector<FieldMark>
 overrideMarks(const HookReport& report,
-              const std::function<std::string(const ControlEntry&, std::size_t, std::size_t)>& shown);
+              const std::function<std::string(const MainControl&, std::size_t, std::size_t)>& shown);
 
 } // namespace plorik

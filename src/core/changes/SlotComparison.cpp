@@ -81,15 +81,16 @@ bool slotDiffers(const Tables& before, const Tables& after, const VersionProfile
 }
 
 // A scratch form of the main window, with every control as the window holds it now.
-std::unique_ptr<Form> scratchForm(const Form& window)
+std::unique_ptr<MainForm> scratchForm(const MainForm& window)
 {
-    std::unique_ptr<Form> form = buildMainWindowForm();
+    std::unique_ptr<MainForm> form = buildMainWindowForm();
+    Form& copy = *form; // every control, by its own key
     for (const auto& control : window.controls())
-        (*form)[control->key()] = *control;
+        copy[control->key()] = *control;
     return form;
 }
 
-void show(Form& form, const SlotComparison& comparison, const ComparedExecutable& side, std::int32_t slot)
+void show(MainForm& form, const SlotComparison& comparison, const ComparedExecutable& side, std::int32_t slot)
 {
     const std::int32_t slotOffset = (slot - 1) * comparison.profile.entryLength();
     SlotBuffer buffer;
@@ -116,8 +117,8 @@ public:
 
 private:
     const SlotComparison& m_comparison;
-    std::unique_ptr<Form> m_before;
-    std::unique_ptr<Form> m_after;
+    std::unique_ptr<MainForm> m_before;
+    std::unique_ptr<MainForm> m_after;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changes/ChangeReport.h"
+#include "controls/Windows.h"
 #include "form/Form.h"
 #include "io/ExecutableView.h"
 #include "profile/VersionProfile.h"
@@ -22,7 +23,7 @@ struct ComparedExecutable {
 // Two sides of the same version, shown by the same display on two scratch copies of the main
 // window's form: nothing is written, and the window's own form is left as it is.
 struct SlotComparison {
-    const Form& window; // the main window, its lists as the start-up filled them
+    const MainForm& window; // the main window, its lists as the start-up filled them
     const VersionProfile& profile;
     std::string gameDir;
     std::filesystem::path dataFile;

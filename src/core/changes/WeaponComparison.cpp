@@ -12,15 +12,16 @@ namespace plorik {
 
 namespace {
 
-std::unique_ptr<Form> scratchWeaponForm(const Form& window)
+std::unique_ptr<WeaponForm> scratchWeaponForm(const WeaponForm& window)
 {
-    std::unique_ptr<Form> form = buildWeaponEditorForm();
+    std::unique_ptr<WeaponForm> form = buildWeaponEditorForm();
+    Form& copy = *form; // every control, by its own key
     for (const auto& control : window.controls())
-        (*form)[control->key()] = *control;
+        copy[control->key()] = *control;
     return form;
 }
 
-void show(Form& form, const WeaponComparison& comparison, const ComparedExecutable& side, int weapon)
+void show(WeaponForm& form, const WeaponComparison& comparison, const ComparedExecutable& side, int weapon)
 {
     form[controls::weapons::WeaponList].setIndex(weapon);
     WeaponEditor({form, comparison.prompter, comparison.profile, comparison.gameDir, side.path, {}, &side.laid}).show();
@@ -32,8 +33,8 @@ std::vector<WeaponChanges> compareWeapons(const WeaponComparison& comparison)
 {
     if (comparison.profile.absent(Key::WeaponOffset))
         return {};
-    const std::unique_ptr<Form> before = scratchWeaponForm(comparison.window);
-    const std::unique_ptr<Form> after = scratchWeaponForm(comparison.window);
+    const std::unique_ptr<WeaponForm> before = scratchWeaponForm(comparison.window);
+    const std::unique_ptr<WeaponForm> after = scratchWeaponForm(comparison.window);
     const std::vector<std::string>& names = comparison.window[controls::weapons::WeaponList].items();
     std::vector<WeaponChanges> changes;
     // A weapon index is a byte: the list's items past 255 name no weapon of the block.

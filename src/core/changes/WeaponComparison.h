@@ -2,14 +2,15 @@
 
 #include "changes/SlotComparison.h"
 #include "common/Prompter.h"
+#include "controls/Windows.h"
 
 namespace plorik {
 
 // Two sides of the weapon block, shown by the weapon editor's own display on two scratch copies of
 // its form.
 struct WeaponComparison {
-    const Form& window; // the weapon editor, its lists as the start-up filled them
-    Prompter& prompter; // takes what the display would say of a weapon outside the block
+    const WeaponForm& window; // the weapon editor, its lists as the start-up filled them
+    Prompter& prompter;       // takes what the display would say of a weapon outside the block
     const VersionProfile& profile;
     std::string gameDir;
     const ComparedExecutable& before;

@@ -188,7 +188,7 @@ std::vector<FilePatch> CockpitEditor::savePatches() const
     std::vector<FilePatch> patches;
     // A record's name area holds 8 characters and its 0 byte; the panel's has no code byte, so
     // even a code word is a name there.
-    const auto checkedName = [this](const ControlEntry& box, bool codeWords) {
+    const auto checkedName = [this](const CockpitControl& box, bool codeWords) {
         const std::string& text = control(box).text();
         if ((!codeWords || !isImageCodeWord(text)) && text.size() > kImageNameLength)
             throw Refusal{"\"" + std::string(box.caption) + "\" holds \"" + text + "\" (" +
@@ -197,7 +197,7 @@ std::vector<FilePatch> CockpitEditor::savePatches() const
         return text;
     };
     for (std::size_t record = 0; record < kImageRecordCount; ++record) {
-        const ControlEntry& box = *ui_c::kImageRecords[record].name.box;
+        const CockpitControl& box = *ui_c::kImageRecords[record].name.box;
         patches.push_back({"\"" + std::string(box.caption) + "\"", imageRecordOffset(record) + 1,
                            imageNameBytes(checkedName(box, true))});
     }
@@ -267,7 +267,7 @@ void CockpitEditor::save()
     }
 }
 
-void CockpitEditor::browse(ControlKey box)
+void CockpitEditor::browse(CockpitKey box)
 {
     FileChoice choice{"Open a *.LFD file", "*.lfd", "LFD file |*.lfd", 1};
     choice.directory = resolveGamePath(m_context.gameDir, "cp640").string();
@@ -276,7 +276,7 @@ void CockpitEditor::browse(ControlKey box)
         control(box).setText(baseName(*chosen));
 }
 
-void CockpitEditor::putCodeWord(ControlKey box, std::string_view word)
+void CockpitEditor::putCodeWord(CockpitKey box, std::string_view word)
 {
     control(box).setText(std::string(word));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Prompter.h"
+#include "controls/Windows.h"
 #include "form/Form.h"
 #include "io/FilePatch.h"
 #include "io/PlannedWrite.h"
@@ -18,8 +19,8 @@ namespace plorik {
 // What the cockpit editor works with: its own window, the main window (whose "&Cockpit" box names
 // the slot's cockpit), the profile and the game folder.
 struct CockpitEditorContext {
-    Form& window;
-    const Form& main;
+    CockpitForm& window;
+    const MainForm& main;
     Prompter& prompter;
     const VersionProfile& profile;
     std::string gameDir;
@@ -42,13 +43,13 @@ public:
     // "Save CP": the name boxes, the panel name and the chosen part go into the file, all or nothing.
     void save();
     // "&Browse..": an LFD file's name into the box.
-    void browse(ControlKey box);
+    void browse(CockpitKey box);
     // "ImpMirror", "RebMirror", "Standard": the word into the box.
-    void putCodeWord(ControlKey box, std::string_view word);
+    void putCodeWord(CockpitKey box, std::string_view word);
 
 private:
-    Control& control(ControlKey key) { return m_context.window[key]; }
-    const Control& control(ControlKey key) const { return m_context.window[key]; }
+    Control& control(CockpitKey key) { return m_context.window[key]; }
+    const Control& control(CockpitKey key) const { return m_context.window[key]; }
     std::optional<std::int64_t> panelOffset() const;
     // The INT file the "Cockpit:" text names in the folder of the resolution, or nullopt when the
     // text would lead out of that folder.

@@ -31,6 +31,8 @@ struct FileChoice {
     bool confirmOverwrite = false;
     // The folder the dialog starts in ("" for the toolkit's choice).
     std::string directory;
+    // The file name the dialog proposes ("" for none).
+    std::string fileName;
 };
 
 std::string_view iconName(MessageIcon icon);

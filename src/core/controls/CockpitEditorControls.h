@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 #include <array>
@@ -21,27 +22,29 @@ PLORIK_CONTROL(HighRingLabel, .kind = ControlKind::Label, .caption = "High:");
 // An image name box with its context menu, and (IMAGE_BOX) the value box beside it: Name##Box,
 // Name##Value, and the menu items Name##Browse, Name##ImpMirror, Name##RebMirror, Name##Standard.
 #define PLORIK_IMAGE_NAME_BOX(Name, Caption)                                                                           \
-    inline constexpr ControlEntry Name##Box{                                                                           \
-        .key = #Name "Box", .kind = ControlKind::TextBox, .caption = Caption, .hint = kBrowseHint};                    \
-    inline constexpr ControlEntry Name##Browse{                                                                        \
-        .key = #Name "Browse", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = #Name "Box"};   \
-    inline constexpr ControlEntry Name##ImpMirror{.key = #Name "ImpMirror",                                            \
-                                                  .kind = ControlKind::MenuItem,                                       \
-                                                  .caption = "ImpMirror",                                              \
-                                                  .contextMenuOf = #Name "Box"};                                       \
-    inline constexpr ControlEntry Name##RebMirror{.key = #Name "RebMirror",                                            \
-                                                  .kind = ControlKind::MenuItem,                                       \
-                                                  .caption = "RebMirror",                                              \
-                                                  .contextMenuOf = #Name "Box"};                                       \
-    inline constexpr ControlEntry Name##Standard{                                                                      \
-        .key = #Name "Standard", .kind = ControlKind::MenuItem, .caption = "Standard", .contextMenuOf = #Name "Box"};
+    inline constexpr ThisWindowControl Name##Box{                                                                      \
+        {.key = #Name "Box", .kind = ControlKind::TextBox, .caption = Caption, .hint = kBrowseHint}};                  \
+    inline constexpr ThisWindowControl Name##Browse{                                                                   \
+        {.key = #Name "Browse", .kind = ControlKind::MenuItem, .caption = "&Browse..", .contextMenuOf = #Name "Box"}}; \
+    inline constexpr ThisWindowControl Name##ImpMirror{{.key = #Name "ImpMirror",                                      \
+                                                        .kind = ControlKind::MenuItem,                                 \
+                                                        .caption = "ImpMirror",                                        \
+                                                        .contextMenuOf = #Name "Box"}};                                \
+    inline constexpr ThisWindowControl Name##RebMirror{{.key = #Name "RebMirror",                                      \
+                                                        .kind = ControlKind::MenuItem,                                 \
+                                                        .caption = "RebMirror",                                        \
+                                                        .contextMenuOf = #Name "Box"}};                                \
+    inline constexpr ThisWindowControl Name##Standard{{.key = #Name "Standard",                                        \
+                                                       .kind = ControlKind::MenuItem,                                  \
+                                                       .caption = "Standard",                                          \
+                                                       .contextMenuOf = #Name "Box"}};
 #define PLORIK_IMAGE_BOX(Name, Caption)                                                                                \
     PLORIK_IMAGE_NAME_BOX(Name, Caption)                                                                               \
-    inline constexpr ControlEntry Name##Value{.key = #Name "Value",                                                    \
-                                              .kind = ControlKind::TextBox,                                            \
-                                              .caption = Caption " value",                                             \
-                                              .hint = kBrowseHint,                                                     \
-                                              .readOnly = true};
+    inline constexpr ThisWindowControl Name##Value{{.key = #Name "Value",                                              \
+                                                    .kind = ControlKind::TextBox,                                      \
+                                                    .caption = Caption " value",                                       \
+                                                    .hint = kBrowseHint,                                               \
+                                                    .readOnly = true}};
 
 PLORIK_IMAGE_BOX(NormalTop, "Normal: top")
 PLORIK_IMAGE_BOX(NormalTopRight, "Normal: top right")
@@ -79,16 +82,16 @@ PLORIK_CONTROL(SaveCPButton, .kind = ControlKind::Button, .caption = "Save CP");
 
 // A name box and its context menu.
 struct ImageNameBox {
-    const ControlEntry* box;
-    const ControlEntry* browse;
-    const ControlEntry* impMirror;
-    const ControlEntry* rebMirror;
-    const ControlEntry* standard;
+    const CockpitControl* box;
+    const CockpitControl* browse;
+    const CockpitControl* impMirror;
+    const CockpitControl* rebMirror;
+    const CockpitControl* standard;
 };
 // An image name record of the INT file as the window shows it: its name box and its value box.
 struct ImageRecordBoxes {
     ImageNameBox name;
-    const ControlEntry* value;
+    const CockpitControl* value;
 };
 
 #define PLORIK_IMAGE_NAME(Name)                                                                                        \

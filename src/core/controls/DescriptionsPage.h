@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/MainWindowPages.h"
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 namespace plorik::controls {
@@ -34,7 +35,7 @@ PLORIK_CONTROL(IconBox, .kind = ControlKind::TextBox, .caption = "Icon String:",
                .text = "n/a");
 
 // The page's controls, in the order the window makes them: a control declared here is listed here.
-inline constexpr const ControlEntry* kDescriptionsPageControls[] = {
+inline constexpr const MainControl* kDescriptionsPageControls[] = {
     &CraftTypeBox, &ManufactorBox, &UsedByBox,    &CrewBox, &CraftNameBox,    &PluralnameBox, &DescriptionBox,
     &GenderGroup,  &MaleRadioB,    &FemaleRadioB, &SpecNo,  &Shiplistnamebox, &Known,         &IconBox};
 

@@ -8,9 +8,9 @@ namespace plorik::controls {
 namespace {
 
 template <std::size_t... Sizes>
-constexpr std::array<const ControlEntry*, (Sizes + ...)> joined(const ControlEntry* const (&... parts)[Sizes])
+constexpr std::array<const MainControl*, (Sizes + ...)> joined(const MainControl* const (&... parts)[Sizes])
 {
-    std::array<const ControlEntry*, (Sizes + ...)> all{};
+    std::array<const MainControl*, (Sizes + ...)> all{};
     auto next = all.begin();
     ((next = std::copy(std::begin(parts), std::end(parts), next)), ...);
     return all;
@@ -18,7 +18,7 @@ constexpr std::array<const ControlEntry*, (Sizes + ...)> joined(const ControlEnt
 
 } // namespace
 
-std::span<const ControlEntry* const> mainWindowControls()
+std::span<const MainControl* const> mainWindowControls()
 {
     // The areas in the order the window is made.
     static constexpr auto kControls =

@@ -11,6 +11,7 @@
 #include "controls/UnknownPage.h"
 #include "controls/WeaponSlotsPage.h"
 #include "controls/WeaponryPage.h"
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 #include <span>
@@ -18,6 +19,6 @@
 namespace plorik::controls {
 
 // The main window's catalogue: every control, in the order the window is made.
-std::span<const ControlEntry* const> mainWindowControls();
+std::span<const MainControl* const> mainWindowControls();
 
 } // namespace plorik::controls

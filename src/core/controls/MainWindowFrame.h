@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/MainWindowPages.h"
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 namespace plorik::controls {
@@ -10,13 +11,13 @@ namespace plorik::controls {
 PLORIK_CONTROL(CraftNoBox, .kind = ControlKind::ComboBox, .caption = "Craft No.");
 PLORIK_CONTROL(PrevSlotButton, .kind = ControlKind::Button, .caption = "&-", .hint = "Previous slot");
 PLORIK_CONTROL(NextSlotButton, .kind = ControlKind::Button, .caption = "&+", .hint = "Next slot");
-inline constexpr ControlEntry WriteButton{.key = "Button3",
-                                          .kind = ControlKind::Button,
-                                          .caption = "Write",
-                                          .hint = "Write the slot to the executable and the game files"};
+inline constexpr ThisWindowControl WriteButton{{.key = "Button3",
+                                                .kind = ControlKind::Button,
+                                                .caption = "Write",
+                                                .hint = "Write the slot to the executable and the game files"}};
 PLORIK_CONTROL(Shiplistwrite, .kind = ControlKind::CheckBox, .caption = "Write to Shiplist.txt", .checked = true);
-inline constexpr ControlEntry TopCraftNameBox{
-    .key = "CraftnameBox2", .kind = ControlKind::TextBox, .readOnly = true, .text = "-"};
+inline constexpr ThisWindowControl TopCraftNameBox{
+    {.key = "CraftnameBox2", .kind = ControlKind::TextBox, .readOnly = true, .text = "-"}};
 PLORIK_CONTROL(CraftIDBox, .kind = ControlKind::TextBox, .caption = "Craft ID:", .text = "n/a");
 PLORIK_CONTROL(GameVersionBox, .kind = ControlKind::Memo, .caption = "Game Version:", .readOnly = true,
                .text = "None selected");
@@ -26,7 +27,7 @@ PLORIK_CONTROL(LogoImage, .kind = ControlKind::Picture, .hint = "Visit the PLORI
 PLORIK_CONTROL(StatusBar, .kind = ControlKind::StatusBar);
 
 // The controls around the pages, in the order the window makes them: a control declared here is listed here.
-inline constexpr const ControlEntry* kMainWindowFrameControls[] = {
+inline constexpr const MainControl* kMainWindowFrameControls[] = {
     &CraftNoBox, &PrevSlotButton, &NextSlotButton, &WriteButton, &Shiplistwrite, &TopCraftNameBox,
     &CraftIDBox, &GameVersionBox, &GameDirBox,     &LogoImage,   &StatusBar};
 

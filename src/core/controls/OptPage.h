@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/MainWindowPages.h"
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 namespace plorik::controls {
@@ -60,23 +61,23 @@ inline constexpr std::string_view kHitzoneRows[] = {"Span", "Center", "Min", "Ma
 
 PLORIK_CONTROL(DBOPTFile, .kind = ControlKind::TextBox, .caption = "OPT File:", .page = kOptPage,
                .hint = "The OPT file used in the game", .text = "n/a");
-inline constexpr ControlEntry OptListFileBox{.key = "optlistfile",
-                                             .kind = ControlKind::TextBox,
-                                             .caption = "OPT List File:",
-                                             .page = kOptPage,
-                                             .readOnly = true,
-                                             .text = "n/a"};
-inline constexpr ControlEntry OptIndexBox{.key = "optindex",
-                                          .kind = ControlKind::TextBox,
-                                          .caption = "OPT Index:",
-                                          .page = kOptPage,
-                                          .readOnly = true,
-                                          .text = "n/a"};
-inline constexpr ControlEntry AddNewOptItem{.key = "AddNewOpt1",
-                                            .kind = ControlKind::MenuItem,
-                                            .caption = "Add New Opt",
-                                            .page = kOptPage,
-                                            .contextMenuOf = "DBOPTFile"};
+inline constexpr ThisWindowControl OptListFileBox{{.key = "optlistfile",
+                                                   .kind = ControlKind::TextBox,
+                                                   .caption = "OPT List File:",
+                                                   .page = kOptPage,
+                                                   .readOnly = true,
+                                                   .text = "n/a"}};
+inline constexpr ThisWindowControl OptIndexBox{{.key = "optindex",
+                                                .kind = ControlKind::TextBox,
+                                                .caption = "OPT Index:",
+                                                .page = kOptPage,
+                                                .readOnly = true,
+                                                .text = "n/a"}};
+inline constexpr ThisWindowControl AddNewOptItem{{.key = "AddNewOpt1",
+                                                  .kind = ControlKind::MenuItem,
+                                                  .caption = "Add New Opt",
+                                                  .page = kOptPage,
+                                                  .contextMenuOf = "DBOPTFile"}};
 PLORIK_CONTROL(OptInfoGroup, .kind = ControlKind::Group, .caption = "Opt Information: ", .page = kOptPage);
 PLORIK_CONTROL(MeshList, .kind = ControlKind::ListBox, .caption = "Mesh:", .page = kOptPage);
 PLORIK_CONTROL(MeshInfoBox, .kind = ControlKind::Memo, .caption = "Mesh Info:", .page = kOptPage, .readOnly = true);
@@ -94,7 +95,7 @@ PLORIK_CONTROL(WriteMeshTypeButton, .kind = ControlKind::Button, .caption = "Wri
 PLORIK_CONTROL(WriteHardpointButton, .kind = ControlKind::Button, .caption = "Write Hardpoint", .page = kOptPage);
 
 // The page's controls, in the order the window makes them: a control declared here is listed here.
-inline constexpr const ControlEntry* kOptPageControls[] = {
+inline constexpr const MainControl* kOptPageControls[] = {
     &DBOPTFile,   &OptListFileBox, &OptIndexBox,         &AddNewOptItem,       &OptInfoGroup,     &MeshList,
     &MeshInfoBox, &HitzoneGrid,    &MeshTypeBox,         &HardpointList,       &HardpointTypeBox, &HardpointX,
     &HardpointY,  &HardpointZ,     &WriteMeshTypeButton, &WriteHardpointButton};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/MainWindowPages.h"
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 namespace plorik::controls {
@@ -9,15 +10,15 @@ namespace plorik::controls {
 inline constexpr std::string_view kUnknownColumns[] = {"Description:", "Data type:", "value:", "Location:", "Offset:"};
 inline constexpr std::size_t kUnknownValueColumn[] = {2};
 
-inline constexpr ControlEntry FreeValuesGrid{.key = "StringGrid3",
-                                             .kind = ControlKind::Grid,
-                                             .page = kUnknownPage,
-                                             .rows = 10,
-                                             .columns = 5,
-                                             .columnHeadings = kUnknownColumns,
-                                             .editableColumns = kUnknownValueColumn};
+inline constexpr ThisWindowControl FreeValuesGrid{{.key = "StringGrid3",
+                                                   .kind = ControlKind::Grid,
+                                                   .page = kUnknownPage,
+                                                   .rows = 10,
+                                                   .columns = 5,
+                                                   .columnHeadings = kUnknownColumns,
+                                                   .editableColumns = kUnknownValueColumn}};
 
 // The page's controls, in the order the window makes them: a control declared here is listed here.
-inline constexpr const ControlEntry* kUnknownPageControls[] = {&FreeValuesGrid};
+inline constexpr const MainControl* kUnknownPageControls[] = {&FreeValuesGrid};
 
 } // namespace plorik::controls

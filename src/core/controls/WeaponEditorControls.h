@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 namespace plorik::controls::weapons {

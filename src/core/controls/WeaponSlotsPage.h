@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/MainWindowPages.h"
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 namespace plorik::controls {
@@ -9,15 +10,15 @@ namespace plorik::controls {
 inline constexpr std::string_view kWeaponSlotColumns[] = {"", "X", "Y", "Z", "Capacity"};
 inline constexpr std::string_view kWeaponSlotRows[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
 
-inline constexpr ControlEntry WeaponSlotsGrid{.key = "wpn",
-                                              .kind = ControlKind::Grid,
-                                              .page = kWeaponSlotsPage,
-                                              .rows = 13,
-                                              .columns = 5,
-                                              .columnHeadings = kWeaponSlotColumns,
-                                              .rowHeadings = kWeaponSlotRows};
+inline constexpr ThisWindowControl WeaponSlotsGrid{{.key = "wpn",
+                                                    .kind = ControlKind::Grid,
+                                                    .page = kWeaponSlotsPage,
+                                                    .rows = 13,
+                                                    .columns = 5,
+                                                    .columnHeadings = kWeaponSlotColumns,
+                                                    .rowHeadings = kWeaponSlotRows}};
 
 // The page's controls, in the order the window makes them: a control declared here is listed here.
-inline constexpr const ControlEntry* kWeaponSlotsPageControls[] = {&WeaponSlotsGrid};
+inline constexpr const MainControl* kWeaponSlotsPageControls[] = {&WeaponSlotsGrid};
 
 } // namespace plorik::controls

@@ -8,32 +8,34 @@ namespace plorik {
 
 namespace {
 
-std::unique_ptr<Form> formOf(std::string_view caption, std::span<const ControlEntry* const> controls)
+template <class Window>
+std::unique_ptr<WindowForm<Window>> formOf(std::string_view caption,
+                                           std::span<const WindowControl<Window>* const> controls)
 {
-    auto form = std::make_unique<Form>(std::string(caption));
-    for (const ControlEntry* control : controls)
+    auto form = std::make_unique<WindowForm<Window>>(std::string(caption));
+    for (const WindowControl<Window>* control : controls)
         form->add(*control);
     return form;
 }
 
 } // namespace
 
-std::unique_ptr<Form> buildMainWindowForm()
+std::unique_ptr<MainForm> buildMainWindowForm()
 {
-    return formOf(kMainWindowCaption, controls::mainWindowControls());
+    return formOf<controls::MainWindowTag>(kMainWindowCaption, controls::mainWindowControls());
 }
 
-std::unique_ptr<Form> buildCockpitEditorForm()
+std::unique_ptr<CockpitForm> buildCockpitEditorForm()
 {
     namespace c = controls::cockpit;
-    static constexpr const ControlEntry* kHead[] = {&c::IntFileGroup, &c::CockpitFileBox, &c::ResolutionList,
-                                                    &c::NormalRingLabel, &c::HighRingLabel};
-    static constexpr const ControlEntry* kParts[] = {&c::CockpitPartsBox, &c::PartXBox,    &c::PartYBox,
-                                                     &c::VariableCaption, &c::VariableBox, &c::SaveCPButton};
-    auto form = formOf(c::kCockpitEditorCaption, kHead);
+    static constexpr const CockpitControl* kHead[] = {&c::IntFileGroup, &c::CockpitFileBox, &c::ResolutionList,
+                                                      &c::NormalRingLabel, &c::HighRingLabel};
+    static constexpr const CockpitControl* kParts[] = {&c::CockpitPartsBox, &c::PartXBox,    &c::PartYBox,
+                                                       &c::VariableCaption, &c::VariableBox, &c::SaveCPButton};
+    auto form = formOf<controls::CockpitEditorTag>(c::kCockpitEditorCaption, kHead);
     // Each name box before its menu items.
     const auto addName = [&form](const c::ImageNameBox& name) {
-        for (const ControlEntry* control : {name.box, name.browse, name.impMirror, name.rebMirror, name.standard})
+        for (const CockpitControl* control : {name.box, name.browse, name.impMirror, name.rebMirror, name.standard})
             form->add(*control);
     };
     for (const c::ImageRecordBoxes& record : c::kImageRecords) {
@@ -41,14 +43,14 @@ std::unique_ptr<Form> buildCockpitEditorForm()
         form->add(*record.value);
     }
     addName(c::kPanelName);
-    for (const ControlEntry* control : kParts)
+    for (const CockpitControl* control : kParts)
         form->add(*control);
     return form;
 }
 
-std::unique_ptr<Form> buildWeaponEditorForm()
+std::unique_ptr<WeaponForm> buildWeaponEditorForm()
 {
-    static constexpr const ControlEntry* kControls[] = {
+    static constexpr const WeaponControl* kControls[] = {
         &controls::weapons::WeaponList,         &controls::weapons::WriteWpnButton,
         &controls::weapons::WpnPropertiesGroup, &controls::weapons::WpnEnabledBox,
         &controls::weapons::PowerBox,           &controls::weapons::WpnSpeedBox,
@@ -56,7 +58,7 @@ std::unique_ptr<Form> buildWeaponEditorForm()
         &controls::weapons::CategoryList,       &controls::weapons::CategoryNumberBox,
         &controls::weapons::WpnOptBox,          &controls::weapons::WpnIndexBox,
         &controls::weapons::WpnTypeList};
-    return formOf(controls::weapons::kWeaponEditorCaption, kControls);
+    return formOf<controls::WeaponEditorTag>(controls::weapons::kWeaponEditorCaption, kControls);
 }
 
 } // namespace plorik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 #include "controls/MainWindowControls.h"
@@ -12,10 +13,10 @@ namespace plorik::layout {
 // WEAPONSTATSSTART (W) and COCKPITPOV (C), shared by the display and the gathering.
 
 struct WeaponRow {
-    const ControlEntry* type;     // the type list
-    std::int32_t typeOffset;      // W + this; a byte for XvT, a word for XWA
-    const ControlEntry* boxes[4]; // Strt, End, Lnk, Seq. (warheads have no Seq.)
-    std::int32_t offsets[4];      // W + these, one byte each
+    const MainControl* type;     // the type list
+    std::int32_t typeOffset;     // W + this; a byte for XvT, a word for XWA
+    const MainControl* boxes[4]; // Strt, End, Lnk, Seq. (warheads have no Seq.)
+    std::int32_t offsets[4];     // W + these, one byte each
 };
 
 inline constexpr WeaponRow kXvtWeaponRows[] = {
@@ -61,7 +62,7 @@ inline constexpr WeaponRow kXwaWeaponRows[] = {
 };
 
 struct Field {
-    const ControlEntry* control;
+    const MainControl* control;
     std::int32_t offset;
 };
 

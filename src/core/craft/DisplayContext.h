@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
 #include "io/ExecutableView.h"
@@ -18,7 +19,7 @@ namespace plorik {
 // Everything one display of a slot reads: the window's form, the profile, the slot buffer, the
 // game's files, and the executable, open for reading while the display runs.
 struct DisplayContext {
-    Form& form;
+    MainForm& form;
     const VersionProfile& profile;
     const SlotBuffer& slot;
     std::int32_t slotOffset;
@@ -36,7 +37,7 @@ struct DisplayContext {
     std::int32_t slotNumber() const { return slotOffset / profile.entryLength() + 1; }
     std::int32_t slotIndex() const { return slotNumber() - 1; }
     std::filesystem::path gameFile(std::string_view name) const;
-    Control& operator[](ControlKey key) const { return form[key]; }
+    Control& operator[](MainKey key) const { return form[key]; }
 
     // The buffer position of a field `width` bytes wide at `offset` past the key's position, or
     // nullopt when the key is absent or the field would reach position 1000, which is never a field.

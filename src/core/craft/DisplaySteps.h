@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "craft/DisplayContext.h"
 
 namespace plorik::display {
@@ -23,10 +24,10 @@ void showWeaponry(const DisplayContext& context);
 void showUnknownPage(const DisplayContext& context);
 
 // "Manoeuvre:" follows "Roll:" and "Pitch:".
-void updateManoeuvre(Form& form);
+void updateManoeuvre(MainForm& form);
 // A species picked or typed in "Species No.:" brings its ship list icon string (and separator).
-void speciesChosen(Form& form, const std::filesystem::path& shipList, std::string& separator);
+void speciesChosen(MainForm& form, const std::filesystem::path& shipList, std::string& separator);
 // The box beside a fire priority track bar shows its position.
-void updateFirePriorityBox(Form& form, ControlKey trackBar, ControlKey box);
+void updateFirePriorityBox(MainForm& form, MainKey trackBar, MainKey box);
 
 } // namespace plorik::display

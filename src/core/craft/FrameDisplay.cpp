@@ -38,12 +38,12 @@ void showCraftId(const DisplayContext& context)
 
 void resetWeaponTypes(const DisplayContext& context)
 {
-    for (ControlKey key : {controls::Laser1List, controls::Laser2List, controls::Laser3List, controls::Warhead1List,
-                           controls::Warhead2List})
+    for (MainKey key : {controls::Laser1List, controls::Laser2List, controls::Laser3List, controls::Warhead1List,
+                        controls::Warhead2List})
         context[key].setText("Unknown");
 }
 
-void updateFirePriorityBox(Form& form, ControlKey trackBar, ControlKey box)
+void updateFirePriorityBox(MainForm& form, MainKey trackBar, MainKey box)
 {
     form[box].setText(std::to_string(form[trackBar].position()));
 }

@@ -12,7 +12,7 @@ constexpr std::size_t kWeaponOptRecord = 24;
 
 } // namespace
 
-void HexView::choose(Form& form, const VersionProfile& profile)
+void HexView::choose(MainForm& form, const VersionProfile& profile)
 {
     Control& grid = form[controls::HexGrid];
     const std::string& choice = form[controls::DisplayBox].text();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "craft/DisplayContext.h"
 
 #include <string>
@@ -16,7 +17,7 @@ public:
     void fill();
 
     // A new choice in "Display:": the grid's rows, or the "Offset: *" label for "Nothing".
-    static void choose(Form& form, const VersionProfile& profile);
+    static void choose(MainForm& form, const VersionProfile& profile);
 
 private:
     const DisplayContext& m_context;

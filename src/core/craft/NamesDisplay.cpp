@@ -14,8 +14,8 @@ namespace plorik::display {
 
 namespace {
 
-constexpr ControlKey kDescriptionBoxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox,
-                                            controls::DescriptionBox, controls::CrewBox};
+constexpr MainKey kDescriptionBoxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox,
+                                         controls::DescriptionBox, controls::CrewBox};
 
 // A tagged line of strings.txt (1-based), or nullopt past the file's end.
 std::optional<std::string> stringsLine(const std::vector<std::string>& lines, std::int64_t number)

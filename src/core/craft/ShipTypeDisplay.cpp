@@ -10,9 +10,9 @@ namespace plorik::display {
 
 namespace {
 
-constexpr ControlKey kShipTypeControls[] = {controls::ShipTypeList,  controls::WorkOnList,     controls::OptIndexBox,
-                                            controls::DBOPTFile,     controls::OptListFileBox, controls::CapWpnSys,
-                                            controls::TargetTypeList};
+constexpr MainKey kShipTypeControls[] = {controls::ShipTypeList,  controls::WorkOnList,     controls::OptIndexBox,
+                                         controls::DBOPTFile,     controls::OptListFileBox, controls::CapWpnSys,
+                                         controls::TargetTypeList};
 
 std::int32_t unsignedAt(const std::vector<std::uint8_t>& bytes, std::int64_t at, int width)
 {
@@ -26,7 +26,7 @@ void showShipTypeEntry(const DisplayContext& context, bool keepShipType)
 {
     const VersionProfile& profile = context.profile;
     if (profile.absent(Key::ShipTypeStart)) {
-        for (ControlKey key : kShipTypeControls)
+        for (MainKey key : kShipTypeControls)
             context[key].setEnabled(false);
         return;
     }

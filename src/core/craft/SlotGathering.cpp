@@ -6,7 +6,7 @@
 
 namespace plorik {
 
-std::int64_t SlotGathering::number(ControlKey control) const
+std::int64_t SlotGathering::number(MainKey control) const
 {
     return readNumber(m_form[control].text());
 }
@@ -55,7 +55,7 @@ bool SlotGathering::storeWord(Key key, std::int32_t offset, std::int64_t value)
 
 // A text of 1 to `longest` characters is stored with its 0 byte; an empty one as a single 0 byte;
 // a longer one leaves the stored text as it was.
-void SlotGathering::storeText(Key key, ControlKey control, std::size_t longest)
+void SlotGathering::storeText(Key key, MainKey control, std::size_t longest)
 {
     if (m_profile.absent(key) || !edited(control))
         return;

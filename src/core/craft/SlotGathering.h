@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/MainWindowControls.h"
+#include "controls/Windows.h"
 #include "craft/CraftLayout.h"
 #include "craft/SlotBuffer.h"
 #include "craft/StatisticsFields.h"
@@ -19,7 +20,7 @@ namespace plorik {
 // bytes, as does every other byte of the buffer.
 class SlotGathering {
 public:
-    SlotGathering(const Form& form, const ShownForm& shown, const VersionProfile& profile, SlotBuffer& slot)
+    SlotGathering(const MainForm& form, const ShownForm& shown, const VersionProfile& profile, SlotBuffer& slot)
         : m_form(form), m_shown(shown), m_profile(profile), m_slot(slot)
     {
     }
@@ -33,18 +34,18 @@ public:
 private:
     bool storeByte(Key key, std::int32_t offset, std::int64_t value);
     bool storeWord(Key key, std::int32_t offset, std::int64_t value);
-    void storeText(Key key, ControlKey control, std::size_t longest);
+    void storeText(Key key, MainKey control, std::size_t longest);
     void gatherField(const StatisticsField& field);
     void gatherWeapons(std::span<const layout::WeaponRow> rows, std::span<const layout::Field> bytes,
                        std::size_t slotRows);
     void gatherWeaponSlots(std::size_t rows);
     void gatherCockpit();
-    std::int64_t number(ControlKey control) const;
-    bool edited(ControlKey control) const { return m_shown.changed(m_form, control); }
+    std::int64_t number(MainKey control) const;
+    bool edited(MainKey control) const { return m_shown.changed(m_form, control); }
     bool edited(const StatisticsField& field) const;
     StoredValue stored(const StatisticsField& field) const;
 
-    const Form& m_form;
+    const MainForm& m_form;
     const ShownForm& m_shown;
     const VersionProfile& m_profile;
     SlotBuffer& m_slot;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Prompter.h"
+#include "controls/Windows.h"
 #include "craft/Placeholders.h"
 #include "craft/SlotBuffer.h"
 #include "craft/WritePlan.h"
@@ -20,7 +21,7 @@ namespace plorik {
 
 // What "Write" works with.
 struct WriteContext {
-    Form& form;
+    MainForm& form;
     const VersionProfile& profile;
     SlotBuffer& slot;
     std::int32_t slotOffset;
@@ -82,8 +83,8 @@ private:
     Answer ask(const std::string& caption, const std::string& text, MessageButtons buttons, Answer defaultButton);
     std::filesystem::path gameFile(const std::string& name) const;
     std::filesystem::path scratch() const;
-    Control& control(ControlKey key) const { return m_context.form[key]; }
-    bool edited(ControlKey key) const { return m_context.shown.changed(m_context.form, key); }
+    Control& control(MainKey key) const { return m_context.form[key]; }
+    bool edited(MainKey key) const { return m_context.shown.changed(m_context.form, key); }
     std::int32_t slotNumber() const { return m_context.slotOffset / m_context.profile.entryLength() + 1; }
     bool xwa() const { return m_context.profile.isXwa(); }
     bool speciesChosen() const;

@@ -4,15 +4,16 @@
 #include "craft/SlotWrite.h"
 #include "text/NumberRule.h"
 
+#include "controls/Windows.h"
 #include <algorithm>
 
 namespace plorik {
 
 namespace {
 
-const ControlEntry* const kShipListFields[] = {&controls::Shiplistnamebox, &controls::ShipTypeList,
-                                               &controls::Playmodebox,     &controls::Known,
-                                               &controls::InSkirmishBox,   &controls::IconBox};
+const MainControl* const kShipListFields[] = {&controls::Shiplistnamebox, &controls::ShipTypeList,
+                                              &controls::Playmodebox,     &controls::Known,
+                                              &controls::InSkirmishBox,   &controls::IconBox};
 
 } // namespace
 
@@ -56,7 +57,7 @@ std::optional<std::string> SlotWrite::freeValueRefusal() const
 bool SlotWrite::shipListEdited() const
 {
     return edited(controls::SpecNo) || std::any_of(std::begin(kShipListFields), std::end(kShipListFields),
-                                                   [&](const ControlEntry* field) { return edited(*field); });
+                                                   [&](const MainControl* field) { return edited(*field); });
 }
 
 // The ship list line is fields between commas after a "!...!" tag: a field must not hold a comma
@@ -67,7 +68,7 @@ std::optional<std::string> SlotWrite::shipListRefusal() const
         (speciesChosen() && !shipListEdited()))
         return std::nullopt;
     struct Field {
-        const ControlEntry* control;
+        const MainControl* control;
         const char* forbidden;
     };
     for (const Field& field : {Field{&controls::Shiplistnamebox, ",!"}, Field{&controls::Playmodebox, ","},
@@ -89,7 +90,7 @@ std::optional<std::string> SlotWrite::shipListRefusal() const
 std::optional<std::string> SlotWrite::lineRefusal() const
 {
     constexpr std::size_t kLongestLine = 255;
-    for (const ControlEntry* box :
+    for (const MainControl* box :
          {&controls::CraftNameBox, &controls::PluralnameBox, &controls::CraftIDBox, &controls::CraftTypeBox,
           &controls::ManufactorBox, &controls::UsedByBox, &controls::DescriptionBox, &controls::CrewBox,
           &controls::Shiplistnamebox, &controls::Playmodebox, &controls::InSkirmishBox, &controls::IconBox,

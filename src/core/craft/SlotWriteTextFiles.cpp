@@ -108,7 +108,7 @@ std::optional<FileReplacement> SlotWrite::shipListFile()
             }
         }
     }
-    const auto keeps = [&](ControlKey key) { return shown && !edited(key); };
+    const auto keeps = [&](MainKey key) { return shown && !edited(key); };
     SpeciesLine fields;
     fields.name = keeps(controls::Shiplistnamebox) ? shown->name : control(controls::Shiplistnamebox).text();
     fields.category =
@@ -139,8 +139,8 @@ TextFileStep SlotWrite::descriptionsStep()
     // A record moved to another species is written whole; otherwise each line shown unchanged stays.
     const bool moved = keyed && edited(controls::SpecNo);
     RecordLines record;
-    ControlKey boxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox,
-                          controls::DescriptionBox, controls::CrewBox};
+    MainKey boxes[] = {controls::CraftTypeBox, controls::ManufactorBox, controls::UsedByBox, controls::DescriptionBox,
+                       controls::CrewBox};
     bool anyEdited = false;
     for (std::size_t i = 0; i < record.size(); ++i) {
         const std::string& text = control(boxes[i]).text();
@@ -188,7 +188,7 @@ TextFileStep SlotWrite::stringsStep()
                       MessageIcon::Error, true);
     const VersionProfile& profile = m_context.profile;
     // Each line keeps what still shows as it was read.
-    const auto changedText = [&](ControlKey key) {
+    const auto changedText = [&](MainKey key) {
         return edited(key) ? std::optional(control(key).text()) : std::nullopt;
     };
     SlotStrings strings{GameLines::gender(profile, slot),

@@ -40,8 +40,7 @@ void showSpecies(const DisplayContext& context)
 void showShipList(const DisplayContext& context)
 {
     if (context.profile.absent(Key::SpecNoOffset) || !context.xwa()) {
-        for (ControlKey key :
-             {controls::Playmodebox, controls::InSkirmishBox, controls::Shiplistnamebox, controls::Known})
+        for (MainKey key : {controls::Playmodebox, controls::InSkirmishBox, controls::Shiplistnamebox, controls::Known})
             context[key].setEnabled(false);
         context[controls::IconBox].setText(std::string(kNoValue));
         context[controls::IconBox].setEnabled(false);
@@ -61,7 +60,7 @@ void showShipList(const DisplayContext& context)
         context[controls::IconBox].setText(line.iconString);
         return;
     }
-    for (ControlKey key : {controls::Playmodebox, controls::InSkirmishBox, controls::Shiplistnamebox})
+    for (MainKey key : {controls::Playmodebox, controls::InSkirmishBox, controls::Shiplistnamebox})
         context[key].setText(std::string(kNoValue));
     context[controls::Known].setChecked(false);
     context[controls::IconBox].setText(kDefaultIconString);
@@ -72,7 +71,7 @@ void showShipList(const DisplayContext& context)
 
 namespace plorik::display {
 
-void speciesChosen(Form& form, const std::filesystem::path& shipList, std::string& separator)
+void speciesChosen(MainForm& form, const std::filesystem::path& shipList, std::string& separator)
 {
     const std::int32_t wanted = readLeadingNumber(form[controls::SpecNo].text());
     for (const SpeciesLine& line : readSpeciesLines(shipList)) {

@@ -46,10 +46,10 @@ void showStatistics(const DisplayContext& context)
     updateManoeuvre(context.form);
 }
 
-void updateManoeuvre(Form& form)
+void updateManoeuvre(MainForm& form)
 {
     // Values above 255, and negative ones, count as 0.
-    const auto part = [&](ControlKey key) {
+    const auto part = [&](MainKey key) {
         const double value = std::trunc(readFloat(form[key].text()));
         return value > 255 || value < 0 ? 0.0 : value;
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/MainWindowControls.h"
+#include "controls/Windows.h"
 #include "form/Control.h"
 #include "form/ControlEntry.h"
 #include "profile/VersionProfile.h"
@@ -27,7 +28,7 @@ enum class FieldConversion {
 // One single-value field of the craft entry: its control, where the version keeps it, how wide it
 // is, and how it is shown. The display, the write's checks and the gathering all read these rows.
 struct StatisticsField {
-    const ControlEntry* control;
+    const MainControl* control;
     Key key;
     FieldConversion conversion;
     std::int32_t xvtWidth;

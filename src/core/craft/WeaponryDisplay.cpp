@@ -9,20 +9,20 @@ namespace plorik::display {
 namespace {
 
 // Controls only X-Wing Alliance craft have.
-constexpr ControlKey kXwaOnly[] = {controls::CapWpnSys,
-                                   controls::TurboRange,
-                                   controls::SupRange,
-                                   controls::TurboFirePriorityBar,
-                                   controls::SuperFirePriorityBar,
-                                   controls::TurboFirePri,
-                                   controls::SupFirePri,
-                                   controls::MoreLasersLabel,
-                                   controls::LessOftenLabel,
-                                   controls::LessLasersLabel,
-                                   controls::MoreOftenLabel,
-                                   controls::DoubleClicksLabel};
+constexpr MainKey kXwaOnly[] = {controls::CapWpnSys,
+                                controls::TurboRange,
+                                controls::SupRange,
+                                controls::TurboFirePriorityBar,
+                                controls::SuperFirePriorityBar,
+                                controls::TurboFirePri,
+                                controls::SupFirePri,
+                                controls::MoreLasersLabel,
+                                controls::LessOftenLabel,
+                                controls::LessLasersLabel,
+                                controls::MoreOftenLabel,
+                                controls::DoubleClicksLabel};
 
-void showByte(const DisplayContext& context, ControlKey key, std::int32_t offset)
+void showByte(const DisplayContext& context, MainKey key, std::int32_t offset)
 {
     if (const auto at = context.field(Key::WeaponStatsStart, offset, 1))
         context[key].setText(std::to_string(context.slot.byte(*at)));
@@ -115,7 +115,7 @@ void showWeaponry(const DisplayContext& context)
         context[controls::Laser3List].setText("Unknown");
         showByte(context, controls::WarheadLoad1Box, 18);
         showByte(context, controls::WarheadLoad2Box, 19);
-        for (ControlKey key : kXwaOnly)
+        for (MainKey key : kXwaOnly)
             context[key].setEnabled(false);
     }
     showWeaponSlots(context);

@@ -40,12 +40,14 @@ struct ControlEntry {
 
 // Declares a catalogue constant whose key is its own name, so the two cannot drift apart:
 // PLORIK_CONTROL(SpeedBox, .kind = ControlKind::TextBox, .caption = "Speed:") is the constant
-// SpeedBox for the control "SpeedBox". A constant whose name differs from its key (the key is kept
-// for the command line and stored files) is declared in full instead.
+// SpeedBox for the control "SpeedBox", of the window whose catalogue namespace names ThisWindowControl. A constant
+// whose name differs from its key (the key is kept for the command line and stored files) is declared in full instead.
 #define PLORIK_CONTROL(Name, ...)                                                                                      \
-    inline constexpr ::plorik::ControlEntry Name                                                                       \
+    inline constexpr ThisWindowControl Name                                                                            \
     {                                                                                                                  \
-        .key = #Name __VA_OPT__(, ) __VA_ARGS__                                                                        \
+        {                                                                                                              \
+            .key = #Name __VA_OPT__(, ) __VA_ARGS__                                                                    \
+        }                                                                                                              \
     }
 
 // How code names a control: only a catalogue's constant converts to it, so a misspelt name does not

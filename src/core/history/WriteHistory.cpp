@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <limits>
+#include <map>
+#include <mutex>
 #include <system_error>
 
 namespace plorik {
@@ -61,6 +64,108 @@ void makeFolderAt(const std::filesystem::path& folder)
     throw FileError(folder.string(), taken ? "Not a directory" : error.message());
 }
 
+std::filesystem::path recordIn(const std::filesystem::path& folder, std::uint32_t number)
+{
+    std::array<char, 16> name{};
+    std::snprintf(name.data(), name.size(), "%08u", static_cast<unsigned>(number));
+    return folder / (std::string(name.data()) + std::string(kRecordExtension));
+}
+
+constexpr const char* kScratchName = "record.tmp";
+
+// The sizes of the records this process has listed or written, by folder and number. Listing a
+// folder then reads only its names: a record's size is looked up once, when its number first shows.
+// A size can be stale only when another process grew a record of an import or emptied the folder
+// and numbered from 1 again; near the limit every size is looked up afresh (listRecords), so what
+// is dropped never rests on a stale size.
+struct KnownSizes {
+    std::mutex guard;
+    std::map<std::filesystem::path, std::map<std::uint32_t, std::uintmax_t>> byFolder;
+};
+
+KnownSizes& knownSizes()
+{
+    static KnownSizes known;
+    return known;
+}
+
+void noteSize(const std::filesystem::path& folder, std::uint32_t number, std::uintmax_t size)
+{
+    KnownSizes& known = knownSizes();
+    const std::lock_guard lock(known.guard);
+    known.byFolder[folder][number] = size;
+}
+
+std::uintmax_t sizeOf(const std::filesystem::directory_entry& entry)
+{
+    std::error_code unknown;
+    const std::uintmax_t size = entry.file_size(unknown);
+    return unknown ? 0 : size;
+}
+
+// The records of `folder`, oldest first, with their sizes. `limit`: the sizes are all looked up
+// afresh when those known come to more than half of it.
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::filesystem::path& folder,
+                                                                  std::uint64_t limit)
+{
+    std::vector<std::pair<std::uint32_t, std::filesystem::directory_entry>> entries;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (const auto number = recordNumber(entry->path()))
+            entries.emplace_back(*number, *entry);
+    }
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    KnownSizes& known = knownSizes();
+    const std::lock_guard lock(known.guard);
+    std::map<std::uint32_t, std::uintmax_t>& sizes = known.byFolder[folder];
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
+    std::uintmax_t total = 0;
+    for (const auto& [number, entry] : entries) {
+        const auto size = sizes.find(number);
+        found.emplace_back(number, size != sizes.end() ? size->second : sizeOf(entry));
+        total += found.back().second;
+    }
+    if (total > limit / 2) {
+        for (std::size_t i = 0; i < found.size(); ++i)
+            found[i].second = sizeOf(entries[i].second);
+    }
+    sizes.clear();
+    for (const auto& [number, size] : found)
+        sizes.emplace_hint(sizes.end(), number, size);
+    return found;
+}
+
+// A record is written whole into the scratch file and put on the disk before it is renamed to its
+// number, and the command writes only after the rename. A crash may keep the rename from the disk:
+// a whole record left in the scratch file is then the newest record (at worst of a command that
+// wrote nothing, whose undo finds nothing to put back). One cut short was never acted on and stays,
+// for the next record to replace.
+void adoptScratch(const std::filesystem::path& folder)
+{
+    const std::filesystem::path scratch = folder / kScratchName;
+    std::error_code absent;
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(scratch, absent)))
+        return;
+    try {
+        decodeRecord(FileHandle::openRegular(scratch, FileHandle::Access::Read).readAll(), kScratchName);
+    } catch (const PlorikError&) {
+        return;
+    }
+    const auto kept = listRecords(folder, std::numeric_limits<std::uint64_t>::max());
+    std::error_code error;
+    std::filesystem::rename(scratch, recordIn(folder, kept.empty() ? 1 : kept.back().first + 1), error);
+}
+
+// The records of the folder, oldest first, with their sizes: one look at the folder.
+std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder,
+                                                                std::uint64_t limit)
+{
+    adoptScratch(folder);
+    return listRecords(folder, limit);
+}
+
 } // namespace
 
 std::filesystem::path WriteHistory::folder() const
@@ -70,9 +175,7 @@ std::filesystem::path WriteHistory::folder() const
 
 std::filesystem::path WriteHistory::recordPath(std::uint32_t number) const
 {
-    std::array<char, 16> name{};
-    std::snprintf(name.data(), name.size(), "%08u", static_cast<unsigned>(number));
-    return folder() / (std::string(name.data()) + std::string(kRecordExtension));
+    return recordIn(folder(), number);
 }
 
 HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::filesystem::path& gameFolder,
@@ -96,47 +199,60 @@ HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::file
             change.kind = RecordedChange::Kind::File;
             std::error_code absent;
             change.existed = std::filesystem::exists(std::filesystem::symlink_status(planned.file, absent));
-            if (change.existed)
-                change.oldContent = FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll();
+            const std::string old =
+                change.existed ? FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll() : "";
             change.exists = !planned.removes;
-            change.newSize = planned.content.size();
-            change.newHash = contentHash(planned.content);
+            keepReplacedContent(change, old, planned.removes ? std::string_view() : planned.content);
         }
         record.changes.push_back(std::move(change));
     }
     return record;
 }
 
-void WriteHistory::makeFolder() const
+std::filesystem::path WriteHistory::makeFolder() const
 {
     const std::filesystem::path top = resolveGamePath(m_programDir.string(), kFolderName);
     makeFolderAt(top);
     refuseLinkOutside(top, m_programDir, "the program folder");
-    makeFolderAt(folder());
-    refuseLinkOutside(folder(), m_programDir, "the program folder");
+    const std::filesystem::path made = folder();
+    makeFolderAt(made);
+    refuseLinkOutside(made, m_programDir, "the program folder");
+    return made;
 }
 
 std::uint32_t WriteHistory::add(HistoryRecord record) const
 {
-    makeFolder();
-    const std::vector<std::uint32_t> kept = numbers();
-    record.number = kept.empty() ? 1 : kept.back() + 1;
-    // A record is what an undo puts back from: it is on the disk before the command's first byte.
-    replaceFileContent(recordPath(record.number), encodeRecord(record), folder() / "record.tmp", Sync::Always);
-    dropOldest();
+    const std::filesystem::path records = makeFolder();
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept = recordsIn(records, m_limit);
+    record.number = kept.empty() ? 1 : kept.back().first + 1;
+    // A record is what an undo puts back from: it is on the disk before the command's first byte
+    // (under its number, or whole in the scratch file, see adoptScratch).
+    const std::string bytes = encodeRecord(record);
+    replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
+    kept.emplace_back(record.number, bytes.size());
+    noteSize(records, record.number, bytes.size());
+    dropOldest(records, kept);
     return record.number;
+}
+
+void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange>& changes) const
+{
+    const std::filesystem::path path = recordPath(number);
+    refuseLinkOutside(path, m_programDir, "the program folder");
+    FileHandle out = FileHandle::openRegular(path, FileHandle::Access::ReadWrite);
+    const std::string part = encodeRecordPart(changes);
+    const std::uint64_t end = out.size();
+    out.writeAt(end, std::span(reinterpret_cast<const std::uint8_t*>(part.data()), part.size()));
+    out.flush();
+    out.close();
+    noteSize(path.parent_path(), number, end + part.size());
 }
 
 std::vector<std::uint32_t> WriteHistory::numbers() const
 {
     std::vector<std::uint32_t> found;
-    std::error_code error;
-    for (std::filesystem::directory_iterator entry(folder(), error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (const auto number = recordNumber(entry->path()))
-            found.push_back(*number);
-    }
-    std::sort(found.begin(), found.end());
+    for (const auto& [number, size] : recordsIn(folder(), m_limit))
+        found.push_back(number);
     return found;
 }
 
@@ -150,18 +266,14 @@ HistoryRecord WriteHistory::read(std::uint32_t number) const
     return record;
 }
 
-void WriteHistory::dropOldest() const
+void WriteHistory::dropOldest(const std::filesystem::path& records,
+                              const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const
 {
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> sizes;
     std::uintmax_t total = 0;
-    for (const std::uint32_t number : numbers()) {
-        std::error_code error;
-        const std::uintmax_t size = std::filesystem::file_size(recordPath(number), error);
-        sizes.emplace_back(number, error ? 0 : size);
-        total += error ? 0 : size;
-    }
+    for (const auto& [number, size] : sizes)
+        total += size;
     for (std::size_t i = 0; i + 1 < sizes.size() && total > m_limit; ++i) {
-        if (FileHandle::remove(recordPath(sizes[i].first)))
+        if (FileHandle::remove(recordIn(records, sizes[i].first)))
             break; // kept: the next record removes it
         total -= sizes[i].second;
     }

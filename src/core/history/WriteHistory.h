@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plorik {
@@ -35,6 +36,11 @@ public:
     // returns, then drops the oldest records beyond the limit. The folders are made when missing; a
     // folder that leads out of the program folder is refused (FileError), as is any failure to store.
     std::uint32_t add(HistoryRecord record) const;
+    // Adds changes to the end of record `number`, on the disk before the call returns: for a command
+    // that writes many times, before each of its writes. Throws FileError on any failure to store
+    // them; the record then ends where it ended before, or with a part cut short that reads as its
+    // end, and the command must not write.
+    void append(std::uint32_t number, const std::vector<RecordedChange>& changes) const;
 
     // The numbers of the records kept, oldest first.
     std::vector<std::uint32_t> numbers() const;
@@ -43,8 +49,11 @@ public:
 
 private:
     std::filesystem::path recordPath(std::uint32_t number) const;
-    void makeFolder() const;
-    void dropOldest() const;
+    // Makes the folders when missing; returns the version's.
+    std::filesystem::path makeFolder() const;
+    // Removes the oldest of `sizes` (every record, oldest first, with its size) beyond the limit.
+    void dropOldest(const std::filesystem::path& records,
+                    const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const;
 
     std::filesystem::path m_programDir;
     std::string m_versionName;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <system_error>
 
 namespace plorik {
@@ -57,21 +58,16 @@ std::vector<std::uint8_t> expectedBytes(const HistoryRecord& record, std::size_t
     return expected;
 }
 
-bool rewrittenLater(const HistoryRecord& record, std::size_t index)
-{
-    const RecordedChange& change = record.changes[index];
-    return std::any_of(record.changes.begin() + static_cast<std::ptrdiff_t>(index) + 1, record.changes.end(),
-                       [&](const RecordedChange& later) {
-                           return later.kind == RecordedChange::Kind::File && later.name == change.name;
-                       });
-}
-
 } // namespace
 
 PlannedWrite undoPlan(const HistoryRecord& record, const std::string& gameDir)
 {
     const std::filesystem::path gameFolder = resolveGamePath(gameDir);
     PlannedWrite planned;
+    // A file's content once the later changes of the command are put back (nullopt: no file), and
+    // where the plan replaces it: a file the command wrote many times is put back once.
+    std::map<std::string, std::optional<std::string>> putBack;
+    std::map<std::string, std::size_t> replacedAt;
     for (std::size_t i = record.changes.size(); i-- > 0;) {
         const RecordedChange& change = record.changes[i];
         const std::optional<std::filesystem::path> path = resolveInsideGameDir(gameDir, change.name);
@@ -84,23 +80,37 @@ PlannedWrite undoPlan(const HistoryRecord& record, const std::string& gameDir)
                 std::vector<std::uint8_t> now;
                 if (existsNow(*path))
                     now = BinaryFile(*path, BinaryFile::Mode::Read).readAt(change.offset, change.newBytes.size());
-                if (now == expectedBytes(record, i))
+                if (now == expectedBytes(record, i)) {
                     planned.region(*path, change.offset, change.oldBytes, change.what);
-                else if (now != change.oldBytes)
+                    replacedAt.erase(change.name);
+                } else if (now != change.oldBytes) {
                     changedSince(change, record);
+                }
                 continue;
             }
-            const bool present = existsNow(*path);
-            const std::string content =
-                present ? FileHandle::openRegular(*path, FileHandle::Access::Read).readAll() : std::string();
-            const bool holdsNew =
-                change.exists ? present && content.size() == change.newSize && contentHash(content) == change.newHash
-                              : !present;
-            const bool holdsOld = change.existed ? present && content == change.oldContent : !present;
-            if (holdsNew || rewrittenLater(record, i)) {
-                planned.replace(*path, change.oldContent);
-                planned.changes.back().removes = !change.existed;
-            } else if (!holdsOld) {
+            auto known = putBack.find(change.name);
+            if (known == putBack.end()) {
+                std::optional<std::string> now;
+                if (existsNow(*path))
+                    now = FileHandle::openRegular(*path, FileHandle::Access::Read).readAll();
+                known = putBack.emplace(change.name, std::move(now)).first;
+            }
+            std::optional<std::string>& content = known->second;
+            const auto holds = [&](bool there, std::uint64_t size, std::uint64_t hash) {
+                return there ? content && content->size() == size && recordedHash(record.format, *content) == hash
+                             : !content;
+            };
+            if (holds(change.exists, change.newSize, change.newHash)) {
+                content = change.existed ? std::optional(replacedContent(change, content.value_or(""))) : std::nullopt;
+                const auto at = replacedAt.find(change.name);
+                if (at == replacedAt.end()) {
+                    planned.replace(*path, {});
+                    replacedAt[change.name] = planned.changes.size() - 1;
+                }
+                PlannedChange& replacing = planned.changes[replacedAt[change.name]];
+                replacing.content = content.value_or("");
+                replacing.removes = !content;
+            } else if (!holds(change.existed, change.oldSize, change.oldHash)) {
                 changedSince(change, record);
             }
         } catch (const WriteRefused&) {

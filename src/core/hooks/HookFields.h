@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "form/ControlEntry.h"
 
 #include <cstddef>
@@ -27,13 +28,16 @@ enum class HookConversion {
 struct HookField {
     std::string_view key;
     HookConversion conversion;
-    const ControlEntry* control = nullptr;
+    const MainControl* control = nullptr;
     std::size_t row = 0;
     std::size_t column = 0;
 };
 
 // The keys of the stats profiles that replace a craft field (those that replace none are left out).
 std::span<const HookField> statsProfileFields();
+// ExeCraftValues reach only the first 218 craft entries.
+inline constexpr std::int32_t kLastExeValuesSlot = 218;
+
 // The keys of ExeCraftValues.
 std::span<const HookField> exeCraftValueFields();
 // CockpitPovX, CockpitPovY, CockpitPovZ.

@@ -11,8 +11,6 @@ namespace plorik {
 
 namespace {
 
-// ExeCraftValues reach only the first 218 craft entries.
-constexpr std::int32_t kLastExeValuesSlot = 218;
 constexpr std::array<const char*, 3> kDifficulties = {"Easy", "Medium", "Hard"};
 constexpr std::size_t kTurrets = 2;
 constexpr std::size_t kTurretLineFields = 9;
@@ -35,15 +33,15 @@ public:
     }
 
     void add(const HookSection& source, const HookField& field, std::string key, std::size_t line, std::string raw,
-             std::optional<std::int64_t> value, std::string when = {})
+             std::optional<std::int64_t> value, std::string when = {}, bool playerOnly = false)
     {
         m_report.overrides.push_back({field.control, field.row, field.column, source.file, source.section,
-                                      std::move(key), line, value, std::move(raw), std::move(when)});
+                                      std::move(key), line, value, std::move(raw), std::move(when), playerOnly});
     }
 
     // A key whose empty or absent value keeps the executable's; `unset` is a value that does too.
     void addKey(const HookSection& source, const HookField& field, std::optional<std::int32_t> unset,
-                const std::string& when = {})
+                const std::string& when = {}, bool playerOnly = false)
     {
         std::optional<HookValue> found = source.find(field.key);
         // The critical damage threshold had another name before; the old one counts where the new is empty.
@@ -55,7 +53,7 @@ public:
         if (!value || value == unset)
             return;
         add(source, field, std::string(field.key), found->line, found->text,
-            hookGameValue(field.conversion, *value, m_divisor), when);
+            hookGameValue(field.conversion, *value, m_divisor), when, playerOnly);
     }
 
 private:
@@ -64,33 +62,46 @@ private:
     std::int32_t m_divisor;
 };
 
-// Each difficulty uses its own profile section when it has one, and then only that one.
+// Each difficulty uses its own profile section when it has one, and then only that one. The player's
+// craft first looks for sections of its own, which hide the others from it.
 void collectStats(HookFiles& files, const HookModel& model, Collector& collector)
 {
     const std::string base = "StatsProfile_" + model.statsProfile;
-    std::vector<std::pair<HookSection, std::vector<std::string>>> sources;
+    struct Group {
+        HookSection source;
+        std::vector<std::string> difficulties;
+        bool player;
+    };
+    std::vector<Group> groups;
+    const auto add = [&](HookSection source, const std::string& difficulty, bool player) {
+        auto same = std::find_if(groups.begin(), groups.end(), [&](const Group& known) {
+            return known.source.file == source.file && known.source.section == source.section;
+        });
+        if (same == groups.end())
+            groups.push_back({std::move(source), {difficulty}, player});
+        else
+            same->difficulties.push_back(difficulty);
+    };
     for (const char* difficulty : kDifficulties) {
         HookSection source = hookSource(files, model.path, base + "_" + difficulty);
         if (!source.present())
             source = hookSource(files, model.path, base);
-        if (!source.present())
-            continue;
-        auto same = std::find_if(sources.begin(), sources.end(), [&](const auto& known) {
-            return known.first.file == source.file && known.first.section == source.section;
-        });
-        if (same == sources.end())
-            sources.push_back({std::move(source), {difficulty}});
-        else
-            same->second.push_back(difficulty);
+        HookSection player = hookSource(files, model.path, base + "_Player_" + difficulty);
+        if (!player.present())
+            player = hookSource(files, model.path, base + "_Player");
+        if (player.present())
+            add(std::move(player), difficulty, true);
+        if (source.present())
+            add(std::move(source), difficulty, false);
     }
-    for (const auto& [source, difficulties] : sources) {
+    for (const Group& group : groups) {
         std::string when;
-        if (difficulties.size() < kDifficulties.size()) {
-            for (const std::string& difficulty : difficulties)
+        if (group.difficulties.size() < kDifficulties.size()) {
+            for (const std::string& difficulty : group.difficulties)
                 when += (when.empty() ? "" : ", ") + difficulty;
         }
         for (const HookField& field : statsProfileFields())
-            collector.addKey(source, field, -1, when);
+            collector.addKey(group.source, field, -1, when, group.player);
     }
 }
 

@@ -29,11 +29,11 @@ std::string joinNames(const std::vector<std::string>& names, const std::string& 
 
 } // namespace
 
-std::vector<const HookOverride*> HookReport::forControl(ControlKey control) const
+std::vector<const HookOverride*> HookReport::forControl(MainKey control) const
 {
     std::vector<const HookOverride*> found;
     for (const HookOverride& item : overrides) {
-        if (item.control && ControlKey(*item.control) == control)
+        if (item.control && MainKey(*item.control) == control)
             found.push_back(&item);
     }
     return found;

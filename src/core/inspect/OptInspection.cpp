@@ -18,11 +18,11 @@ namespace {
 
 // The group and everything in it: off together, so that nothing in it takes a click or a press
 // while the model file is missing.
-constexpr ControlKey kGroup[] = {
+constexpr MainKey kGroup[] = {
     controls::OptInfoGroup, controls::MeshList,      controls::MeshInfoBox,         controls::HitzoneGrid,
     controls::MeshTypeBox,  controls::HardpointList, controls::HardpointTypeBox,    controls::HardpointX,
     controls::HardpointY,   controls::HardpointZ,    controls::WriteMeshTypeButton, controls::WriteHardpointButton};
-constexpr ControlKey kPosition[] = {controls::HardpointX, controls::HardpointY, controls::HardpointZ};
+constexpr MainKey kPosition[] = {controls::HardpointX, controls::HardpointY, controls::HardpointZ};
 constexpr std::size_t kBoxRows = 4;
 // A type that its list does not hold.
 constexpr const char* kUnlistedType = "Unknown";
@@ -92,14 +92,14 @@ void OptInspection::forgetMesh()
     m_hardpointOffsets.clear();
 }
 
-void OptInspection::drop(Form& form)
+void OptInspection::drop(MainForm& form)
 {
     forget();
     form[controls::MeshList].setItems({});
     form[controls::HardpointList].setItems({});
 }
 
-void OptInspection::refill(Form& form, const std::string& gameDir)
+void OptInspection::refill(MainForm& form, const std::string& gameDir)
 {
     forget();
     m_folder = resolveGamePath(gameDir);
@@ -110,7 +110,7 @@ void OptInspection::refill(Form& form, const std::string& gameDir)
         path = resolveInsideGameDir(gameDir, name);
     std::error_code error;
     const bool exists = path && std::filesystem::is_regular_file(*path, error);
-    for (ControlKey key : kGroup)
+    for (MainKey key : kGroup)
         form[key].setEnabled(exists);
     if (!exists)
         return;
@@ -124,7 +124,7 @@ void OptInspection::refill(Form& form, const std::string& gameDir)
     form[controls::MeshList].setItems(std::move(items));
 }
 
-void OptInspection::selectMesh(Form& form)
+void OptInspection::selectMesh(MainForm& form)
 {
     const int mesh = form[controls::MeshList].index();
     if (!m_file || mesh < 0 || static_cast<std::size_t>(mesh) >= m_meshOffsets.size())
@@ -174,7 +174,7 @@ void OptInspection::selectMesh(Form& form)
     m_shownMesh = mesh;
 }
 
-void OptInspection::selectHardpoint(Form& form)
+void OptInspection::selectHardpoint(MainForm& form)
 {
     const int hardpoint = form[controls::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
@@ -187,7 +187,7 @@ void OptInspection::selectHardpoint(Form& form)
         form[kPosition[axis]].setText(shown(values.position[axis]));
 }
 
-void OptInspection::writeMeshType(Form& form, const BeforeWrite& beforeWrite)
+void OptInspection::writeMeshType(MainForm& form, const BeforeWrite& beforeWrite)
 {
     if (m_file && m_shownMesh && !m_boxOffset)
         throw InspectionError("Mesh " + std::to_string(*m_shownMesh) +
@@ -206,7 +206,7 @@ void OptInspection::writeMeshType(Form& form, const BeforeWrite& beforeWrite)
     patch(form, beforeWrite, [&](OptFile& file) { file.writeMeshDescriptor(*m_boxOffset, type, box); });
 }
 
-void OptInspection::writeHardpoint(Form& form, const BeforeWrite& beforeWrite)
+void OptInspection::writeHardpoint(MainForm& form, const BeforeWrite& beforeWrite)
 {
     const int hardpoint = form[controls::HardpointList].index();
     if (!m_file || hardpoint < 0 || static_cast<std::size_t>(hardpoint) >= m_hardpointOffsets.size())
@@ -220,7 +220,7 @@ void OptInspection::writeHardpoint(Form& form, const BeforeWrite& beforeWrite)
     patch(form, beforeWrite, [&](OptFile& file) { file.writeHardpoint(offset, type, position); });
 }
 
-void OptInspection::patch(Form& form, const BeforeWrite& beforeWrite, const std::function<void(OptFile&)>& write)
+void OptInspection::patch(MainForm& form, const BeforeWrite& beforeWrite, const std::function<void(OptFile&)>& write)
 {
     try {
         try {

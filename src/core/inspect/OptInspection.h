@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "form/Form.h"
 #include "io/PlannedWrite.h"
 
@@ -24,25 +25,25 @@ class OptInspection {
 public:
     // At every display of a slot: the file named by "OPT File:" (inside the game folder only). The
     // group is on while it exists; the "Mesh:" list gets one line per mesh.
-    void refill(Form& form, const std::string& gameDir);
+    void refill(MainForm& form, const std::string& gameDir);
     // A slot display that stopped: the file and every offset kept from it are forgotten, and the
     // lists of its meshes and hardpoints emptied, so that no write reaches another slot's model.
-    void drop(Form& form);
+    void drop(MainForm& form);
     // A click in "Mesh:" or "Mesh Hardpoints:".
-    void selectMesh(Form& form);
-    void selectHardpoint(Form& form);
+    void selectMesh(MainForm& form);
+    void selectHardpoint(MainForm& form);
     // "Write Mesh Type", "Write Hardpoint": every text is converted before the file is opened; then
     // the mesh is shown again as the file now holds it.
     // `beforeWrite` is told the region before its first byte.
-    void writeMeshType(Form& form, const BeforeWrite& beforeWrite = {});
-    void writeHardpoint(Form& form, const BeforeWrite& beforeWrite = {});
+    void writeMeshType(MainForm& form, const BeforeWrite& beforeWrite = {});
+    void writeHardpoint(MainForm& form, const BeforeWrite& beforeWrite = {});
 
 private:
     void forget();
     void forgetMesh();
     // Opens the file shown for writing, runs `write` and shows the mesh again. A failure before the
     // first byte says that nothing was written.
-    void patch(Form& form, const BeforeWrite& beforeWrite, const std::function<void(OptFile&)>& write);
+    void patch(MainForm& form, const BeforeWrite& beforeWrite, const std::function<void(OptFile&)>& write);
 
     std::filesystem::path m_folder; // the game folder, which the file must not leave through a link
     std::optional<std::filesystem::path> m_file;

@@ -40,7 +40,7 @@ Block searchedBlock(const Form& form, const ValueSearch::Slot& slot)
 
 } // namespace
 
-void ValueSearch::find(Form& form, const Slot& slot)
+void ValueSearch::find(MainForm& form, const Slot& slot)
 {
     const auto value = static_cast<std::uint16_t>(readNumber(form[controls::ValueBox].text()));
     const Block block = searchedBlock(form, slot);
@@ -57,7 +57,7 @@ void ValueSearch::find(Form& form, const Slot& slot)
     form[controls::FeedbackBox].setText(std::to_string(m_matches.size()) + " matches found");
 }
 
-void ValueSearch::compare(Form& form, const Slot& slot)
+void ValueSearch::compare(MainForm& form, const Slot& slot)
 {
     form[controls::FeedbackBox].setText("Match: ");
     const auto value = static_cast<std::uint8_t>(readNumber(form[controls::ValueBox].text()));

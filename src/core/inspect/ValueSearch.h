@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
 #include "profile/VersionProfile.h"
@@ -24,8 +25,8 @@ public:
         std::filesystem::path executable;
     };
 
-    void find(Form& form, const Slot& slot);
-    void compare(Form& form, const Slot& slot);
+    void find(MainForm& form, const Slot& slot);
+    void compare(MainForm& form, const Slot& slot);
 
 private:
     std::vector<std::uint16_t> m_matches;

@@ -52,14 +52,16 @@ void Session::wireHandlers()
     main.onPress(controls::IntCockpitEditorItem, command(&Session::showCockpitEditor));
     main.onPress(controls::INTEditorButton, command(&Session::showCockpitEditor));
     main.onPress(controls::WeaponsEditorItem, command(&Session::showWeaponEditor));
-    for (ControlKey key : {controls::OpenShipItem, controls::OpenShipTool})
+    for (MainKey key : {controls::OpenShipItem, controls::OpenShipTool})
         main.onPress(key, command(&Session::openShip));
-    for (ControlKey key : {controls::SaveShipAsItem, controls::SaveShipTool})
+    for (MainKey key : {controls::SaveShipAsItem, controls::SaveShipTool})
         main.onPress(key, command(&Session::saveShip));
     main.onPress(controls::CopyShipItem, command(&Session::copyShip));
     main.onPress(controls::PasteShipItem, command(&Session::pasteShip));
     main.onPress(controls::PasteShipTypeOnlyItem, command(&Session::pasteShipTypeOnly));
     main.onPress(controls::UndoWriteItem, action([this] { undo(1, true); }));
+    main.onPress(controls::ExportHookFileItem, command(&Session::exportHookFileItem));
+    main.onPress(controls::ImportHookFileItem, command(&Session::importHookFileItem));
     wireImageCommands();
     wireInspectionCommands();
     // "&Topic", "&Tutorial" and the last tool button have no command.

@@ -3,10 +3,12 @@
 #include "changes/ChangeReport.h"
 #include "changes/FieldMarks.h"
 #include "common/Prompter.h"
+#include "controls/Windows.h"
 #include "craft/SlotBuffer.h"
 #include "form/Form.h"
 #include "form/ShownForm.h"
 #include "hooks/HookReport.h"
+#include "hooks/HookTransfer.h"
 #include "inspect/OptInspection.h"
 #include "inspect/ValueSearch.h"
 #include "io/FolderLock.h"
@@ -26,6 +28,8 @@
 namespace plorik {
 
 struct ShipFile;
+struct HookModel;
+class HookFiles;
 class CockpitEditor;
 class WeaponEditor;
 class WriteHistory;
@@ -47,9 +51,9 @@ public:
     // The splash window closes: on an unconfigured start the first-time notice asks to go on.
     void closeSplash();
 
-    Form& mainForm() { return *m_main; }
-    Form& cockpitForm() { return *m_cockpit; }
-    Form& weaponForm() { return *m_weapons; }
+    MainForm& mainForm() { return *m_main; }
+    CockpitForm& cockpitForm() { return *m_cockpit; }
+    WeaponForm& weaponForm() { return *m_weapons; }
 
     // "The program ends": set by a command; the window closes and the command line stops.
     bool ended() const { return m_ended; }
@@ -98,6 +102,20 @@ public:
     // Puts back what the `nth` last recorded write replaced (1: the last), as "Undo Write" does but
     // without its question. Runs as a command (see run()).
     void undoWrite(std::size_t nth);
+    // While a command writes slot after slot (an import), its writes go into one record named
+    // `command`, which each write extends before its first byte, so that one undo puts back all it
+    // wrote, however far it came. endWriteGroup() ends it; the next write has its own record again.
+    void beginWriteGroup(std::string command);
+    void endWriteGroup();
+
+    // File > "Export Hook File.." without its dialog (XWA only): the slot's values, as "Write" would
+    // store them, into the sections of a hook file, edited in place: every other line stays as it
+    // was. A [Model]<Section>.txt that hides a section written is named in a question first. Written
+    // under the game folder's lock and recorded for undo. Runs as a command (see run()).
+    HookExportResult exportHookFile(const HookExportRequest& request);
+    // File > "Import Hook File.." without its dialog (XWA only): sets the controls from the hook
+    // file's sections as typing would; "Write" stays the user's. Runs as a command.
+    HookImportResult importHookFile(const HookImportRequest& request);
 
     // Runs one command as the window's event loop would: a program end stops it, and any failure
     // (the program's own errors and every other exception) is shown in the standard error box and
@@ -138,6 +156,13 @@ private:
     void refillOptInformation();
     // The hook files' overrides of the slot shown, after its model is known (SessionHooks.cpp).
     void findHookOverrides();
+    // The hook file commands (SessionHookFiles.cpp).
+    void exportHookFileItem();
+    void importHookFileItem();
+    HookExportResult exportHooks(const HookExportRequest& request);
+    HookImportResult importHooks(const HookImportRequest& request);
+    // The slot's model, or nullopt after an error box (not XWA, the slot not shown, no model).
+    std::optional<HookModel> hookCommandModel(HookFiles& files, const std::string& command);
     // The markers of the slot shown, after its overrides are known (SessionChanges.cpp).
     void markFields();
     void toggleMarkChanges();
@@ -202,9 +227,9 @@ private:
 
     std::filesystem::path m_programDir;
     Prompter& m_prompter;
-    std::unique_ptr<Form> m_main;
-    std::unique_ptr<Form> m_cockpit;
-    std::unique_ptr<Form> m_weapons;
+    std::unique_ptr<MainForm> m_main;
+    std::unique_ptr<CockpitForm> m_cockpit;
+    std::unique_ptr<WeaponForm> m_weapons;
 
     bool m_configured = false;
     bool m_ended = false;
@@ -227,6 +252,11 @@ private:
     ValueSearch m_search;                        // the match list of "Find", kept across slots
     std::unique_ptr<CockpitEditor> m_cockpitEditor;
     std::unique_ptr<WeaponEditor> m_weaponEditor;
+    struct WriteGroup {
+        std::string command;
+        std::uint32_t record = 0; // 0 until its first write is recorded
+    };
+    std::optional<WriteGroup> m_writeGroup;
 };
 
 } // namespace plorik

@@ -92,7 +92,7 @@ void Session::markFields()
     m_fieldMarks.clear();
     if (!m_profile || m_slotNotShown)
         return;
-    const Form& main = *m_main;
+    const MainForm& main = *m_main;
     if (main[controls::MarkChangesItem].checked() && !BackupImage::nameRefusal(m_versionName)) {
         const BackupImage image(m_programDir, m_versionName, *m_profile,
                                 (*m_weapons)[controls::weapons::WeaponList].items().size());
@@ -109,8 +109,8 @@ void Session::markFields()
         }
     }
     const auto overrides =
-        overrideMarks(m_hookOverrides, [&](const ControlEntry& entry, std::size_t row, std::size_t column) {
-            const Control& control = main[ControlKey(entry)];
+        overrideMarks(m_hookOverrides, [&](const MainControl& entry, std::size_t row, std::size_t column) {
+            const Control& control = main[entry];
             return row > 0 ? control.cell(row, column) : control.text();
         });
     m_fieldMarks.insert(m_fieldMarks.end(), overrides.begin(), overrides.end());

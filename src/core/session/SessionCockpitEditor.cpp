@@ -30,9 +30,9 @@ void Session::wireCockpitEditor()
         names.push_back(record.name);
     names.push_back(c::kPanelName);
     for (const c::ImageNameBox& name : names) {
-        const ControlKey box = *name.box;
+        const CockpitKey box = *name.box;
         cockpit.onPress(*name.browse, command([box](CockpitEditor& editor) { editor.browse(box); }));
-        for (const ControlEntry* word : {name.impMirror, name.rebMirror, name.standard}) {
+        for (const CockpitControl* word : {name.impMirror, name.rebMirror, name.standard}) {
             const std::string_view caption = word->caption;
             cockpit.onPress(*word,
                             command([box, caption](CockpitEditor& editor) { editor.putCodeWord(box, caption); }));

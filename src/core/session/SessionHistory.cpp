@@ -41,13 +41,33 @@ void Session::recordWrite(const std::string& command, const PlannedWrite& planne
         const WriteHistory history = writeHistory();
         if (history.limit() == 0)
             return; // the user keeps no history
-        history.add(WriteHistory::capture(planned, resolveGamePath(m_gameDir), command, currentSlot(), now.count()));
+        const bool grouped = m_writeGroup.has_value();
+        HistoryRecord record = WriteHistory::capture(
+            planned, resolveGamePath(m_gameDir), grouped ? m_writeGroup->command : command, currentSlot(), now.count());
+        if (grouped && m_writeGroup->record != 0)
+            history.append(m_writeGroup->record, record.changes);
+        else if (grouped)
+            m_writeGroup->record = history.add(std::move(record));
+        else
+            history.add(std::move(record));
     } catch (const WriteRefused&) {
         throw;
     } catch (const PlorikError& failure) {
+        // A record that could not be extended ends the group: the next write is recorded apart.
+        m_writeGroup.reset();
         throw WriteRefused("\"" + command + "\" could not be recorded for undo: " + failure.what() +
                            "\r\rNothing was written.");
     }
+}
+
+void Session::beginWriteGroup(std::string command)
+{
+    m_writeGroup = WriteGroup{std::move(command)};
+}
+
+void Session::endWriteGroup()
+{
+    m_writeGroup.reset();
 }
 
 void Session::undoWrite(std::size_t nth)

@@ -49,7 +49,7 @@ void Session::saveShip()
                               main[controls::Playmodebox].text(),      main[controls::CapWpnSys].text()};
     // The load takes the craft data from the first "[Bin]" of the file: a text holding it would save
     // a file that never loads back.
-    for (const ControlEntry* box :
+    for (const MainControl* box :
          {&controls::PatchCommentMemo, &controls::DBOPTFile, &controls::PluralnameBox, &controls::CraftNameBox,
           &controls::CraftTypeBox, &controls::ManufactorBox, &controls::UsedByBox, &controls::CrewBox,
           &controls::DescriptionBox, &controls::ShipTypeList, &controls::CraftIDBox, &controls::Playmodebox,

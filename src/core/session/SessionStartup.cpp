@@ -138,8 +138,8 @@ void Session::fillLookupLists()
     const SectionList weapons = readBracketList(dataFilePath(), weaponSection, true);
     if (!weapons.found)
         throw MissingSectionError(weaponSection);
-    for (ControlKey key : {controls::Laser1List, controls::Laser2List, controls::Laser3List, controls::Warhead1List,
-                           controls::Warhead2List})
+    for (MainKey key : {controls::Laser1List, controls::Laser2List, controls::Laser3List, controls::Warhead1List,
+                        controls::Warhead2List})
         (*m_main)[key].setItems(weapons.items);
 }
 
@@ -192,7 +192,7 @@ void Session::fillWeaponEditorLists()
     weapons[controls::weapons::CategoryList].setItems(readEndList(dataFilePath(), section::kWeaponCategories).items);
     names.setIndex(0);
     if (!xwa) {
-        for (ControlKey key :
+        for (WeaponKey key :
              {controls::weapons::WpnEnabledBox, controls::weapons::WpnOptBox, controls::weapons::WpnIndexBox})
             weapons[key].setEnabled(false);
     }
@@ -217,13 +217,16 @@ void Session::closeSplash()
 void Session::setProfileCommandsEnabled(bool enabled)
 {
     // Without a profile the slot commands have nothing to work on; they come on with one.
-    for (ControlKey key :
+    for (MainKey key :
          {controls::PrevSlotButton, controls::NextSlotButton, controls::WriteButton, controls::CraftNoBox,
           controls::OpenShipItem, controls::SaveShipAsItem, controls::SaveAsZtItem, controls::OpenShipTool,
           controls::SaveShipTool, controls::LastTool, controls::CopyShipItem, controls::CreateBackupImageItem,
           controls::RecreateFromImageItem, controls::RecreateSingleSlotItem, controls::ZtPackageItem,
           controls::UndoWriteItem, controls::ExportTableItem, controls::ImportTableItem})
         (*m_main)[key].setEnabled(enabled);
+    // Only X-Wing Alliance reads hook files.
+    for (MainKey key : {controls::ExportHookFileItem, controls::ImportHookFileItem})
+        (*m_main)[key].setEnabled(enabled && m_profile && m_profile->isXwa());
 }
 
 void Session::setCockpitEditorAvailable(bool available)

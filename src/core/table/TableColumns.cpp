@@ -2,6 +2,7 @@
 
 #include "controls/MainWindowControls.h"
 #include "craft/CraftLayout.h"
+#include "craft/StatisticsFields.h"
 
 #include <algorithm>
 
@@ -13,40 +14,22 @@ using namespace controls;
 
 // Fields whose bytes or lines "Write" stores, page by page (the frame's "Craft ID" with the
 // Statistics page). The Opt page's mesh and hardpoint boxes have their own write commands.
-const ControlEntry* const kStatistics[] = {&CraftIDBox,
-                                           &ScoreBox,
-                                           &PromoPointsBox,
-                                           &SystemHitsBox,
-                                           &FireSensitivityBox,
-                                           &Countersbox,
-                                           &PVBox,
-                                           &HyperdriveCheck,
-                                           &ShieldGeneratorRadioB,
-                                           &ShieldPowerBox,
-                                           &HullRateBox,
-                                           &UnknownStrengthBox,
-                                           &SpeedBox,
-                                           &AccBox,
-                                           &Deaccbox,
-                                           &RollBox,
-                                           &PitchBox,
-                                           &ShipTypeList,
-                                           &EnabledBox,
-                                           &TargetTypeList,
-                                           &Playmodebox,
-                                           &InSkirmishBox};
-const ControlEntry* const kDescriptions[] = {
+// The Statistics page's fields that are not values of the craft entry: those of the ship type entry
+// and of the ship list.
+const MainControl* const kStatisticsChoices[] = {&ShipTypeList, &EnabledBox, &TargetTypeList, &Playmodebox,
+                                                 &InSkirmishBox};
+const MainControl* const kDescriptions[] = {
     &CraftTypeBox, &ManufactorBox, &UsedByBox, &CrewBox,         &CraftNameBox, &PluralnameBox, &DescriptionBox,
     &MaleRadioB,   &FemaleRadioB,  &SpecNo,    &Shiplistnamebox, &Known,        &IconBox};
-const ControlEntry* const kWeaponryAfterRows[] = {&GunConvergenceList, &CapWpnSys, &LaserRechargeBox};
-const ControlEntry* const kOpt[] = {&DBOPTFile, &OptIndexBox};
+const MainControl* const kWeaponryAfterRows[] = {&GunConvergenceList, &CapWpnSys, &LaserRechargeBox};
+const MainControl* const kOpt[] = {&DBOPTFile, &OptIndexBox};
 
-void addControl(std::vector<TableColumn>& columns, const ControlEntry& entry)
+void addControl(std::vector<TableColumn>& columns, const MainControl& entry)
 {
     columns.push_back({std::string(entry.key), entry, std::nullopt, std::nullopt});
 }
 
-void addCell(std::vector<TableColumn>& columns, const ControlEntry& grid, std::size_t row, std::size_t column)
+void addCell(std::vector<TableColumn>& columns, const MainControl& grid, std::size_t row, std::size_t column)
 {
     columns.push_back(
         {std::string(grid.key) + '[' + std::to_string(row) + ',' + std::to_string(column) + ']', grid, row, column});
@@ -56,7 +39,7 @@ template <std::size_t N> void addWeaponRows(std::vector<TableColumn>& columns, c
 {
     for (const layout::WeaponRow& row : rows) {
         addControl(columns, *row.type);
-        for (const ControlEntry* box : row.boxes) {
+        for (const MainControl* box : row.boxes) {
             if (box)
                 addControl(columns, *box);
         }
@@ -74,9 +57,18 @@ template <std::size_t N> void addFields(std::vector<TableColumn>& columns, const
 std::vector<TableColumn> tableColumns(bool xwa)
 {
     std::vector<TableColumn> columns;
-    for (const ControlEntry* entry : kStatistics)
-        addControl(columns, *entry);
-    for (const ControlEntry* entry : kDescriptions)
+    addControl(columns, CraftIDBox);
+    // In the page's order: its single-value fields as the craft entry's field table has them, then
+    // its choices.
+    for (const MainControl* entry : kStatisticsPageControls) {
+        const bool single = std::any_of(std::begin(kStatisticsFields), std::end(kStatisticsFields),
+                                        [&](const StatisticsField& field) { return field.control == entry; });
+        const bool choice = std::find(std::begin(kStatisticsChoices), std::end(kStatisticsChoices), entry) !=
+                            std::end(kStatisticsChoices);
+        if (single || choice)
+            addControl(columns, *entry);
+    }
+    for (const MainControl* entry : kDescriptions)
         addControl(columns, *entry);
     if (xwa) {
         addWeaponRows(columns, layout::kXwaWeaponRows);
@@ -85,14 +77,14 @@ std::vector<TableColumn> tableColumns(bool xwa)
         addWeaponRows(columns, layout::kXvtWeaponRows);
         addFields(columns, layout::kXvtWeaponBytes);
     }
-    for (const ControlEntry* entry : kWeaponryAfterRows)
+    for (const MainControl* entry : kWeaponryAfterRows)
         addControl(columns, *entry);
     const std::size_t slotRows = xwa ? layout::kXwaWeaponSlotRows : layout::kXvtWeaponSlotRows;
     for (std::size_t row = 1; row <= slotRows; ++row) {
         for (std::size_t column = 1; column <= 4; ++column)
             addCell(columns, WeaponSlotsGrid, row, column);
     }
-    for (const ControlEntry* entry : kOpt)
+    for (const MainControl* entry : kOpt)
         addControl(columns, *entry);
     addControl(columns, CockpitBox);
     for (const layout::CockpitCell& cell : layout::kPovCells)
@@ -114,7 +106,7 @@ const TableColumn* findColumn(const std::vector<TableColumn>& columns, std::stri
     return found == columns.end() ? nullptr : &*found;
 }
 
-std::string columnValue(const Form& form, const TableColumn& column)
+std::string columnValue(const MainForm& form, const TableColumn& column)
 {
     const Control& control = form[column.control];
     if (column.row)

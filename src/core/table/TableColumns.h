@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Windows.h"
 #include "form/Form.h"
 #include "form/FormSet.h"
 
@@ -14,7 +15,7 @@ namespace plorik {
 // or one cell of a grid, named KEY[ROW,COLUMN].
 struct TableColumn {
     std::string name;
-    ControlKey control;
+    MainKey control;
     std::optional<std::size_t> row;
     std::optional<std::size_t> column;
 };
@@ -30,7 +31,7 @@ const TableColumn* findColumn(const std::vector<TableColumn>& columns, std::stri
 
 // The text the page shows for the column: a box's or list's text, "true" or "false" for check boxes
 // and radio buttons, a cell's text.
-std::string columnValue(const Form& form, const TableColumn& column);
+std::string columnValue(const MainForm& form, const TableColumn& column);
 
 // The edit that makes the column show `value` (game text), as typing would.
 FormSet columnEdit(const TableColumn& column, std::string value);

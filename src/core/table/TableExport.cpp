@@ -86,7 +86,7 @@ ExportedTable exportTable(Session& session, const TableExportRequest& request)
                             (session.slotNotShown() ? ": " + *session.slotNotShown() : std::string());
             break;
         }
-        const Form& form = session.mainForm();
+        const MainForm& form = session.mainForm();
         if (request.format == TableFormat::Csv) {
             std::vector<std::string> record{std::to_string(slot)};
             for (const TableColumn& column : *columns)

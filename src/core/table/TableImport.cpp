@@ -1,9 +1,12 @@
 #include "table/TableImport.h"
 
+#include "common/WriteFailure.h"
 #include "controls/MainWindowControls.h"
 #include "form/GameTextUtf8.h"
 #include "table/TableColumns.h"
 #include "table/TableExport.h"
+
+#include <algorithm>
 
 namespace plorik {
 
@@ -21,7 +24,7 @@ public:
     // False when the import stops at this row.
     bool run(const TableRow& row)
     {
-        Form& form = m_session.mainForm();
+        MainForm& form = m_session.mainForm();
         const std::size_t errors = errorCount();
         form.userEdit(controls::CraftNoBox, std::to_string(row.slot));
         if (m_session.ended() || m_session.currentSlot() != row.slot || m_session.slotNotShown() ||
@@ -104,7 +107,15 @@ private:
     {
         if (errorCount() == errorsBefore || !m_request.watch.lastError)
             return {};
-        return ": " + m_request.watch.lastError();
+        // One line: the message's paragraphs joined, without its "Nothing was written." (the
+        // import names the slots it wrote).
+        std::string text = m_request.watch.lastError();
+        if (text.ends_with(nothingWrittenParagraph()))
+            text.erase(text.size() - nothingWrittenParagraph().size());
+        for (std::size_t at = text.find("\r\r"); at != std::string::npos; at = text.find("\r\r", at))
+            text.replace(at, 2, " ");
+        std::replace(text.begin(), text.end(), '\r', ' ');
+        return ": " + text;
     }
     bool stop(const TableRow& row, std::string column, std::string reason)
     {
@@ -138,6 +149,12 @@ ImportedTable importTable(Session& session, std::string_view fileText, const Tab
         return result;
     }
     const std::int32_t shownBefore = session.currentSlot();
+    // The import's writes are one record, one undo.
+    struct Grouped {
+        Session& session;
+        ~Grouped() { session.endWriteGroup(); }
+    } grouped{session};
+    session.beginWriteGroup(std::string(controls::ImportTableItem.caption));
     for (std::size_t i = 0; i < rows.rows.size(); ++i) {
         if (!import.run(rows.rows[i]))
             break;

@@ -29,7 +29,7 @@ struct Refusal {
     std::string text;
 };
 
-ControlKey boxOf(WeaponField field)
+WeaponKey boxOf(WeaponField field)
 {
     switch (field) {
     case WeaponField::Power: return ui_w::PowerBox;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Prompter.h"
+#include "controls/Windows.h"
 #include "form/Form.h"
 #include "io/ExecutableView.h"
 #include "io/FilePatch.h"
@@ -17,7 +18,7 @@ namespace plorik {
 
 // What the weapon editor works with.
 struct WeaponEditorContext {
-    Form& window;
+    WeaponForm& window;
     Prompter& prompter;
     const VersionProfile& profile;
     std::string gameDir;
@@ -48,7 +49,7 @@ private:
         std::int64_t modelIndex = 0;            // where the model went in the list
     };
 
-    Control& control(ControlKey key) { return m_context.window[key]; }
+    Control& control(WeaponKey key) { return m_context.window[key]; }
     bool xwa() const { return m_context.profile.isXwa(); }
     // The chosen weapon; throws RangeError (with `suffix`) when none is chosen or it is above 255.
     std::int32_t chosenWeapon(const std::string& suffix);
