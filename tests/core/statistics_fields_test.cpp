@@ -6,6 +6,7 @@
 #include "controls/MainWindowControls.h"
 #include "craft/ScaleClass.h"
 #include "craft/StatisticsFields.h"
+#include "Sampling.h"
 
 #include <array>
 #include <iostream>
@@ -124,6 +125,8 @@ TEST(StatisticsFields, AnEditInEverySlotChangesExactlyItsFieldAndShowsAgainAsTyp
         for (std::int32_t slot = 1; slot <= game.game.slots; ++slot) {
             SCOPED_TRACE("slot " + std::to_string(slot));
             const bool eachAlone = slot == 1 || slot == 6 || slot == 7;
+            if (!eachAlone && !sampled(slot - 1))
+                continue;
             show(game, slot);
             const std::size_t scale = classIndex(game.control(controls::ShipTypeList).index());
             std::string expected = game.exe();

@@ -9,6 +9,7 @@
 #include "controls/WeaponEditorControls.h"
 #include "history/HistoryRecord.h"
 #include "io/FolderLock.h"
+#include "Sampling.h"
 
 #include <cctype>
 #include <functional>
@@ -270,7 +271,7 @@ TEST_P(WriteUnderFaults, EveryRewrittenFileIsOldOrNewAndTheUserIsTold)
         {Step::Flush, "flush"}, {Step::Close, "close"},   {Step::Rename, "rename"}, {Step::Remove, "remove"}};
     for (const auto& [step, stepName] : steps) {
         int failed = 0;
-        for (int nth = 1;; ++nth) {
+        for (int nth = 1;; nth += sampleStride()) {
             SCOPED_TRACE(std::string(writer.name) + ", step " + std::to_string(static_cast<int>(step)) + ", call " +
                          std::to_string(nth));
             WriteGame game{writer.builder()};

@@ -2,6 +2,7 @@
 // and every line behind it stays, in every file of the game folder.
 #include "FullSizeBuilder.h"
 #include "WriteFixture.h"
+#include "Sampling.h"
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -24,6 +25,8 @@ UneditedWrites writeEverySlot(const BuiltGame& game)
     UneditedWrites result;
     auto before = snapshot(game.gameDir);
     for (std::int32_t slot = 1; slot <= game.slots; ++slot) {
+        if (!sampled(slot - 1))
+            continue;
         const std::string name = "slot " + std::to_string(slot) + ":";
         session.mainForm().userEdit(controls::CraftNoBox, std::to_string(slot));
         prompter.clearRecords();
