@@ -22,8 +22,8 @@ const std::vector<Entry>& options()
         {"--program-dir DIR",
          "The program folder: data.txt, plorik.ini and the backup images in PLORIKbackup. Without it, the current "
          "folder is the program folder when it holds a data.txt; otherwise it is the per-user folder "
-         "$XDG_DATA_HOME/plorik (~/.local/share/plorik when XDG_DATA_HOME is not set), which is made on first use "
-         "with a copy of the data.txt that comes with PLORIK."},
+         "$XDG_DATA_HOME/plorik (~/.local/share/plorik when XDG_DATA_HOME is not set; %APPDATA%\\plorik on "
+         "Windows), which is made on first use with a copy of the data.txt that comes with PLORIK."},
         {"--answer A",
          "Answers the questions the program asks, in the order asked (repeatable): yes, no, cancel or ok for a "
          "message box, text:VALUE for an input box, file:PATH for a file choice (file: alone cancels it). A "

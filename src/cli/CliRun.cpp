@@ -32,8 +32,7 @@ std::filesystem::path programFolder(const std::string& given, std::ostream& log)
     ProgramFolderRequest request;
     request.given = platform::pathFromUtf8(given);
     request.current = std::filesystem::current_path(error);
-    request.xdgDataHome = environment("XDG_DATA_HOME");
-    request.home = environment("HOME");
+    request.userDataHome = platform::userDataHome(environment("XDG_DATA_HOME"), environment("HOME"));
     request.shippedDataFile = findShippedDataFile(platform::executablePath().parent_path());
     const ProgramFolder chosen = chooseProgramFolder(request);
     if (chosen.seeded)

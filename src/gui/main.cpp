@@ -4,6 +4,7 @@
 #include "TableProgressDialog.h"
 #include "WindowSet.h"
 
+#include "io/Platform.h"
 #include "session/ProgramFolder.h"
 #include "session/Session.h"
 #include "table/TableCommands.h"
@@ -29,8 +30,7 @@ plorik::ProgramFolder chooseFolder(const QString& given)
     plorik::ProgramFolderRequest request;
     request.given = QFile::encodeName(given).toStdString();
     request.current = std::filesystem::current_path();
-    request.xdgDataHome = environment("XDG_DATA_HOME");
-    request.home = environment("HOME");
+    request.userDataHome = plorik::platform::userDataHome(environment("XDG_DATA_HOME"), environment("HOME"));
     request.shippedDataFile =
         plorik::findShippedDataFile(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     plorik::ProgramFolder chosen = plorik::chooseProgramFolder(request);

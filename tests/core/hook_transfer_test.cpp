@@ -4,9 +4,9 @@
 #include "CliRunner.h"
 #include "SessionFixture.h"
 
+#include "Sampling.h"
 #include "hooks/HookSlotValues.h"
 #include "hooks/HookTransfer.h"
-#include "Sampling.h"
 
 #include <gtest/gtest.h>
 

@@ -27,28 +27,23 @@ std::vector<std::string> namesIn(const std::filesystem::path& folder)
 
 TEST(ProgramFolder, ChoosesGivenThenCurrentWithDataFileThenPerUserFolder)
 {
-    if (platform::isWindows())
-        GTEST_SKIP() << "Windows takes the per-user folder from the system (%APPDATA%), not from XDG_DATA_HOME or HOME";
     const struct Case {
         const char* name;
         bool given;
         const char* currentDataFile; // the data file's name in the current folder, or nullptr
-        const char* xdg;             // relative to the temporary folder; "rel:" keeps it relative
-        bool home;
+        bool userData;               // a per-user data folder ("data") exists for the system
         bool shipped;
         Origin origin;
         const char* chosen; // relative to the temporary folder
         bool seeded;
     } cases[] = {
-        {"--program-dir wins", true, "data.txt", "xdg", true, true, Origin::Given, "given", false},
-        {"current folder with data.txt", false, "data.txt", "xdg", true, true, Origin::Current, "current", false},
-        {"data.txt in another case", false, "DATA.TXT", "xdg", true, true, Origin::Current, "current", false},
-        {"XDG_DATA_HOME", false, nullptr, "xdg", true, true, Origin::PerUser, "xdg/plorik", true},
-        {"relative XDG_DATA_HOME is ignored", false, nullptr, "rel:xdg", true, true, Origin::PerUser,
-         "home/.local/share/plorik", true},
-        {"HOME alone", false, nullptr, nullptr, true, true, Origin::PerUser, "home/.local/share/plorik", true},
-        {"nothing shipped", false, nullptr, nullptr, true, false, Origin::PerUser, "home/.local/share/plorik", false},
-        {"neither HOME nor XDG_DATA_HOME", false, nullptr, nullptr, false, true, Origin::Current, "current", false},
+        {"--program-dir wins", true, "data.txt", true, true, Origin::Given, "given", false},
+        {"current folder with data.txt", false, "data.txt", true, true, Origin::Current, "current", false},
+        {"data.txt in another case", false, "DATA.TXT", true, true, Origin::Current, "current", false},
+        {"per-user folder, given the shipped data.txt", false, nullptr, true, true, Origin::PerUser, "data/plorik",
+         true},
+        {"nothing shipped", false, nullptr, true, false, Origin::PerUser, "data/plorik", false},
+        {"no per-user data folder", false, nullptr, false, true, Origin::Current, "current", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -62,10 +57,7 @@ TEST(ProgramFolder, ChoosesGivenThenCurrentWithDataFileThenPerUserFolder)
         ProgramFolderRequest request;
         request.given = c.given ? at("given") : std::filesystem::path();
         request.current = at("current");
-        if (c.xdg)
-            request.xdgDataHome =
-                std::string(c.xdg).rfind("rel:", 0) == 0 ? std::string(c.xdg + 4) : at(c.xdg).string();
-        request.home = c.home ? at("home").string() : std::string();
+        request.userDataHome = c.userData ? at("data") : std::filesystem::path();
         request.shippedDataFile = c.shipped ? at("shipped.txt") : std::filesystem::path();
 
         const ProgramFolder chosen = chooseProgramFolder(request);
@@ -81,23 +73,44 @@ TEST(ProgramFolder, ChoosesGivenThenCurrentWithDataFileThenPerUserFolder)
                 EXPECT_EQ(readFile(chosen.path / "data.txt"), readFile(at("shipped.txt")));
             }
         } else {
-            EXPECT_FALSE(std::filesystem::exists(at("home")));
-            EXPECT_FALSE(std::filesystem::exists(at("xdg")));
+            EXPECT_FALSE(std::filesystem::exists(at("data")));
         }
     }
 }
 
+// Where the per-user data folder is: on POSIX from the environment the launchers pass, on Windows
+// the system's roaming application data folder (%APPDATA%) whatever the environment says.
+TEST(ProgramFolder, ThePerUserDataFolderFollowsTheSystem)
+{
+    if (platform::isWindows()) {
+        const std::filesystem::path appData = platform::userDataHome("/xdg", "/home/u");
+        EXPECT_TRUE(appData.is_absolute()) << appData;
+        EXPECT_EQ(appData.filename(), "Roaming") << appData;
+        return;
+    }
+    const struct Case {
+        const char* xdg;
+        const char* home;
+        const char* folder;
+    } cases[] = {
+        {"/xdg", "/home/u", "/xdg"},
+        {"rel/xdg", "/home/u", "/home/u/.local/share"}, // a relative XDG_DATA_HOME is ignored
+        {"", "/home/u", "/home/u/.local/share"},
+        {"", "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(platform::userDataHome(c.xdg, c.home), std::filesystem::path(c.folder)) << c.xdg << ", " << c.home;
+}
+
 TEST(ProgramFolder, APerUserDataFileIsNeverReplaced)
 {
-    if (platform::isWindows())
-        GTEST_SKIP() << "Windows takes the per-user folder from the system (%APPDATA%), not from XDG_DATA_HOME or HOME";
     TempDir dir;
     writeFile(dir.path() / "shipped.txt", "shipped");
-    std::filesystem::create_directories(dir.path() / "xdg" / "plorik");
-    writeFile(dir.path() / "xdg" / "plorik" / "Data.txt", "the user's own entries");
+    std::filesystem::create_directories(dir.path() / "data" / "plorik");
+    writeFile(dir.path() / "data" / "plorik" / "Data.txt", "the user's own entries");
     ProgramFolderRequest request;
     request.current = dir.path();
-    request.xdgDataHome = (dir.path() / "xdg").string();
+    request.userDataHome = dir.path() / "data";
     request.shippedDataFile = dir.path() / "shipped.txt";
     for (int start = 0; start < 2; ++start) {
         const ProgramFolder chosen = chooseProgramFolder(request);
@@ -110,13 +123,11 @@ TEST(ProgramFolder, APerUserDataFileIsNeverReplaced)
 
 TEST(ProgramFolder, APerUserFolderThatCannotBeMadeIsAFileError)
 {
-    if (platform::isWindows())
-        GTEST_SKIP() << "Windows takes the per-user folder from the system (%APPDATA%), not from XDG_DATA_HOME or HOME";
     TempDir dir;
-    writeFile(dir.path() / "xdg", "a file where the folder should be");
+    writeFile(dir.path() / "data", "a file where the folder should be");
     ProgramFolderRequest request;
     request.current = dir.path();
-    request.xdgDataHome = (dir.path() / "xdg").string();
+    request.userDataHome = dir.path() / "data";
     EXPECT_THROW(chooseProgramFolder(request), FileError);
 }
 

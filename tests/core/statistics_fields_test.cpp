@@ -3,10 +3,10 @@
 // stored is refused with its caption and range before any byte is written.
 #include "WriteFixture.h"
 
+#include "Sampling.h"
 #include "controls/MainWindowControls.h"
 #include "craft/ScaleClass.h"
 #include "craft/StatisticsFields.h"
-#include "Sampling.h"
 
 #include <array>
 #include <iostream>

@@ -5,11 +5,11 @@
 #include "ImageFixture.h"
 #include "TestSystem.h"
 
+#include "Sampling.h"
 #include "controls/CockpitEditorControls.h"
 #include "controls/WeaponEditorControls.h"
 #include "history/HistoryRecord.h"
 #include "io/FolderLock.h"
-#include "Sampling.h"
 
 #include <cctype>
 #include <functional>

@@ -5,10 +5,10 @@
 #include "TestSystem.h"
 #include "WriteFixture.h"
 
+#include "Sampling.h"
 #include "controls/CockpitEditorControls.h"
 #include "controls/MainWindowControls.h"
 #include "controls/WeaponEditorControls.h"
-#include "Sampling.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // "Write" on a slot nobody edited: every control still shows what the display showed, so every byte
 // and every line behind it stays, in every file of the game folder.
 #include "FullSizeBuilder.h"
-#include "WriteFixture.h"
 #include "Sampling.h"
+#include "WriteFixture.h"
 
 using namespace plorik;
 using namespace plorik::testing;

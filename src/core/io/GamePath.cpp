@@ -23,12 +23,16 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
            });
 }
 
-std::filesystem::path findComponent(const std::filesystem::path& folder, const std::string& name)
+// `name` within `folder`, in the case the folder stores it. Windows finds a name in any case
+// itself: only the last name of a path is looked up there, for the case it is stored in.
+std::filesystem::path findComponent(const std::filesystem::path& folder, const std::string& name, bool last)
 {
-    std::error_code error;
     const std::filesystem::path exact = folder / platform::pathFromUtf8(name);
+    if (platform::isWindows())
+        return last ? platform::storedName(exact) : exact;
+    std::error_code error;
     if (std::filesystem::exists(exact, error))
-        return platform::storedName(exact);
+        return exact;
     const std::filesystem::path searchIn = folder.empty() ? std::filesystem::path(".") : folder;
     std::filesystem::directory_iterator it(searchIn, error);
     if (!error) {
@@ -64,7 +68,8 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
             parts.emplace_back(whole.substr(pos, next - pos));
         pos = next + 1;
     }
-    for (const std::string& part : parts) {
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::string& part = parts[i];
         if (part == "." || part == "..") {
             result /= part;
             continue;
@@ -76,7 +81,7 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
             result += std::filesystem::path::preferred_separator;
             continue;
         }
-        result = findComponent(result, part);
+        result = findComponent(result, part, i + 1 == parts.size());
     }
     return result;
 }
@@ -110,8 +115,46 @@ std::optional<std::filesystem::path> resolveInsideGameDir(std::string_view dir, 
     return resolveGamePath(dir, relative);
 }
 
+namespace {
+
+// The common case, found without resolving whole paths (which Windows does slowly): `path` lies
+// below `folder` by its names, without "." or "..", and passes through no link on the way down.
+bool plainlyInside(const std::filesystem::path& path, const std::filesystem::path& folder)
+{
+    std::error_code error;
+    const std::filesystem::path whole = std::filesystem::absolute(path, error);
+    if (error)
+        return false;
+    const std::filesystem::path top = std::filesystem::absolute(folder, error).lexically_normal();
+    if (error)
+        return false;
+    std::filesystem::path walked;
+    auto name = whole.begin();
+    for (const std::filesystem::path& part : top) {
+        if (part.empty())
+            continue; // the end of a folder named with a trailing separator
+        if (name == whole.end() || *name != part)
+            return false;
+        walked /= *name++;
+    }
+    for (; name != whole.end(); ++name) {
+        if (name->empty())
+            continue;
+        if (*name == "." || *name == "..")
+            return false;
+        walked /= *name;
+        if (platform::isLink(walked))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool realPathInside(const std::filesystem::path& path, const std::filesystem::path& folder)
 {
+    if (plainlyInside(path, folder))
+        return true;
     std::error_code error;
     const std::filesystem::path inside = platform::realPath(folder, error);
     if (error)

@@ -59,6 +59,10 @@ bool folderAccessible(const std::filesystem::path& folder);
 // exist is appended as it is.
 std::filesystem::path realPath(const std::filesystem::path& path, std::error_code& error);
 
+// Whether `path` is a link (a symbolic link; on Windows any reparse point: a junction, a mount
+// point); false when it does not exist.
+bool isLink(const std::filesystem::path& path);
+
 // An existing file's path with its last name as the folder stores it: Windows finds a name in any
 // case, and the name shown and recorded is the stored one. Unchanged where names match exactly.
 std::filesystem::path storedName(const std::filesystem::path& path);

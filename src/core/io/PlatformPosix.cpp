@@ -105,6 +105,12 @@ std::filesystem::path realPath(const std::filesystem::path& path, std::error_cod
     return std::filesystem::weakly_canonical(path, error);
 }
 
+bool isLink(const std::filesystem::path& path)
+{
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
 std::filesystem::path storedName(const std::filesystem::path& path)
 {
     return path;

@@ -306,6 +306,12 @@ std::filesystem::path realPath(const std::filesystem::path& path, std::error_cod
     return rest.empty() ? real : (real / rest).lexically_normal();
 }
 
+bool isLink(const std::filesystem::path& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 std::filesystem::path storedName(const std::filesystem::path& path)
 {
     const std::wstring& name = path.native();

@@ -22,8 +22,7 @@ bool holdsDataFile(const std::filesystem::path& folder)
 
 std::filesystem::path perUserFolder(const ProgramFolderRequest& request)
 {
-    const std::filesystem::path home = platform::userDataHome(request.xdgDataHome, request.home);
-    return home.empty() ? home : home / "plorik";
+    return request.userDataHome.empty() ? request.userDataHome : request.userDataHome / "plorik";
 }
 
 std::string readWhole(const std::filesystem::path& path)

@@ -11,8 +11,8 @@ namespace plorik {
 struct ProgramFolderRequest {
     std::filesystem::path given;   // --program-dir; empty when not given
     std::filesystem::path current; // the current folder at start
-    std::string xdgDataHome;       // $XDG_DATA_HOME; empty when unset
-    std::string home;              // $HOME; empty when unset
+    // The folder that holds per-user program data (platform::userDataHome); empty when there is none.
+    std::filesystem::path userDataHome;
     // The data.txt that comes with the program, copied into a new per-user folder; empty when the
     // program found none.
     std::filesystem::path shippedDataFile;
@@ -31,9 +31,8 @@ struct ProgramFolder {
 
 // The given folder; else the current folder when it holds a data.txt (in any case of its name);
 // else the per-user folder, created when missing and given the shipped data.txt when it has none.
-// A data.txt already there is never replaced. Without a usable $XDG_DATA_HOME (it must be absolute)
-// or $HOME the current folder is used (Windows has its own per-user folder, %APPDATA%). Throws FileError when the
-// per-user folder cannot be made.
+// A data.txt already there is never replaced. Without a per-user data folder the current folder is
+// used. Throws FileError when the per-user folder cannot be made.
 ProgramFolder chooseProgramFolder(const ProgramFolderRequest& request);
 
 // Where the files that come with the program (data.txt, help/) may lie, in the order to search:
