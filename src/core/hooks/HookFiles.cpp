@@ -2,9 +2,11 @@
 
 #include "io/FileHandle.h"
 #include "io/GamePath.h"
+#include "io/Platform.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <span>
 #include <system_error>
 
@@ -17,6 +19,13 @@ constexpr std::size_t kBlock = 64 * 1024;
 bool isComment(std::string_view line)
 {
     return line.front() == '#' || line.front() == ';' || line.starts_with("//");
+}
+
+std::string lowerCase(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 bool isInside(const std::filesystem::path& path, const std::filesystem::path& folder)
@@ -71,8 +80,35 @@ void HookFiles::addProblem(const std::string& text)
         m_problems.push_back(text);
 }
 
+bool HookFiles::mayExist(const std::string& name) const
+{
+    const std::size_t cut = name.find_last_of("\\/");
+    const std::string folder = cut == std::string::npos ? std::string() : name.substr(0, cut);
+    const std::string file = lowerCase(name.substr(cut == std::string::npos ? 0 : cut + 1));
+    if (file.empty() || file == "." || file == ".." || folder.find("..") != std::string::npos)
+        return true; // left to the whole lookup
+    auto listing = m_listings.find(folder);
+    if (listing == m_listings.end()) {
+        std::optional<std::set<std::string>> names;
+        const std::optional<std::filesystem::path> path = resolveInsideGameDir(m_gameDir, folder);
+        std::error_code error;
+        std::filesystem::directory_iterator entry(path ? *path : std::filesystem::path(), error);
+        if (path && !error) {
+            names.emplace();
+            for (const std::filesystem::directory_iterator end; !error && entry != end; entry.increment(error))
+                names->insert(lowerCase(platform::utf8Of(entry->path().filename())));
+            if (error)
+                names.reset();
+        }
+        listing = m_listings.emplace(folder, std::move(names)).first;
+    }
+    return !listing->second || listing->second->contains(file);
+}
+
 std::optional<std::filesystem::path> HookFiles::locate(const std::string& name)
 {
+    if (!mayExist(name))
+        return std::nullopt;
     const std::optional<std::filesystem::path> path = resolveInsideGameDir(m_gameDir, name);
     if (!path) {
         addProblem(name + " lies outside the game folder; PLORIK did not read it.");
@@ -91,6 +127,8 @@ std::optional<std::filesystem::path> HookFiles::locate(const std::string& name)
 
 bool HookFiles::exists(const std::string& name) const
 {
+    if (!mayExist(name))
+        return false;
     const std::optional<std::filesystem::path> path = resolveInsideGameDir(m_gameDir, name);
     std::error_code error;
     return path && std::filesystem::is_regular_file(*path, error);

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,10 +46,16 @@ private:
     // The file's real path, or nothing (with a problem noted) when it is missing or lies outside the
     // game folder.
     std::optional<std::filesystem::path> locate(const std::string& name);
+    // False when the folder of `name` is known not to hold it: each folder is listed once, so that
+    // the many files the hooks may read but few games have cost no look each.
+    bool mayExist(const std::string& name) const;
 
     std::string m_gameDir;
     std::filesystem::path m_folder; // the game folder's real path
     std::vector<std::string> m_problems;
+    // The names each folder looked into holds, in lower case; no entry for a folder that cannot
+    // be listed.
+    mutable std::map<std::string, std::optional<std::set<std::string>>> m_listings;
 };
 
 } // namespace plorik

@@ -199,14 +199,18 @@ NativeFile createNew(const std::filesystem::path& path)
 
 bool statusOf(NativeFile file, FileStatus& status)
 {
-    BY_HANDLE_FILE_INFORMATION information{};
-    if (GetFileType(handleOf(file)) != FILE_TYPE_DISK || !GetFileInformationByHandle(handleOf(file), &information)) {
+    // The standard information holds all that is asked, without the volume's (which Wine gets from
+    // its mount manager, many times slower).
+    FILE_STANDARD_INFO information{};
+    const DWORD type = GetFileType(handleOf(file));
+    if (type != FILE_TYPE_DISK ||
+        !GetFileInformationByHandleEx(handleOf(file), FileStandardInfo, &information, sizeof information)) {
         status.regular = false;
         status.size = 0;
-        return GetFileType(handleOf(file)) != FILE_TYPE_UNKNOWN || failed(false);
+        return type != FILE_TYPE_UNKNOWN || failed(false);
     }
-    status.regular = (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    status.size = (static_cast<std::int64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
+    status.regular = !information.Directory;
+    status.size = information.EndOfFile.QuadPart;
     return true;
 }
 
