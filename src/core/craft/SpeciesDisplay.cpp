@@ -5,6 +5,10 @@
 #include "gamefiles/ShipList.h"
 #include "text/NumberRule.h"
 
+#include <algorithm>
+#include <span>
+#include <vector>
+
 namespace plorik::display {
 
 void showSpecies(const DisplayContext& context)
@@ -20,8 +24,22 @@ void showSpecies(const DisplayContext& context)
     const std::int32_t last = context.profile.slotCount() - 1;
     const CraftTable table(context.profile);
     std::string text(kNoValue);
+    // The entries read (1 to the last, at least the first) lie side by side: read at once when the
+    // executable holds them all; else one by one, so that a table cut short fails where it ends.
+    const std::int32_t entries = std::max(last, 1);
+    const std::int64_t first = table.speciesEntryOffset(1);
+    const bool whole = first >= 0 && table.speciesEntryOffset(entries) + 2 <= context.exe->size();
+    const std::vector<std::uint8_t> block =
+        whole ? context.exe->readExactlyAt(first, 2 * static_cast<std::size_t>(entries)) : std::vector<std::uint8_t>();
+    std::vector<std::uint8_t> one;
     for (std::int32_t k = 1;; ++k) {
-        const auto bytes = context.exe->readExactlyAt(table.speciesEntryOffset(k), 2);
+        std::span<const std::uint8_t> bytes;
+        if (whole) {
+            bytes = std::span(block).subspan(2 * static_cast<std::size_t>(k - 1), 2);
+        } else {
+            one = context.exe->readExactlyAt(table.speciesEntryOffset(k), 2);
+            bytes = one;
+        }
         if (k >= last)
             break;
         if ((bytes[0] | (bytes[1] << 8)) == slot) {
