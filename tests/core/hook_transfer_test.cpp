@@ -5,6 +5,7 @@
 #include "SessionFixture.h"
 
 #include "Sampling.h"
+#include "TestSystem.h"
 #include "hooks/HookSlotValues.h"
 #include "hooks/HookTransfer.h"
 
@@ -187,6 +188,8 @@ TEST(HookTransfer, ExportEditsInPlaceOrRefusesAndUndoRestores)
         {"no .ini", "", {"--file", "FlightModels\\Craft3Turrets.txt"}, {}, 1, "", "is no .ini file"},
     };
     for (const Case& c : cases) {
+        if (c.name == "a link out of the game folder" && !linksCanBeMade())
+            continue; // this system lets the tests make no symbolic links
         const CliGame xwa{GameBuilder(Family::Xwa)};
         const auto models = xwa.game.gameDir / "FlightModels";
         if (!c.ini.empty())

@@ -3,6 +3,7 @@
 #include "controls/MainWindowControls.h"
 #include "craft/DisplaySteps.h"
 #include "craft/HexView.h"
+#include "profile/LookupSections.h"
 
 namespace plorik {
 
@@ -14,6 +15,7 @@ void SlotDisplay::fillOutForm(bool keepShipType)
     const BinaryFile file(m_context.executable, BinaryFile::Mode::Read);
     const ExecutableView exe(file, m_context.laid);
     m_context.exe = &exe;
+    DataFileReading data(m_context.dataFile);
     const DisplayContext& context = m_context;
     step("the species number (the executable's species table, shiplist.txt)");
     display::showSpecies(context);

@@ -24,12 +24,13 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 }
 
 // `name` within `folder`, in the case the folder stores it. Windows finds a name in any case
-// itself: only the last name of a path is looked up there, for the case it is stored in.
-std::filesystem::path findComponent(const std::filesystem::path& folder, const std::string& name, bool last)
+// itself: there only the names a game file is given by (`lookUp`) are looked up, for the case they
+// are stored in; the folder is taken as given.
+std::filesystem::path findComponent(const std::filesystem::path& folder, const std::string& name, bool lookUp)
 {
     const std::filesystem::path exact = folder / platform::pathFromUtf8(name);
     if (platform::isWindows())
-        return last ? platform::storedName(exact) : exact;
+        return lookUp ? platform::storedName(exact) : exact;
     std::error_code error;
     if (std::filesystem::exists(exact, error))
         return exact;
@@ -53,19 +54,23 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
     if (!whole.empty() && !name.empty() && !isSeparator(whole.back()))
         whole.push_back('/');
     whole.append(name);
+    const std::size_t nameStart = whole.size() - name.size();
 
     std::filesystem::path result;
     std::size_t pos = 0;
     // A leading separator makes the path absolute; a drive ("C:") stays the first component.
     if (!whole.empty() && isSeparator(whole.front()))
         result = "/";
+    std::vector<bool> fromName; // whether each part comes from `name`
     std::vector<std::string> parts;
     while (pos <= whole.size()) {
         std::size_t next = pos;
         while (next < whole.size() && !isSeparator(whole[next]))
             ++next;
-        if (next > pos)
+        if (next > pos) {
             parts.emplace_back(whole.substr(pos, next - pos));
+            fromName.push_back(pos >= nameStart);
+        }
         pos = next + 1;
     }
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -81,7 +86,7 @@ std::filesystem::path resolveGamePath(std::string_view dir, std::string_view nam
             result += std::filesystem::path::preferred_separator;
             continue;
         }
-        result = findComponent(result, part, i + 1 == parts.size());
+        result = findComponent(result, part, fromName[i]);
     }
     return result;
 }

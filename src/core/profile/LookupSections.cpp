@@ -4,46 +4,18 @@
 #include "text/LineReader.h"
 #include "text/NumberRule.h"
 
-#include <chrono>
-#include <memory>
-#include <mutex>
-#include <system_error>
-
 namespace plorik {
 
 namespace {
 
-// A slot's display looks up several weapons and its gun convergence in data.txt: the file is read
-// again only when its size or time of change differs from the last reading's.
+// The reading of data.txt that lookups on this thread share, while one lives.
+thread_local DataFileReading* t_reading = nullptr;
+
 LineReader dataReader(const std::filesystem::path& dataFile)
 {
-    struct Read {
-        std::filesystem::path path;
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type changed;
-        std::shared_ptr<const std::string> text;
-    };
-    static std::mutex guard;
-    static Read last;
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(dataFile, error);
-    const std::filesystem::file_time_type changed =
-        error ? std::filesystem::file_time_type() : std::filesystem::last_write_time(dataFile, error);
-    std::shared_ptr<const std::string> text;
-    {
-        const std::lock_guard lock(guard);
-        if (!error && last.text && last.path == dataFile && last.size == size && last.changed == changed)
-            text = last.text;
-    }
-    if (!text) {
-        text =
-            std::make_shared<const std::string>(FileHandle::openRegular(dataFile, FileHandle::Access::Read).readAll());
-        if (!error && text->size() == size) {
-            const std::lock_guard lock(guard);
-            last = {dataFile, size, changed, text};
-        }
-    }
-    return LineReader::fromText(*text);
+    if (t_reading && t_reading->path() == dataFile)
+        return LineReader::fromText(t_reading->text());
+    return LineReader(dataFile);
 }
 
 bool startsWithBracket(const std::string& line)
@@ -79,6 +51,23 @@ Lookup lookupByCode(const std::filesystem::path& dataFile, std::string_view head
 }
 
 } // namespace
+
+DataFileReading::DataFileReading(std::filesystem::path dataFile) : m_path(std::move(dataFile)), m_outer(t_reading)
+{
+    t_reading = this;
+}
+
+DataFileReading::~DataFileReading()
+{
+    t_reading = m_outer;
+}
+
+const std::string& DataFileReading::text()
+{
+    if (!m_text)
+        m_text = FileHandle::openRegular(m_path, FileHandle::Access::Read).readAll();
+    return *m_text;
+}
 
 std::string missingSectionText(std::string_view header)
 {

@@ -35,6 +35,25 @@ private:
     std::string m_header;
 };
 
+// While one lives, the lookups below read its data file once, on the first lookup, and share that
+// reading: one display of a slot makes several. Scoped to the thread that makes it.
+class DataFileReading {
+public:
+    explicit DataFileReading(std::filesystem::path dataFile);
+    ~DataFileReading();
+    DataFileReading(const DataFileReading&) = delete;
+    DataFileReading& operator=(const DataFileReading&) = delete;
+
+    const std::filesystem::path& path() const { return m_path; }
+    // Throws FileError when the file cannot be read.
+    const std::string& text();
+
+private:
+    std::filesystem::path m_path;
+    std::optional<std::string> m_text;
+    DataFileReading* m_outer;
+};
+
 struct SectionList {
     bool found = false; // the header was there (with lines after it)
     std::vector<std::string> items;

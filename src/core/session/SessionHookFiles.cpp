@@ -12,6 +12,7 @@
 #include "hooks/HookSlotValues.h"
 #include "io/FileHandle.h"
 #include "io/GamePath.h"
+#include "io/Platform.h"
 
 #include <array>
 
@@ -40,7 +41,9 @@ std::optional<HookTarget> hookTarget(const std::string& gameDir, const std::stri
 {
     const std::filesystem::path folder = std::filesystem::weakly_canonical(resolveGamePath(gameDir));
     HookTarget target;
-    if (file.empty() || !std::filesystem::path(file).is_absolute()) {
+    // A name with a root ("/x"; on Windows "\x" or "C:x" too) is no name within the game folder.
+    const std::filesystem::path given = platform::pathFromUtf8(file);
+    if (file.empty() || (!given.has_root_directory() && !given.has_root_name())) {
         target.name = file.empty() ? model.path + ".ini" : file;
         const auto path = resolveInsideGameDir(gameDir, target.name);
         if (!path) {
@@ -49,7 +52,7 @@ std::optional<HookTarget> hookTarget(const std::string& gameDir, const std::stri
         }
         target.path = *path;
     } else {
-        target.path = std::filesystem::path(file);
+        target.path = std::filesystem::absolute(given);
         const std::filesystem::path real = std::filesystem::weakly_canonical(target.path.parent_path());
         const auto [end, unused] = std::mismatch(folder.begin(), folder.end(), real.begin(), real.end());
         if (end != folder.end()) {
@@ -58,7 +61,7 @@ std::optional<HookTarget> hookTarget(const std::string& gameDir, const std::stri
         }
         std::string name;
         for (const auto& part : std::filesystem::relative(target.path, folder))
-            name += (name.empty() ? "" : "\\") + part.string();
+            name += (name.empty() ? "" : "\\") + platform::utf8Of(part);
         target.name = name;
     }
     std::error_code error;
