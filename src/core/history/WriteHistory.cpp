@@ -12,6 +12,7 @@
 #include <limits>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <system_error>
 
 namespace plorik {
@@ -73,27 +74,50 @@ std::filesystem::path recordIn(const std::filesystem::path& folder, std::uint32_
 
 constexpr const char* kScratchName = "record.tmp";
 
-// The sizes of the records this process has listed or written, by folder and number. Listing a
-// folder then reads only its names: a record's size is looked up once, when its number first shows.
-// A size can be stale only when another process grew a record of an import or emptied the folder
-// and numbered from 1 again; near the limit every size is looked up afresh (listRecords), so what
-// is dropped never rests on a stale size.
-struct KnownSizes {
-    std::mutex guard;
-    std::map<std::filesystem::path, std::map<std::uint32_t, std::uintmax_t>> byFolder;
+// What this process knows of each history folder from its last listing and its own records since:
+// every record's size (looked up once, when its number first shows), their total, and how many
+// records it added since. A size can be stale only when another process grew a record of an import
+// or emptied the folder and numbered from 1 again; near the limit every size is looked up afresh
+// (listRecords), so what is dropped never rests on a stale size.
+struct KnownFolder {
+    std::map<std::uint32_t, std::uintmax_t> sizes;
+    std::uintmax_t total = 0;
+    int added = 0;
 };
 
-KnownSizes& knownSizes()
+struct KnownFolders {
+    std::mutex guard;
+    std::map<std::filesystem::path, KnownFolder> byFolder;
+};
+
+KnownFolders& knownFolders()
 {
-    static KnownSizes known;
+    static KnownFolders known;
     return known;
 }
 
-void noteSize(const std::filesystem::path& folder, std::uint32_t number, std::uintmax_t size)
+// Other processes may add records too: the folder is listed again after this many of ours.
+constexpr int kAddsBetweenListings = 64;
+
+void noteSize(const std::filesystem::path& folder, std::uint32_t number, std::uintmax_t size, bool added)
 {
-    KnownSizes& known = knownSizes();
+    KnownFolders& known = knownFolders();
     const std::lock_guard lock(known.guard);
-    known.byFolder[folder][number] = size;
+    KnownFolder& state = known.byFolder[folder];
+    const auto [at, fresh] = state.sizes.try_emplace(number, size);
+    if (!fresh) {
+        state.total -= at->second;
+        at->second = size;
+    }
+    state.total += size;
+    state.added += added ? 1 : 0;
+}
+
+std::uintmax_t knownTotal(const std::filesystem::path& folder)
+{
+    KnownFolders& known = knownFolders();
+    const std::lock_guard lock(known.guard);
+    return known.byFolder[folder].total;
 }
 
 std::uintmax_t sizeOf(const std::filesystem::directory_entry& entry)
@@ -117,23 +141,22 @@ std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::fil
     }
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
-    KnownSizes& known = knownSizes();
+    KnownFolders& known = knownFolders();
     const std::lock_guard lock(known.guard);
-    std::map<std::uint32_t, std::uintmax_t>& sizes = known.byFolder[folder];
+    KnownFolder& state = known.byFolder[folder];
     std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
     std::uintmax_t total = 0;
     for (const auto& [number, entry] : entries) {
-        const auto size = sizes.find(number);
-        found.emplace_back(number, size != sizes.end() ? size->second : sizeOf(entry));
+        const auto size = state.sizes.find(number);
+        found.emplace_back(number, size != state.sizes.end() ? size->second : sizeOf(entry));
         total += found.back().second;
     }
     if (total > limit / 2) {
+        total = 0;
         for (std::size_t i = 0; i < found.size(); ++i)
-            found[i].second = sizeOf(entries[i].second);
+            total += found[i].second = sizeOf(entries[i].second);
     }
-    sizes.clear();
-    for (const auto& [number, size] : found)
-        sizes.emplace_hint(sizes.end(), number, size);
+    state = KnownFolder{{found.begin(), found.end()}, total, 0};
     return found;
 }
 
@@ -164,6 +187,28 @@ std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::files
 {
     adoptScratch(folder);
     return listRecords(folder, limit);
+}
+
+// The number the next record takes, without listing the folder, when this process knows it: it
+// listed the folder lately, the records stay well below `limit`, and neither that number nor a
+// scratch record is there (which another process would have made).
+std::optional<std::uint32_t> knownNextNumber(const std::filesystem::path& folder, std::uint64_t limit)
+{
+    std::uint32_t next = 0;
+    {
+        KnownFolders& known = knownFolders();
+        const std::lock_guard lock(known.guard);
+        const auto state = known.byFolder.find(folder);
+        if (state == known.byFolder.end() || state->second.sizes.empty() ||
+            state->second.added >= kAddsBetweenListings || state->second.total > limit / 2)
+            return std::nullopt;
+        next = state->second.sizes.rbegin()->first + 1;
+    }
+    std::error_code absent;
+    if (std::filesystem::exists(std::filesystem::symlink_status(recordIn(folder, next), absent)) ||
+        std::filesystem::exists(std::filesystem::symlink_status(folder / kScratchName, absent)))
+        return std::nullopt;
+    return next;
 }
 
 } // namespace
@@ -211,11 +256,15 @@ HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::file
 
 std::filesystem::path WriteHistory::makeFolder() const
 {
-    const std::filesystem::path top = resolveGamePath(m_programDir.string(), kFolderName);
-    makeFolderAt(top);
-    refuseLinkOutside(top, m_programDir, "the program folder");
     const std::filesystem::path made = folder();
-    makeFolderAt(made);
+    std::error_code absent;
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(made, absent))) {
+        const std::filesystem::path top = resolveGamePath(m_programDir.string(), kFolderName);
+        makeFolderAt(top);
+        refuseLinkOutside(top, m_programDir, "the program folder");
+        makeFolderAt(made);
+    }
+    // Checks the whole way from the program folder, the top folder too.
     refuseLinkOutside(made, m_programDir, "the program folder");
     return made;
 }
@@ -223,14 +272,27 @@ std::filesystem::path WriteHistory::makeFolder() const
 std::uint32_t WriteHistory::add(HistoryRecord record) const
 {
     const std::filesystem::path records = makeFolder();
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept = recordsIn(records, m_limit);
-    record.number = kept.empty() ? 1 : kept.back().first + 1;
+    const std::optional<std::uint32_t> next = knownNextNumber(records, m_limit);
+    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept;
+    if (next) {
+        record.number = *next;
+    } else {
+        kept = recordsIn(records, m_limit);
+        record.number = kept.empty() ? 1 : kept.back().first + 1;
+    }
     // A record is what an undo puts back from: it is on the disk before the command's first byte
     // (under its number, or whole in the scratch file, see adoptScratch).
     const std::string bytes = encodeRecord(record);
     replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
-    kept.emplace_back(record.number, bytes.size());
-    noteSize(records, record.number, bytes.size());
+    noteSize(records, record.number, bytes.size(), true);
+    if (next) {
+        // Listed afresh only when the records now pass the limit.
+        if (knownTotal(records) <= m_limit)
+            return record.number;
+        kept = listRecords(records, m_limit);
+    } else {
+        kept.emplace_back(record.number, bytes.size());
+    }
     dropOldest(records, kept);
     return record.number;
 }
@@ -245,7 +307,7 @@ void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange
     out.writeAt(end, std::span(reinterpret_cast<const std::uint8_t*>(part.data()), part.size()));
     out.flush();
     out.close();
-    noteSize(path.parent_path(), number, end + part.size());
+    noteSize(path.parent_path(), number, end + part.size(), false);
 }
 
 std::vector<std::uint32_t> WriteHistory::numbers() const
