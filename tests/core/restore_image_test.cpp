@@ -301,7 +301,7 @@ TEST(RestoreFromImage, ATextFileThatCannotBeRestoredStaysAsItWasAndTheRestoreGoe
         {
             std::optional<ArmedFault> armed;
             if (each.renameFault > 0)
-                armed.emplace(FileFaults::Step::Rename, each.renameFault + 1); // after the history's record
+                armed.emplace(FileFaults::Step::Rename, each.renameFault); // the record is added to its file
             ASSERT_TRUE(press(game, controls::RecreateFromImageItem));
         }
         EXPECT_EQ(game.messages(), std::vector<std::string>{"PLORIK warning:|" + each.warning});

@@ -16,6 +16,7 @@
 #include "table/Csv.h"
 
 #include <functional>
+#include <map>
 
 using namespace plorik;
 using namespace plorik::testing;
@@ -338,6 +339,92 @@ TEST(WriteHistory, TheOldestRecordsGoOnceTheHistoryPassesItsLimit)
     writeFile(dir.path() / "plorik.ini", "C:\\Games\\\r\nGAME.EXE\r\n2\r\n");
     Settings(dir.path()).save("D:\\Other\\", "XWINGALLIANCE.EXE");
     EXPECT_EQ(readFile(dir.path() / "plorik.ini"), "D:\\Other\\\r\nXWINGALLIANCE.EXE\r\n2\r\n");
+}
+
+TEST(WriteHistory, RecordsShareAFileUpToItsShareOfTheLimitAndWhatACrashCutIsNoRecord)
+{
+    TempDir dir;
+    // 16000 bytes: a file takes records while it stays within 2000.
+    const WriteHistory history(dir.path(), "Demo", 16000);
+    const std::filesystem::path folder = dir.path() / "PLORIKhistory" / "Demo";
+    const auto recordOf = [](std::int32_t slot) {
+        HistoryRecord record;
+        record.command = "Write";
+        record.slot = slot;
+        record.changes.push_back({RecordedChange::Kind::Region, "GAME.EXE", "a region", 8 * slot,
+                                  std::vector<std::uint8_t>(100, static_cast<std::uint8_t>(slot)),
+                                  std::vector<std::uint8_t>(100, 0xEE)});
+        return record;
+    };
+    const auto recordName = [](std::uint32_t number) {
+        const std::string digits = std::to_string(number);
+        return std::string(8 - digits.size(), '0') + digits + ".rec";
+    };
+    const auto files = [&] {
+        std::map<std::uint32_t, std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
+            found[static_cast<std::uint32_t>(std::stoul(entry.path().stem().string()))] = readFile(entry.path());
+        return found;
+    };
+    // Every record read back under its number; the numbers run without a gap to the newest.
+    const auto expectWhole = [&](std::uint32_t newest) {
+        const std::vector<std::uint32_t> numbers = history.numbers();
+        ASSERT_FALSE(numbers.empty());
+        EXPECT_EQ(numbers.back(), newest);
+        EXPECT_EQ(numbers.back() - numbers.front() + 1, numbers.size());
+        EXPECT_TRUE(files().contains(numbers.front())) << "the oldest file goes whole";
+        const std::vector<HistoryRecord> all = history.readAll();
+        ASSERT_EQ(all.size(), numbers.size());
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            EXPECT_EQ(all[i].number, numbers[i]);
+            EXPECT_EQ(all[i].slot, static_cast<std::int32_t>(numbers[i] % 1000));
+            EXPECT_EQ(all[i].changes.at(0).oldBytes.front(), static_cast<std::uint8_t>(numbers[i] % 1000));
+        }
+        EXPECT_EQ(history.read(numbers.back()).slot, static_cast<std::int32_t>(newest % 1000));
+    };
+
+    std::uint32_t newest = 0;
+    for (; newest < 80; ++newest)
+        ASSERT_EQ(history.add(recordOf(static_cast<std::int32_t>(newest + 1))), newest + 1);
+    expectWhole(80);
+    std::uintmax_t total = 0;
+    for (const auto& [first, bytes] : files()) {
+        total += bytes.size();
+        EXPECT_LE(bytes.size(), 2000u) << first;
+        EXPECT_EQ(recordSpans(bytes).size(), first == files().rbegin()->first ? 2u : 6u) << first;
+        // What an older PLORIK reads of it: the first record, whole.
+        EXPECT_EQ(decodeRecord(bytes, "x").slot, static_cast<std::int32_t>(first));
+    }
+    EXPECT_LE(total, 16000u);
+    EXPECT_GT(total, 16000u - 2000u);
+
+    // A record that a crash cut short at the end of the newest file is none, and the next record
+    // goes into a file of its own.
+    const auto last = files().rbegin()->first;
+    const std::string cut = encodeRecord(recordOf(999));
+    writeFile(folder / recordName(last), files().at(last) + cut.substr(0, cut.size() - 5));
+    expectWhole(80);
+    EXPECT_EQ(history.add(recordOf(81)), 81u);
+    EXPECT_TRUE(files().contains(81));
+    expectWhole(81);
+
+    // A record that fails to reach the disk leaves its file as it was, and the next takes its number.
+    const auto before = files();
+    for (const auto step : {FileFaults::Step::Write, FileFaults::Step::Flush}) {
+        {
+            ArmedFault fault(step, 1, 7);
+            EXPECT_THROW(history.add(recordOf(82)), FileError);
+        }
+        EXPECT_EQ(files(), before);
+    }
+    EXPECT_EQ(history.add(recordOf(82)), 82u);
+    expectWhole(82);
+
+    // A file another process made after this one's is never added to.
+    writeFile(folder / recordName(83), encodeRecord(recordOf(83)));
+    EXPECT_EQ(history.add(recordOf(84)), 84u);
+    EXPECT_EQ(files().at(83), encodeRecord(recordOf(83)));
+    expectWhole(84);
 }
 
 TEST(WriteHistory, TheCommandLineListsTheRecordsAndUndoes)

@@ -238,6 +238,50 @@ HistoryRecord decodeRecord(std::string_view bytes, const std::string& file)
     return record;
 }
 
+std::vector<RecordSpan> recordSpans(std::string_view bytes)
+{
+    const auto startsRecord = [bytes](std::size_t at) { return bytes.substr(at, kMagic.size()) == kMagic; };
+    const auto numberAt = [bytes](std::size_t at, std::size_t width) {
+        std::uint64_t value = 0;
+        for (std::size_t i = width; i-- > 0;)
+            value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
+        return value;
+    };
+    constexpr std::size_t kFixedHead = 8 + 4 + 4 + 8; // magic, format, number, time
+    constexpr std::size_t kPartHead = 4 + 8;
+    std::vector<RecordSpan> spans;
+    std::size_t at = 0;
+    while (startsRecord(at) && bytes.size() - at >= kFixedHead + 4) {
+        const std::size_t start = at;
+        const std::uint64_t format = numberAt(at + 8, 4);
+        const std::uint64_t command = numberAt(at + kFixedHead, 4);
+        at += kFixedHead + 4;
+        if (command + 4 > bytes.size() - at)
+            break;
+        at += static_cast<std::size_t>(command) + 4;
+        if (format != kHistoryFormat) {
+            spans.push_back({start, bytes.size() - start});
+            break;
+        }
+        bool cut = false;
+        std::size_t parts = 0;
+        while (at < bytes.size() && !startsRecord(at)) {
+            if (bytes.size() - at < kPartHead || numberAt(at, 4) > bytes.size() - at - kPartHead) {
+                cut = true;
+                break;
+            }
+            at += kPartHead + static_cast<std::size_t>(numberAt(at, 4));
+            ++parts;
+        }
+        if (parts == 0)
+            break;
+        spans.push_back({start, at - start});
+        if (cut)
+            break;
+    }
+    return spans;
+}
+
 void keepReplacedContent(RecordedChange& change, std::string_view oldContent, std::string_view newContent)
 {
     const std::size_t shorter = std::min(oldContent.size(), newContent.size());

@@ -62,6 +62,17 @@ std::string encodeRecordPart(const std::vector<RecordedChange>& changes);
 // Throws PlorikError naming `file` when the bytes are not a whole record of a known format.
 HistoryRecord decodeRecord(std::string_view bytes, const std::string& file);
 
+// A record file holds one record or more, one after another: a record ends where the next one's
+// "PLORIKHR" starts (no part is that long) or at the end of the file. Where each record of `bytes`
+// lies. A tail that a crash cut short before its first part was whole is no record; a part cut
+// short ends its record and the file. A record of format 1, or of a format not known, runs to the
+// end of the file (decodeRecord names it damaged when it is not whole).
+struct RecordSpan {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+};
+std::vector<RecordSpan> recordSpans(std::string_view bytes);
+
 // A file's change from `oldContent` to `newContent`: keeps only the old bytes that differ.
 void keepReplacedContent(RecordedChange& change, std::string_view oldContent, std::string_view newContent);
 // The old content again, from the change and the new content it wrote.

@@ -75,13 +75,17 @@ std::filesystem::path recordIn(const std::filesystem::path& folder, std::uint32_
 constexpr const char* kScratchName = "record.tmp";
 
 // What this process knows of each history folder from its last listing and its own records since:
-// every record's size (looked up once, when its number first shows), their total, and how many
-// records it added since. A size can be stale only when another process grew a record of an import
-// or emptied the folder and numbered from 1 again; near the limit every size is looked up afresh
-// (listRecords), so what is dropped never rests on a stale size.
+// every record file's size (looked up once, when its number first shows), their total, the newest
+// record's number, the file this process made and adds its records to (while it stays the newest),
+// and how many records it added since the listing. A size can be stale only when another process
+// grew a record of an import or emptied the folder and numbered from 1 again; near the limit every
+// size is looked up afresh (listRecords), so what is dropped never rests on a stale size.
 struct KnownFolder {
     std::map<std::uint32_t, std::uintmax_t> sizes;
     std::uintmax_t total = 0;
+    std::uint32_t newest = 0;
+    // The file this process adds to: its number and where this process's last record ends.
+    std::optional<std::pair<std::uint32_t, std::uintmax_t>> ownFile;
     int added = 0;
 };
 
@@ -96,28 +100,25 @@ KnownFolders& knownFolders()
     return known;
 }
 
-// Other processes may add records too: the folder is listed again after this many of ours.
-constexpr int kAddsBetweenListings = 64;
-
-void noteSize(const std::filesystem::path& folder, std::uint32_t number, std::uintmax_t size, bool added)
+// Calls `change` with the folder's state, under the lock.
+template <class Change> auto withKnown(const std::filesystem::path& folder, Change&& change)
 {
     KnownFolders& known = knownFolders();
     const std::lock_guard lock(known.guard);
-    KnownFolder& state = known.byFolder[folder];
-    const auto [at, fresh] = state.sizes.try_emplace(number, size);
+    return change(known.byFolder[folder]);
+}
+
+// Other processes may add records too: the folder is listed again after this many of ours.
+constexpr int kAddsBetweenListings = 64;
+
+void noteSize(KnownFolder& state, std::uint32_t file, std::uintmax_t size)
+{
+    const auto [at, fresh] = state.sizes.try_emplace(file, size);
     if (!fresh) {
         state.total -= at->second;
         at->second = size;
     }
     state.total += size;
-    state.added += added ? 1 : 0;
-}
-
-std::uintmax_t knownTotal(const std::filesystem::path& folder)
-{
-    KnownFolders& known = knownFolders();
-    const std::lock_guard lock(known.guard);
-    return known.byFolder[folder].total;
 }
 
 std::uintmax_t sizeOf(const std::filesystem::directory_entry& entry)
@@ -127,10 +128,23 @@ std::uintmax_t sizeOf(const std::filesystem::directory_entry& entry)
     return unknown ? 0 : size;
 }
 
-// The records of `folder`, oldest first, with their sizes. `limit`: the sizes are all looked up
-// afresh when those known come to more than half of it.
-std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::filesystem::path& folder,
-                                                                  std::uint64_t limit)
+std::string readRecordFile(const std::filesystem::path& file)
+{
+    return FileHandle::openRegular(file, FileHandle::Access::Read).readAll();
+}
+
+// How many numbers a file of records takes: its whole records, and at least its own.
+std::uint32_t recordsHeld(std::string_view bytes)
+{
+    return static_cast<std::uint32_t>(std::max<std::size_t>(recordSpans(bytes).size(), 1));
+}
+
+using FileSizes = std::vector<std::pair<std::uint32_t, std::uintmax_t>>;
+
+// The record files of `folder`, oldest first, with their sizes. `limit`: the sizes are all looked
+// up afresh when those known come to more than half of it. The newest file is read for the number
+// of its newest record.
+FileSizes listRecords(const std::filesystem::path& folder, std::uint64_t limit)
 {
     std::vector<std::pair<std::uint32_t, std::filesystem::directory_entry>> entries;
     std::error_code error;
@@ -140,24 +154,47 @@ std::vector<std::pair<std::uint32_t, std::uintmax_t>> listRecords(const std::fil
             entries.emplace_back(*number, *entry);
     }
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The newest record is known without reading its file when that is this process's file, as it
+    // left it.
+    std::optional<std::uint32_t> newest =
+        withKnown(folder, [&entries](KnownFolder& state) -> std::optional<std::uint32_t> {
+            if (entries.empty())
+                return 0;
+            if (state.ownFile && state.ownFile->first == entries.back().first &&
+                state.ownFile->second == sizeOf(entries.back().second))
+                return state.newest;
+            return std::nullopt;
+        });
+    if (!newest) {
+        std::uint32_t held = 1;
+        try {
+            held = recordsHeld(readRecordFile(entries.back().second.path()));
+        } catch (const PlorikError&) {
+            // unreadable: it takes its own number, and reading it names the failure
+        }
+        newest = entries.back().first + held - 1;
+    }
 
-    KnownFolders& known = knownFolders();
-    const std::lock_guard lock(known.guard);
-    KnownFolder& state = known.byFolder[folder];
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> found;
-    std::uintmax_t total = 0;
-    for (const auto& [number, entry] : entries) {
-        const auto size = state.sizes.find(number);
-        found.emplace_back(number, size != state.sizes.end() ? size->second : sizeOf(entry));
-        total += found.back().second;
-    }
-    if (total > limit / 2) {
-        total = 0;
-        for (std::size_t i = 0; i < found.size(); ++i)
-            total += found[i].second = sizeOf(entries[i].second);
-    }
-    state = KnownFolder{{found.begin(), found.end()}, total, 0};
-    return found;
+    return withKnown(folder, [&](KnownFolder& state) {
+        FileSizes found;
+        std::uintmax_t total = 0;
+        for (const auto& [number, entry] : entries) {
+            const auto size = state.sizes.find(number);
+            found.emplace_back(number, size != state.sizes.end() ? size->second : sizeOf(entry));
+            total += found.back().second;
+        }
+        if (total > limit / 2) {
+            total = 0;
+            for (std::size_t i = 0; i < found.size(); ++i)
+                total += found[i].second = sizeOf(entries[i].second);
+        }
+        // The file this process adds to stays its own while it is the newest and as it left it.
+        auto own = state.ownFile;
+        if (own && (found.empty() || found.back().first != own->first || own->second != sizeOf(entries.back().second)))
+            own.reset();
+        state = KnownFolder{{found.begin(), found.end()}, total, *newest, own, 0};
+        return found;
+    });
 }
 
 // A record is written whole into the scratch file and put on the disk before it is renamed to its
@@ -172,18 +209,18 @@ void adoptScratch(const std::filesystem::path& folder)
     if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(scratch, absent)))
         return;
     try {
-        decodeRecord(FileHandle::openRegular(scratch, FileHandle::Access::Read).readAll(), kScratchName);
+        decodeRecord(readRecordFile(scratch), kScratchName);
     } catch (const PlorikError&) {
         return;
     }
-    const auto kept = listRecords(folder, std::numeric_limits<std::uint64_t>::max());
+    listRecords(folder, std::numeric_limits<std::uint64_t>::max());
+    const std::uint32_t next = withKnown(folder, [](KnownFolder& state) { return state.newest + 1; });
     std::error_code error;
-    std::filesystem::rename(scratch, recordIn(folder, kept.empty() ? 1 : kept.back().first + 1), error);
+    std::filesystem::rename(scratch, recordIn(folder, next), error);
 }
 
-// The records of the folder, oldest first, with their sizes: one look at the folder.
-std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::filesystem::path& folder,
-                                                                std::uint64_t limit)
+// The record files of the folder, oldest first, with their sizes: one look at the folder.
+FileSizes recordsIn(const std::filesystem::path& folder, std::uint64_t limit)
 {
     adoptScratch(folder);
     return listRecords(folder, limit);
@@ -194,21 +231,41 @@ std::vector<std::pair<std::uint32_t, std::uintmax_t>> recordsIn(const std::files
 // scratch record is there (which another process would have made).
 std::optional<std::uint32_t> knownNextNumber(const std::filesystem::path& folder, std::uint64_t limit)
 {
-    std::uint32_t next = 0;
-    {
-        KnownFolders& known = knownFolders();
-        const std::lock_guard lock(known.guard);
-        const auto state = known.byFolder.find(folder);
-        if (state == known.byFolder.end() || state->second.sizes.empty() ||
-            state->second.added >= kAddsBetweenListings || state->second.total > limit / 2)
-            return std::nullopt;
-        next = state->second.sizes.rbegin()->first + 1;
-    }
+    const std::optional<std::uint32_t> next = withKnown(folder, [limit](KnownFolder& state) {
+        return state.sizes.empty() || state.added >= kAddsBetweenListings || state.total > limit / 2
+                   ? std::nullopt
+                   : std::optional<std::uint32_t>(state.newest + 1);
+    });
     std::error_code absent;
-    if (std::filesystem::exists(std::filesystem::symlink_status(recordIn(folder, next), absent)) ||
+    if (!next || std::filesystem::exists(std::filesystem::symlink_status(recordIn(folder, *next), absent)) ||
         std::filesystem::exists(std::filesystem::symlink_status(folder / kScratchName, absent)))
         return std::nullopt;
     return next;
+}
+
+// Writes `bytes` at `end` of `file` and puts them on the disk; false, with nothing written, when the
+// file no longer ends there. On a failure the file is cut back to `end` (as far as it can be) and
+// FileError is thrown.
+bool writeAtEnd(const std::filesystem::path& file, std::uint64_t end, std::string_view bytes)
+{
+    FileHandle out = FileHandle::openRegular(file, FileHandle::Access::ReadWrite);
+    if (static_cast<std::uint64_t>(out.size()) != end)
+        return false;
+    try {
+        out.writeAt(static_cast<std::int64_t>(end),
+                    std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        out.flush();
+        out.close();
+    } catch (const FileError&) {
+        try {
+            out.truncate(static_cast<std::int64_t>(end));
+            out.flush();
+        } catch (const FileError&) {
+            // what stays is cut short, which ends the file, or was never acted on
+        }
+        throw;
+    }
+    return true;
 }
 
 } // namespace
@@ -244,8 +301,7 @@ HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::file
             change.kind = RecordedChange::Kind::File;
             std::error_code absent;
             change.existed = std::filesystem::exists(std::filesystem::symlink_status(planned.file, absent));
-            const std::string old =
-                change.existed ? FileHandle::openRegular(planned.file, FileHandle::Access::Read).readAll() : "";
+            const std::string old = change.existed ? readRecordFile(planned.file) : "";
             change.exists = !planned.removes;
             keepReplacedContent(change, old, planned.removes ? std::string_view() : planned.content);
         }
@@ -272,64 +328,166 @@ std::filesystem::path WriteHistory::makeFolder() const
 std::uint32_t WriteHistory::add(HistoryRecord record) const
 {
     const std::filesystem::path records = makeFolder();
+    const auto newestPlusOne = [&records] {
+        return withKnown(records, [](KnownFolder& state) { return state.newest + 1; });
+    };
     const std::optional<std::uint32_t> next = knownNextNumber(records, m_limit);
-    std::vector<std::pair<std::uint32_t, std::uintmax_t>> kept;
+    std::optional<FileSizes> listed;
     if (next) {
         record.number = *next;
     } else {
-        kept = recordsIn(records, m_limit);
-        record.number = kept.empty() ? 1 : kept.back().first + 1;
+        listed = recordsIn(records, m_limit);
+        record.number = newestPlusOne();
     }
     // A record is what an undo puts back from: it is on the disk before the command's first byte
-    // (under its number, or whole in the scratch file, see adoptScratch).
-    const std::string bytes = encodeRecord(record);
-    replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
-    noteSize(records, record.number, bytes.size(), true);
-    if (next) {
-        // Listed afresh only when the records now pass the limit.
-        if (knownTotal(records) <= m_limit)
-            return record.number;
-        kept = listRecords(records, m_limit);
-    } else {
-        kept.emplace_back(record.number, bytes.size());
+    // (at the end of this process's file, under its number, or whole in the scratch file, see
+    // adoptScratch).
+    std::string bytes = encodeRecord(record);
+    const std::uint64_t fileLimit = std::min<std::uint64_t>(m_limit / kFileShare, std::uint64_t{1} << 20);
+    using FileEnd = std::optional<std::pair<std::uint32_t, std::uintmax_t>>;
+    const FileEnd own = withKnown(records, [&](KnownFolder& state) -> FileEnd {
+        if (!state.ownFile || state.sizes.empty() || state.sizes.rbegin()->first != state.ownFile->first ||
+            state.ownFile->second + bytes.size() > fileLimit)
+            return std::nullopt;
+        return state.ownFile;
+    });
+    bool appended = false;
+    if (own) {
+        const std::filesystem::path file = recordIn(records, own->first);
+        std::error_code absent;
+        const auto status = std::filesystem::symlink_status(file, absent);
+        try {
+            appended = std::filesystem::is_regular_file(status) && writeAtEnd(file, own->second, bytes);
+        } catch (const FileError&) {
+            withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); });
+            throw;
+        }
+        if (!appended) {
+            // The file is no longer as this process left it: the record goes into a file of its
+            // own, after a look at the folder.
+            withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); });
+            listed = recordsIn(records, m_limit);
+            record.number = newestPlusOne();
+            bytes = encodeRecord(record);
+        }
     }
-    dropOldest(records, kept);
+    if (!appended)
+        replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
+    const std::uintmax_t total = withKnown(records, [&](KnownFolder& state) {
+        if (appended) {
+            noteSize(state, own->first, own->second + bytes.size());
+            state.ownFile->second = own->second + bytes.size();
+        } else {
+            noteSize(state, record.number, bytes.size());
+            state.ownFile = std::pair(record.number, std::uintmax_t{bytes.size()});
+        }
+        state.newest = record.number;
+        ++state.added;
+        return state.total;
+    });
+    if (listed) {
+        if (appended)
+            listed->back().second = own->second + bytes.size(); // this process's file is the newest
+        else
+            listed->emplace_back(record.number, bytes.size());
+        dropOldest(records, *listed);
+    } else if (total > m_limit) {
+        // Listed afresh only when the records now pass the limit.
+        dropOldest(records, listRecords(records, m_limit));
+    }
     return record.number;
 }
 
 void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange>& changes) const
 {
-    const std::filesystem::path path = recordPath(number);
+    const std::filesystem::path records = folder();
+    // The record is this process's newest, at the end of the file it adds to.
+    const auto file =
+        withKnown(records, [number](KnownFolder& state) -> std::optional<std::pair<std::uint32_t, std::uintmax_t>> {
+            if (!state.ownFile || state.newest != number || state.sizes.empty() ||
+                state.sizes.rbegin()->first != state.ownFile->first)
+                return std::nullopt;
+            return state.ownFile;
+        });
+    const std::filesystem::path path = recordIn(records, file ? file->first : number);
+    if (!file)
+        throw FileError(path.string(), "Record " + std::to_string(number) + " is no longer the newest record");
     refuseLinkOutside(path, m_programDir, "the program folder");
-    FileHandle out = FileHandle::openRegular(path, FileHandle::Access::ReadWrite);
     const std::string part = encodeRecordPart(changes);
-    const std::uint64_t end = out.size();
-    out.writeAt(end, std::span(reinterpret_cast<const std::uint8_t*>(part.data()), part.size()));
-    out.flush();
-    out.close();
-    noteSize(path.parent_path(), number, end + part.size(), false);
+    const auto forget = [&records] { withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); }); };
+    bool appended = false;
+    try {
+        appended = writeAtEnd(path, file->second, part);
+    } catch (const FileError&) {
+        forget();
+        throw;
+    }
+    if (!appended) {
+        forget();
+        throw FileError(path.string(), "The file changed since this program added record " + std::to_string(number));
+    }
+    withKnown(records, [&](KnownFolder& state) {
+        noteSize(state, file->first, file->second + part.size());
+        state.ownFile->second = file->second + part.size();
+    });
+}
+
+void WriteHistory::forEachRecord(
+    const std::function<void(std::uint32_t, const std::filesystem::path&, std::string_view)>& each) const
+{
+    const std::filesystem::path records = folder();
+    const FileSizes files = recordsIn(records, m_limit);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::filesystem::path file = recordIn(records, files[i].first);
+        refuseLinkOutside(file, m_programDir, "the program folder");
+        const std::string bytes = readRecordFile(file);
+        const std::vector<RecordSpan> spans = recordSpans(bytes);
+        // A record numbered as the next file's first is that file's.
+        const std::uint32_t before =
+            i + 1 < files.size() ? files[i + 1].first : std::numeric_limits<std::uint32_t>::max();
+        if (spans.empty()) {
+            each(files[i].first, file, bytes);
+            continue;
+        }
+        for (std::size_t k = 0; k < spans.size() && files[i].first + k < before; ++k)
+            each(files[i].first + static_cast<std::uint32_t>(k), file,
+                 std::string_view(bytes).substr(spans[k].offset, spans[k].length));
+    }
 }
 
 std::vector<std::uint32_t> WriteHistory::numbers() const
 {
     std::vector<std::uint32_t> found;
-    for (const auto& [number, size] : recordsIn(folder(), m_limit))
-        found.push_back(number);
+    forEachRecord(
+        [&](std::uint32_t number, const std::filesystem::path&, std::string_view) { found.push_back(number); });
+    return found;
+}
+
+std::vector<HistoryRecord> WriteHistory::readAll() const
+{
+    std::vector<HistoryRecord> found;
+    forEachRecord([&](std::uint32_t number, const std::filesystem::path& file, std::string_view bytes) {
+        found.push_back(decodeRecord(bytes, file.filename().string()));
+        found.back().number = number;
+    });
     return found;
 }
 
 HistoryRecord WriteHistory::read(std::uint32_t number) const
 {
-    const std::filesystem::path path = recordPath(number);
-    refuseLinkOutside(path, m_programDir, "the program folder");
-    HistoryRecord record =
-        decodeRecord(FileHandle::openRegular(path, FileHandle::Access::Read).readAll(), path.filename().string());
-    record.number = number;
-    return record;
+    std::optional<HistoryRecord> found;
+    forEachRecord([&](std::uint32_t at, const std::filesystem::path& file, std::string_view bytes) {
+        if (at == number) {
+            found = decodeRecord(bytes, file.filename().string());
+            found->number = number;
+        }
+    });
+    if (!found)
+        throw PlorikError("The history holds no record " + std::to_string(number) + ".");
+    return *found;
 }
 
-void WriteHistory::dropOldest(const std::filesystem::path& records,
-                              const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const
+void WriteHistory::dropOldest(const std::filesystem::path& records, const FileSizes& sizes) const
 {
     std::uintmax_t total = 0;
     for (const auto& [number, size] : sizes)

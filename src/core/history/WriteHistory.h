@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,12 +13,18 @@
 namespace plorik {
 
 // PLORIKhistory/<VersionName>/ in the program folder: one record per command that wrote into the
-// game folder, numbered from 1 (00000001.rec, ...), the oldest dropped once the records together
-// exceed the limit (the newest always stays).
+// game folder, numbered from 1. A record file (00000001.rec, ...) is named by the number of its
+// first record and holds the records numbered on from there, up to the next file's number: a
+// process adds its records at the end of the newest file while that is the file it made and below
+// a size (see kFileShare), so that a record costs one write and one flush. The oldest files are
+// dropped once the records together exceed the limit (the newest always stays).
 class WriteHistory {
 public:
     static constexpr const char* kFolderName = "PLORIKhistory";
     static constexpr std::uint64_t kDefaultLimit = std::uint64_t{64} << 20;
+    // A file takes more records while it stays within this share of the limit, and within 1 MB: so
+    // the oldest records go a small part of the history at a time.
+    static constexpr std::uint64_t kFileShare = 8;
 
     WriteHistory(std::filesystem::path programDir, std::string versionName, std::uint64_t limit)
         : m_programDir(std::move(programDir)), m_versionName(std::move(versionName)), m_limit(limit)
@@ -46,14 +53,20 @@ public:
     std::vector<std::uint32_t> numbers() const;
     // Throws PlorikError when the record is missing or damaged.
     HistoryRecord read(std::uint32_t number) const;
+    // Every record kept, oldest first, each file read once. Throws PlorikError naming a damaged one.
+    std::vector<HistoryRecord> readAll() const;
 
 private:
     std::filesystem::path recordPath(std::uint32_t number) const;
     // Makes the folders when missing; returns the version's.
     std::filesystem::path makeFolder() const;
-    // Removes the oldest of `sizes` (every record, oldest first, with its size) beyond the limit.
+    // Removes the oldest of `sizes` (every record file, oldest first, with its size) beyond the limit.
     void dropOldest(const std::filesystem::path& records,
                     const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const;
+    // Calls `each` with every record's number, file and bytes, oldest first; a file none of whose
+    // bytes make a whole record gives its own number and all its bytes (decodeRecord names it).
+    void
+    forEachRecord(const std::function<void(std::uint32_t, const std::filesystem::path&, std::string_view)>& each) const;
 
     std::filesystem::path m_programDir;
     std::string m_versionName;

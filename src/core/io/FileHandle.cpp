@@ -168,6 +168,12 @@ void FileHandle::flush()
         throw FileError(m_path.string(), systemReason());
 }
 
+void FileHandle::truncate(std::int64_t size)
+{
+    if (!platform::truncateFile(m_descriptor, size))
+        throw FileError(m_path.string(), systemReason());
+}
+
 void FileHandle::close()
 {
     if (m_descriptor == platform::kNoFile)

@@ -42,6 +42,8 @@ public:
     void append(std::string_view bytes);
     // Puts what was written on the disk (before a scratch file replaces the file it stands for).
     void flush();
+    // Cuts the file to `size` bytes; throws FileError.
+    void truncate(std::int64_t size);
     // Closes now and reports a failure to finish the writes (the destructor cannot).
     void close();
 

@@ -41,6 +41,8 @@ long long readAt(NativeFile file, std::uint8_t* into, std::size_t count, std::in
 long long writeAt(NativeFile file, const std::uint8_t* from, std::size_t count, std::int64_t offset);
 // Puts the file's content on the disk.
 bool flushData(NativeFile file);
+// Cuts the file to `size` bytes.
+bool truncateFile(NativeFile file, std::int64_t size);
 bool closeFile(NativeFile file);
 
 // An exclusive lock on a folder, without creating anything in it. kNoFile with `busy` set when

@@ -63,6 +63,11 @@ bool flushData(NativeFile file)
     return ::fdatasync(static_cast<int>(file)) == 0;
 }
 
+bool truncateFile(NativeFile file, std::int64_t size)
+{
+    return ::ftruncate(static_cast<int>(file), static_cast<off_t>(size)) == 0;
+}
+
 bool closeFile(NativeFile file)
 {
     return ::close(static_cast<int>(file)) == 0;

@@ -244,6 +244,13 @@ bool flushData(NativeFile file)
     return FlushFileBuffers(handleOf(file)) || failed(false);
 }
 
+bool truncateFile(NativeFile file, std::int64_t size)
+{
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    return SetFileInformationByHandle(handleOf(file), FileEndOfFileInfo, &end, sizeof end) || failed(false);
+}
+
 bool closeFile(NativeFile file)
 {
     return CloseHandle(handleOf(file)) || failed(false);

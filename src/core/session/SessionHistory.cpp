@@ -7,6 +7,7 @@
 #include "io/GamePath.h"
 #include "session/Settings.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace plorik {
@@ -18,13 +19,10 @@ WriteHistory Session::writeHistory() const
 
 std::vector<HistoryRecord> Session::recordedWrites() const
 {
-    std::vector<HistoryRecord> records;
     if (!m_profile)
-        return records;
-    const WriteHistory history = writeHistory();
-    const std::vector<std::uint32_t> numbers = history.numbers();
-    for (auto number = numbers.rbegin(); number != numbers.rend(); ++number)
-        records.push_back(history.read(*number));
+        return {};
+    std::vector<HistoryRecord> records = writeHistory().readAll();
+    std::reverse(records.begin(), records.end());
     return records;
 }
 
