@@ -398,11 +398,16 @@ TEST(WriteHistory, RecordsShareAFileUpToItsShareOfTheLimitAndWhatACrashCutIsNoRe
     EXPECT_LE(total, 16000u);
     EXPECT_GT(total, 16000u - 2000u);
 
-    // A record that a crash cut short at the end of the newest file is none, and the next record
-    // goes into a file of its own.
+    // A record that a crash cut short after the records of the newest file is none, in the room
+    // after them or past the file's end; a file no longer as this process left it takes no more.
     const auto last = files().rbegin()->first;
-    const std::string cut = encodeRecord(recordOf(999));
-    writeFile(folder / recordName(last), files().at(last) + cut.substr(0, cut.size() - 5));
+    const std::string stored = files().at(last);
+    const std::size_t end = recordSpans(stored).back().offset + recordSpans(stored).back().length;
+    const std::string cut = encodeRecord(recordOf(999)).substr(0, encodeRecord(recordOf(999)).size() - 5);
+    ASSERT_LE(end + cut.size(), stored.size()) << "room after the records";
+    writeFile(folder / recordName(last), stored.substr(0, end) + cut + stored.substr(end + cut.size()));
+    expectWhole(80);
+    writeFile(folder / recordName(last), stored + cut);
     expectWhole(80);
     EXPECT_EQ(history.add(recordOf(81)), 81u);
     EXPECT_TRUE(files().contains(81));
@@ -564,7 +569,10 @@ TEST(WriteHistory, ARecordKeepsWhatAFileReplacedAndReadsToItsLastWholePart)
     history.append(1, secondPart);
     history.append(1, firstPart);
     const std::filesystem::path file = dir.path() / "PLORIKhistory" / "Demo" / "00000001.rec";
-    const std::string whole = readFile(file);
+    // The record, then room for more: zero bytes, which a crash may leave as they were.
+    const std::string stored = readFile(file);
+    const std::string whole = stored.substr(0, recordSpans(stored).at(0).length);
+    EXPECT_EQ(stored.substr(whole.size()), std::string(stored.size() - whole.size(), '\0'));
     const auto changesOf = [](const HistoryRecord& read) {
         std::vector<std::string> kept;
         for (const RecordedChange& change : read.changes)

@@ -265,12 +265,15 @@ std::vector<RecordSpan> recordSpans(std::string_view bytes)
         }
         bool cut = false;
         std::size_t parts = 0;
-        while (at < bytes.size() && !startsRecord(at)) {
-            if (bytes.size() - at < kPartHead || numberAt(at, 4) > bytes.size() - at - kPartHead) {
+        // A part is never empty (it holds its change count): zero bytes are room after the records.
+        while (at < bytes.size() && !startsRecord(at) && !(bytes.size() - at >= 4 && numberAt(at, 4) == 0)) {
+            const std::uint64_t length = bytes.size() - at < kPartHead ? 0 : numberAt(at, 4);
+            if (length == 0 || length > bytes.size() - at - kPartHead ||
+                wordHash(bytes.substr(at + kPartHead, static_cast<std::size_t>(length))) != numberAt(at + 4, 8)) {
                 cut = true;
                 break;
             }
-            at += kPartHead + static_cast<std::size_t>(numberAt(at, 4));
+            at += kPartHead + static_cast<std::size_t>(length);
             ++parts;
         }
         if (parts == 0)

@@ -63,10 +63,11 @@ std::string encodeRecordPart(const std::vector<RecordedChange>& changes);
 HistoryRecord decodeRecord(std::string_view bytes, const std::string& file);
 
 // A record file holds one record or more, one after another: a record ends where the next one's
-// "PLORIKHR" starts (no part is that long) or at the end of the file. Where each record of `bytes`
-// lies. A tail that a crash cut short before its first part was whole is no record; a part cut
-// short ends its record and the file. A record of format 1, or of a format not known, runs to the
-// end of the file (decodeRecord names it damaged when it is not whole).
+// "PLORIKHR" starts (no part is that long), at zero bytes (room for the next records: no part is
+// empty) or at the end of the file. Where each record of `bytes` lies. A part cut short or failing
+// its hash, as a crash leaves one, ends its record and the file's records; a record without a
+// sound part is none. A record of format 1, or of a format not known, runs to the end of the file
+// (decodeRecord names it damaged when it is not whole).
 struct RecordSpan {
     std::size_t offset = 0;
     std::size_t length = 0;

@@ -84,8 +84,13 @@ struct KnownFolder {
     std::map<std::uint32_t, std::uintmax_t> sizes;
     std::uintmax_t total = 0;
     std::uint32_t newest = 0;
-    // The file this process adds to: its number and where this process's last record ends.
-    std::optional<std::pair<std::uint32_t, std::uintmax_t>> ownFile;
+    // The file this process adds to: its number, where its last record ends and its size.
+    struct OwnFile {
+        std::uint32_t first = 0;
+        std::uint64_t end = 0;
+        std::uint64_t size = 0;
+    };
+    std::optional<OwnFile> ownFile;
     int added = 0;
 };
 
@@ -161,7 +166,7 @@ FileSizes listRecords(const std::filesystem::path& folder, std::uint64_t limit)
             if (entries.empty())
                 return 0;
             if (state.ownFile && state.ownFile->first == entries.back().first &&
-                state.ownFile->second == sizeOf(entries.back().second))
+                state.ownFile->size == sizeOf(entries.back().second))
                 return state.newest;
             return std::nullopt;
         });
@@ -190,7 +195,7 @@ FileSizes listRecords(const std::filesystem::path& folder, std::uint64_t limit)
         }
         // The file this process adds to stays its own while it is the newest and as it left it.
         auto own = state.ownFile;
-        if (own && (found.empty() || found.back().first != own->first || own->second != sizeOf(entries.back().second)))
+        if (own && (found.empty() || found.back().first != own->first || own->size != sizeOf(entries.back().second)))
             own.reset();
         state = KnownFolder{{found.begin(), found.end()}, total, *newest, own, 0};
         return found;
@@ -243,29 +248,52 @@ std::optional<std::uint32_t> knownNextNumber(const std::filesystem::path& folder
     return next;
 }
 
-// Writes `bytes` at `end` of `file` and puts them on the disk; false, with nothing written, when the
-// file no longer ends there. On a failure the file is cut back to `end` (as far as it can be) and
-// FileError is thrown.
-bool writeAtEnd(const std::filesystem::path& file, std::uint64_t end, std::string_view bytes)
+using OwnFile = KnownFolder::OwnFile;
+
+// The size a file of records takes when its records end at `end`: zero bytes after them leave room
+// for as much again (4 KB at least, within `fileLimit`), so that the records added there change
+// neither the file's size nor anything else the system must put on the disk besides them.
+std::uint64_t sizeWithRoom(std::uint64_t end, std::uint64_t fileLimit)
+{
+    return std::max(end, std::min(fileLimit, std::max(end + 4096, 2 * end)));
+}
+
+// `bytes` and the room after them, for a file whose records end at `end`.
+std::string withRoom(std::string_view bytes, std::uint64_t end, std::uint64_t fileLimit)
+{
+    std::string put(bytes);
+    put.resize(static_cast<std::size_t>(sizeWithRoom(end + bytes.size(), fileLimit) - end), '\0');
+    return put;
+}
+
+// Writes `bytes` where the records of `own` end and puts them on the disk; returns the file's new
+// size, or nothing (having written nothing) when the file is no longer of the size this process
+// left it. On a failure the file is put back to its size with zeros after its records (as far as
+// it can be) and FileError is thrown.
+std::optional<std::uint64_t> writeAtEnd(const std::filesystem::path& file, const OwnFile& own, std::string_view bytes,
+                                        std::uint64_t fileLimit)
 {
     FileHandle out = FileHandle::openRegular(file, FileHandle::Access::ReadWrite);
-    if (static_cast<std::uint64_t>(out.size()) != end)
-        return false;
+    if (static_cast<std::uint64_t>(out.size()) != own.size)
+        return std::nullopt;
+    const bool fits = own.end + bytes.size() <= own.size;
+    const std::string put = fits ? std::string(bytes) : withRoom(bytes, own.end, fileLimit);
     try {
-        out.writeAt(static_cast<std::int64_t>(end),
-                    std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+        out.writeAt(static_cast<std::int64_t>(own.end),
+                    std::span(reinterpret_cast<const std::uint8_t*>(put.data()), put.size()));
         out.flush();
         out.close();
     } catch (const FileError&) {
         try {
-            out.truncate(static_cast<std::int64_t>(end));
+            out.truncate(static_cast<std::int64_t>(own.end));
+            out.truncate(static_cast<std::int64_t>(own.size));
             out.flush();
         } catch (const FileError&) {
-            // what stays is cut short, which ends the file, or was never acted on
+            // what stays is cut short, which ends the file's records, or was never acted on
         }
         throw;
     }
-    return true;
+    return std::max(own.size, own.end + put.size());
 }
 
 } // namespace
@@ -344,25 +372,25 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
     // adoptScratch).
     std::string bytes = encodeRecord(record);
     const std::uint64_t fileLimit = std::min<std::uint64_t>(m_limit / kFileShare, std::uint64_t{1} << 20);
-    using FileEnd = std::optional<std::pair<std::uint32_t, std::uintmax_t>>;
-    const FileEnd own = withKnown(records, [&](KnownFolder& state) -> FileEnd {
+    const std::optional<OwnFile> own = withKnown(records, [&](KnownFolder& state) -> std::optional<OwnFile> {
         if (!state.ownFile || state.sizes.empty() || state.sizes.rbegin()->first != state.ownFile->first ||
-            state.ownFile->second + bytes.size() > fileLimit)
+            state.ownFile->end + bytes.size() > fileLimit)
             return std::nullopt;
         return state.ownFile;
     });
-    bool appended = false;
+    std::optional<std::uint64_t> grown;
     if (own) {
         const std::filesystem::path file = recordIn(records, own->first);
         std::error_code absent;
         const auto status = std::filesystem::symlink_status(file, absent);
         try {
-            appended = std::filesystem::is_regular_file(status) && writeAtEnd(file, own->second, bytes);
+            if (std::filesystem::is_regular_file(status))
+                grown = writeAtEnd(file, *own, bytes, fileLimit);
         } catch (const FileError&) {
             withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); });
             throw;
         }
-        if (!appended) {
+        if (!grown) {
             // The file is no longer as this process left it: the record goes into a file of its
             // own, after a look at the folder.
             withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); });
@@ -371,25 +399,26 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
             bytes = encodeRecord(record);
         }
     }
-    if (!appended)
-        replaceFileContent(recordIn(records, record.number), bytes, records / kScratchName, Sync::Always);
+    OwnFile now;
+    if (grown) {
+        now = {own->first, own->end + bytes.size(), *grown};
+    } else {
+        const std::string put = withRoom(bytes, 0, fileLimit);
+        replaceFileContent(recordIn(records, record.number), put, records / kScratchName, Sync::Always);
+        now = {record.number, bytes.size(), put.size()};
+    }
     const std::uintmax_t total = withKnown(records, [&](KnownFolder& state) {
-        if (appended) {
-            noteSize(state, own->first, own->second + bytes.size());
-            state.ownFile->second = own->second + bytes.size();
-        } else {
-            noteSize(state, record.number, bytes.size());
-            state.ownFile = std::pair(record.number, std::uintmax_t{bytes.size()});
-        }
+        noteSize(state, now.first, now.size);
+        state.ownFile = now;
         state.newest = record.number;
         ++state.added;
         return state.total;
     });
     if (listed) {
-        if (appended)
-            listed->back().second = own->second + bytes.size(); // this process's file is the newest
+        if (grown)
+            listed->back().second = now.size; // this process's file is the newest
         else
-            listed->emplace_back(record.number, bytes.size());
+            listed->emplace_back(now.first, now.size);
         dropOldest(records, *listed);
     } else if (total > m_limit) {
         // Listed afresh only when the records now pass the limit.
@@ -401,34 +430,34 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
 void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange>& changes) const
 {
     const std::filesystem::path records = folder();
-    // The record is this process's newest, at the end of the file it adds to.
-    const auto file =
-        withKnown(records, [number](KnownFolder& state) -> std::optional<std::pair<std::uint32_t, std::uintmax_t>> {
-            if (!state.ownFile || state.newest != number || state.sizes.empty() ||
-                state.sizes.rbegin()->first != state.ownFile->first)
-                return std::nullopt;
-            return state.ownFile;
-        });
-    const std::filesystem::path path = recordIn(records, file ? file->first : number);
-    if (!file)
+    // The record is this process's newest, at the end of the records of the file it adds to.
+    const std::optional<OwnFile> own = withKnown(records, [number](KnownFolder& state) -> std::optional<OwnFile> {
+        if (!state.ownFile || state.newest != number || state.sizes.empty() ||
+            state.sizes.rbegin()->first != state.ownFile->first)
+            return std::nullopt;
+        return state.ownFile;
+    });
+    const std::filesystem::path path = recordIn(records, own ? own->first : number);
+    if (!own)
         throw FileError(path.string(), "Record " + std::to_string(number) + " is no longer the newest record");
     refuseLinkOutside(path, m_programDir, "the program folder");
     const std::string part = encodeRecordPart(changes);
+    const std::uint64_t fileLimit = std::min<std::uint64_t>(m_limit / kFileShare, std::uint64_t{1} << 20);
     const auto forget = [&records] { withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); }); };
-    bool appended = false;
+    std::optional<std::uint64_t> grown;
     try {
-        appended = writeAtEnd(path, file->second, part);
+        grown = writeAtEnd(path, *own, part, fileLimit);
     } catch (const FileError&) {
         forget();
         throw;
     }
-    if (!appended) {
+    if (!grown) {
         forget();
         throw FileError(path.string(), "The file changed since this program added record " + std::to_string(number));
     }
     withKnown(records, [&](KnownFolder& state) {
-        noteSize(state, file->first, file->second + part.size());
-        state.ownFile->second = file->second + part.size();
+        noteSize(state, own->first, *grown);
+        state.ownFile = OwnFile{own->first, own->end + part.size(), *grown};
     });
 }
 

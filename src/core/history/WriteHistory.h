@@ -16,8 +16,9 @@ namespace plorik {
 // game folder, numbered from 1. A record file (00000001.rec, ...) is named by the number of its
 // first record and holds the records numbered on from there, up to the next file's number: a
 // process adds its records at the end of the newest file while that is the file it made and below
-// a size (see kFileShare), so that a record costs one write and one flush. The oldest files are
-// dropped once the records together exceed the limit (the newest always stays).
+// a size (see kFileShare), so that a record costs one write and one flush. Zero bytes after a file's
+// records leave room for the next ones, so that adding one seldom changes the file's size. The
+// oldest files are dropped once the files together exceed the limit (the newest always stays).
 class WriteHistory {
 public:
     static constexpr const char* kFolderName = "PLORIKhistory";
