@@ -78,7 +78,8 @@ const std::vector<CommandInfo>& commands()
          "exported and imported unchanged changes no byte.\n"
          "--dry-run lists per slot the fields that would be set and writes nothing. Questions are answered from "
          "--answer; once those are used up, --questions yes or no answers the rest, and fail (the default) stops the "
-         "import at the first question left unanswered. A value that a field or \"Write\" refuses stops the import "
+         "import at the first question left unanswered, before that slot's first byte. A value that a field or "
+         "\"Write\" refuses stops the import "
          "before that slot's write, naming the row, the column and the reason, and the slots written before it. With "
          "--json the result has \"written\" and \"changes\" (per slot, the fields set)."},
         {"export-hooks", "SLOT [--sections stats,exe,pov] [--file PATH]",

@@ -90,6 +90,8 @@ void runImport(CommandContext& context)
     const std::string text = file.readAll();
     if (context.prompter && arguments.questions != "fail")
         context.prompter->answerRemainingWith(arguments.questions);
+    else if (context.prompter)
+        context.prompter->stopAtUnanswered();
 
     TableImportRequest request;
     request.dryRun = arguments.dryRun;

@@ -2,6 +2,7 @@
 // "Undo Write" puts the whole folder back byte for byte, refuses (writing nothing) once a byte it
 // would put back was changed since, is itself undone as a redo, and the history keeps to its limit.
 #include "CliRunner.h"
+#include "DemoLayout.h"
 #include "DemoOptFiles.h"
 #include "ImageFixture.h"
 #include "OptFileBuilder.h"
@@ -530,6 +531,52 @@ TEST(WriteHistory, AnImportIsOneRecordThatOneUndoPutsBack)
 
 // A file's old content is kept as the bytes that differ from its new content, and comes back whole
 // from the new content; a record read back ends with its last whole part.
+// With --questions fail (the default) a question of "Write" that finds no answer stops the import
+// before that slot's first byte.
+TEST(WriteHistory, AnImportStopsBeforeTheSlotWhoseQuestionFindsNoAnswer)
+{
+    for (const Family family : {Family::Xvt, Family::Xwa}) {
+        SCOPED_TRACE(family == Family::Xwa ? "XWA" : "XvT");
+        GameBuilder builder(family);
+        if (family == Family::Xvt)
+            builder.withKey("UNKNOWN3MAINOFFSET", ""); // else XvT keeps the link as it is
+        const CliGame game(builder);
+        const std::filesystem::path table = game.dir.path() / "table.csv";
+        ASSERT_EQ(game.run({"export", "--slots", "1-3", table.string()}).exit, 0);
+        CsvRecords rows = readCsv(readFile(table));
+        const auto& header = rows.records.front();
+        const auto hits =
+            static_cast<std::size_t>(std::find(header.begin(), header.end(), "SystemHitsBox") - header.begin());
+        rows.records.at(1).at(hits) = "21";
+        rows.records.at(3).at(hits) = "23";
+        std::string text;
+        for (const auto& row : rows.records)
+            text += csvRecord(row);
+        writeFile(table, text);
+        // Slot 3's ship slot link differs from its slot: "Write" asks whether to fix it.
+        const DemoLayout layout(builder.entry());
+        const std::int64_t link =
+            layout.value("SHIPTYPESTART") + 2 * layout.value("SHIPTYPELEN") + (family == Family::Xwa ? 15 : 20);
+        std::string exe = readFile(game.game.executable());
+        exe[static_cast<std::size_t>(link)] = 9;
+        writeFile(game.game.executable(), exe);
+
+        const CliOutput imported = game.run({"import", table.string()});
+        EXPECT_EQ(imported.exit, 3) << imported.err;
+        EXPECT_NE(imported.out.find("written: 1\n"), std::string::npos) << imported.out;
+        EXPECT_NE((imported.out + imported.err)
+                      .find("a question of \"Write\" for slot 3 found no answer; it was not written"),
+                  std::string::npos)
+            << imported.out << imported.err;
+        const std::string after = readFile(game.game.executable());
+        const std::int64_t craft3 = layout.value("CRAFTOFFSET") + 2 * layout.value("ENTRYLENGTH");
+        EXPECT_EQ(after.substr(static_cast<std::size_t>(craft3), static_cast<std::size_t>(layout.value("ENTRYLENGTH"))),
+                  exe.substr(static_cast<std::size_t>(craft3), static_cast<std::size_t>(layout.value("ENTRYLENGTH"))));
+        EXPECT_EQ(after[static_cast<std::size_t>(link)], 9);
+        EXPECT_NE(after, exe) << "slot 1 is written";
+    }
+}
+
 TEST(WriteHistory, ARecordKeepsWhatAFileReplacedAndReadsToItsLastWholePart)
 {
     const std::pair<std::string, std::string> contents[] = {

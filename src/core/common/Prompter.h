@@ -52,6 +52,8 @@ public:
     virtual std::optional<std::string> saveFile(const FileChoice& choice) = 0;
     // A chance to show the form's state during a long command.
     virtual void repaint() {}
+    // True when a question found no answer where its command is then to write nothing.
+    virtual bool abandoned() const { return false; }
     // Opens a page of the program's help: "" for the contents, else a topic ("introduction",
     // "how-to-use-help"). Returns at once; whether a viewer started is not checked.
     virtual void showHelp(const std::string& topic) = 0;

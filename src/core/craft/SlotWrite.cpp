@@ -72,6 +72,8 @@ bool SlotWrite::run()
     const std::vector<std::filesystem::path> pilots = askPilotFiles(planned);
     if (planned.slotLink && !askSlotLink())
         planned.slotLink.reset();
+    if (m_context.prompter.abandoned())
+        return false; // a question found no answer: the slot stays as it is
     commit(planned, pilots);
     return true;
 }

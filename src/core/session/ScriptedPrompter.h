@@ -24,6 +24,9 @@ public:
     void clearRecords() { m_records.clear(); }
     // True once a question found no answer left and was answered with Cancel (or No).
     bool unanswered() const { return m_unanswered; }
+    // From now on a question without an answer also keeps the command that asked it from writing.
+    void stopAtUnanswered() { m_stopAtUnanswered = true; }
+    bool abandoned() const override { return m_stopAtUnanswered && m_unanswered; }
     // The answers given that no question took.
     std::size_t unusedAnswers() const { return m_answers.size(); }
 
@@ -53,6 +56,7 @@ private:
     std::vector<Record> m_records;
     std::vector<std::string> m_opened;
     bool m_unanswered = false;
+    bool m_stopAtUnanswered = false;
 };
 
 } // namespace plorik
