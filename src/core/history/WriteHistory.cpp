@@ -78,7 +78,7 @@ constexpr const char* kScratchName = "record.tmp";
 // every record file's size (looked up once, when its number first shows), their total, the newest
 // record's number, the file this process made and adds its records to (while it stays the newest),
 // and how many records it added since the listing. A size can be stale only when another process
-// grew a record of an import or emptied the folder and numbered from 1 again; near the limit every
+// added to a file of its own or emptied the folder and numbered from 1 again; near the limit every
 // size is looked up afresh (listRecords), so what is dropped never rests on a stale size.
 struct KnownFolder {
     std::map<std::uint32_t, std::uintmax_t> sizes;
@@ -303,11 +303,6 @@ std::filesystem::path WriteHistory::folder() const
     return resolveGamePath(m_programDir.string(), std::string(kFolderName) + "\\" + m_versionName);
 }
 
-std::filesystem::path WriteHistory::recordPath(std::uint32_t number) const
-{
-    return recordIn(folder(), number);
-}
-
 HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::filesystem::path& gameFolder,
                                     std::string command, std::int32_t slot, std::int64_t time)
 {
@@ -461,8 +456,7 @@ void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange
     });
 }
 
-void WriteHistory::forEachRecord(
-    const std::function<void(std::uint32_t, const std::filesystem::path&, std::string_view)>& each) const
+void WriteHistory::forEachRecord(const RecordVisit& each) const
 {
     const std::filesystem::path records = folder();
     const FileSizes files = recordsIn(records, m_limit);

@@ -58,16 +58,16 @@ public:
     std::vector<HistoryRecord> readAll() const;
 
 private:
-    std::filesystem::path recordPath(std::uint32_t number) const;
     // Makes the folders when missing; returns the version's.
     std::filesystem::path makeFolder() const;
     // Removes the oldest of `sizes` (every record file, oldest first, with its size) beyond the limit.
     void dropOldest(const std::filesystem::path& records,
                     const std::vector<std::pair<std::uint32_t, std::uintmax_t>>& sizes) const;
-    // Calls `each` with every record's number, file and bytes, oldest first; a file none of whose
-    // bytes make a whole record gives its own number and all its bytes (decodeRecord names it).
-    void
-    forEachRecord(const std::function<void(std::uint32_t, const std::filesystem::path&, std::string_view)>& each) const;
+    // Called with a record's number, its file and its bytes.
+    using RecordVisit = std::function<void(std::uint32_t, const std::filesystem::path&, std::string_view)>;
+    // Calls `each` for every record, oldest first; a file none of whose bytes make a whole record
+    // gives its own number and all its bytes (decodeRecord names it).
+    void forEachRecord(const RecordVisit& each) const;
 
     std::filesystem::path m_programDir;
     std::string m_versionName;
