@@ -159,18 +159,19 @@ FileSizes listRecords(const std::filesystem::path& folder, std::uint64_t limit)
             entries.emplace_back(*number, *entry);
     }
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    // The newest record is known without reading its file when that is this process's file, as it
-    // left it.
-    std::optional<std::uint32_t> newest =
-        withKnown(folder, [&entries](KnownFolder& state) -> std::optional<std::uint32_t> {
-            if (entries.empty())
-                return 0;
-            if (state.ownFile && state.ownFile->first == entries.back().first &&
-                state.ownFile->size == sizeOf(entries.back().second))
+    // The file this process adds to stays its own while it is the newest and as it left it; then
+    // the newest record is known without reading that file.
+    const std::uintmax_t newestSize = entries.empty() ? 0 : sizeOf(entries.back().second);
+    const std::optional<std::uint32_t> known =
+        withKnown(folder, [&](KnownFolder& state) -> std::optional<std::uint32_t> {
+            if (state.ownFile && !entries.empty() && state.ownFile->first == entries.back().first &&
+                state.ownFile->size == newestSize)
                 return state.newest;
             return std::nullopt;
         });
-    if (!newest) {
+    const bool ownStays = known.has_value();
+    std::uint32_t newest = known.value_or(0);
+    if (!ownStays && !entries.empty()) {
         std::uint32_t held = 1;
         try {
             held = recordsHeld(readRecordFile(entries.back().second.path()));
@@ -193,11 +194,11 @@ FileSizes listRecords(const std::filesystem::path& folder, std::uint64_t limit)
             for (std::size_t i = 0; i < found.size(); ++i)
                 total += found[i].second = sizeOf(entries[i].second);
         }
-        // The file this process adds to stays its own while it is the newest and as it left it.
-        auto own = state.ownFile;
-        if (own && (found.empty() || found.back().first != own->first || own->size != sizeOf(entries.back().second)))
-            own.reset();
-        state = KnownFolder{{found.begin(), found.end()}, total, *newest, own, 0};
+        state = KnownFolder{{found.begin(), found.end()},
+                            total,
+                            newest,
+                            ownStays ? state.ownFile : std::optional<KnownFolder::OwnFile>(),
+                            0};
         return found;
     });
 }
@@ -249,6 +250,14 @@ std::optional<std::uint32_t> knownNextNumber(const std::filesystem::path& folder
 }
 
 using OwnFile = KnownFolder::OwnFile;
+
+// The file this process adds to, while it is the newest it knows of.
+std::optional<OwnFile> newestOwnFile(const KnownFolder& state)
+{
+    if (!state.ownFile || state.sizes.empty() || state.sizes.rbegin()->first != state.ownFile->first)
+        return std::nullopt;
+    return state.ownFile;
+}
 
 // The size a file of records takes when its records end at `end`: zero bytes after them leave room
 // for as much again (4 KB at least, within `fileLimit`), so that the records added there change
@@ -333,6 +342,11 @@ HistoryRecord WriteHistory::capture(const PlannedWrite& planned, const std::file
     return record;
 }
 
+std::uint64_t WriteHistory::fileLimit() const
+{
+    return std::min<std::uint64_t>(m_limit / kFileShare, std::uint64_t{1} << 20);
+}
+
 std::filesystem::path WriteHistory::makeFolder() const
 {
     const std::filesystem::path made = folder();
@@ -366,13 +380,9 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
     // (at the end of this process's file, under its number, or whole in the scratch file, see
     // adoptScratch).
     std::string bytes = encodeRecord(record);
-    const std::uint64_t fileLimit = std::min<std::uint64_t>(m_limit / kFileShare, std::uint64_t{1} << 20);
-    const std::optional<OwnFile> own = withKnown(records, [&](KnownFolder& state) -> std::optional<OwnFile> {
-        if (!state.ownFile || state.sizes.empty() || state.sizes.rbegin()->first != state.ownFile->first ||
-            state.ownFile->end + bytes.size() > fileLimit)
-            return std::nullopt;
-        return state.ownFile;
-    });
+    std::optional<OwnFile> own = withKnown(records, newestOwnFile);
+    if (own && own->end + bytes.size() > fileLimit())
+        own.reset();
     std::optional<std::uint64_t> grown;
     if (own) {
         const std::filesystem::path file = recordIn(records, own->first);
@@ -380,7 +390,7 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
         const auto status = std::filesystem::symlink_status(file, absent);
         try {
             if (std::filesystem::is_regular_file(status))
-                grown = writeAtEnd(file, *own, bytes, fileLimit);
+                grown = writeAtEnd(file, *own, bytes, fileLimit());
         } catch (const FileError&) {
             withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); });
             throw;
@@ -398,7 +408,7 @@ std::uint32_t WriteHistory::add(HistoryRecord record) const
     if (grown) {
         now = {own->first, own->end + bytes.size(), *grown};
     } else {
-        const std::string put = withRoom(bytes, 0, fileLimit);
+        const std::string put = withRoom(bytes, 0, fileLimit());
         replaceFileContent(recordIn(records, record.number), put, records / kScratchName, Sync::Always);
         now = {record.number, bytes.size(), put.size()};
     }
@@ -426,22 +436,17 @@ void WriteHistory::append(std::uint32_t number, const std::vector<RecordedChange
 {
     const std::filesystem::path records = folder();
     // The record is this process's newest, at the end of the records of the file it adds to.
-    const std::optional<OwnFile> own = withKnown(records, [number](KnownFolder& state) -> std::optional<OwnFile> {
-        if (!state.ownFile || state.newest != number || state.sizes.empty() ||
-            state.sizes.rbegin()->first != state.ownFile->first)
-            return std::nullopt;
-        return state.ownFile;
-    });
+    const std::optional<OwnFile> own = withKnown(
+        records, [number](KnownFolder& state) { return state.newest == number ? newestOwnFile(state) : std::nullopt; });
     const std::filesystem::path path = recordIn(records, own ? own->first : number);
     if (!own)
         throw FileError(path.string(), "Record " + std::to_string(number) + " is no longer the newest record");
     refuseLinkOutside(path, m_programDir, "the program folder");
     const std::string part = encodeRecordPart(changes);
-    const std::uint64_t fileLimit = std::min<std::uint64_t>(m_limit / kFileShare, std::uint64_t{1} << 20);
     const auto forget = [&records] { withKnown(records, [](KnownFolder& state) { state.ownFile.reset(); }); };
     std::optional<std::uint64_t> grown;
     try {
-        grown = writeAtEnd(path, *own, part, fileLimit);
+        grown = writeAtEnd(path, *own, part, fileLimit());
     } catch (const FileError&) {
         forget();
         throw;

@@ -58,6 +58,8 @@ public:
     std::vector<HistoryRecord> readAll() const;
 
 private:
+    // The size up to which a file takes more records.
+    std::uint64_t fileLimit() const;
     // Makes the folders when missing; returns the version's.
     std::filesystem::path makeFolder() const;
     // Removes the oldest of `sizes` (every record file, oldest first, with its size) beyond the limit.
