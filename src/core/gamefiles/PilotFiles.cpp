@@ -1,7 +1,8 @@
 #include "gamefiles/PilotFiles.h"
 
+#include "common/AsciiCase.h"
+
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 namespace plorik {
@@ -11,9 +12,7 @@ std::vector<std::filesystem::path> pilotFiles(const std::filesystem::path& gameF
     std::vector<std::filesystem::path> files;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(gameFolder, error)) {
-        std::string extension = entry.path().extension().string();
-        std::transform(extension.begin(), extension.end(), extension.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const std::string extension = asciiLower(entry.path().extension().string());
         // Only the folder's own files: a link may lead out of the game folder, which is never written.
         if (extension == ".plt" && entry.is_regular_file(error) && !entry.is_symlink(error))
             files.push_back(entry.path());

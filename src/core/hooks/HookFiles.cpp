@@ -1,12 +1,12 @@
 #include "hooks/HookFiles.h"
 
+#include "common/AsciiCase.h"
 #include "io/FileHandle.h"
 #include "io/GamePath.h"
 #include "io/Platform.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <span>
 #include <system_error>
 
@@ -19,13 +19,6 @@ constexpr std::size_t kBlock = 64 * 1024;
 bool isComment(std::string_view line)
 {
     return line.front() == '#' || line.front() == ';' || line.starts_with("//");
-}
-
-std::string lowerCase(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 bool isInside(const std::filesystem::path& path, const std::filesystem::path& folder)
@@ -84,7 +77,7 @@ bool HookFiles::mayExist(const std::string& name) const
 {
     const std::size_t cut = name.find_last_of("\\/");
     const std::string folder = cut == std::string::npos ? std::string() : name.substr(0, cut);
-    const std::string file = lowerCase(name.substr(cut == std::string::npos ? 0 : cut + 1));
+    const std::string file = asciiLower(name.substr(cut == std::string::npos ? 0 : cut + 1));
     if (file.empty() || file == "." || file == ".." || folder.find("..") != std::string::npos)
         return true; // left to the whole lookup
     auto listing = m_listings.find(folder);
@@ -96,7 +89,7 @@ bool HookFiles::mayExist(const std::string& name) const
         if (path && !error) {
             names.emplace();
             for (const std::filesystem::directory_iterator end; !error && entry != end; entry.increment(error))
-                names->insert(lowerCase(platform::utf8Of(entry->path().filename())));
+                names->insert(asciiLower(platform::utf8Of(entry->path().filename())));
             if (error)
                 names.reset();
         }

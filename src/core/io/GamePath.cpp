@@ -1,9 +1,9 @@
 #include "io/GamePath.h"
 
+#include "common/AsciiCase.h"
 #include "io/Platform.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 #include <vector>
 
@@ -14,13 +14,6 @@ namespace {
 bool isSeparator(char c)
 {
     return c == '\\' || c == '/';
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // `name` within `folder`, in the case the folder stores it. Windows finds a name in any case

@@ -1,9 +1,9 @@
 #include "io/ProtectedFiles.h"
 
+#include "common/AsciiCase.h"
 #include "io/GamePath.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 namespace plorik {
@@ -18,10 +18,7 @@ bool liesInside(const std::filesystem::path& path, const std::filesystem::path& 
 
 bool hasExtension(const std::filesystem::path& path, std::string_view extension)
 {
-    const std::string own = path.extension().string();
-    return std::equal(own.begin(), own.end(), extension.begin(), extension.end(), [](char a, char b) {
-        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-    });
+    return equalsIgnoringCase(path.extension().string(), extension);
 }
 
 std::string refused(const std::filesystem::path& target, const std::string& what)

@@ -1,6 +1,7 @@
 #include "table/TableCommands.h"
 
 #include "changes/FormChanges.h"
+#include "common/AsciiCase.h"
 #include "controls/MainWindowControls.h"
 #include "form/GameTextUtf8.h"
 #include "io/AtomicFile.h"
@@ -24,13 +25,8 @@ constexpr std::size_t kListedSlots = 20;
 
 bool endsWith(const std::string& text, std::string_view end)
 {
-    if (text.size() < end.size())
-        return false;
-    for (std::size_t i = 0; i < end.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
-            return false;
-    }
-    return true;
+    return text.size() >= end.size() &&
+           equalsIgnoringCase(std::string_view(text).substr(text.size() - end.size()), end);
 }
 
 class TableCommands {
